@@ -1,0 +1,34 @@
+# Shared by ./run and ./test: install what a fresh Debian machine lacks, then configure and build.
+# The one list of the packages the project needs lives here.
+
+ORVA_PACKAGES=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libgcrypt20-dev
+    libbenchmark-dev
+    fonts-liberation2
+)
+
+orva_install_missing() {
+    local missing=()
+    local p
+    for p in "${ORVA_PACKAGES[@]}"; do
+        dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y "${missing[@]}"
+}
+
+# orva_build <build-dir> [extra cmake arguments...]
+orva_build() {
+    local dir=$1
+    shift
+    local generator=()
+    [ -f "$dir/CMakeCache.txt" ] || generator=(-G Ninja)
+    cmake -S "$ORVA_ROOT" -B "$dir" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$dir" --parallel "$(nproc)"
+}

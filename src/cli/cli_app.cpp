@@ -1,0 +1,101 @@
+#include "cli_app.h"
+
+#include "configuration_commands.h"
+
+#include <memory>
+#include <vector>
+
+namespace orva::cli {
+namespace {
+
+std::vector<std::unique_ptr<CliCommand>> makeCommands()
+{
+    std::vector<std::unique_ptr<CliCommand>> commands;
+    commands.push_back(std::make_unique<DefaultsCommand>());
+    commands.push_back(std::make_unique<NormalizeCommand>());
+    return commands;
+}
+
+QString overview(const std::vector<std::unique_ptr<CliCommand>> &commands)
+{
+    QString text = QStringLiteral(
+        "Prepares and inspects configurations of Zentrix Orva GSM security and fire alarm panels.\n\n"
+        "Commands:\n");
+    for (const auto &command : commands) {
+        text += QStringLiteral("  %1\n").arg(command->name());
+        const QString description = command->description();
+        // Wrapped to a readable width under the command's name.
+        QString line;
+        for (const QString &word : description.split(u' ', Qt::SkipEmptyParts)) {
+            if (!line.isEmpty() && line.size() + word.size() > 72) {
+                text += QStringLiteral("      ") + line + u'\n';
+                line.clear();
+            }
+            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+        }
+        if (!line.isEmpty())
+            text += QStringLiteral("      ") + line + u'\n';
+    }
+    text += QStringLiteral("\nRun \"orva-config <command> --help\" for the command's options.");
+    return text;
+}
+
+} // namespace
+
+int RunCli(const QStringList &arguments, CliStreams &io)
+{
+    const auto commands = makeCommands();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(overview(commands));
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Show this help."));
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("Show the version."));
+    parser.addOption(helpOption);
+    parser.addOption(versionOption);
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run."),
+                                 QStringLiteral("<command> [options]"));
+
+    // First pass: find the command; its options are unknown yet.
+    parser.parse(arguments);
+    const QStringList positional = parser.positionalArguments();
+    const CliCommand *command = nullptr;
+    if (!positional.isEmpty()) {
+        for (const auto &c : commands) {
+            if (c->name() == positional.first())
+                command = c.get();
+        }
+        if (!command) {
+            io.err << "orva-config: unknown command \"" << positional.first() << "\"\n"
+                   << "Run \"orva-config --help\" for the commands." << Qt::endl;
+            return ExitUsage;
+        }
+        parser.setApplicationDescription(command->description());
+        parser.clearPositionalArguments();
+        parser.addPositionalArgument(command->name(), QStringLiteral("The command."), command->name());
+        command->configure(parser);
+    }
+
+    if (!parser.parse(arguments)) {
+        io.err << "orva-config: " << parser.errorText() << Qt::endl;
+        return ExitUsage;
+    }
+    if (parser.isSet(versionOption)) {
+        io.out.write(QByteArrayLiteral("orva-config " ORVA_VERSION "\n"));
+        return ExitOk;
+    }
+    if (parser.isSet(helpOption)) {
+        io.out.write(parser.helpText().toUtf8());
+        if (!parser.helpText().endsWith(u'\n'))
+            io.out.write("\n");
+        return ExitOk;
+    }
+    if (!command) {
+        io.err << "orva-config: no command given\n"
+               << "Run \"orva-config --help\" for the commands." << Qt::endl;
+        return ExitUsage;
+    }
+    return command->execute(parser, io);
+}
+
+} // namespace orva::cli

@@ -1,0 +1,74 @@
+#include "configuration_commands.h"
+
+#include "storage/config_file.h"
+
+namespace orva::cli {
+namespace {
+
+int writeModel(const T_Command_DEVICE &model, const QCommandLineParser &parser, CliStreams &io)
+{
+    const ConfigurationBytes encoded = EncodeConfiguration(model);
+    if (!encoded.ok()) {
+        io.err << "orva-config: cannot write the configuration: " << encoded.error << Qt::endl;
+        return ExitFailure;
+    }
+    return WriteOutput(parser, encoded.bytes, io);
+}
+
+} // namespace
+
+QString DefaultsCommand::description() const
+{
+    return QStringLiteral("Print the factory configuration (Windows-1251, CR LF line ends).");
+}
+
+void DefaultsCommand::configure(QCommandLineParser &parser) const
+{
+    AddOutputOption(parser);
+}
+
+int DefaultsCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+{
+    if (parser.positionalArguments().size() > 1) {
+        io.err << "orva-config: defaults takes no arguments" << Qt::endl;
+        return ExitUsage;
+    }
+    T_Command_DEVICE model;
+    model.ResetToDefaults();
+    return writeModel(model, parser, io);
+}
+
+QString NormalizeCommand::description() const
+{
+    return QStringLiteral(
+        "Read a plain configuration file and write it back as the configuration format's reader and "
+        "writer see it: unknown or malformed commands are dropped, missing ones get their defaults, "
+        "out-of-range numbers become the defaults. This is the format alone; the editor changes a few "
+        "stored forms more when it saves (for example server addresses written with \",\").");
+}
+
+void NormalizeCommand::configure(QCommandLineParser &parser) const
+{
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The configuration file to read."));
+    AddOutputOption(parser);
+}
+
+int NormalizeCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+{
+    const QStringList args = parser.positionalArguments().mid(1);
+    if (args.size() != 1) {
+        io.err << "orva-config: normalize needs exactly one FILE" << Qt::endl;
+        return ExitUsage;
+    }
+    const QString &path = args.first();
+    const FileReadResult read = ReadFileBytes(path);
+    if (!read.ok) {
+        io.err << "orva-config: cannot read " << path << ": " << read.error << Qt::endl;
+        return ExitFailure;
+    }
+    T_Command_DEVICE model;
+    LoadConfigurationText(ConfigurationTextFromBytes(read.bytes), model);
+    return writeModel(model, parser, io);
+}
+
+} // namespace orva::cli

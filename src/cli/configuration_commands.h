@@ -1,0 +1,28 @@
+#pragma once
+
+#include "cli_command.h"
+
+namespace orva::cli {
+
+// orva-config defaults: the factory configuration.
+class DefaultsCommand : public CliCommand
+{
+public:
+    QString name() const override { return QStringLiteral("defaults"); }
+    QString description() const override;
+    void configure(QCommandLineParser &parser) const override;
+    int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+};
+
+// orva-config normalize FILE: a plain configuration file read and written back by the format's reader
+// and writer.
+class NormalizeCommand : public CliCommand
+{
+public:
+    QString name() const override { return QStringLiteral("normalize"); }
+    QString description() const override;
+    void configure(QCommandLineParser &parser) const override;
+    int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+};
+
+} // namespace orva::cli

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace orva {
+
+// One command instance of the configuration: its table row, its instance number and the values of its
+// parameters. Every record has room for two numbers, two texts and five list items; the command table
+// decides which of them a command uses.
+class T_Command
+{
+public:
+    static constexpr int ItemCount = 5;
+
+    // An empty record: row 0, everything zero or empty.
+    T_Command() = default;
+    // A record of the given row and instance, with the row's defaults in value1 and value2.
+    T_Command(quint8 code, qint32 number);
+
+    quint8 code() const { return m_code; }
+    void setCode(quint8 code) { m_code = code; }
+    qint32 number() const { return m_number; }
+    void setNumber(qint32 number) { m_number = number; }
+    quint8 count() const { return m_count; }
+    void setCount(quint8 count) { m_count = count; }
+
+    // Index 0 is the instance number, 1 value1, 2 value2; other indexes read 0 and ignore writes.
+    qint32 value(int index) const;
+    void setValue(int index, qint32 value);
+    // Index 1 is text1, 2 text2; other indexes read empty and ignore writes.
+    QString text(int index) const;
+    void setText(int index, const QString &text);
+    // Index 1..5 are item1..item5; other indexes read 0 and ignore writes. 0 marks an empty item.
+    qint32 item(int index) const;
+    void setItem(int index, qint32 value);
+
+    // Back to the row's defaults: value1, value2 from the table, texts empty, items 0.
+    // Code, number and count stay.
+    void Reset();
+    void CopyFrom(const T_Command &other);
+
+private:
+    quint8 m_code = 0;
+    qint32 m_number = 0;
+    qint32 m_value1 = 0;
+    qint32 m_value2 = 0;
+    QString m_text1;
+    QString m_text2;
+    quint8 m_count = 0;
+    std::array<qint32, ItemCount> m_items{};
+};
+
+} // namespace orva

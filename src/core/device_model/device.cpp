@@ -1,0 +1,167 @@
+#include "device.h"
+
+namespace orva {
+
+namespace {
+constexpr std::array<qint32, 4> DefaultLoopModes = {1, 4, 2, 12};
+constexpr std::array<qint32, 4> DefaultRelayModes = {4, 2, 0, 0};
+const char16_t DefaultVersionText[] = u"Config Orva soft v.3.0";
+} // namespace
+
+T_Command_DEVICE::T_Command_DEVICE()
+{
+    for (quint8 code = 1; code <= CommandRowCount; ++code) {
+        const CommandRow &row = CommandRowOf(code);
+        QList<T_Command> &records = m_rows[code];
+        records.reserve(row.instanceCount());
+        for (int n = row.firstInstance; n <= row.lastInstance; ++n)
+            records.append(T_Command(code, n));
+    }
+}
+
+T_Command &T_Command_DEVICE::record(quint8 code, int instance)
+{
+    const bool valid = code >= 1 && code <= CommandRowCount && CommandRowOf(code).hasInstance(instance);
+    Q_ASSERT_X(valid, "T_Command_DEVICE::record", "instance outside the row's range");
+    if (!valid) {
+        m_outOfRange = T_Command();
+        return m_outOfRange;
+    }
+    return m_rows[code][instance - CommandRowOf(code).firstInstance];
+}
+
+const T_Command &T_Command_DEVICE::record(quint8 code, int instance) const
+{
+    return const_cast<T_Command_DEVICE *>(this)->record(code, instance);
+}
+
+const QList<T_Command> &T_Command_DEVICE::records(quint8 code) const
+{
+    Q_ASSERT(code >= 1 && code <= CommandRowCount);
+    return m_rows[code <= CommandRowCount ? code : 0];
+}
+
+void T_Command_DEVICE::ResetToDefaults()
+{
+    for (quint8 code = 1; code <= CommandRowCount; ++code) {
+        for (T_Command &r : m_rows[code])
+            r.Reset();
+    }
+    record(Cmd::Zentrix).setText(1, QString::fromUtf16(DefaultVersionText));
+    for (int n = 1; n <= LoopCount; ++n)
+        record(Cmd::lm, n).setValue(1, DefaultLoopModes[n - 1]);
+    for (int n = 1; n <= RelayCount; ++n)
+        record(Cmd::rm, n).setValue(1, DefaultRelayModes[n - 1]);
+    for (int loop = 1; loop <= LoopCount; ++loop)
+        SetLoopZone(loop, 1);
+    SetIndicatorZone(1);
+    for (int relay = 1; relay <= RelayCount; ++relay)
+        SetRelayZone(relay, 1, true);
+    for (int key = 1; key <= KeyCount; ++key)
+        SetKeyZone(key, 1, true);
+}
+
+int T_Command_DEVICE::ZoneOfLoop(int loop) const
+{
+    for (int zone = 1; zone <= ZoneCount; ++zone) {
+        if (listHas(Cmd::zn, zone, loop))
+            return zone;
+    }
+    return 0;
+}
+
+void T_Command_DEVICE::SetLoopZone(int loop, int zone)
+{
+    for (int z = 1; z <= ZoneCount; ++z)
+        setInList(Cmd::zn, z, loop, false);
+    if (zone >= 1 && zone <= ZoneCount)
+        setInList(Cmd::zn, zone, loop, true);
+}
+
+bool T_Command_DEVICE::RelayHasZone(int relay, int zone) const
+{
+    return listHas(Cmd::rz, relay, zone);
+}
+
+void T_Command_DEVICE::SetRelayZone(int relay, int zone, bool on)
+{
+    setInList(Cmd::rz, relay, zone, false);
+    if (on)
+        setInList(Cmd::rz, relay, zone, true);
+}
+
+bool T_Command_DEVICE::KeyHasZone(int key, int zone) const
+{
+    return listHas(Cmd::uz, key, zone);
+}
+
+void T_Command_DEVICE::SetKeyZone(int key, int zone, bool on)
+{
+    setInList(Cmd::uz, key, zone, false);
+    if (on)
+        setInList(Cmd::uz, key, zone, true);
+}
+
+int T_Command_DEVICE::IndicatorZone() const
+{
+    return record(Cmd::ez).value(1);
+}
+
+void T_Command_DEVICE::SetIndicatorZone(int zone)
+{
+    record(Cmd::ez).setValue(1, zone);
+}
+
+bool T_Command_DEVICE::listHas(quint8 code, int instance, int value) const
+{
+    const T_Command &r = record(code, instance);
+    for (int i = 1; i <= T_Command::ItemCount; ++i) {
+        if (r.item(i) == value)
+            return true;
+    }
+    return false;
+}
+
+// Off: clears every item equal to value. On: puts value into the first empty item, if there is one.
+void T_Command_DEVICE::setInList(quint8 code, int instance, int value, bool on)
+{
+    T_Command &r = record(code, instance);
+    for (int i = 1; i <= T_Command::ItemCount; ++i) {
+        if (!on && r.item(i) == value) {
+            r.setItem(i, 0);
+        } else if (on && r.item(i) == 0) {
+            r.setItem(i, value);
+            return;
+        }
+    }
+}
+
+bool SameRecord(const T_Command &a, const T_Command &b)
+{
+    if (a.code() != b.code() || a.number() != b.number() || a.count() != b.count())
+        return false;
+    for (int i = 1; i <= 2; ++i) {
+        if (a.value(i) != b.value(i) || a.text(i) != b.text(i))
+            return false;
+    }
+    for (int i = 1; i <= T_Command::ItemCount; ++i) {
+        if (a.item(i) != b.item(i))
+            return false;
+    }
+    return true;
+}
+
+bool SameModel(const T_Command_DEVICE &a, const T_Command_DEVICE &b)
+{
+    for (quint8 code = 1; code <= CommandRowCount; ++code) {
+        const QList<T_Command> &ra = a.records(code);
+        const QList<T_Command> &rb = b.records(code);
+        for (qsizetype i = 0; i < ra.size(); ++i) {
+            if (!SameRecord(ra[i], rb[i]))
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace orva

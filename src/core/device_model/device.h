@@ -1,0 +1,58 @@
+#pragma once
+
+#include "command.h"
+#include "command_table.h"
+
+#include <QList>
+
+#include <array>
+
+namespace orva {
+
+// The in-memory configuration of one panel: one record per instance of every command table row, the
+// factory defaults and the three zone relations (loops of a zone, zones of a relay, zones of a key).
+class T_Command_DEVICE
+{
+public:
+    static constexpr int LoopCount = 4;
+    static constexpr int RelayCount = 4;
+    static constexpr int KeyCount = 15;
+    static constexpr int ZoneCount = 4;
+
+    // Every record with its row's defaults; the factory defaults need ResetToDefaults().
+    T_Command_DEVICE();
+
+    // The record of instance `instance` of row `code` (0 for single-instance rows). An instance outside
+    // the row's range is a programming error: it asserts, and in a release build yields a scratch record
+    // so that nothing of the model is touched.
+    T_Command &record(quint8 code, int instance = 0);
+    const T_Command &record(quint8 code, int instance = 0) const;
+    // All records of a row, in instance order.
+    const QList<T_Command> &records(quint8 code) const;
+
+    void ResetToDefaults();
+
+    int ZoneOfLoop(int loop) const;
+    void SetLoopZone(int loop, int zone);
+    bool RelayHasZone(int relay, int zone) const;
+    void SetRelayZone(int relay, int zone, bool on);
+    bool KeyHasZone(int key, int zone) const;
+    void SetKeyZone(int key, int zone, bool on);
+    int IndicatorZone() const;
+    void SetIndicatorZone(int zone);
+
+private:
+    bool listHas(quint8 code, int instance, int value) const;
+    void setInList(quint8 code, int instance, int value, bool on);
+
+    // Index = row number; element 0 stays empty.
+    std::array<QList<T_Command>, CommandRowCount + 1> m_rows;
+    T_Command m_outOfRange;
+};
+
+// True when every field of the two records is equal (tests and round-trip checks use it).
+bool SameRecord(const T_Command &a, const T_Command &b);
+// True when every record of the two models is equal.
+bool SameModel(const T_Command_DEVICE &a, const T_Command_DEVICE &b);
+
+} // namespace orva

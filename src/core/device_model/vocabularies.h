@@ -1,0 +1,37 @@
+#pragma once
+
+#include "device.h"
+
+#include <QString>
+
+namespace orva {
+
+// Display texts and picture names of loop modes, relay modes and key types. Picture names are relative
+// to the program's folder and written as the panel's users know them ("Image\GuardDelay.jpg");
+// PicturePath() turns one into a path under a given folder.
+
+QString LoopPicture(const T_Command_DEVICE &model, int loop);
+QString LoopModeText(const T_Command_DEVICE &model, int loop);
+QString RelayPicture(const T_Command_DEVICE &model, int relay);
+QString RelayModeText(const T_Command_DEVICE &model, int relay);
+
+// 0 plain key, 1 duress key ("!" first), 2 patrol key ("*" first).
+int KeyType(const T_Command_DEVICE &model, int key);
+// The alias without its type mark (a typed key's name is cut to 9 characters).
+QString KeyName(const T_Command_DEVICE &model, int key);
+// KeyName followed by the type in words.
+QString KeyDisplayName(const T_Command_DEVICE &model, int key);
+
+// The same vocabulary by value, for callers that show a mode not (yet) in a model.
+QString LoopModeTextOf(qint32 mode, qint32 delay);
+QString LoopPictureOf(qint32 mode);
+QString RelayModeTextOf(qint32 mode, qint32 time);
+QString RelayPictureOf(qint32 mode);
+// The file of a picture name under the program folder, with "/" as separator on every platform.
+QString PicturePath(const QString &programFolder, const QString &pictureName);
+
+int KeyTypeOfAlias(const QString &alias);
+QString KeyNameOfAlias(const QString &alias);
+QString KeyDisplayNameOfAlias(const QString &alias);
+
+} // namespace orva

@@ -1,0 +1,108 @@
+#include "config_file.h"
+
+#include "config_text/parser.h"
+#include "config_text/text_utils.h"
+#include "config_text/win1251_codec.h"
+#include "config_text/writer.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace orva {
+
+FileReadResult ReadFileBytes(const QString &path, qint64 limit)
+{
+    FileReadResult result;
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        result.error = QStringLiteral("is a folder, not a file");
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+    result.bytes = limit >= 0 ? file.read(limit) : file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.bytes.clear();
+        result.error = file.errorString();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+QString ConfigurationTextFromBytes(QByteArrayView bytes)
+{
+    return NormalizeLineBreaks(DecodeWindows1251(bytes));
+}
+
+void LoadConfigurationText(const QString &text, T_Command_DEVICE &model)
+{
+    model.ResetToDefaults();
+    ParseConfigurationText(text, model);
+}
+
+QString FindUnencodableText(const T_Command_DEVICE &model)
+{
+    for (quint8 code = 1; code <= CommandRowCount; ++code) {
+        const CommandRow &row = CommandRowOf(code);
+        for (const T_Command &r : model.records(code)) {
+            for (int index = 1; index <= 2; ++index) {
+                qsizetype at = -1;
+                char32_t codePoint = 0;
+                if (IsWindows1251Text(r.text(index), &at, &codePoint))
+                    continue;
+                const QString instance = row.hasSeveralInstances() ? QString::number(r.number()) : QString();
+                const QString hex = QString::number(quint32(codePoint), 16).toUpper().rightJustified(4, u'0');
+                return QStringLiteral("%1%2 parameter %3: character U+%4 has no Windows-1251 form")
+                    .arg(row.code.toString(), instance, QString::number(index), hex);
+            }
+        }
+    }
+    return {};
+}
+
+ConfigurationBytes EncodeConfiguration(const T_Command_DEVICE &model)
+{
+    ConfigurationBytes result;
+    QStringList lines;
+    WriteConfiguration(model, lines);
+    QString text;
+    for (const QString &line : std::as_const(lines))
+        text += line + u"\r\n";
+    EncodeResult encoded = EncodeWindows1251(text);
+    if (!encoded.ok()) {
+        result.error = FindUnencodableText(model);
+        if (result.error.isEmpty())
+            result.error = QStringLiteral("a character has no Windows-1251 form");
+        return result;
+    }
+    result.bytes = std::move(encoded.bytes);
+    return result;
+}
+
+FileWriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    FileWriteResult result;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        result.error = file.errorString();
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit()) {
+        result.error = file.errorString();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace orva

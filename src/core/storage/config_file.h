@@ -1,0 +1,50 @@
+#pragma once
+
+#include "device_model/device.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace orva {
+
+struct FileReadResult {
+    bool ok = false;
+    QByteArray bytes;
+    QString error; // why the file could not be read, for the user
+};
+
+// Reads a whole file (at most `limit` bytes when limit >= 0). A folder or a missing or unreadable
+// file gives ok == false with the reason.
+FileReadResult ReadFileBytes(const QString &path, qint64 limit = -1);
+
+// The text of configuration file bytes as the lexer receives it: decoded from Windows-1251 and with
+// every line break as CR LF.
+QString ConfigurationTextFromBytes(QByteArrayView bytes);
+
+// Resets the model to its defaults and parses the text into it (the text already has CR LF breaks).
+void LoadConfigurationText(const QString &text, T_Command_DEVICE &model);
+
+struct ConfigurationBytes {
+    QByteArray bytes;
+    QString error; // the field and character that have no Windows-1251 form; empty when encoded
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+// The writer's lines, each followed by CR LF, as Windows-1251 bytes.
+ConfigurationBytes EncodeConfiguration(const T_Command_DEVICE &model);
+
+// The first text of the model that has no Windows-1251 form, as "ua3 parameter 1: character U+4E2D";
+// empty when every text can be written.
+QString FindUnencodableText(const T_Command_DEVICE &model);
+
+struct FileWriteResult {
+    bool ok = false;
+    QString error;
+};
+
+// Replaces the file atomically: a failed write leaves the previous file as it was.
+FileWriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes);
+
+} // namespace orva
