@@ -15,7 +15,8 @@ enum ExitCode : int {
 
 // Where a command writes: `out` receives the command's output bytes (a configuration text is binary
 // Windows-1251), `err` the messages for the user.
-struct CliStreams {
+struct CliStreams
+{
     QIODevice &out;
     QTextStream &err;
 };

@@ -39,11 +39,8 @@ class Parser
 {
 public:
     Parser(T_Command &scratch, TLexPipe &lexer, T_Command_DEVICE &model)
-        : m_scratch(scratch)
-        , m_lexer(lexer)
-        , m_model(model)
-    {
-    }
+        : m_scratch(scratch), m_lexer(lexer), m_model(model)
+    {}
 
     void run();
 
@@ -391,11 +388,11 @@ qint32 CommandInstance(const TLexema &lexeme, quint8 code)
 void ApplyCommand(T_Command &scratch, T_Command_DEVICE &model)
 {
     const CommandRow &row = CommandRowOf(scratch.code());
-    if (row.kind1 == ParamKind::Integer && row.min1 >= 0
-        && (scratch.value(1) < row.min1 || scratch.value(1) > row.max1))
+    if (row.kind1 == ParamKind::Integer && row.min1 >= 0 &&
+        (scratch.value(1) < row.min1 || scratch.value(1) > row.max1))
         scratch.setValue(1, row.default1);
-    if (row.kind2 == ParamKind::Integer && row.min2 >= 0
-        && (scratch.value(2) < row.min2 || scratch.value(2) > row.max2))
+    if (row.kind2 == ParamKind::Integer && row.min2 >= 0 &&
+        (scratch.value(2) < row.min2 || scratch.value(2) > row.max2))
         scratch.setValue(2, row.default2);
 
     switch (scratch.code()) {

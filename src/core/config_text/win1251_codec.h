@@ -12,7 +12,8 @@ namespace orva {
 // text gives back the same bytes.
 QString DecodeWindows1251(QByteArrayView bytes);
 
-struct EncodeResult {
+struct EncodeResult
+{
     QByteArray bytes;          // empty when a character has no Windows-1251 form
     qsizetype errorIndex = -1; // index in the text of the first such character
     char32_t errorCodePoint = 0;

@@ -8,7 +8,8 @@ const QString LearnedKeyInFile = QStringLiteral("********");
 
 QString keyLine(const T_Command &key)
 {
-    QString line = CommandRowOf(Cmd::ua).code.toString() + ZeroPad(key.number(), 2, u'0') + u'-' + key.text(1);
+    QString line =
+        CommandRowOf(Cmd::ua).code.toString() + ZeroPad(key.number(), 2, u'0') + u'-' + key.text(1);
     if (line.size() < KeyAliasColumn)
         line.append(QString(KeyAliasColumn - line.size(), u' '));
     line.append(u'.');
@@ -21,8 +22,8 @@ QString keyLine(const T_Command &key)
 QString balanceLine(const T_Command &balance)
 {
     const qint32 period = balance.text(2).isEmpty() ? 0 : balance.value(1);
-    return CommandRowOf(Cmd::cb).code.toString() + QString::number(balance.number()) + u'-'
-           + QString::number(period) + u'.' + balance.text(2);
+    return CommandRowOf(Cmd::cb).code.toString() + QString::number(balance.number()) + u'-' +
+           QString::number(period) + u'.' + balance.text(2);
 }
 
 } // namespace

@@ -4,9 +4,7 @@
 
 namespace orva {
 
-T_Command::T_Command(quint8 code, qint32 number)
-    : m_code(code)
-    , m_number(number)
+T_Command::T_Command(quint8 code, qint32 number) : m_code(code), m_number(number)
 {
     const CommandRow &row = CommandRowOf(code);
     m_value1 = row.default1;

@@ -10,7 +10,8 @@ namespace {
 using K = ParamKind;
 
 constexpr CommandRow row(const char16_t *code, quint8 first, quint8 last, K kind1, qint32 min1, qint32 def1,
-                         qint32 max1, K kind2, qint32 min2, qint32 def2, qint32 max2, const char16_t *description)
+                         qint32 max1, K kind2, qint32 min2, qint32 def2, qint32 max2,
+                         const char16_t *description)
 {
     return CommandRow{code, first, last, kind1, min1, def1, max1, kind2, min2, def2, max2, description};
 }

@@ -73,7 +73,8 @@ enum Code : quint8 {
 
 constexpr int CommandRowCount = 48;
 
-struct CommandRow {
+struct CommandRow
+{
     QStringView code;
     quint8 firstInstance;
     quint8 lastInstance;

@@ -7,9 +7,10 @@
 namespace orva {
 namespace {
 
-struct LoopMode {
+struct LoopMode
+{
     qint32 value;
-    QStringView text;   // for modes with a delay: the text before the delay
+    QStringView text; // for modes with a delay: the text before the delay
     bool withDelay;
     QStringView picture;
 };
@@ -35,7 +36,8 @@ constexpr std::array<LoopMode, 14> LoopModes = {{
 constexpr QStringView UnusedLoopText = u"не используется";
 constexpr QStringView UnusedLoopPicture = u"Image\\NoGuard.jpg";
 
-struct RelayMode {
+struct RelayMode
+{
     qint32 value;
     QStringView text;
     bool withTime;

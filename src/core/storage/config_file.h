@@ -8,7 +8,8 @@
 
 namespace orva {
 
-struct FileReadResult {
+struct FileReadResult
+{
     bool ok = false;
     QByteArray bytes;
     QString error; // why the file could not be read, for the user
@@ -25,7 +26,8 @@ QString ConfigurationTextFromBytes(QByteArrayView bytes);
 // Resets the model to its defaults and parses the text into it (the text already has CR LF breaks).
 void LoadConfigurationText(const QString &text, T_Command_DEVICE &model);
 
-struct ConfigurationBytes {
+struct ConfigurationBytes
+{
     QByteArray bytes;
     QString error; // the field and character that have no Windows-1251 form; empty when encoded
 
@@ -39,7 +41,8 @@ ConfigurationBytes EncodeConfiguration(const T_Command_DEVICE &model);
 // empty when every text can be written.
 QString FindUnencodableText(const T_Command_DEVICE &model);
 
-struct FileWriteResult {
+struct FileWriteResult
+{
     bool ok = false;
     QString error;
 };

@@ -1,0 +1,38 @@
+#pragma once
+// Runs orva-config in-process with its output and messages captured.
+
+#include "cli_app.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTextStream>
+
+namespace orva::test {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+inline CliRun runCli(QStringList arguments)
+{
+    CliRun run;
+    QBuffer out(&run.out);
+    out.open(QIODevice::WriteOnly);
+    QTextStream err(&run.err);
+    cli::CliStreams io{out, err};
+    arguments.prepend(QStringLiteral("orva-config"));
+    run.exitCode = cli::RunCli(arguments, io);
+    err.flush();
+    return run;
+}
+
+inline QByteArray fixture(const QString &name)
+{
+    QFile file(QStringLiteral(ORVA_FIXTURES_DIR "/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace orva::test

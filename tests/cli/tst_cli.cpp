@@ -1,0 +1,131 @@
+#include "cli_runner.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orva;
+using orva::test::fixture;
+using orva::test::runCli;
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void defaultsPrintsFactoryConfiguration();
+    void defaultsToFile();
+    void normalizeFile();
+    void normalizeIsStableButForVersion();
+    void failures_data();
+    void failures();
+    void helpAndVersion();
+};
+
+void TestCli::defaultsPrintsFactoryConfiguration()
+{
+    const auto run = runCli({QStringLiteral("defaults")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, fixture(QStringLiteral("defaults.ini")));
+    const QList<QByteArray> lines = run.out.split('\n');
+    QCOMPARE(lines.size(), 131); // 130 lines, each ended by CR LF
+    QVERIFY(lines.last().isEmpty());
+    for (qsizetype i = 0; i < 130; ++i) {
+        QVERIFY(lines[i].endsWith('\r'));
+        QVERIFY(lines[i].size() >= 46);
+    }
+    QVERIFY(run.err.isEmpty());
+}
+
+void TestCli::defaultsToFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.ini"));
+    const auto run = runCli({QStringLiteral("defaults"), QStringLiteral("-o"), path});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), fixture(QStringLiteral("defaults.ini")));
+}
+
+// A file with LF, CR and CR LF breaks, comments, out-of-range values, unknown instances and a NUL byte.
+void TestCli::normalizeFile()
+{
+    const auto run =
+        runCli({QStringLiteral("normalize"), QStringLiteral(ORVA_FIXTURES_DIR "/normalize_input.ini")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, fixture(QStringLiteral("normalize_expected.ini")));
+}
+
+void TestCli::normalizeIsStableButForVersion()
+{
+    const auto run = runCli({QStringLiteral("normalize"), QStringLiteral(ORVA_FIXTURES_DIR "/defaults.ini")});
+    QCOMPARE(run.exitCode, 0);
+    QTemporaryDir dir;
+    const QString once = dir.filePath(QStringLiteral("once.ini"));
+    QFile file(once);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(run.out);
+    file.close();
+    const auto twice = runCli({QStringLiteral("normalize"), once});
+    // Reading the version text puts a blank after each of its points, so only that line grows.
+    const QList<QByteArray> first = run.out.split('\n');
+    const QList<QByteArray> second = twice.out.split('\n');
+    QCOMPARE(first.at(0), QByteArray("Zentrix-Config Orva soft v. 3. 0             \r"));
+    QCOMPARE(second.at(0), QByteArray("Zentrix-Config Orva soft v.  3.  0           \r"));
+    QCOMPARE(second.mid(1), first.mid(1));
+}
+
+void TestCli::failures_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing file") << QStringList{QStringLiteral("normalize"),
+                                                 QStringLiteral("/nonexistent/x.ini")}
+                                  << 1 << QStringLiteral("cannot read /nonexistent/x.ini");
+    QTest::newRow("folder") << QStringList{QStringLiteral("normalize"), QStringLiteral(ORVA_FIXTURES_DIR)}
+                            << 1 << QStringLiteral("is a folder");
+    QTest::newRow("no file") << QStringList{QStringLiteral("normalize")} << 2
+                             << QStringLiteral("exactly one FILE");
+    QTest::newRow("two files") << QStringList{QStringLiteral("normalize"), QStringLiteral("a"),
+                                              QStringLiteral("b")}
+                               << 2 << QStringLiteral("exactly one FILE");
+    QTest::newRow("unknown command") << QStringList{QStringLiteral("frobnicate")} << 2
+                                     << QStringLiteral("unknown command");
+    QTest::newRow("no command") << QStringList{} << 2 << QStringLiteral("no command");
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("defaults"), QStringLiteral("--frob")} << 2
+                                    << QStringLiteral("frob");
+    QTest::newRow("unwritable output") << QStringList{QStringLiteral("defaults"), QStringLiteral("-o"),
+                                                      QStringLiteral("/nonexistent/dir/out.ini")}
+                                       << 1 << QStringLiteral("cannot write /nonexistent/dir/out.ini");
+}
+
+void TestCli::failures()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    const auto run = runCli(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+}
+
+void TestCli::helpAndVersion()
+{
+    const auto help = runCli({QStringLiteral("--help")});
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.contains("defaults"));
+    QVERIFY(help.out.contains("normalize"));
+    const auto commandHelp = runCli({QStringLiteral("normalize"), QStringLiteral("--help")});
+    QCOMPARE(commandHelp.exitCode, 0);
+    QVERIFY(commandHelp.out.contains("--output"));
+    QVERIFY(commandHelp.out.contains("FILE"));
+    const auto version = runCli({QStringLiteral("--version")});
+    QCOMPARE(version.exitCode, 0);
+    QVERIFY(version.out.startsWith("orva-config "));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"

@@ -1,0 +1,135 @@
+#include "config_text/text_utils.h"
+#include "config_text/win1251_codec.h"
+#include "storage/config_file.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orva;
+
+class TestLoadPath : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void lineBreaks_data();
+    void lineBreaks();
+    void codecRoundTripsEveryByte();
+    void codecRefusesForeignCharacters();
+    void lfFileReadsLikeCrlfFile();
+    void unencodableTextNamesTheField();
+    void readErrors();
+    void atomicWriteKeepsOldFileOnFailure();
+};
+
+void TestLoadPath::lineBreaks_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("lf") << QStringLiteral("a\nb\n") << QStringLiteral("a\r\nb\r\n");
+    QTest::newRow("cr") << QStringLiteral("a\rb") << QStringLiteral("a\r\nb");
+    QTest::newRow("crlf kept") << QStringLiteral("a\r\nb\r\n") << QStringLiteral("a\r\nb\r\n");
+    QTest::newRow("lf cr is two breaks") << QStringLiteral("a\n\rb") << QStringLiteral("a\r\n\r\nb");
+    QTest::newRow("cr cr lf") << QStringLiteral("\r\r\n") << QStringLiteral("\r\n\r\n");
+    QTest::newRow("nothing added at end") << QStringLiteral("abc") << QStringLiteral("abc");
+    QTest::newRow("empty") << QString() << QString();
+}
+
+void TestLoadPath::lineBreaks()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, output);
+    QCOMPARE(NormalizeLineBreaks(input), output);
+}
+
+void TestLoadPath::codecRoundTripsEveryByte()
+{
+    QByteArray all;
+    for (int i = 0; i < 256; ++i)
+        all.append(char(i));
+    const QString text = DecodeWindows1251(all);
+    QCOMPARE(text.size(), 256);
+    QCOMPARE(text.at(0xC0), QChar(u'А'));
+    QCOMPARE(text.at(0xB8), QChar(u'ё'));
+    const EncodeResult back = EncodeWindows1251(text);
+    QVERIFY(back.ok());
+    QCOMPARE(back.bytes, all);
+}
+
+void TestLoadPath::codecRefusesForeignCharacters()
+{
+    const EncodeResult result = EncodeWindows1251(u"ab\u4E2Dc");
+    QVERIFY(!result.ok());
+    QCOMPARE(result.errorIndex, qsizetype(2));
+    QCOMPARE(result.errorCodePoint, char32_t(0x4E2D));
+    QVERIFY(result.bytes.isEmpty());
+    const EncodeResult emoji = EncodeWindows1251(QString::fromUtf8("x\xF0\x9F\x98\x80"));
+    QVERIFY(!emoji.ok());
+    QCOMPARE(emoji.errorCodePoint, char32_t(0x1F600));
+}
+
+void TestLoadPath::lfFileReadsLikeCrlfFile()
+{
+    const QByteArray crlf = "oa-\xD1\xEA\xEB\xE0\xE4\r\nlm2-16\r\nks1-a b\r\n";
+    QByteArray lf = crlf;
+    lf.replace("\r\n", "\n");
+    T_Command_DEVICE a;
+    T_Command_DEVICE b;
+    LoadConfigurationText(ConfigurationTextFromBytes(crlf), a);
+    LoadConfigurationText(ConfigurationTextFromBytes(lf), b);
+    QVERIFY(SameModel(a, b));
+    QCOMPARE(a.record(Cmd::oa).text(1), QStringLiteral("Склад"));
+    QCOMPARE(a.record(Cmd::lm, 2).value(2), 90);
+    QCOMPARE(a.record(Cmd::ks, 1).text(1), QStringLiteral("a b"));
+}
+
+void TestLoadPath::unencodableTextNamesTheField()
+{
+    T_Command_DEVICE model;
+    model.ResetToDefaults();
+    model.record(Cmd::ua, 3).setText(1, QStringLiteral("Дверь\u4E2D"));
+    const ConfigurationBytes encoded = EncodeConfiguration(model);
+    QVERIFY(!encoded.ok());
+    QVERIFY(encoded.bytes.isEmpty());
+    QCOMPARE(encoded.error, QStringLiteral("ua3 parameter 1: character U+4E2D has no Windows-1251 form"));
+
+    model.record(Cmd::ua, 3).setText(1, QStringLiteral("Дверь"));
+    const ConfigurationBytes fine = EncodeConfiguration(model);
+    QVERIFY(fine.ok());
+    QVERIFY(fine.bytes.contains("ua03-\xC4\xE2\xE5\xF0\xFC"));
+    QVERIFY(fine.bytes.endsWith("ct2-10                                       \r\n"));
+}
+
+void TestLoadPath::readErrors()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const FileReadResult missing = ReadFileBytes(dir.filePath(QStringLiteral("none.ini")));
+    QVERIFY(!missing.ok);
+    QVERIFY(!missing.error.isEmpty());
+    const FileReadResult folder = ReadFileBytes(dir.path());
+    QVERIFY(!folder.ok);
+    QVERIFY(!folder.error.isEmpty());
+
+    const QString path = dir.filePath(QStringLiteral("a.ini"));
+    QVERIFY(WriteFileAtomically(path, "0123456789").ok);
+    const FileReadResult limited = ReadFileBytes(path, 4);
+    QVERIFY(limited.ok);
+    QCOMPARE(limited.bytes, QByteArray("0123"));
+}
+
+void TestLoadPath::atomicWriteKeepsOldFileOnFailure()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("config.ini"));
+    QVERIFY(WriteFileAtomically(path, "old").ok);
+    // A folder in the way of the temporary file's target cannot be replaced.
+    const FileWriteResult bad = WriteFileAtomically(dir.path(), "new");
+    QVERIFY(!bad.ok);
+    QVERIFY(!bad.error.isEmpty());
+    QCOMPARE(ReadFileBytes(path).bytes, QByteArray("old"));
+    QVERIFY(WriteFileAtomically(path, "new").ok);
+    QCOMPARE(ReadFileBytes(path).bytes, QByteArray("new"));
+}
+
+QTEST_APPLESS_MAIN(TestLoadPath)
+#include "tst_load_path.moc"
