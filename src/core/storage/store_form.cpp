@@ -1,0 +1,148 @@
+#include "store_form.h"
+
+#include "config_text/digit_groups.h"
+#include "config_text/writer.h"
+#include "device_model/vocabularies.h"
+
+#include <algorithm>
+#include <array>
+
+namespace orva {
+namespace {
+
+constexpr int PhoneCount = 9;
+constexpr int ServerCount = 6;
+constexpr int GprsKeyParts = 4;
+constexpr int TypedKeyAliasLength = 10; // the mark and 9 characters
+constexpr qint32 HighestProtocol = 4;   // "v.110"
+constexpr qint32 HighestDelivery = 2;
+
+// The page shows the text grouped (filled on the left, upper case in its masked edit) and stores the
+// digits without separators.
+QString storedHex(const QString &text, int groupWidth, int totalWidth)
+{
+    QString shown = text;
+    FormatDigitGroups(shown, HexDigits, u'-', u'0', groupWidth, totalWidth, true);
+    shown = shown.toUpper();
+    FormatDigitGroups(shown, HexDigits, u'-', u'0', groupWidth, totalWidth, false);
+    return shown;
+}
+
+void applyGprsForm(T_Command_DEVICE &model)
+{
+    T_Command &mode = model.record(Cmd::sm);
+    mode.setValue(1, mode.value(1) > 0 ? 1 : 0);
+    if (mode.value(1) == 0)
+        model.record(Cmd::ci).setValue(1, 0);
+
+    T_Command &ident = model.record(Cmd::gi);
+    ident.setText(1, StoredGprsIdentifier(ident.text(1)));
+    for (int part = 1; part <= GprsKeyParts; ++part) {
+        T_Command &key = model.record(Cmd::gk, part);
+        key.setText(1, StoredGprsKeyPart(key.text(1)));
+    }
+    for (int sim = 1; sim <= 2; ++sim) {
+        T_Command &apn = model.record(Cmd::ga, sim);
+        apn.setText(1, ReplaceChar(apn.text(1), u'.', u','));
+    }
+    for (int server = 1; server <= ServerCount; ++server) {
+        T_Command &s = model.record(Cmd::gs, server);
+        s.setText(1, StoredServerAddress(s.text(1)));
+    }
+}
+
+void applyDialForm(T_Command_DEVICE &model)
+{
+    T_Command &protocol = model.record(Cmd::dp);
+    if (protocol.value(1) > HighestProtocol || protocol.value(1) < 0) {
+        protocol.setValue(1, HighestProtocol);
+        protocol.setValue(2, 1);
+    } else {
+        protocol.setValue(2, protocol.value(2) == 0 ? 0 : 1);
+    }
+    T_Command &delivery = model.record(Cmd::ds);
+    if (delivery.value(1) > HighestDelivery || delivery.value(1) < 0)
+        delivery.setValue(1, 0);
+    ApplyDialDeliveryLimits(model);
+    SortDialPhones(model);
+}
+
+void applyKeyForm(T_Command_DEVICE &model)
+{
+    for (int key = 1; key <= T_Command_DEVICE::KeyCount; ++key) {
+        T_Command &r = model.record(Cmd::ua, key);
+        if (KeyTypeOfAlias(r.text(1)) != 0)
+            r.setText(1, r.text(1).left(TypedKeyAliasLength));
+    }
+}
+
+} // namespace
+
+QString StoredGprsIdentifier(const QString &text)
+{
+    return storedHex(text, 4, -12);
+}
+
+QString StoredGprsKeyPart(const QString &text)
+{
+    return storedHex(text, 2, -16);
+}
+
+QString StoredServerAddress(const QString &text)
+{
+    QString shown = text;
+    FormatDigitGroups(shown, DecimalDigits, u'.', u'0', 3, -12, true);
+    FormatDigitGroups(shown, DecimalDigits, u',', u'0', 3, -12, true);
+    return shown;
+}
+
+// With a call without connection first, a connected phone may only receive alarms (and, for the call
+// then connection, service messages).
+void ApplyDialDeliveryLimits(T_Command_DEVICE &model)
+{
+    const qint32 delivery = model.record(Cmd::ds).value(1);
+    if (delivery != 1 && delivery != 2)
+        return;
+    for (int phone = 1; phone <= PhoneCount; ++phone) {
+        T_Command &r = model.record(Cmd::dn, phone);
+        const qint32 mode = r.value(1);
+        if (mode == 3 || mode == 4 || (mode == 2 && delivery == 2))
+            r.setValue(1, 1);
+    }
+}
+
+int DialPhoneSortRank(qint32 mode)
+{
+    // Duty, disarming, arming, then the connected phones by message set; unused phones last.
+    static constexpr std::array<int, 8> Ranks = {9, 4, 5, 6, 7, 3, 2, 1};
+    return mode >= 1 && mode <= 7 ? Ranks[mode] : 9;
+}
+
+// A stable sort by rank that moves whole records: each phone keeps its own number and only the order
+// of the slots changes.
+void SortDialPhones(T_Command_DEVICE &model)
+{
+    std::array<T_Command, PhoneCount> slots;
+    for (int i = 0; i < PhoneCount; ++i)
+        slots[i] = model.record(Cmd::dn, i + 1);
+    for (int q = 0; q < PhoneCount - 1; ++q) {
+        int lowest = q;
+        for (int s = q + 1; s < PhoneCount; ++s) {
+            if (DialPhoneSortRank(slots[s].value(1)) < DialPhoneSortRank(slots[lowest].value(1)))
+                lowest = s;
+        }
+        if (lowest != q)
+            std::rotate(slots.begin() + q, slots.begin() + lowest, slots.begin() + lowest + 1);
+    }
+    for (int i = 0; i < PhoneCount; ++i)
+        model.record(Cmd::dn, i + 1).CopyFrom(slots[i]);
+}
+
+void ApplyStoreForm(T_Command_DEVICE &model)
+{
+    applyGprsForm(model);
+    applyDialForm(model);
+    applyKeyForm(model);
+}
+
+} // namespace orva
