@@ -1,6 +1,7 @@
 #include "cli_app.h"
 
 #include "configuration_commands.h"
+#include "container_commands.h"
 
 #include <memory>
 #include <vector>
@@ -13,6 +14,7 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands()
     std::vector<std::unique_ptr<CliCommand>> commands;
     commands.push_back(std::make_unique<DefaultsCommand>());
     commands.push_back(std::make_unique<NormalizeCommand>());
+    commands.push_back(std::make_unique<DecryptCommand>());
     return commands;
 }
 
@@ -70,7 +72,9 @@ int RunCli(const QStringList &arguments, CliStreams &io)
                    << "Run \"orva-config --help\" for the commands." << Qt::endl;
             return ExitUsage;
         }
-        parser.setApplicationDescription(command->description());
+        const QString details = command->helpDetails();
+        parser.setApplicationDescription(details.isEmpty() ? command->description()
+                                                           : command->description() + u"\n\n" + details);
         parser.clearPositionalArguments();
         parser.addPositionalArgument(command->name(), QStringLiteral("The command."), command->name());
         command->configure(parser);
