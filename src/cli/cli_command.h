@@ -15,7 +15,8 @@ enum ExitCode : int {
 
 // Where a command writes: `out` receives the command's output bytes (a configuration text is binary
 // Windows-1251), `err` the messages for the user.
-struct CliStreams {
+struct CliStreams
+{
     QIODevice &out;
     QTextStream &err;
 };
@@ -27,6 +28,8 @@ public:
     virtual ~CliCommand() = default;
     virtual QString name() const = 0;
     virtual QString description() const = 0;
+    // True for a command that paints (fonts, PDF): it needs a QGuiApplication, the others QtCore only.
+    virtual bool needsGui() const { return false; }
     // Adds the command's options and positional arguments.
     virtual void configure(QCommandLineParser &parser) const = 0;
     virtual int execute(const QCommandLineParser &parser, CliStreams &io) const = 0;
