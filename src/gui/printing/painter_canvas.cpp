@@ -85,6 +85,8 @@ void PainterCanvas::drawRectangle(int x1, int y1, int x2, int y2, std::optional<
 
 int PainterCanvas::textWidth(const QString &text, FontStyle style) const
 {
+    if (m_page.pixelsPerMmX <= 0)
+        return 0; // a device without a resolution: nothing can be measured
     const QFontMetricsF metrics(styled(style), m_painter.device());
     return RoundHalfEven(metrics.horizontalAdvance(text) * 10 / m_page.pixelsPerMmX);
 }
@@ -92,6 +94,8 @@ int PainterCanvas::textWidth(const QString &text, FontStyle style) const
 int PainterCanvas::textHeight(const QString &text, FontStyle style) const
 {
     Q_UNUSED(text); // every text of the font is one line high
+    if (m_page.pixelsPerMmY <= 0)
+        return 0;
     const QFontMetricsF metrics(styled(style), m_painter.device());
     return RoundHalfEven(metrics.height() * 10 / m_page.pixelsPerMmY);
 }
