@@ -2,6 +2,7 @@
 
 #include "configuration_commands.h"
 #include "container_commands.h"
+#include "report_command.h"
 
 #include <memory>
 #include <vector>
@@ -15,6 +16,7 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands()
     commands.push_back(std::make_unique<DefaultsCommand>());
     commands.push_back(std::make_unique<NormalizeCommand>());
     commands.push_back(std::make_unique<DecryptCommand>());
+    commands.push_back(std::make_unique<ReportCommand>());
     return commands;
 }
 
@@ -43,6 +45,21 @@ QString overview(const std::vector<std::unique_ptr<CliCommand>> &commands)
 }
 
 } // namespace
+
+bool CommandNeedsGui(const QStringList &arguments)
+{
+    // The command is the first argument that is not an option (the top level has no option values).
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument.startsWith(u'-'))
+            continue;
+        for (const auto &command : makeCommands()) {
+            if (command->name() == argument)
+                return command->needsGui();
+        }
+        return false;
+    }
+    return false;
+}
 
 int RunCli(const QStringList &arguments, CliStreams &io)
 {

@@ -37,6 +37,8 @@ public:
     virtual QString description() const = 0;
     // More text for the command's own --help (for example its exit codes); empty by default.
     virtual QString helpDetails() const { return {}; }
+    // True for a command that paints (fonts, PDF): it needs a QGuiApplication, the others QtCore only.
+    virtual bool needsGui() const { return false; }
     // Adds the command's options and positional arguments.
     virtual void configure(QCommandLineParser &parser) const = 0;
     virtual int execute(const QCommandLineParser &parser, CliStreams &io) const = 0;

@@ -1,0 +1,48 @@
+#include "report_command.h"
+
+#include "pdf_output.h"
+#include "report/print_identifier.h"
+#include "storage/config_file.h"
+
+namespace orva::cli {
+
+QString ReportCommand::description() const
+{
+    return QStringLiteral(
+        "Draw the printed configuration record of a plain configuration file as a one-page A4 PDF, "
+        "exactly as the editor prints it (margins 0).");
+}
+
+void ReportCommand::configure(QCommandLineParser &parser) const
+{
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The configuration file to read."));
+    AddOutputOption(parser);
+}
+
+int ReportCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+{
+    const QStringList args = parser.positionalArguments().mid(1);
+    if (args.size() != 1) {
+        io.err << "orva-config: report needs exactly one FILE" << Qt::endl;
+        return ExitUsage;
+    }
+    const QString &path = args.first();
+    const FileReadResult read = ReadFileBytes(path);
+    if (!read.ok) {
+        io.err << "orva-config: cannot read " << path << ": " << read.error << Qt::endl;
+        return ExitFailure;
+    }
+    T_Command_DEVICE model;
+    LoadConfigurationText(ConfigurationTextFromBytes(read.bytes), model);
+    // As the print flow does before it prints.
+    NormalizeIdentifierForPrint(model);
+
+    const PdfResult pdf = RenderReportPdf(model, QDate::currentDate());
+    if (!pdf.ok) {
+        io.err << "orva-config: cannot draw the record: " << pdf.error << Qt::endl;
+        return ExitFailure;
+    }
+    return WriteOutput(parser, pdf.bytes, io);
+}
+
+} // namespace orva::cli

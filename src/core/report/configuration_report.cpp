@@ -1,0 +1,127 @@
+#include "configuration_report.h"
+
+#include "print_identifier.h"
+#include "report_blocks.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+namespace orva {
+namespace {
+
+constexpr int SignatureGap = 150; // the signature line ends 15 mm before the page's right edge
+
+// Tracks the right-most edge the blocks reach.
+struct Flow
+{
+    const ReportContext &c;
+    int x0 = 0;
+    int y = 0;
+    int right = 0;
+
+    BlockSize place(BlockSize size, int x)
+    {
+        right = std::max(right, x + size.width);
+        return size;
+    }
+};
+
+void drawHeading(Flow &f)
+{
+    const ReportContext &c = f.c;
+    const QString heading = u"Конфигурация устройства:(\"" + c.model.record(Cmd::oa).text(1) + u"\"/" +
+                            FormatGprsIdentifier(c.model.record(Cmd::gi).text(1)) + u')';
+    // Texts stand on their bottom edge: the heading's line is the first line of the page, so that it
+    // starts at the origin rather than above it.
+    c.canvas.drawText(f.x0, f.y + c.m.L, heading, TextAlign::Left, FontStyle::BoldUnderline);
+    c.canvas.drawText(f.x0, f.y + 2 * c.m.L, QStringLiteral("Ключ шифрации :"), TextAlign::Left,
+                      FontStyle::Normal);
+    f.place({c.canvas.textWidth(heading, FontStyle::BoldUnderline), 0}, f.x0);
+    f.y += 2 * c.m.L + c.m.H;
+}
+
+void drawKeys(Flow &f)
+{
+    const ReportContext &c = f.c;
+    const BlockSize first = f.place(DrawKeysBlock(c, f.x0, f.y, 1, true), f.x0);
+    f.place(DrawKeysBlock(c, f.x0 + first.width, f.y + c.m.L, 6, false), f.x0 + first.width);
+    f.place(DrawKeysBlock(c, f.x0 + 2 * first.width, f.y + c.m.L, 11, false), f.x0 + 2 * first.width);
+    constexpr int ThickPen = 4;
+    for (int column = 1; column <= 2; ++column) {
+        const int x = f.x0 + column * first.width;
+        c.canvas.drawLine(x, f.y + c.m.L + 2, x, f.y + first.height - 8, PenStyle::Solid, ThickPen);
+    }
+    f.y += first.height + c.m.H;
+}
+
+void drawFooter(Flow &f, const ReportPage &page)
+{
+    const ReportContext &c = f.c;
+    const QString date = u"Дата печати:" + page.printDate;
+    c.canvas.drawText(f.x0, f.y, date, TextAlign::Left, FontStyle::Normal);
+    c.canvas.drawText(page.width - SignatureGap, f.y,
+                      QStringLiteral("Подпись:           /                    /"), TextAlign::Right,
+                      FontStyle::Normal);
+    f.place({c.canvas.textWidth(date, FontStyle::Normal), 0}, f.x0);
+    f.right = std::max(f.right, page.width - SignatureGap);
+}
+
+} // namespace
+
+QString ReportDateText(const QDate &date)
+{
+    return QLocale::system().toString(date, QLocale::ShortFormat);
+}
+
+ReportExtent DrawConfigurationReport(const T_Command_DEVICE &model, ReportCanvas &canvas,
+                                     const ReportPage &page)
+{
+    const ReportContext c{canvas, model, MeasureReport(canvas)};
+    const int K = c.m.K;
+    Flow f{c};
+
+    drawHeading(f);
+
+    const BlockSize device = f.place(DrawDeviceBlock(c, f.x0, f.y), f.x0);
+    const BlockSize balance =
+        f.place(DrawBalanceBlock(c, f.x0 + device.width + 2 * K, f.y), f.x0 + device.width + 2 * K);
+    f.y += balance.height + c.m.H;
+
+    const BlockSize signalling = f.place(DrawSignallingBlock(c, f.x0, f.y), f.x0);
+    const int generalX = f.x0 + signalling.width + 4 * K;
+    const BlockSize general = f.place(DrawGeneralBlock(c, generalX, f.y), generalX);
+    f.y += general.height + c.m.H;
+
+    const BlockSize loops = f.place(DrawLoopsBlock(c, f.x0, f.y), f.x0);
+    const BlockSize relays =
+        f.place(DrawRelaysBlock(c, f.x0 + loops.width + 2 * K, f.y), f.x0 + loops.width + 2 * K);
+    f.y += relays.height + c.m.H;
+
+    drawKeys(f);
+
+    const BlockSize smsByKeys = f.place(DrawSmsByKeysBlock(c, f.x0, f.y), f.x0);
+    const int smsX = f.x0 + smsByKeys.width + 2 * K;
+    const BlockSize sms = f.place(DrawSmsBlock(c, smsX, f.y), smsX);
+    f.y += sms.height + c.m.H;
+
+    // The GPRS identifier and keys stand in the right-hand column, one line down; the flow keeps the
+    // height of the SMS block and one line more for them.
+    const int gprsX = f.x0 + sms.width + 2 * K;
+    const BlockSize identifier = f.place(DrawGprsIdentifierBlock(c, gprsX, f.y + c.m.L), gprsX);
+    f.place(DrawGprsKeysBlock(c, gprsX, f.y + c.m.L + identifier.height), gprsX);
+    f.y += sms.height + c.m.L;
+
+    const BlockSize apn = f.place(DrawApnBlock(c, f.x0, f.y), f.x0);
+    f.y += apn.height + c.m.H;
+
+    const BlockSize servers = f.place(DrawServersBlock(c, f.x0, f.y), f.x0);
+    const int connectionX = f.x0 + servers.width + 2 * K;
+    f.place(DrawConnectionBlock(c, connectionX, f.y), connectionX);
+    f.y += servers.height + 4 * c.m.L;
+
+    drawFooter(f, page);
+    return {f.right, f.y};
+}
+
+} // namespace orva

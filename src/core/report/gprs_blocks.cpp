@@ -1,0 +1,108 @@
+#include "print_identifier.h"
+#include "report_blocks.h"
+#include "table_block.h"
+
+namespace orva {
+namespace {
+
+constexpr int GprsKeyCount = 4;
+constexpr int SimCards = 2;
+constexpr int PrintedServers = 3;
+
+} // namespace
+
+BlockSize DrawGprsIdentifierBlock(const ReportContext &c, int x, int y)
+{
+    const QString title = QStringLiteral("Параметры GPRS:");
+    const QString identifier = FormatGprsIdentifier(c.model.record(Cmd::gi).text(1));
+    const int valueOffset = c.canvas.textWidth(title, FontStyle::Bold);
+    c.canvas.drawText(x, y + c.m.L, title, TextAlign::Left, FontStyle::Bold);
+    c.canvas.drawText(x, y + 2 * c.m.L, QStringLiteral("Идентификатор :"), TextAlign::Left,
+                      FontStyle::Normal);
+    c.canvas.drawText(x + valueOffset, y + 2 * c.m.L, identifier, TextAlign::Left, FontStyle::Bold);
+    return {valueOffset + c.canvas.textWidth(identifier, FontStyle::Bold), 2 * c.m.L};
+}
+
+BlockSize DrawGprsKeysBlock(const ReportContext &c, int x, int y)
+{
+    const QString label = QStringLiteral("Ключ шифрации :");
+    const int valueX = x + c.canvas.textWidth(label, FontStyle::Normal);
+    const int stripeWidth = c.canvas.textWidth(QStringLiteral("  -  -  -  -  -  -  -  "), FontStyle::Bold);
+    for (int line = 1; line <= GprsKeyCount; line += 2) {
+        const int top = y + (line - 1) * c.m.L;
+        c.canvas.drawRectangle(valueX, top, valueX + stripeWidth, top + c.m.L, SilverColor, PenStyle::Solid,
+                               0);
+    }
+    c.canvas.drawText(x, y + c.m.L, label, TextAlign::Left, FontStyle::Normal);
+    for (int key = 1; key <= GprsKeyCount; ++key) {
+        c.canvas.drawText(valueX, y + key * c.m.L, FormatGprsKey(c.model.record(Cmd::gk, key).text(1)),
+                          TextAlign::Left, FontStyle::Bold);
+    }
+    return {valueX - x + stripeWidth, GprsKeyCount * c.m.L};
+}
+
+BlockSize DrawApnBlock(const ReportContext &c, int x, int y)
+{
+    struct Row
+    {
+        QString label;
+        Cmd::Code code;
+    };
+    static const QList<Row> Rows = {{QStringLiteral("APN-сервер"), Cmd::ga},
+                                    {QStringLiteral("Логин     "), Cmd::gl},
+                                    {QStringLiteral("Пароль    "), Cmd::gp}};
+    TableBlock table;
+    table.header =
+        QStringLiteral("Параметр   SIM-карта №1:                    SIM-карта №2:                     ");
+    table.rows = int(Rows.size());
+    table.separators = {c.m.cols(10.5), c.m.cols(43.5)};
+    table.rowLineShorten = 1;
+    table.lineUnderLastRow = true;
+    table.cells = [&c](int n) {
+        const Row &row = Rows[n - 1];
+        QList<TableCell> cells{{0, row.label, FontStyle::Normal}};
+        const int offsets[SimCards] = {c.m.cols(11), c.m.cols(44)};
+        for (int sim = 1; sim <= SimCards; ++sim)
+            cells.append({offsets[sim - 1], c.model.record(row.code, sim).text(1), FontStyle::Normal});
+        return cells;
+    };
+    return DrawTableBlock(c, x, y, table).size;
+}
+
+BlockSize DrawServersBlock(const ReportContext &c, int x, int y)
+{
+    TableBlock table;
+    table.title = QStringLiteral("Серверы приема сообщений:");
+    table.header = QStringLiteral("          IP-адрес        порт ");
+    table.headerOffset = c.m.cols(0.25);
+    table.rows = PrintedServers;
+    table.separators = {c.m.cols(9.5), c.m.cols(25.5)};
+    table.cells = [&c](int n) {
+        const T_Command &server = c.model.record(Cmd::gs, n);
+        QList<TableCell> cells{{c.m.cols(0.25), u"Сервер №" + QString::number(n), FontStyle::Normal},
+                               {c.m.cols(10), server.text(1), FontStyle::Normal}};
+        if (server.value(2) != 0)
+            cells.append({c.m.cols(26), QString::number(server.value(2)), FontStyle::Normal});
+        return cells;
+    };
+    return DrawTableBlock(c, x, y, table).size;
+}
+
+BlockSize DrawConnectionBlock(const ReportContext &c, int x, int y)
+{
+    const QString firstLabel = QStringLiteral("Период сообщ. \"деж.реж.\"тип 1:      ");
+    const T_Command &duty = c.model.record(Cmd::gd);
+    const T_Command &answer = c.model.record(Cmd::gt);
+    c.canvas.drawText(x, y + c.m.L, QStringLiteral("Параметры сеансов связи:"), TextAlign::Left,
+                      FontStyle::BoldUnderline);
+    DrawLabelValues(
+        c, x, y + 2 * c.m.L,
+        {{firstLabel, QString::number(duty.value(1)) + u" сек."},
+         {QStringLiteral("Период сообщ. \"деж.реж.\"тип 2:"), QString::number(duty.value(2)) + u" сек."},
+         {QStringLiteral("Время ожидания ответа        :"), QString::number(answer.value(1)) + u" сек."},
+         {QStringLiteral("Макс.число неотв. на сообщ.  :"), QString::number(answer.value(2))}},
+        c.m.cols(31), FontStyle::Normal);
+    return {c.canvas.textWidth(firstLabel, FontStyle::Normal), 5 * c.m.L};
+}
+
+} // namespace orva

@@ -1,0 +1,101 @@
+#include "report_blocks.h"
+#include "table_block.h"
+
+namespace orva {
+namespace {
+
+QString quoted(const QString &text)
+{
+    return u'"' + text + u'"';
+}
+
+QString onOff(bool on, QStringView whenOn, QStringView whenOff)
+{
+    return (on ? whenOn : whenOff).toString();
+}
+
+} // namespace
+
+void DrawLabelValues(const ReportContext &c, int x, int firstBottom, const QList<LabelValue> &lines,
+                     int valueOffset, FontStyle valueStyle)
+{
+    int bottom = firstBottom;
+    for (const LabelValue &line : lines) {
+        c.canvas.drawText(x, bottom, line.label, TextAlign::Left, FontStyle::Normal);
+        if (!line.value.isEmpty())
+            c.canvas.drawText(x + valueOffset, bottom, line.value, TextAlign::Left, valueStyle);
+        bottom += c.m.L;
+    }
+}
+
+BlockSize DrawDeviceBlock(const ReportContext &c, int x, int y)
+{
+    const QString title = QStringLiteral("Тип устройства:\"Zentrix\"ППКОП-Orva");
+    c.canvas.drawText(x, y + c.m.L, title, TextAlign::Left, FontStyle::BoldUnderline);
+    DrawLabelValues(c, x, y + 2 * c.m.L,
+                    {{QStringLiteral("Псевдоним     :"), quoted(c.model.record(Cmd::oa).text(1))},
+                     {QStringLiteral("Пароль доступа:"), quoted(c.model.record(Cmd::Password).text(1))}},
+                    c.m.cols(16), FontStyle::Bold);
+    return {c.canvas.textWidth(title, FontStyle::BoldUnderline), 3 * c.m.L};
+}
+
+BlockSize DrawBalanceBlock(const ReportContext &c, int x, int y)
+{
+    TableBlock table;
+    table.header = QStringLiteral("№ Номер            Контроль баланса        ");
+    table.headerOffset = c.m.cols(0.25);
+    table.rows = 2;
+    table.separators = {c.m.cols(1.5), c.m.cols(19.5)};
+    table.separatorGap = 2;
+    table.cells = [&c](int n) {
+        const T_Command &balance = c.model.record(Cmd::cb, n);
+        // A period of 0 hours switches the check off, whatever request text is stored.
+        const QString check = balance.value(1) != 0
+                                  ? balance.text(2) + u'(' + QString::number(balance.value(1)) + u" ч.)"
+                                  : QStringLiteral("Нет контроля");
+        return QList<TableCell>{{c.m.cols(0.25), QString::number(n), FontStyle::Normal},
+                                {c.m.cols(2), c.model.record(Cmd::ph, n).text(1), FontStyle::Bold},
+                                {c.m.cols(20), check, FontStyle::Bold}};
+    };
+    return DrawTableBlock(c, x, y, table).size;
+}
+
+BlockSize DrawSignallingBlock(const ReportContext &c, int x, int y)
+{
+    const QString title = QStringLiteral("Сигнализация и индикация:           ");
+    c.canvas.drawText(x, y + c.m.L, title, TextAlign::Left, FontStyle::BoldUnderline);
+    const T_Command_DEVICE &d = c.model;
+    DrawLabelValues(
+        c, x, y + 2 * c.m.L,
+        {{QStringLiteral("Время работы выносн инд.   :"),
+          QString::number(d.record(Cmd::el).value(1)) + u" сек."},
+         {QStringLiteral("Уровень встроенного зуммера:"), QString::number(d.record(Cmd::bv).value(1))},
+         {QStringLiteral("Внешний зуммер             :"),
+          onOff(d.record(Cmd::eb).value(1) != 0, u"ВКЛЮЧЕН", u"выключен")}},
+        c.m.cols(29), FontStyle::Bold);
+    return {c.canvas.textWidth(title, FontStyle::BoldUnderline), 4 * c.m.L};
+}
+
+BlockSize DrawGeneralBlock(const ReportContext &c, int x, int y)
+{
+    const QString title = QStringLiteral("Общие параметры:                     ");
+    c.canvas.drawText(x, y + c.m.L, title, TextAlign::Left, FontStyle::BoldUnderline);
+    const T_Command_DEVICE &d = c.model;
+    const qint32 duty = d.record(Cmd::om).value(1);
+    const bool noArmingWithoutGprs = d.record(Cmd::ci).value(1) != 0 && d.record(Cmd::cm).value(1) != 0;
+    DrawLabelValues(
+        c, x, y + 2 * c.m.L,
+        {{QStringLiteral("Кодировка SMS         :"),
+          onOff(d.record(Cmd::sk).value(1) != 0, u"\"Кириллица\"", u"\"Транслит\"")},
+         {QStringLiteral("\"Дежурный режим\"      :"),
+          duty != 0 ? QString::number(duty) + u" ч." : QStringLiteral("Нет контр.")},
+         {QStringLiteral("Задержка на выход     :"), QString::number(d.record(Cmd::xo).value(1)) + u" сек."},
+         {QStringLiteral("Запрет взятия без GPRS:"),
+          onOff(noArmingWithoutGprs, u"\"ВКЛЮЧЕНО\"", u"\"выключено\"")},
+         {QStringLiteral("Ведение LOG-файла     :"),
+          onOff(d.record(Cmd::lf).value(1) != 0, u"\"ВКЛЮЧЕНО\"", u"\"выключено\"")}},
+        c.m.cols(25), FontStyle::Bold);
+    return {c.canvas.textWidth(title, FontStyle::BoldUnderline), 6 * c.m.L};
+}
+
+} // namespace orva

@@ -1,0 +1,48 @@
+#include "print_flow.h"
+
+#include "page_setup.h"
+#include "painter_canvas.h"
+#include "report/configuration_report.h"
+#include "report/print_identifier.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+namespace orva {
+namespace {
+
+PrintResult failure(const QString &hint)
+{
+    return PrintResult{PrintOutcome::Failed, QStringLiteral("Ошибка печати"), hint};
+}
+
+} // namespace
+
+PrintResult PrintConfigurationRecord(const T_Command_DEVICE &model, QPrinter &printer, const QDate &printDate)
+{
+    // Device coordinates from the paper's corner, so that the printer's unprintable edge is the origin.
+    printer.setFullPage(true);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return failure(QStringLiteral("Проверьте принтер: задание печати не удалось начать"));
+
+    const PageState page = SetupPrinterPage(printer, painter, 0, 0);
+    PainterCanvas canvas(painter, page);
+    DrawConfigurationReport(model, canvas, ReportPage{page.pageWidth, ReportDateText(printDate)});
+
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        return failure(QStringLiteral("Проверьте принтер: задание печати не удалось завершить"));
+    return PrintResult{};
+}
+
+PrintResult RunPrintFlow(T_Command_DEVICE &model, QPrinter &printer, const AskPrinter &askPrinter,
+                         const QDate &printDate)
+{
+    NormalizeIdentifierForPrint(model);
+    if (!askPrinter || !askPrinter(printer))
+        return PrintResult{PrintOutcome::Cancelled, {}, {}};
+    printer.setDocName(PrintJobTitle(model));
+    return PrintConfigurationRecord(model, printer, printDate);
+}
+
+} // namespace orva

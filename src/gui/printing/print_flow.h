@@ -1,0 +1,43 @@
+#pragma once
+
+#include "device_model/device.h"
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+
+class QPrinter;
+
+namespace orva {
+
+enum class PrintOutcome {
+    Printed,
+    Cancelled, // the user closed the print dialog without printing
+    Failed,    // the job could not be started or finished
+};
+
+struct PrintResult
+{
+    PrintOutcome outcome = PrintOutcome::Printed;
+    QString headline; // for the error box when the print failed
+    QString hint;
+
+    bool failed() const { return outcome == PrintOutcome::Failed; }
+};
+
+// Asks the user for the printer (the standard print dialog); false when cancelled.
+using AskPrinter = std::function<bool(QPrinter &printer)>;
+
+// The print job itself on a chosen printer: begin, page set-up with both margins 0, the record, end.
+// The job title is the caller's. A printer that cannot start or finish the job gives Failed.
+PrintResult PrintConfigurationRecord(const T_Command_DEVICE &model, QPrinter &printer,
+                                     const QDate &printDate);
+
+// "Печать" after the pages are stored into the model: the identifier is normalised into `gi` parameter 1
+// (and stays so even when the dialog is cancelled), the printer is asked for, the job titled
+// "ППКОП-Orva(" + name + " " + identifier + ")" and printed.
+PrintResult RunPrintFlow(T_Command_DEVICE &model, QPrinter &printer, const AskPrinter &askPrinter,
+                         const QDate &printDate);
+
+} // namespace orva

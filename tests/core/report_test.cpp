@@ -1,0 +1,735 @@
+#include "recording_canvas.h"
+
+#include "report/configuration_report.h"
+#include "report/print_identifier.h"
+#include "report/report_metrics.h"
+#include "report/report_texts.h"
+#include "storage/config_file.h"
+
+#include <QTest>
+
+using namespace orva;
+using namespace Qt::StringLiterals;
+using test::RecordingCanvas;
+
+namespace {
+
+// The grid of Courier New 11 pt on the record's 25-mm inch, as a printer measures it.
+constexpr int K = 23;
+constexpr int L = 43;
+constexpr int H = 22;            // 21.5 rounded to even
+constexpr int PageWidth = 2067;  // A4: 210 mm on the record's grid
+constexpr int PageHeight = 2923; // A4: 297 mm
+const QString PrintDate = QStringLiteral("01.02.2024");
+
+T_Command_DEVICE defaults()
+{
+    T_Command_DEVICE model;
+    model.ResetToDefaults();
+    return model;
+}
+
+RecordingCanvas draw(const T_Command_DEVICE &model, ReportExtent *extent = nullptr)
+{
+    RecordingCanvas canvas(K, L);
+    const ReportExtent drawn = DrawConfigurationReport(model, canvas, ReportPage{PageWidth, PrintDate});
+    if (extent)
+        *extent = drawn;
+    return canvas;
+}
+
+// Where a table stands: the block's x, the bottom of its header line and its width.
+struct Table
+{
+    int x = 0;
+    int headerBottom = 0;
+    int width = 0;
+};
+
+Table locate(const RecordingCanvas &canvas, const QString &header, int headerOffset, int which = 0)
+{
+    const QList<RecordingCanvas::Text> found = canvas.find(header);
+    if (which >= found.size())
+        return {};
+    const RecordingCanvas::Text &t = found[which];
+    return {t.x - headerOffset, t.y, int(header.size()) * K};
+}
+
+// The texts of data row `row` of the table, left to right as drawn.
+QStringList rowTexts(const RecordingCanvas &canvas, const Table &table, int row)
+{
+    QStringList texts;
+    for (const auto &t : canvas.onLine(table.headerBottom + row * L, table.x, table.x + table.width))
+        texts.append(t.text);
+    return texts;
+}
+
+// The rows (from 1) with a silver stripe that spans the table's width.
+QList<int> stripedRows(const RecordingCanvas &canvas, const Table &table, int rows)
+{
+    QList<int> striped;
+    for (int row = 1; row <= rows; ++row) {
+        const int top = table.headerBottom + (row - 1) * L;
+        for (const auto &r : canvas.rects) {
+            if (r.fill == SilverColor && r.width == 0 && r.x1 == table.x && r.x2 == table.x + table.width &&
+                r.y1 == top && r.y2 == top + L) {
+                striped.append(row);
+            }
+        }
+    }
+    return striped;
+}
+
+const QString BalanceHeader = QStringLiteral("№ Номер            Контроль баланса        ");
+const QString LoopsHeader = QStringLiteral("№ Режим                              Псевдоним  ");
+const QString RelaysHeader = QStringLiteral("№ Режим              Время  ");
+const QString KeysHeader = QStringLiteral("№ Псевдоним  Код ключа    ");
+const QString SmsByKeysHeader = QStringLiteral("№ Телефон           Ключи             ");
+const QString SmsHeader = QStringLiteral("№ Телефон           Набор сообщений   ");
+const QString ApnHeader =
+    QStringLiteral("Параметр   SIM-карта №1:                    SIM-карта №2:                     ");
+const QString ServersHeader = QStringLiteral("          IP-адрес        порт ");
+const QString GprsKeyLabel = QStringLiteral("Ключ шифрации :");
+
+} // namespace
+
+class ReportTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void roundHalfEven_data();
+    void roundHalfEven();
+    void halfLineRoundsToEven_data();
+    void halfLineRoundsToEven();
+    void modeTexts_data();
+    void modeTexts();
+    void normalizeIdentifier_data();
+    void normalizeIdentifier();
+    void jobTitle_data();
+    void jobTitle();
+    void heading_data();
+    void heading();
+    void gprsKeys_data();
+    void gprsKeys();
+    void balanceRow_data();
+    void balanceRow();
+    void smsRow_data();
+    void smsRow();
+    void relayRow_data();
+    void relayRow();
+    void loopRow_data();
+    void loopRow();
+    void linesBelowFrames_data();
+    void linesBelowFrames();
+    void smsByKeysRow_data();
+    void smsByKeysRow();
+    void smsByKeysFromFile();
+    void stripes_data();
+    void stripes();
+    void keyBlocksShareHeaderLine();
+    void everythingInsidePage_data();
+    void everythingInsidePage();
+    void footer();
+    void modelIsOnlyRead();
+};
+
+void ReportTest::roundHalfEven_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("2.5") << 2.5 << 2;
+    QTest::newRow("3.5") << 3.5 << 4;
+    QTest::newRow("5.75") << 5.75 << 6;
+    QTest::newRow("34.5") << 34.5 << 34;
+    QTest::newRow("-1.5") << -1.5 << -2;
+    QTest::newRow("7.49") << 7.49 << 7;
+}
+
+void ReportTest::roundHalfEven()
+{
+    QFETCH(double, value);
+    QFETCH(int, expected);
+    QCOMPARE(RoundHalfEven(value), expected);
+}
+
+void ReportTest::halfLineRoundsToEven_data()
+{
+    QTest::addColumn<int>("lineHeight");
+    QTest::addColumn<int>("half");
+    QTest::newRow("43") << 43 << 22;
+    QTest::newRow("45") << 45 << 22;
+    QTest::newRow("44") << 44 << 22;
+    QTest::newRow("41") << 41 << 20;
+    QTest::newRow("47") << 47 << 24;
+}
+
+void ReportTest::halfLineRoundsToEven()
+{
+    QFETCH(int, lineHeight);
+    QFETCH(int, half);
+    const RecordingCanvas canvas(25, lineHeight);
+    const ReportMetrics m = MeasureReport(canvas);
+    QCOMPARE(m.L, lineHeight);
+    QCOMPARE(m.K, 25);
+    QCOMPARE(m.H, half);
+    QCOMPARE(m.cols(0.25), 6);  // 6.25
+    QCOMPARE(m.cols(1.5), 38);  // 37.5, to even
+    QCOMPARE(m.cols(0.75), 19); // 18.75
+}
+
+void ReportTest::modeTexts_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("loop 1 with delay") << "loop" << 1 << "охранный с задержк.на вход(45сек.)";
+    QTest::newRow("loop 6") << "loop" << 6 << "охранный КТС";
+    QTest::newRow("loop 7 unused") << "loop" << 7 << "";
+    QTest::newRow("loop 11") << "loop" << 11 << "пож.тип1(дым. c контр.сбросом)";
+    QTest::newRow("loop 16 not printed") << "loop" << 16 << "";
+    QTest::newRow("relay 0") << "relay" << 0 << "SMS-управление";
+    QTest::newRow("relay 8") << "relay" << 8 << "Сирена 1 -пожар";
+    QTest::newRow("relay 10 not printed") << "relay" << 10 << "";
+    QTest::newRow("set 3") << "set" << 3 << "Трев.+Вз/Сн";
+    QTest::newRow("set 0") << "set" << 0 << "";
+}
+
+void ReportTest::modeTexts()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, value);
+    QFETCH(QString, expected);
+    if (kind == u"loop")
+        QCOMPARE(ReportLoopModeText(value, 45), expected);
+    else if (kind == u"relay")
+        QCOMPARE(ReportRelayModeText(value), expected);
+    else
+        QCOMPARE(ReportMessageSetText(value), expected);
+}
+
+void ReportTest::normalizeIdentifier_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("normalized");
+    QTest::newRow("empty") << ""
+                           << "0000-0000-0000";
+    QTest::newRow("12 digits") << "123456789ABC"
+                               << "1234-5678-9ABC";
+    QTest::newRow("already formatted") << "1234-5678-9ABC"
+                                       << "1234-5678-9ABC";
+    QTest::newRow("short groups") << "12-5678"
+                                  << "1200-5678-0000";
+    QTest::newRow("lower case stays") << "abcdef012345"
+                                      << "abcd-ef01-2345";
+    QTest::newRow("too long") << "123456789ABCDEF"
+                              << "1234-5678-9ABC";
+}
+
+void ReportTest::normalizeIdentifier()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, normalized);
+    T_Command_DEVICE model = defaults();
+    model.record(Cmd::gi).setText(1, stored);
+    NormalizeIdentifierForPrint(model);
+    QCOMPARE(model.record(Cmd::gi).text(1), normalized);
+    NormalizeIdentifierForPrint(model); // a second print keeps it
+    QCOMPARE(model.record(Cmd::gi).text(1), normalized);
+}
+
+void ReportTest::jobTitle_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("empty device") << ""
+                                  << ""
+                                  << "ППКОП-Orva( 0000-0000-0000)";
+    QTest::newRow("named") << "Офис12"
+                           << "0A1B2C3D4E5F"
+                           << "ППКОП-Orva(Офис12 0A1B-2C3D-4E5F)";
+}
+
+void ReportTest::jobTitle()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, identifier);
+    QFETCH(QString, title);
+    T_Command_DEVICE model = defaults();
+    model.record(Cmd::oa).setText(1, name);
+    model.record(Cmd::gi).setText(1, identifier);
+    NormalizeIdentifierForPrint(model);
+    QCOMPARE(PrintJobTitle(model), title);
+}
+
+void ReportTest::heading_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "0000-0000-0000";
+    QTest::newRow("12 digits") << "Офис12"
+                               << "123456789ABC"
+                               << "1234-5678-9ABC";
+    QTest::newRow("short groups") << "Склад"
+                                  << "12-5678"
+                                  << "1200-5678-0000";
+    QTest::newRow("lower case") << "a"
+                                << "abcdef012345"
+                                << "abcd-ef01-2345";
+}
+
+void ReportTest::heading()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, identifier);
+    QFETCH(QString, shown);
+    T_Command_DEVICE model = defaults();
+    model.record(Cmd::oa).setText(1, name);
+    model.record(Cmd::gi).setText(1, identifier);
+    const RecordingCanvas canvas = draw(model);
+
+    QVERIFY(!canvas.texts.isEmpty());
+    const auto &heading = canvas.texts.first();
+    QCOMPARE(heading.text, u"Конфигурация устройства:(\"" + name + u"\"/" + shown + u')');
+    QCOMPARE(heading.style, FontStyle::BoldUnderline);
+    // The heading's line is the page's first: its top is the origin.
+    QCOMPARE(heading.x, 0);
+    QCOMPARE(heading.y, L);
+    const auto &keyLine = canvas.texts.at(1);
+    QCOMPARE(keyLine.text, GprsKeyLabel);
+    QCOMPARE(keyLine.y, 2 * L);
+
+    // The GPRS block shows the identifier in the same form, right of its label.
+    const auto label = canvas.one(QStringLiteral("Идентификатор :"));
+    const auto value = canvas.one(shown);
+    QCOMPARE(value.y, label.y);
+    QCOMPARE(value.x, label.x + int(QStringLiteral("Параметры GPRS:").size()) * K);
+    QCOMPARE(value.style, FontStyle::Bold);
+}
+
+void ReportTest::gprsKeys_data()
+{
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QStringList>("shown");
+    const QString zero = QStringLiteral("00-00-00-00-00-00-00-00");
+    QTest::newRow("all empty") << QStringList{u""_s, u""_s, u""_s, u""_s}
+                               << QStringList{zero, zero, zero, zero};
+    QTest::newRow("short and long") << QStringList{u""_s, u"0102AB"_s, u""_s, u"00112233445566778899"_s}
+                                    << QStringList{zero, u"01-02-AB-00-00-00-00-00"_s, zero,
+                                                   u"00-11-22-33-44-55-66-77"_s};
+}
+
+void ReportTest::gprsKeys()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, shown);
+    T_Command_DEVICE model = defaults();
+    for (int key = 1; key <= 4; ++key)
+        model.record(Cmd::gk, key).setText(1, stored[key - 1]);
+    const RecordingCanvas canvas = draw(model);
+
+    const QList<RecordingCanvas::Text> labels = canvas.find(GprsKeyLabel);
+    QCOMPARE(labels.size(), 2); // the heading's line and the GPRS keys block
+    const auto &label = labels.last();
+    QVERIFY(label.x > 0);
+    const int valueX = label.x + int(GprsKeyLabel.size()) * K;
+    for (int key = 1; key <= 4; ++key) {
+        const QList<RecordingCanvas::Text> line = canvas.onLine(label.y + (key - 1) * L, valueX, valueX + 1);
+        QCOMPARE(line.size(), 1);
+        QCOMPARE(line.first().text, shown[key - 1]);
+    }
+    // Stripes behind the first and third key, as wide as a formatted key.
+    int stripes = 0;
+    for (const auto &r : canvas.rects) {
+        if (r.fill == SilverColor && r.x1 == valueX) {
+            QCOMPARE(r.x2 - r.x1, 23 * K);
+            QVERIFY(r.y2 == label.y || r.y2 == label.y + 2 * L);
+            ++stripes;
+        }
+    }
+    QCOMPARE(stripes, 2);
+}
+
+void ReportTest::balanceRow_data()
+{
+    QTest::addColumn<int>("period");
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("period 0 with request") << 0 << "*100#"
+                                           << "Нет контроля";
+    QTest::newRow("period 0 empty") << 0 << ""
+                                    << "Нет контроля";
+    QTest::newRow("period 24") << 24 << "*100#"
+                               << "*100#(24 ч.)";
+    QTest::newRow("period 48 no request") << 48 << ""
+                                          << "(48 ч.)";
+}
+
+void ReportTest::balanceRow()
+{
+    QFETCH(int, period);
+    QFETCH(QString, request);
+    QFETCH(QString, shown);
+    T_Command_DEVICE model = defaults();
+    model.record(Cmd::ph, 2).setText(1, QStringLiteral("+79160000002"));
+    model.record(Cmd::cb, 2).setValue(1, period);
+    model.record(Cmd::cb, 2).setText(2, request);
+    const RecordingCanvas canvas = draw(model);
+    const Table table = locate(canvas, BalanceHeader, 6);
+    QCOMPARE(rowTexts(canvas, table, 2), (QStringList{u"2"_s, u"+79160000002"_s, shown}));
+    QCOMPARE(canvas.onLine(table.headerBottom + 2 * L, table.x + 20 * K, table.x + 20 * K + 1).size(), 1);
+}
+
+void ReportTest::smsRow_data()
+{
+    QTest::addColumn<int>("set");
+    QTest::addColumn<QString>("phone");
+    QTest::addColumn<QStringList>("row");
+    QTest::newRow("set 0 leaves the row empty") << 0 << "+79001234567" << QStringList{u"1"_s};
+    QTest::newRow("no phone") << 4 << "" << QStringList{u"1"_s};
+    QTest::newRow("set 1") << 1 << "+79001234567" << QStringList{u"1"_s, u"+79001234567"_s, u"Трев."_s};
+    QTest::newRow("set 2") << 2 << "+7900" << QStringList{u"1"_s, u"+7900"_s, u"Трев.+Служ."_s};
+    QTest::newRow("set 4") << 4 << "+7900" << QStringList{u"1"_s, u"+7900"_s, u"Все"_s};
+}
+
+void ReportTest::smsRow()
+{
+    QFETCH(int, set);
+    QFETCH(QString, phone);
+    QFETCH(QStringList, row);
+    T_Command_DEVICE model = defaults();
+    model.record(Cmd::sn, 1).setValue(1, set);
+    model.record(Cmd::sn, 1).setText(2, phone);
+    const RecordingCanvas canvas = draw(model);
+    const Table table = locate(canvas, SmsHeader, 6);
+    QCOMPARE(rowTexts(canvas, table, 1), row);
+}
+
+void ReportTest::relayRow_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("time");
+    QTest::addColumn<QStringList>("row");
+    QTest::newRow("mode 0 without time") << 0 << 90 << QStringList{u"3"_s, u"SMS-управление"_s};
+    QTest::newRow("siren") << 4 << 30 << QStringList{u"3"_s, u"Сирена 1"_s, u"30 сек"_s};
+    QTest::newRow("fire siren") << 9 << 120 << QStringList{u"3"_s, u"Сирена 2 -пожар"_s, u"120 сек"_s};
+    QTest::newRow("mode without text keeps its time") << 10 << 5 << QStringList{u"3"_s, u"5 сек"_s};
+}
+
+void ReportTest::relayRow()
+{
+    QFETCH(int, mode);
+    QFETCH(int, time);
+    QFETCH(QStringList, row);
+    T_Command_DEVICE model = defaults();
+    model.record(Cmd::rm, 3).setValue(1, mode);
+    model.record(Cmd::rm, 3).setValue(2, time);
+    const RecordingCanvas canvas = draw(model);
+    const Table table = locate(canvas, RelaysHeader, 6);
+    QCOMPARE(rowTexts(canvas, table, 3), row);
+    for (const auto &t : canvas.onLine(table.headerBottom + 3 * L, table.x, table.x + table.width))
+        QCOMPARE(t.style, FontStyle::Normal);
+}
+
+void ReportTest::loopRow_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("modeText");
+    QTest::newRow("delayed") << 1 << "охранный с задержк.на вход(180сек.)";
+    QTest::newRow("split") << 3 << "охранный без задержки,расщепленный";
+    QTest::newRow("fire with reset") << 12 << "пож.тип2(дым+тепл с контр.сбросом)";
+    QTest::newRow("unused") << 7 << "";
+}
+
+void ReportTest::loopRow()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, modeText);
+    T_Command_DEVICE model = defaults();
+    model.record(Cmd::lm, 2).setValue(1, mode);
+    model.record(Cmd::lm, 2).setValue(2, 180);
+    model.record(Cmd::la, 2).setText(1, QStringLiteral("Котельная1"));
+    const RecordingCanvas canvas = draw(model);
+    const Table table = locate(canvas, LoopsHeader, 6);
+
+    const QList<RecordingCanvas::Text> row =
+        canvas.onLine(table.headerBottom + 2 * L, table.x, table.x + table.width);
+    QCOMPARE(row.size(), modeText.isEmpty() ? 2 : 3);
+    QCOMPARE(row.first().text, QStringLiteral("2"));
+    QCOMPARE(row.first().style, FontStyle::Normal);
+    if (!modeText.isEmpty()) {
+        QCOMPARE(row[1].text, modeText);
+        QCOMPARE(row[1].x, table.x + 2 * K);
+        QCOMPARE(row[1].style, FontStyle::Bold);
+    }
+    // The name stands right of the second separator, clear of the longest mode text, inside the frame.
+    const auto &name = row.last();
+    QCOMPARE(name.text, QStringLiteral("Котельная1"));
+    const int separatorX = table.x + RoundHalfEven(37.5 * K);
+    QVERIFY(name.x > separatorX);
+    QVERIFY(table.x + 2 * K + 35 * K <= name.x);
+    QVERIFY(name.x + 10 * K <= table.x + table.width);
+}
+
+void ReportTest::linesBelowFrames_data()
+{
+    QTest::addColumn<int>("repeats");
+    QTest::addColumn<QString>("repeatsText");
+    QTest::addColumn<int>("panic");
+    QTest::addColumn<QString>("panicText");
+    QTest::newRow("repeats 0, relay off") << 0 << "Все тревоги" << 0 << "Выкл";
+    QTest::newRow("repeats 3, relay on") << 3 << "3" << 1 << "Вкл";
+}
+
+void ReportTest::linesBelowFrames()
+{
+    QFETCH(int, repeats);
+    QFETCH(QString, repeatsText);
+    QFETCH(int, panic);
+    QFETCH(QString, panicText);
+    T_Command_DEVICE model = defaults();
+    model.record(Cmd::lc).setValue(1, repeats);
+    model.record(Cmd::br).setValue(1, panic);
+    const RecordingCanvas canvas = draw(model);
+
+    const Table loops = locate(canvas, LoopsHeader, 6);
+    const auto repeatsLabel = canvas.one(QStringLiteral("Число повторов тревог:"));
+    QCOMPARE(repeatsLabel.y, loops.headerBottom + 5 * L);
+    QCOMPARE(repeatsLabel.x, loops.x);
+    QCOMPARE(canvas.onLine(repeatsLabel.y, loops.x + 22 * K, loops.x + 22 * K + 1).value(0).text,
+             repeatsText);
+
+    const Table relays = locate(canvas, RelaysHeader, 6);
+    const auto panicLabel = canvas.one(QStringLiteral("Реле при нарушении КТС:"));
+    QCOMPARE(panicLabel.y, relays.headerBottom + 5 * L);
+    QCOMPARE(canvas.onLine(panicLabel.y, relays.x + 23 * K, relays.x + 23 * K + 1).value(0).text, panicText);
+}
+
+void ReportTest::smsByKeysRow_data()
+{
+    QTest::addColumn<QString>("phone");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QStringList>("row");
+    QTest::newRow("only key 3") << "+79001112233" << QList<int>{3, 0, 0, 0, 0}
+                                << QStringList{u"4"_s, u"+79001112233"_s, u"(3,,,,)"_s};
+    QTest::newRow("five keys") << "+7900" << QList<int>{1, 2, 3, 14, 15}
+                               << QStringList{u"4"_s, u"+7900"_s, u"(1,2,3,14,15)"_s};
+    QTest::newRow("gap in the list") << "+7900" << QList<int>{0, 0, 3, 0, 0}
+                                     << QStringList{u"4"_s, u"+7900"_s, u"(,,3,,)"_s};
+    QTest::newRow("no phone") << "" << QList<int>{3, 0, 0, 0, 0} << QStringList{u"4"_s};
+}
+
+void ReportTest::smsByKeysRow()
+{
+    QFETCH(QString, phone);
+    QFETCH(QList<int>, keys);
+    QFETCH(QStringList, row);
+    T_Command_DEVICE model = defaults();
+    T_Command &record = model.record(Cmd::su, 4);
+    record.setText(2, phone);
+    for (int i = 1; i <= 5; ++i)
+        record.setItem(i, keys[i - 1]);
+    const RecordingCanvas canvas = draw(model);
+    const Table table = locate(canvas, SmsByKeysHeader, 6);
+    QCOMPARE(rowTexts(canvas, table, 4), row);
+}
+
+void ReportTest::smsByKeysFromFile()
+{
+    // A file's list with only key 3 reads into the first item.
+    T_Command_DEVICE model;
+    LoadConfigurationText(QStringLiteral("su2-3.+79001112233\r\n"), model);
+    const RecordingCanvas canvas = draw(model);
+    const Table table = locate(canvas, SmsByKeysHeader, 6);
+    QCOMPARE(rowTexts(canvas, table, 2), (QStringList{u"2"_s, u"+79001112233"_s, u"(3,,,,)"_s}));
+}
+
+void ReportTest::stripes_data()
+{
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<int>("headerOffset");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("blocks");
+    QTest::addColumn<QList<int>>("striped");
+    QTest::newRow("balance") << BalanceHeader << 6 << 2 << 1 << QList<int>{1};
+    QTest::newRow("loops") << LoopsHeader << 6 << 4 << 1 << QList<int>{1, 3};
+    QTest::newRow("relays") << RelaysHeader << 6 << 4 << 1 << QList<int>{1, 3};
+    QTest::newRow("keys") << KeysHeader << 17 << 5 << 3 << QList<int>{1, 3, 5};
+    QTest::newRow("sms by keys") << SmsByKeysHeader << 6 << 9 << 1 << QList<int>{1, 3, 5, 7, 9};
+    QTest::newRow("sms") << SmsHeader << 6 << 9 << 1 << QList<int>{1, 3, 5, 7, 9};
+    QTest::newRow("apn") << ApnHeader << 0 << 3 << 1 << QList<int>{1, 3};
+    QTest::newRow("servers") << ServersHeader << 6 << 3 << 1 << QList<int>{1, 3};
+}
+
+void ReportTest::stripes()
+{
+    QFETCH(QString, header);
+    QFETCH(int, headerOffset);
+    QFETCH(int, rows);
+    QFETCH(int, blocks);
+    QFETCH(QList<int>, striped);
+    const RecordingCanvas canvas = draw(defaults());
+    QCOMPARE(canvas.find(header).size(), blocks);
+    for (int block = 0; block < blocks; ++block) {
+        const Table table = locate(canvas, header, headerOffset, block);
+        QCOMPARE(stripedRows(canvas, table, rows), striped);
+        // Every row has its line at the top; the frame encloses header and rows.
+        int rowLines = 0;
+        for (const auto &line : canvas.lines) {
+            if (line.x1 == table.x && line.y1 == line.y2 && line.y1 >= table.headerBottom &&
+                line.y1 < table.headerBottom + rows * L && line.width == FramePen) {
+                ++rowLines;
+            }
+        }
+        QCOMPARE(rowLines, rows);
+        bool framed = false;
+        for (const auto &r : canvas.rects) {
+            framed = framed ||
+                     (!r.fill && r.width == FramePen && r.x1 == table.x && r.x2 == table.x + table.width &&
+                      r.y1 == table.headerBottom - L && r.y2 == table.headerBottom + rows * L);
+        }
+        QVERIFY(framed);
+    }
+}
+
+void ReportTest::keyBlocksShareHeaderLine()
+{
+    T_Command_DEVICE model = defaults();
+    model.record(Cmd::ua, 7).setText(1, QStringLiteral("!Иванов"));
+    model.record(Cmd::ua, 7).setText(2, QStringLiteral("00A1B2C3"));
+    const RecordingCanvas canvas = draw(model);
+
+    const QList<RecordingCanvas::Text> headers = canvas.find(KeysHeader);
+    QCOMPARE(headers.size(), 3);
+    const int w = int(KeysHeader.size()) * K;
+    const int headerY = headers.first().y;
+    for (int block = 0; block < 3; ++block) {
+        QCOMPARE(headers[block].y, headerY);
+        QCOMPARE(headers[block].x, block * w + 17);
+    }
+    const auto title = canvas.one(QStringLiteral("Ключи:"));
+    QCOMPARE(title.x, 0);
+    QCOMPARE(title.y, headerY - L);
+
+    // Two thick separators between the blocks, from the header line's top to just above the bottom.
+    const int top = headerY - 2 * L;
+    QList<int> thick;
+    for (const auto &line : canvas.lines) {
+        if (line.width == 4) {
+            QCOMPARE(line.x1, line.x2);
+            QCOMPARE(line.y1, top + L + 2);
+            QCOMPARE(line.y2, top + 7 * L - 8);
+            thick.append(line.x1);
+        }
+    }
+    QCOMPARE(thick, (QList<int>{w, 2 * w}));
+
+    // Key 7 is the second row of the middle block: number, name with its mark, code.
+    const Table middle = locate(canvas, KeysHeader, 17, 1);
+    QCOMPARE(rowTexts(canvas, middle, 2), (QStringList{u"07"_s, u"!Иванов"_s, u"00A1B2C3"_s}));
+    QCOMPARE(canvas.one(QStringLiteral("!Иванов")).x, w + 3 * K);
+    QCOMPARE(canvas.one(QStringLiteral("00A1B2C3")).x, w + 14 * K);
+    QCOMPARE(rowTexts(canvas, locate(canvas, KeysHeader, 17, 2), 5), QStringList{u"15"_s});
+}
+
+void ReportTest::everythingInsidePage_data()
+{
+    QTest::addColumn<bool>("filled");
+    QTest::newRow("defaults") << false;
+    QTest::newRow("every field at its longest") << true;
+}
+
+void ReportTest::everythingInsidePage()
+{
+    QFETCH(bool, filled);
+    T_Command_DEVICE model = defaults();
+    if (filled) {
+        model.record(Cmd::oa).setText(1, QStringLiteral("Офис123456"));
+        model.record(Cmd::Password).setText(1, QStringLiteral("1234567890"));
+        model.record(Cmd::gi).setText(1, QStringLiteral("0A1B2C3D4E5F"));
+        for (int n = 1; n <= 2; ++n) {
+            model.record(Cmd::ph, n).setText(1, QStringLiteral("+791600000021234"));
+            model.record(Cmd::cb, n).setValue(1, 48);
+            model.record(Cmd::cb, n).setText(2, QStringLiteral("*100#"));
+            model.record(Cmd::ga, n).setText(1, QStringLiteral("internet.corporate-apn.example"));
+            model.record(Cmd::gl, n).setText(1, QStringLiteral("login-of-sixteen"));
+            model.record(Cmd::gp, n).setText(1, QStringLiteral("password-sixteen"));
+        }
+        for (int n = 1; n <= 4; ++n) {
+            model.record(Cmd::la, n).setText(1, QStringLiteral("Котельная1"));
+            model.record(Cmd::lm, n).setValue(1, 1);
+            model.record(Cmd::lm, n).setValue(2, 180);
+            model.record(Cmd::rm, n).setValue(1, 7);
+            model.record(Cmd::rm, n).setValue(2, 999);
+            model.record(Cmd::gk, n).setText(1, QStringLiteral("00112233445566AA"));
+        }
+        for (int n = 1; n <= 15; ++n) {
+            model.record(Cmd::ua, n).setText(1, QStringLiteral("*Охранник1"));
+            model.record(Cmd::ua, n).setText(2, QStringLiteral("********"));
+        }
+        for (int n = 1; n <= 9; ++n) {
+            model.record(Cmd::sn, n).setValue(1, 3);
+            model.record(Cmd::sn, n).setText(2, QStringLiteral("+790012345678901"));
+            model.record(Cmd::su, n).setText(2, QStringLiteral("+790012345678901"));
+            for (int i = 1; i <= 5; ++i)
+                model.record(Cmd::su, n).setItem(i, 10 + i);
+        }
+        for (int n = 1; n <= 3; ++n) {
+            model.record(Cmd::gs, n).setText(1, QStringLiteral("192.168.100.200"));
+            model.record(Cmd::gs, n).setValue(2, 65535);
+        }
+        model.record(Cmd::gd).setValue(1, 900);
+        model.record(Cmd::gd).setValue(2, 900);
+        model.record(Cmd::gt).setValue(2, 100);
+    }
+    ReportExtent extent;
+    const RecordingCanvas canvas = draw(model, &extent);
+
+    for (const auto &t : canvas.texts) {
+        const int width = int(t.text.size()) * K;
+        const int left = t.align == TextAlign::Left ? t.x : t.x - width;
+        QVERIFY2(left >= 0 && left + width <= PageWidth, qPrintable(t.text));
+        QVERIFY2(t.y - L >= 0 && t.y <= PageHeight, qPrintable(t.text));
+    }
+    for (const auto &line : canvas.lines)
+        QVERIFY(std::max(line.x1, line.x2) <= PageWidth && std::max(line.y1, line.y2) <= PageHeight);
+    for (const auto &r : canvas.rects)
+        QVERIFY(std::max(r.x1, r.x2) <= PageWidth && std::max(r.y1, r.y2) <= PageHeight);
+    QVERIFY(extent.width <= PageWidth);
+    QVERIFY(extent.height <= PageHeight);
+}
+
+void ReportTest::footer()
+{
+    ReportExtent extent;
+    const RecordingCanvas canvas = draw(defaults(), &extent);
+    const auto date = canvas.one(u"Дата печати:" + PrintDate);
+    QCOMPARE(date.x, 0);
+    QCOMPARE(date.y, extent.height);
+    const auto signature = canvas.one(QStringLiteral("Подпись:           /                    /"));
+    QCOMPARE(signature.align, TextAlign::Right);
+    QCOMPARE(signature.x, PageWidth - 150);
+    QCOMPARE(signature.y, date.y);
+    // The footer is the last thing on the page, three free lines below the servers.
+    const Table servers = locate(canvas, ServersHeader, 6);
+    QCOMPARE(date.y, servers.headerBottom + 3 * L + 4 * L);
+    for (const auto &t : canvas.texts)
+        QVERIFY(t.y <= date.y);
+}
+
+void ReportTest::modelIsOnlyRead()
+{
+    T_Command_DEVICE model = defaults();
+    model.record(Cmd::gi).setText(1, QStringLiteral("123456789ABC"));
+    const T_Command_DEVICE before = model;
+    draw(model);
+    QVERIFY(SameModel(model, before));
+    QCOMPARE(model.record(Cmd::gi).text(1), QStringLiteral("123456789ABC"));
+}
+
+QTEST_GUILESS_MAIN(ReportTest)
+#include "report_test.moc"
