@@ -25,7 +25,8 @@ enum class CheckId : quint8 {
 
 // A point in the chain of rules: the index of a rule in chain order. The default position is the
 // start of the chain.
-struct ChainPosition {
+struct ChainPosition
+{
     int index = 0;
 
     ChainPosition next() const { return ChainPosition{index + 1}; }
@@ -33,21 +34,23 @@ struct ChainPosition {
 };
 
 // One failing rule, with everything the editor needs to show it and to act on the answer.
-struct RuleFailure {
-    ChainPosition position;   // where the rule stands; go on from position.next()
+struct RuleFailure
+{
+    ChainPosition position; // where the rule stands; go on from position.next()
     CheckId checkId = CheckId::Common;
-    QString check;            // the check's name, e.g. "Check_Mode"
-    int rule = 0;             // the rule's number within its check (the numbering of the check's table)
-    QString page;             // objectName of the rule's page, e.g. "TabMode"
-    QString pageCaption;      // the page's caption, e.g. "Режимы"
-    QString headline;         // first line of the error box
-    QString hint;             // second line: what to do (ranges taken from the command table)
+    QString check;       // the check's name, e.g. "Check_Mode"
+    int rule = 0;        // the rule's number within its check (the numbering of the check's table)
+    QString page;        // objectName of the rule's page, e.g. "TabMode"
+    QString pageCaption; // the page's caption, e.g. "Режимы"
+    QString headline;    // first line of the error box
+    QString hint;        // second line: what to do (ranges taken from the command table)
     bool defaultOffered = false; // the box offers "Установить \"по-умолчанию\"" (ApplyDefault writes it)
-    QString focusControl;     // objectName of the control that receives the focus on "Исправить"
-    QString listControl;      // objectName of the list whose row is selected first; empty when none
-    int listRow = -1;         // 0-based row of listControl to select (loop n: n - 1; SMS phone p: p - 1;
-                              // GSM phone: its position in its own list); -1 when nothing is selected
-    int subject = 0;          // the loop, relay, phone, server or field instance (1-based); 0 when none
+    QString focusControl; // objectName of the control that receives the focus on "Исправить"; the
+                          // run-time alias edits of the keys page are named "E_Key_Name1".."E_Key_Name15"
+    QString listControl;  // objectName of the list whose row is selected first; empty when none
+    int listRow = -1;     // 0-based row of listControl to select (loop n: n - 1; SMS phone p: p - 1;
+                          // GSM phone: its position in its own list); -1 when nothing is selected
+    int subject = 0;      // the loop, relay, phone, server or field instance (1-based); 0 when none
 };
 
 // The checks in chain order.
@@ -63,7 +66,8 @@ ChainPosition ChainEnd();
 // The first rule at or after `from` that fails on the model, or nothing when all of them pass.
 std::optional<RuleFailure> FirstFailure(const T_Command_DEVICE &model, ChainPosition from = {});
 
-struct DefaultOptions {
+struct DefaultOptions
+{
     // The GPRS page's "=" switch is ticked: a default written to the port of server 1..3 is written to
     // server 4..6 as well. The switch is not part of the model, so the editor says it.
     bool gprsSameServers = false;
