@@ -1,5 +1,6 @@
 #include "cli_app.h"
 
+#include "check_command.h"
 #include "configuration_commands.h"
 
 #include <memory>
@@ -13,6 +14,7 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands()
     std::vector<std::unique_ptr<CliCommand>> commands;
     commands.push_back(std::make_unique<DefaultsCommand>());
     commands.push_back(std::make_unique<NormalizeCommand>());
+    commands.push_back(std::make_unique<CheckCommand>());
     return commands;
 }
 

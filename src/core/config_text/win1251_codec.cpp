@@ -15,7 +15,8 @@ qsizetype firstUnencodable(QStringView text, char32_t *codePoint)
     while (i < text.size()) {
         const qsizetype width = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
         QStringEncoder encoder(CodecName, QStringConverter::Flag::Stateless);
-        (void)encoder.encode(text.sliced(i, width));
+        // encode() is lazy: the conversion (and so the error flag) happens when its result is taken.
+        const QByteArray bytes = encoder.encode(text.sliced(i, width));
         if (encoder.hasError()) {
             if (codePoint)
                 *codePoint = width == 2 ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
@@ -51,7 +52,7 @@ EncodeResult EncodeWindows1251(QStringView text)
 bool IsWindows1251Text(QStringView text, qsizetype *index, char32_t *codePoint)
 {
     QStringEncoder encoder(CodecName, QStringConverter::Flag::Stateless);
-    (void)encoder.encode(text);
+    const QByteArray bytes = encoder.encode(text);
     if (!encoder.hasError())
         return true;
     const qsizetype at = firstUnencodable(text, codePoint);

@@ -25,7 +25,7 @@ struct EditableText
 // In the order of the pages' tabs, and within a page in the order of its controls.
 constexpr std::array<EditableText, 19> Fields = {{
     {Cmd::ks,       1, 1, 1, u"TabCommon",  u"E_Common_KEY",           u"", u"Ключ шифрования конфигурации"},
-    {Cmd::ks,       2, 2, 1, u"TabCommon",  u"E_Common_KEYOld",        u"", u"\"Старый\" ключ"},
+    {Cmd::ks,       2, 2, 1, u"TabCommon",  u"E_Common_KEYOld",        u"", u"Старый ключ шифрования"},
     {Cmd::Password, 0, 0, 1, u"TabCommon",  u"E_Common_Password",      u"", u"Пароль удаленного управления"},
     {Cmd::ph,       1, 2, 1, u"TabCommon",  u"E_Common_PhoneNumber%1", u"", u"Номер телефона SIM-карты №%1"},
     {Cmd::cb,       1, 2, 2, u"TabCommon",  u"E_Common_BalancePhone%1", u"", u"Код запроса баланса SIM-карты №%1"},
