@@ -34,12 +34,14 @@ QByteArray asJson(const QList<RuleFailure> &failures)
     return QJsonDocument(array).toJson(QJsonDocument::Indented);
 }
 
-// One block per failure: the page caption and the headline, then the hint indented.
+// One block per failure: the page caption, the check and rule, the headline, then the hint indented.
 QByteArray asText(const QList<RuleFailure> &failures)
 {
     QString text;
-    for (const RuleFailure &failure : failures)
-        text += failure.pageCaption + u": " + failure.headline + u"\n    " + failure.hint + u'\n';
+    for (const RuleFailure &failure : failures) {
+        text += failure.pageCaption + u" [" + failure.check + u' ' + QString::number(failure.rule) + u"]: " +
+                failure.headline + u"\n    " + failure.hint + u'\n';
+    }
     return text.toUtf8();
 }
 
