@@ -2,12 +2,14 @@
 // codes.
 #include "check_command.h"
 #include "cli_app.h"
+#include "container_encoder.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace orva::cli;
@@ -22,13 +24,16 @@ struct CliRun
     QString err;
 };
 
-CliRun run(const QStringList &arguments)
+CliRun run(const QStringList &arguments, const QByteArray &input = QByteArray())
 {
     CliRun result;
     QBuffer out(&result.out);
     out.open(QIODevice::WriteOnly);
+    QByteArray inputBytes = input;
+    QBuffer in(&inputBytes);
+    in.open(QIODevice::ReadOnly);
     QTextStream err(&result.err);
-    CliStreams io{out, err};
+    CliStreams io{out, err, &in};
     result.exitCode = RunCli(QStringList{u"orva-config"_s} + arguments, io);
     err.flush();
     return result;
@@ -37,6 +42,12 @@ CliRun run(const QStringList &arguments)
 QString fixture(const QString &name)
 {
     return QStringLiteral(ORVA_FIXTURES_DIR "/check/") + name;
+}
+
+QByteArray fixtureBytes(const QString &name)
+{
+    QFile file(fixture(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QJsonArray jsonArrayOf(const QByteArray &bytes)
@@ -58,6 +69,8 @@ private Q_SLOTS:
     void passingFile();
     void failuresInChainOrder();
     void failuresAsText();
+    void container_data();
+    void container();
     void unreadableFiles_data();
     void unreadableFiles();
     void wrongCommandLine_data();
@@ -101,9 +114,7 @@ void CheckCommandTest::failuresInChainOrder()
     QCOMPARE(port[u"control"_s].toString(), u"E_GPRS_Port6"_s);
 
     // The whole answer, field by field, as reviewed once.
-    QFile expected(fixture(u"failures.expected.json"_s));
-    QVERIFY(expected.open(QIODevice::ReadOnly));
-    QCOMPARE(failures, jsonArrayOf(expected.readAll()));
+    QCOMPARE(failures, jsonArrayOf(fixtureBytes(u"failures.expected.json"_s)));
 }
 
 void CheckCommandTest::failuresAsText()
@@ -117,6 +128,50 @@ void CheckCommandTest::failuresAsText()
     QCOMPARE(lines[22],
              u"Общие [Check_ReadBack 2]: Недопустимые символы в поле \"Старый ключ шифрования\"."_s);
     QVERIFY(lines.last().isEmpty());
+}
+
+void CheckCommandTest::container_data()
+{
+    QTest::addColumn<QStringList>("keyOptions");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("key on the command line") << QStringList{u"--key"_s, u"secret"_s} << QByteArray() << 1;
+    QTest::newRow("key from standard input") << QStringList{u"--key-stdin"_s} << QByteArray("secret\n") << 1;
+    QTest::newRow("wrong key") << QStringList{u"--key"_s, u"public"_s} << QByteArray() << int(ExitWrongKey);
+    QTest::newRow("empty key") << QStringList{u"--key"_s, QString()} << QByteArray() << int(ExitEmptyKey);
+    QTest::newRow("no key") << QStringList{} << QByteArray() << int(ExitUsage);
+}
+
+// A container of the same configuration gives the same failures once decoded.
+void CheckCommandTest::container()
+{
+    QFETCH(QStringList, keyOptions);
+    QFETCH(QByteArray, input);
+    QFETCH(int, exitCode);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    orva::test::ContainerParts parts;
+    parts.text = fixtureBytes(u"failures.ini"_s);
+    parts.keyBytes = orva::test::RepeatKeyBytes("secret");
+    parts.deviceName = "Sklad";
+    parts.identifier = "0000000000A5";
+    const QString path = dir.filePath(u"config.cry"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.write(orva::test::EncodeContainer(parts)) > 0);
+    file.close();
+
+    const CliRun result = run(QStringList{u"check"_s, path, u"--json"_s} + keyOptions, input);
+    QCOMPARE(result.exitCode, exitCode);
+    if (exitCode == 1) {
+        QVERIFY(result.err.isEmpty());
+        QCOMPARE(jsonArrayOf(result.out), jsonArrayOf(fixtureBytes(u"failures.expected.json"_s)));
+    } else {
+        QVERIFY(result.out.isEmpty());
+        QVERIFY(!result.err.isEmpty());
+    }
 }
 
 void CheckCommandTest::unreadableFiles_data()
