@@ -1,5 +1,6 @@
 #include "cli_app.h"
 
+#include "check_command.h"
 #include "configuration_commands.h"
 #include "container_commands.h"
 #include "report_command.h"
@@ -15,6 +16,7 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands()
     std::vector<std::unique_ptr<CliCommand>> commands;
     commands.push_back(std::make_unique<DefaultsCommand>());
     commands.push_back(std::make_unique<NormalizeCommand>());
+    commands.push_back(std::make_unique<CheckCommand>());
     commands.push_back(std::make_unique<DecryptCommand>());
     commands.push_back(std::make_unique<ReportCommand>());
     return commands;

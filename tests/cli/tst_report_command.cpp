@@ -125,4 +125,4 @@ void ReportCommandTest::onlyReportNeedsGui()
 }
 
 QTEST_MAIN(ReportCommandTest)
-#include "report_command_test.moc"
+#include "tst_report_command.moc"

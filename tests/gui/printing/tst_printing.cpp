@@ -316,4 +316,4 @@ void PrintingTest::renderReportPdf()
 }
 
 QTEST_MAIN(PrintingTest)
-#include "printing_test.moc"
+#include "tst_printing.moc"

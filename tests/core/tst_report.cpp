@@ -732,4 +732,4 @@ void ReportTest::modelIsOnlyRead()
 }
 
 QTEST_GUILESS_MAIN(ReportTest)
-#include "report_test.moc"
+#include "tst_report.moc"

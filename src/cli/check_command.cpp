@@ -1,0 +1,106 @@
+#include "check_command.h"
+
+#include "configuration_input.h"
+#include "storage/config_file.h"
+#include "validation/validation.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace orva::cli {
+namespace {
+
+const QString JsonOption = QStringLiteral("json");
+
+QJsonObject toJson(const RuleFailure &failure)
+{
+    return QJsonObject{
+        {QStringLiteral("check"), failure.check},
+        {QStringLiteral("rule"), failure.rule},
+        {QStringLiteral("page"), failure.page},
+        {QStringLiteral("pageCaption"), failure.pageCaption},
+        {QStringLiteral("headline"), failure.headline},
+        {QStringLiteral("hint"), failure.hint},
+        {QStringLiteral("defaultOffered"), failure.defaultOffered},
+        {QStringLiteral("control"), failure.focusControl},
+    };
+}
+
+QByteArray asJson(const QList<RuleFailure> &failures)
+{
+    QJsonArray array;
+    for (const RuleFailure &failure : failures)
+        array.append(toJson(failure));
+    return QJsonDocument(array).toJson(QJsonDocument::Indented);
+}
+
+// One block per failure: the page caption, the check and rule, the headline, then the hint indented.
+QByteArray asText(const QList<RuleFailure> &failures)
+{
+    QString text;
+    for (const RuleFailure &failure : failures) {
+        text += failure.pageCaption + u" [" + failure.check + u' ' + QString::number(failure.rule) + u"]: " +
+                failure.headline + u"\n    " + failure.hint + u'\n';
+    }
+    return text.toUtf8();
+}
+
+} // namespace
+
+QString CheckCommand::description() const
+{
+    return QStringLiteral(
+        "Run every rule of the checks the editor makes before saving (in their order: indication, modes, "
+        "loops, relays, SMS, SMS by keys, GSM dial, GPRS, common settings, then the texts that would not "
+        "read back unchanged) on a configuration file, and print each failing rule with its page, check, "
+        "rule number, headline and hint. Every rule is judged on the file as it is; no default is applied. "
+        "An encrypted container (a name ending in .cry, or a file that starts with the container's "
+        "signature line) is decrypted with --key or --key-stdin first.");
+}
+
+QString CheckCommand::helpDetails() const
+{
+    return QStringLiteral("Exit codes:\n"
+                          "  0  every rule passes\n"
+                          "  1  a rule fails\n"
+                          "  2  wrong command line (also: a container without --key or --key-stdin)\n"
+                          "  3  not a container of the panel (signature line missing or different)\n"
+                          "  4  the container's size is wrong\n"
+                          "  5  the key is empty\n"
+                          "  6  the key is wrong or the container is damaged\n"
+                          "  7  the file cannot be read");
+}
+
+void CheckCommand::configure(QCommandLineParser &parser) const
+{
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The configuration file to check."));
+    AddKeyOptions(parser);
+    parser.addOption(QCommandLineOption(
+        JsonOption, QStringLiteral("Print the failing rules as a JSON array (check, rule, page, pageCaption, "
+                                   "headline, hint, defaultOffered, control), in chain order.")));
+}
+
+int CheckCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+{
+    const QStringList args = parser.positionalArguments().mid(1);
+    if (args.size() != 1) {
+        io.err << "orva-config: check needs exactly one FILE" << Qt::endl;
+        return ExitUsage;
+    }
+    const ConfigurationInput input = ReadConfigurationInput(parser, args.first(), io);
+    if (input.exitCode != ExitOk)
+        return input.exitCode == ExitFailure ? ExitUnreadable : input.exitCode;
+    T_Command_DEVICE model;
+    LoadConfigurationText(ConfigurationTextFromBytes(input.textBytes), model);
+
+    const QList<RuleFailure> failures = AllFailures(model);
+    const QByteArray output = parser.isSet(JsonOption) ? asJson(failures) : asText(failures);
+    if (io.out.write(output) != output.size()) {
+        io.err << "orva-config: cannot write to standard output: " << io.out.errorString() << Qt::endl;
+        return ExitFailure;
+    }
+    return failures.isEmpty() ? ExitOk : ExitFailure;
+}
+
+} // namespace orva::cli

@@ -1,0 +1,70 @@
+#include "check_rule.h"
+
+namespace orva {
+namespace {
+
+constexpr int SimCount = 2;
+
+// Rules 3 and 4: a balance check (period 1 or more) needs the operator's request code.
+CheckRule requestCodeRule(int sim)
+{
+    CheckRule rule;
+    rule.check = CheckId::Common;
+    rule.number = 2 + sim;
+    rule.subject = sim;
+    rule.headline = QStringLiteral("Не заданы команды для выполнения контроля баланса");
+    rule.hint =
+        QStringLiteral("При установленном ненулевом периоде контроля баланса должна быть задана команды, "
+                       "соответсвтующая GSM-оператору, предоставившему SIM-карту");
+    rule.passes = [sim](const T_Command_DEVICE &model) {
+        const T_Command &balance = model.record(Cmd::cb, sim);
+        return balance.value(1) < 1 || !balance.text(2).isEmpty();
+    };
+    rule.fix.focusControl = QStringLiteral("E_Common_BalancePhone%1").arg(sim);
+    return rule;
+}
+
+} // namespace
+
+// Check_Common: balance control of both SIM cards and the file key. It runs last among the page checks.
+QList<CheckRule> CommonRules()
+{
+    QList<CheckRule> rules;
+    // Rules 1 and 2: the period; its hint names (minimum + 1)..maximum since 0 means "not checked".
+    for (int sim = 1; sim <= SimCount; ++sim) {
+        const ValueRef period{Cmd::cb, sim, 1};
+        CheckRule rule = RangeRule(
+            CheckId::Common, sim, period, QStringLiteral("Недопустимая величина периода проверки баланса"),
+            RangeHint(QStringLiteral("Период проверки баланса должен находится в диапазоне "), period,
+                      QStringLiteral(" часов, 0 - баланс не проверяется"), 1),
+            QStringLiteral("E_Common_BalanceDelay%1").arg(sim));
+        rule.subject = sim;
+        rules.append(rule);
+    }
+    for (int sim = 1; sim <= SimCount; ++sim)
+        rules.append(requestCodeRule(sim));
+    // Rules 5 and 6: the low-balance threshold.
+    for (int sim = 1; sim <= SimCount; ++sim) {
+        const ValueRef threshold{Cmd::ct, sim, 1};
+        CheckRule rule =
+            RangeRule(CheckId::Common, 4 + sim, threshold,
+                      QStringLiteral("Недопустимая величина порога оповещения о недостаточном балансе"),
+                      RangeHint(QStringLiteral("Значение порога оповещения должно находится в диапазоне "),
+                                threshold, QStringLiteral(" единиц тарификации")),
+                      QStringLiteral("E_Common_BalanceVal%1").arg(sim));
+        rule.subject = sim;
+        rules.append(rule);
+    }
+    // Rule 7: the file key; the previous key may stay empty.
+    CheckRule key;
+    key.check = CheckId::Common;
+    key.number = 7;
+    key.headline = QStringLiteral("Не задан ключ шифрования файла конфигурации");
+    key.hint = QStringLiteral("Для защиты информации в приборе следует задать ключ шифрования");
+    key.passes = [](const T_Command_DEVICE &model) { return !model.record(Cmd::ks, 1).text(1).isEmpty(); };
+    key.fix.focusControl = QStringLiteral("E_Common_KEY");
+    rules.append(key);
+    return rules;
+}
+
+} // namespace orva

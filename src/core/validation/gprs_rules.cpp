@@ -1,0 +1,109 @@
+#include "check_rule.h"
+
+#include "config_text/digit_groups.h"
+
+namespace orva {
+namespace {
+
+constexpr int ServerCount = 6;
+constexpr int ServersPerSim = 3;
+constexpr int AddressGroups = 4;
+constexpr qint32 MaxAddressGroup = 255;
+// The panel's receiving servers listen above 10000; the command table admits any port from 1, so the
+// check narrows the lower bound and its hint names the range actually checked.
+constexpr qint32 MinServerPort = 10001;
+
+bool gprsOff(const T_Command_DEVICE &model)
+{
+    return model.record(Cmd::sm).value(1) == 0;
+}
+
+// The four groups of a server address. The model holds four three-digit groups separated by "." (as
+// read) or "," (as the page stores them); any other form is read the way the page shows it.
+bool addressInRange(const T_Command_DEVICE &model, int server)
+{
+    QString address = model.record(Cmd::gs, server).text(1);
+    FormatDigitGroups(address, DecimalDigits, u'.', u'0', 3, -12, true);
+    for (int group = 0; group < AddressGroups; ++group) {
+        if (address.mid(group * 4, 3).toInt() > MaxAddressGroup)
+            return false;
+    }
+    return true;
+}
+
+CheckRule addressRule(int server)
+{
+    CheckRule rule;
+    rule.check = CheckId::GPRS;
+    rule.number = 4 + server;
+    rule.subject = server;
+    rule.headline = QStringLiteral("Недопустимый IP-адрес сервера для приема сообщений.");
+    rule.hint = RangeHint(QStringLiteral("Элементы IP-адреса должны находится в диапазоне "), 0,
+                          MaxAddressGroup, QString());
+    rule.passes = [server](const T_Command_DEVICE &model) { return addressInRange(model, server); };
+    rule.fix.focusControl = QStringLiteral("E_GPRS_Server%1").arg(server);
+    return rule;
+}
+
+CheckRule portRule(int server)
+{
+    const ValueRef port{Cmd::gs, server, 2};
+    CheckRule rule = RangeRule(CheckId::GPRS, 4 + ServerCount + server, port,
+                               QStringLiteral("Недопустимый номер порта сервера для приема сообщений."),
+                               RangeHint(QStringLiteral("Порт может быть задан в диапазоне "), MinServerPort,
+                                         port.columnMax(), QString()),
+                               QStringLiteral("E_GPRS_Port%1").arg(server));
+    rule.subject = server;
+    rule.passes = [port](const T_Command_DEVICE &model) {
+        const qint32 value = port.get(model);
+        return value >= MinServerPort && value <= port.columnMax();
+    };
+    // With "=" ticked the second SIM card's servers follow the first card's.
+    if (server <= ServersPerSim)
+        rule.mirroredDefault = ValueRef{Cmd::gs, server + ServersPerSim, 2};
+    return rule;
+}
+
+} // namespace
+
+// Check_GPRS: timing (only while GPRS is in use), then addresses and ports of all six servers.
+QList<CheckRule> GprsRules()
+{
+    const ValueRef duty1{Cmd::gd, 0, 1};
+    const ValueRef duty2{Cmd::gd, 0, 2};
+    const ValueRef answer{Cmd::gt, 0, 1};
+    const ValueRef noAnswer{Cmd::gt, 0, 2};
+    const QString dutyPrefix = QStringLiteral("Период отправки сообщений может быть задан в диапазоне ");
+    const QString seconds = QStringLiteral(" секунд");
+
+    QList<CheckRule> rules = {
+        RangeRule(
+            CheckId::GPRS, 1, duty1,
+            QStringLiteral("Недопустимая величина периода отправки сообщений дежурного режим первого типа "
+                           "(без подтверждения пульта)."),
+            RangeHint(dutyPrefix, duty1, seconds), QStringLiteral("E_GPRS_Duty1"), &gprsOff),
+        RangeRule(
+            CheckId::GPRS, 2, duty2,
+            QStringLiteral("Недопустимая величина периода отправки сообщений дежурного режим второго типа "
+                           "(с подтверждением от пульта)."),
+            RangeHint(dutyPrefix, duty2, seconds), QStringLiteral("E_GPRS_Duty2"), &gprsOff),
+        RangeRule(CheckId::GPRS, 3, answer,
+                  QStringLiteral("Недопустимая величина времени ожидания ответа на переданное сообщение."),
+                  RangeHint(QStringLiteral("Время ожидания может быть задано в диапазоне "), answer, seconds),
+                  QStringLiteral("E_GPRS_Answer"), &gprsOff),
+        RangeRule(
+            CheckId::GPRS, 4, noAnswer,
+            QStringLiteral("Недопустимая величина числа неответов на переданное сообщение, после которого "
+                           "происходит снижение темпа повторов сообщения."),
+            RangeHint(QStringLiteral("Допустимое число неответов может быть задано в диапазоне "), noAnswer,
+                      QString()),
+            QStringLiteral("E_GPRS_NoAnswer"), &gprsOff),
+    };
+    for (int server = 1; server <= ServerCount; ++server)
+        rules.append(addressRule(server));
+    for (int server = 1; server <= ServerCount; ++server)
+        rules.append(portRule(server));
+    return rules;
+}
+
+} // namespace orva

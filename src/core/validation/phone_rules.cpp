@@ -1,0 +1,148 @@
+#include "check_rule.h"
+
+namespace orva {
+namespace {
+
+constexpr int PhoneCount = 9;
+
+const QString MissingNumberHeadline = QStringLiteral("Не заданы номера для задействованных телефонов.");
+const QString MissingNumberHint = QStringLiteral("Необходимо задать номера для используемых телефонов");
+
+// Rule p of a phone check: phone p in use must have a number (text2 of its record).
+CheckRule numberRule(CheckId check, quint8 code, int phone, bool (*inUse)(const T_Command &),
+                     const FixTarget &fix)
+{
+    CheckRule rule;
+    rule.check = check;
+    rule.number = phone;
+    rule.subject = phone;
+    rule.headline = MissingNumberHeadline;
+    rule.hint = MissingNumberHint;
+    rule.passes = [code, phone, inUse](const T_Command_DEVICE &model) {
+        const T_Command &record = model.record(code, phone);
+        return !inUse(record) || !record.text(2).isEmpty();
+    };
+    rule.fix = fix;
+    return rule;
+}
+
+// The GSM dial page shows its phones in three lists by mode.
+enum class DialList { Free, Dial, Connect };
+
+DialList dialListOf(qint32 mode)
+{
+    if (mode >= 1 && mode <= 4)
+        return DialList::Connect;
+    if (mode >= 5 && mode <= 7)
+        return DialList::Dial;
+    return DialList::Free;
+}
+
+QString dialListName(DialList list)
+{
+    switch (list) {
+    case DialList::Connect:
+        return QStringLiteral("ListGSM_Connect");
+    case DialList::Dial:
+        return QStringLiteral("ListGSM_Dial");
+    case DialList::Free:
+        break;
+    }
+    return QStringLiteral("ListGSM_Free");
+}
+
+qint32 dialMode(const T_Command_DEVICE &model, int phone)
+{
+    return model.record(Cmd::dn, phone).value(1);
+}
+
+// The dial check's last rule: once any phone is called without a connection, there must be one for
+// each of arming, disarming and duty messages, and one called with a connection (alarms).
+bool fullDialSet(const T_Command_DEVICE &model)
+{
+    bool hasMode[8] = {};
+    for (int phone = 1; phone <= PhoneCount; ++phone) {
+        const qint32 mode = dialMode(model, phone);
+        if (mode >= 1 && mode <= 7)
+            hasMode[mode] = true;
+    }
+    const bool anyDial = hasMode[5] || hasMode[6] || hasMode[7];
+    const bool anyConnect = hasMode[1] || hasMode[2] || hasMode[3] || hasMode[4];
+    return !anyDial || (hasMode[5] && hasMode[6] && hasMode[7] && anyConnect);
+}
+
+} // namespace
+
+FixTarget DialPhoneFix(const T_Command_DEVICE &model, int phone)
+{
+    const DialList list = dialListOf(dialMode(model, phone));
+    int position = 0;
+    for (int before = 1; before < phone; ++before) {
+        if (dialListOf(dialMode(model, before)) == list)
+            ++position;
+    }
+    return FixTarget{dialListName(list), dialListName(list), position};
+}
+
+// Check_SMS: a phone with a message set (value not 0) needs a number.
+QList<CheckRule> SmsRules()
+{
+    QList<CheckRule> rules;
+    for (int phone = 1; phone <= PhoneCount; ++phone) {
+        rules.append(numberRule(
+            CheckId::SMS, Cmd::sn, phone, [](const T_Command &r) { return r.value(1) != 0; },
+            FixTarget{QStringLiteral("EditSMSPhoneNumber"), QStringLiteral("ListSMSPhones"), phone - 1}));
+    }
+    return rules;
+}
+
+// Check_SMSK: a phone that watches at least one key needs a number.
+QList<CheckRule> SmskRules()
+{
+    QList<CheckRule> rules;
+    for (int phone = 1; phone <= PhoneCount; ++phone) {
+        rules.append(numberRule(
+            CheckId::SMSK, Cmd::su, phone,
+            [](const T_Command &r) {
+                for (int i = 1; i <= T_Command::ItemCount; ++i) {
+                    if (r.item(i) != 0)
+                        return true;
+                }
+                return false;
+            },
+            FixTarget{QStringLiteral("EditSMSK_PhoneNumber"), QStringLiteral("ListSMSK_Phones"), phone - 1}));
+    }
+    return rules;
+}
+
+// Check_DialGSM: rules 1..9 a used phone needs a number, rule 10 the full set of phones.
+QList<CheckRule> DialGsmRules()
+{
+    QList<CheckRule> rules;
+    for (int phone = 1; phone <= PhoneCount; ++phone) {
+        CheckRule rule = numberRule(
+            CheckId::DialGSM, Cmd::dn, phone, [](const T_Command &r) { return r.value(1) != 0; },
+            FixTarget{});
+        rule.refine = [phone](const T_Command_DEVICE &model, RuleFailure &failure) {
+            const FixTarget fix = DialPhoneFix(model, phone);
+            failure.focusControl = fix.focusControl;
+            failure.listControl = fix.listControl;
+            failure.listRow = fix.listRow;
+        };
+        rules.append(rule);
+    }
+
+    CheckRule fullSet;
+    fullSet.check = CheckId::DialGSM;
+    fullSet.number = PhoneCount + 1;
+    fullSet.headline =
+        QStringLiteral("Не задан полный набор телефонов для передачи сообщений по дозвону без соединения.");
+    fullSet.hint = QStringLiteral("Желательно задать не менее одного телефона для каждого основного типа "
+                                  "сообщений (Взятия, Снятия, Дежурные режимы, Тревоги)");
+    fullSet.passes = &fullDialSet;
+    fullSet.fix = FixTarget{dialListName(DialList::Dial), dialListName(DialList::Dial), 0};
+    rules.append(fullSet);
+    return rules;
+}
+
+} // namespace orva

@@ -1,0 +1,163 @@
+#include "check_rule.h"
+
+#include "config_text/win1251_codec.h"
+
+#include <array>
+
+namespace orva {
+namespace {
+
+// An editable text of the model and the control that edits it. The version text (not edited), the
+// learned-key marker and the server addresses (stored forms of their own) are not among them.
+struct EditableText
+{
+    quint8 code;
+    int firstInstance;
+    int lastInstance;
+    int textIndex;
+    QStringView page;
+    QStringView control;     // "%1" is replaced by the instance where each instance has its own control
+    QStringView listControl; // the list whose row (instance - 1) is selected first; empty when none
+    QStringView name;        // the field as the headline names it; "%1" is the instance
+};
+
+// clang-format off
+// In the order of the pages' tabs, and within a page in the order of its controls.
+constexpr std::array<EditableText, 19> Fields = {{
+    {Cmd::ks,       1, 1, 1, u"TabCommon",  u"E_Common_KEY",           u"", u"Ключ шифрования конфигурации"},
+    {Cmd::ks,       2, 2, 1, u"TabCommon",  u"E_Common_KEYOld",        u"", u"Старый ключ шифрования"},
+    {Cmd::Password, 0, 0, 1, u"TabCommon",  u"E_Common_Password",      u"", u"Пароль удаленного управления"},
+    {Cmd::ph,       1, 2, 1, u"TabCommon",  u"E_Common_PhoneNumber%1", u"", u"Номер телефона SIM-карты №%1"},
+    {Cmd::cb,       1, 2, 2, u"TabCommon",  u"E_Common_BalancePhone%1", u"", u"Код запроса баланса SIM-карты №%1"},
+    {Cmd::la,       1, 4, 1, u"TabShleifs", u"E_Shleif_Name", u"L_Shleif_Shleifs", u"Псевдоним шлейфа %1"},
+    {Cmd::ua,       1, 15, 1, u"TabKeys",   u"E_Key_Name%1",           u"", u"Псевдоним ключа №%1"},
+    {Cmd::oa,       0, 0, 1, u"TabSMS",     u"E_SMS_Name",             u"", u"Псевдоним"},
+    {Cmd::sn,       1, 9, 2, u"TabSMS",     u"EditSMSPhoneNumber", u"ListSMSPhones", u"Номер телефона %1 для SMS"},
+    {Cmd::su,       1, 9, 2, u"TabSMSK",    u"EditSMSK_PhoneNumber", u"ListSMSK_Phones", u"Номер телефона %1 для SMS по ключам"},
+    {Cmd::dn,       1, 9, 2, u"TabDialGSM", u"EditGSM_PhoneNumber",    u"", u"Номер телефона (поз.%1) для дозвона"},
+    {Cmd::gi,       0, 0, 1, u"TabGPRS",    u"E_GPRS_Ident",           u"", u"Идентификатор"},
+    {Cmd::gk,       1, 4, 1, u"TabGPRS",    u"E_GPRS_Key%1",           u"", u"Ключ шифрации, часть %1"},
+    {Cmd::ga,       1, 1, 1, u"TabGPRS",    u"E_GPRS_APN1",            u"", u"APN-сервер SIM-карты №1"},
+    {Cmd::gl,       1, 1, 1, u"TabGPRS",    u"E_GPRS_Login1",          u"", u"Логин SIM-карты №1"},
+    {Cmd::gp,       1, 1, 1, u"TabGPRS",    u"E_GPRS_Password1",       u"", u"Пароль SIM-карты №1"},
+    {Cmd::ga,       2, 2, 1, u"TabGPRS",    u"E_GPRS_APN2",            u"", u"APN-сервер SIM-карты №2"},
+    {Cmd::gl,       2, 2, 1, u"TabGPRS",    u"E_GPRS_Login2",          u"", u"Логин SIM-карты №2"},
+    {Cmd::gp,       2, 2, 1, u"TabGPRS",    u"E_GPRS_Password2",       u"", u"Пароль SIM-карты №2"},
+}};
+// clang-format on
+
+bool isControl(QChar c)
+{
+    return c.unicode() < 0x20;
+}
+
+bool isReaderSeparator(QChar c)
+{
+    return c == u'.' || c == u';' || c == u'$';
+}
+
+ParamKind kindOf(const EditableText &field)
+{
+    const CommandRow &row = CommandRowOf(field.code);
+    return field.textIndex == 1 ? row.kind1 : row.kind2;
+}
+
+QString withInstance(QStringView pattern, int instance)
+{
+    QString text = pattern.toString();
+    if (text.contains(u"%1"))
+        text = text.arg(instance);
+    return text;
+}
+
+// The phone number of a GSM dial phone is dropped by the reader while the phone is not in use (mode 0);
+// the page does not let the user edit it then.
+bool notEdited(const T_Command_DEVICE &model, quint8 code, int instance)
+{
+    if (code != Cmd::dn)
+        return false;
+    const qint32 mode = model.record(Cmd::dn, instance).value(1);
+    return mode < 1 || mode > 7;
+}
+
+CheckRule fieldRule(const EditableText &field, int instance, int number)
+{
+    const ParamKind kind = kindOf(field);
+    CheckRule rule;
+    rule.check = CheckId::ReadBack;
+    rule.number = number;
+    rule.subject = instance;
+    rule.page = field.page.toString();
+    rule.headline =
+        QStringLiteral("Недопустимые символы в поле \"%1\".").arg(withInstance(field.name, instance));
+    rule.hint =
+        kind == ParamKind::Text
+            ? QStringLiteral("Текст не может начинаться или заканчиваться пробелом, содержать два пробела "
+                             "подряд, переводы строк и другие управляющие символы, символы \".\", \";\" и "
+                             "\"$\"")
+            : QStringLiteral("Текст не может содержать пробелы, переводы строк и другие управляющие символы, "
+                             "символы \".\", \";\" и \"$\"");
+    const quint8 code = field.code;
+    const int textIndex = field.textIndex;
+    rule.passes = [code, instance, textIndex, kind](const T_Command_DEVICE &model) {
+        return notEdited(model, code, instance) ||
+               ReadBackProblem(model.record(code, instance).text(textIndex), kind) == TextProblem::None;
+    };
+    rule.fix.focusControl = withInstance(field.control, instance);
+    if (!field.listControl.isEmpty()) {
+        rule.fix.listControl = field.listControl.toString();
+        rule.fix.listRow = instance - 1;
+    }
+    rule.refine = [code, instance, textIndex, kind](const T_Command_DEVICE &model, RuleFailure &failure) {
+        char32_t badChar = 0;
+        if (ReadBackProblem(model.record(code, instance).text(textIndex), kind, &badChar) ==
+            TextProblem::NoWindows1251Form) {
+            failure.hint =
+                QStringLiteral("Символ \"%1\" (U+%2) не может быть записан в файл конфигурации, его "
+                               "следует удалить")
+                    .arg(QString::fromUcs4(&badChar, 1),
+                         QString::number(quint32(badChar), 16).toUpper().rightJustified(4, u'0'));
+        }
+        if (code == Cmd::dn) {
+            const FixTarget fix = DialPhoneFix(model, instance);
+            failure.listControl = fix.listControl;
+            failure.listRow = fix.listRow;
+        }
+    };
+    return rule;
+}
+
+} // namespace
+
+TextProblem ReadBackProblem(QStringView text, ParamKind kind, char32_t *badChar)
+{
+    qsizetype at = -1;
+    if (!IsWindows1251Text(text, &at, badChar))
+        return TextProblem::NoWindows1251Form;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (isControl(c) || isReaderSeparator(c))
+            return TextProblem::BreaksReading;
+        if (c != u' ')
+            continue;
+        // A `Text` value is rebuilt from its words with single blanks and trimmed.
+        const bool atEdge = i == 0 || i == text.size() - 1;
+        const bool doubled = i > 0 && text[i - 1] == u' ';
+        if (kind != ParamKind::Text || atEdge || doubled)
+            return TextProblem::BreaksReading;
+    }
+    return TextProblem::None;
+}
+
+// Check_ReadBack: every text the user edits must read back unchanged from the written configuration.
+QList<CheckRule> ReadBackRules()
+{
+    QList<CheckRule> rules;
+    for (const EditableText &field : Fields) {
+        for (int instance = field.firstInstance; instance <= field.lastInstance; ++instance)
+            rules.append(fieldRule(field, instance, int(rules.size()) + 1));
+    }
+    return rules;
+}
+
+} // namespace orva

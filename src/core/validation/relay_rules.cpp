@@ -1,0 +1,27 @@
+#include "check_rule.h"
+
+namespace orva {
+
+// Check_Rele: the on-time of every relay that is not an SMS-controlled one (mode 0). Rule n is relay n.
+QList<CheckRule> ReleRules()
+{
+    constexpr qint32 SmsMode = 0;
+    QList<CheckRule> rules;
+    for (int relay = 1; relay <= T_Command_DEVICE::RelayCount; ++relay) {
+        const ValueRef time{Cmd::rm, relay, 2};
+        CheckRule rule = RangeRule(CheckId::Rele, relay, time,
+                                   QStringLiteral("Недопустимая величина времени работы реле."),
+                                   RangeHint(QStringLiteral("Время работы может быть задано в диапазоне "),
+                                             time, QStringLiteral(" секунд")),
+                                   QStringLiteral("E_Rele_Delay"), [relay](const T_Command_DEVICE &model) {
+                                       return model.record(Cmd::rm, relay).value(1) == SmsMode;
+                                   });
+        rule.subject = relay;
+        rule.fix.listControl = QStringLiteral("L_Rele_Reles");
+        rule.fix.listRow = relay - 1;
+        rules.append(rule);
+    }
+    return rules;
+}
+
+} // namespace orva
