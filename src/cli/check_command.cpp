@@ -35,8 +35,9 @@ QByteArray asJson(const QList<RuleFailure> &failures)
     return QJsonDocument(array).toJson(QJsonDocument::Indented);
 }
 
-// One block per failure: the page caption, the check and rule, the headline, then the hint indented.
-QByteArray asText(const QList<RuleFailure> &failures)
+} // namespace
+
+QByteArray FailuresAsText(const QList<RuleFailure> &failures)
 {
     QString text;
     for (const RuleFailure &failure : failures) {
@@ -46,15 +47,14 @@ QByteArray asText(const QList<RuleFailure> &failures)
     return text.toUtf8();
 }
 
-} // namespace
-
 QString CheckCommand::description() const
 {
     return QStringLiteral(
         "Run every rule of the checks the editor makes before saving (in their order: indication, modes, "
         "loops, relays, SMS, SMS by keys, GSM dial, GPRS, common settings, then the texts that would not "
         "read back unchanged) on a configuration file, and print each failing rule with its page, check, "
-        "rule number, headline and hint. Every rule is judged on the file as it is; no default is applied. "
+        "rule number, headline and hint. The rules judge the configuration as the editor holds it after "
+        "opening the file (with the forms its pages store); no default is applied. "
         "An encrypted container (a name ending in .cry, or a file that starts with the container's "
         "signature line) is decrypted with --key or --key-stdin first.");
 }
@@ -92,10 +92,10 @@ int CheckCommand::execute(const QCommandLineParser &parser, CliStreams &io) cons
     if (input.exitCode != ExitOk)
         return input.exitCode == ExitFailure ? ExitUnreadable : input.exitCode;
     T_Command_DEVICE model;
-    LoadConfigurationText(ConfigurationTextFromBytes(input.textBytes), model);
+    LoadEditorModel(input, model);
 
     const QList<RuleFailure> failures = AllFailures(model);
-    const QByteArray output = parser.isSet(JsonOption) ? asJson(failures) : asText(failures);
+    const QByteArray output = parser.isSet(JsonOption) ? asJson(failures) : FailuresAsText(failures);
     if (io.out.write(output) != output.size()) {
         io.err << "orva-config: cannot write to standard output: " << io.out.errorString() << Qt::endl;
         return ExitFailure;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli_command.h"
+#include "validation/validation.h"
 
 namespace orva::cli {
 
@@ -19,5 +20,8 @@ public:
     void configure(QCommandLineParser &parser) const override;
     int execute(const QCommandLineParser &parser, CliStreams &io) const override;
 };
+
+// One block per failing rule: the page caption, the check and rule, the headline, then the hint indented.
+QByteArray FailuresAsText(const QList<RuleFailure> &failures);
 
 } // namespace orva::cli

@@ -4,6 +4,7 @@
 #include "configuration_commands.h"
 #include "container_commands.h"
 #include "report_command.h"
+#include "save_commands.h"
 
 #include <memory>
 #include <vector>
@@ -18,6 +19,8 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands()
     commands.push_back(std::make_unique<NormalizeCommand>());
     commands.push_back(std::make_unique<CheckCommand>());
     commands.push_back(std::make_unique<DecryptCommand>());
+    commands.push_back(std::make_unique<SaveCommand>());
+    commands.push_back(std::make_unique<WriteDeviceCommand>());
     commands.push_back(std::make_unique<ReportCommand>());
     return commands;
 }

@@ -3,6 +3,7 @@
 #include "storage/config_file.h"
 #include "storage/crypto_container.h"
 #include "storage/crypto_key.h"
+#include "storage/store_form.h"
 
 namespace orva::cli {
 namespace {
@@ -135,7 +136,9 @@ ConfigurationInput ReadConfigurationInput(const QCommandLineParser &parser, cons
             input.exitCode = key.exitCode;
             return input;
         }
-        return decoded(LoadCryptoFile(path, PrepareCryptoKey(key.text)), path, io);
+        ConfigurationInput input = decoded(LoadCryptoFile(path, PrepareCryptoKey(key.text)), path, io);
+        input.key = key.text;
+        return input;
     }
 
     FileReadResult read = ReadFileBytes(path);
@@ -149,11 +152,20 @@ ConfigurationInput ReadConfigurationInput(const QCommandLineParser &parser, cons
             input.exitCode = key.exitCode;
             return input;
         }
-        return decoded(DecodeCryptoContainer(read.bytes, PrepareCryptoKey(key.text)), path, io);
+        ConfigurationInput container =
+            decoded(DecodeCryptoContainer(read.bytes, PrepareCryptoKey(key.text)), path, io);
+        container.key = key.text;
+        return container;
     }
     input.exitCode = ExitOk;
     input.textBytes = std::move(read.bytes);
     return input;
+}
+
+void LoadEditorModel(const ConfigurationInput &input, T_Command_DEVICE &model)
+{
+    LoadConfigurationText(ConfigurationTextFromBytes(input.textBytes), model, input.key);
+    ApplyStoreForm(model);
 }
 
 } // namespace orva::cli

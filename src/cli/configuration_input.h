@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli_command.h"
+#include "device_model/device.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,6 +25,7 @@ struct ConfigurationInput
     int exitCode = ExitFailure; // ExitOk when the text was read
     QByteArray textBytes;       // the configuration text as stored (Windows-1251, line breaks as stored)
     bool fromContainer = false;
+    QString key; // the key a container was opened with, as given
 };
 
 // Reads the configuration text of FILE: a plain file as it is, a container decoded with the key of
@@ -31,5 +33,9 @@ struct ConfigurationInput
 // carried in exitCode.
 ConfigurationInput ReadConfigurationInput(const QCommandLineParser &parser, const QString &path,
                                           CliStreams &io, InputKind kind = InputKind::Detect);
+
+// The model as the editor holds it after opening the input and storing its pages without an edit: the
+// container's key as file key where the file has none, then the store form.
+void LoadEditorModel(const ConfigurationInput &input, T_Command_DEVICE &model);
 
 } // namespace orva::cli

@@ -1,5 +1,6 @@
 #include "report_command.h"
 
+#include "configuration_input.h"
 #include "pdf_output.h"
 #include "report/print_identifier.h"
 #include "storage/config_file.h"
@@ -9,13 +10,15 @@ namespace orva::cli {
 QString ReportCommand::description() const
 {
     return QStringLiteral(
-        "Draw the printed configuration record of a plain configuration file as a one-page A4 PDF, "
-        "exactly as the editor prints it (margins 0).");
+        "Draw the printed configuration record of a configuration file (plain or an encrypted container "
+        "with its key) as a one-page A4 PDF, exactly as the editor prints it after opening the file "
+        "(margins 0).");
 }
 
 void ReportCommand::configure(QCommandLineParser &parser) const
 {
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The configuration file to read."));
+    AddKeyOptions(parser);
     AddOutputOption(parser);
 }
 
@@ -26,14 +29,11 @@ int ReportCommand::execute(const QCommandLineParser &parser, CliStreams &io) con
         io.err << "orva-config: report needs exactly one FILE" << Qt::endl;
         return ExitUsage;
     }
-    const QString &path = args.first();
-    const FileReadResult read = ReadFileBytes(path);
-    if (!read.ok) {
-        io.err << "orva-config: cannot read " << path << ": " << read.error << Qt::endl;
-        return ExitFailure;
-    }
+    const ConfigurationInput input = ReadConfigurationInput(parser, args.first(), io);
+    if (input.exitCode != ExitOk)
+        return input.exitCode;
     T_Command_DEVICE model;
-    LoadConfigurationText(ConfigurationTextFromBytes(read.bytes), model);
+    LoadEditorModel(input, model);
     // As the print flow does before it prints.
     NormalizeIdentifierForPrint(model);
 

@@ -101,7 +101,7 @@ void CheckCommandTest::failuresInChainOrder()
     for (const QJsonValue &failure : failures)
         order.append(failure[u"check"_s].toString() + u' ' + QString::number(failure[u"rule"_s].toInt()));
     QCOMPARE(order, (QStringList{u"Check_Shleifs 5"_s, u"Check_Shleifs 9"_s, u"Check_Shleifs 11"_s,
-                                 u"Check_SMS 2"_s, u"Check_SMSK 3"_s, u"Check_DialGSM 3"_s,
+                                 u"Check_SMS 2"_s, u"Check_SMSK 3"_s, u"Check_DialGSM 1"_s,
                                  u"Check_DialGSM 10"_s, u"Check_GPRS 6"_s, u"Check_GPRS 16"_s,
                                  u"Check_Common 4"_s, u"Check_Common 7"_s, u"Check_ReadBack 2"_s}));
 
@@ -167,7 +167,16 @@ void CheckCommandTest::container()
     QCOMPARE(result.exitCode, exitCode);
     if (exitCode == 1) {
         QVERIFY(result.err.isEmpty());
-        QCOMPARE(jsonArrayOf(result.out), jsonArrayOf(fixtureBytes(u"failures.expected.json"_s)));
+        // The file has no file key of its own, so the key it was opened with becomes both of its file
+        // keys (as in the editor): the missing key and the unreadable old key no longer fail.
+        QJsonArray expected;
+        for (const QJsonValue &failure : jsonArrayOf(fixtureBytes(u"failures.expected.json"_s))) {
+            const QString name =
+                failure[u"check"_s].toString() + u' ' + QString::number(failure[u"rule"_s].toInt());
+            if (name != u"Check_Common 7" && name != u"Check_ReadBack 2")
+                expected.append(failure);
+        }
+        QCOMPARE(jsonArrayOf(result.out), expected);
     } else {
         QVERIFY(result.out.isEmpty());
         QVERIFY(!result.err.isEmpty());

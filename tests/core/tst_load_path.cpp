@@ -17,6 +17,7 @@ private Q_SLOTS:
     void codecRefusesForeignCharacters();
     void lfFileReadsLikeCrlfFile();
     void unencodableTextNamesTheField();
+    void openingKeyBecomesFileKey();
     void readErrors();
     void atomicWriteKeepsOldFileOnFailure();
 };
@@ -97,6 +98,20 @@ void TestLoadPath::unencodableTextNamesTheField()
     QVERIFY(fine.ok());
     QVERIFY(fine.bytes.contains("ua03-\xC4\xE2\xE5\xF0\xFC"));
     QVERIFY(fine.bytes.endsWith("ct2-10                                       \r\n"));
+}
+
+void TestLoadPath::openingKeyBecomesFileKey()
+{
+    T_Command_DEVICE model;
+    LoadConfigurationText(QStringLiteral("oa-x\r\n"), model, QStringLiteral("secret"));
+    QCOMPARE(model.record(Cmd::ks, 1).text(1), QStringLiteral("secret"));
+    QCOMPARE(model.record(Cmd::ks, 2).text(1), QStringLiteral("secret"));
+    // A file with its own key keeps it, the old key included.
+    LoadConfigurationText(QStringLiteral("ks1-own\r\nks2-older\r\n"), model, QStringLiteral("secret"));
+    QCOMPARE(model.record(Cmd::ks, 1).text(1), QStringLiteral("own"));
+    QCOMPARE(model.record(Cmd::ks, 2).text(1), QStringLiteral("older"));
+    LoadConfigurationText(QStringLiteral("oa-x\r\n"), model);
+    QCOMPARE(model.record(Cmd::ks, 1).text(1), QString());
 }
 
 void TestLoadPath::readErrors()

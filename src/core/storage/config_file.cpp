@@ -39,10 +39,14 @@ QString ConfigurationTextFromBytes(QByteArrayView bytes)
     return NormalizeLineBreaks(DecodeWindows1251(bytes));
 }
 
-void LoadConfigurationText(const QString &text, T_Command_DEVICE &model)
+void LoadConfigurationText(const QString &text, T_Command_DEVICE &model, const QString &openingKey)
 {
     model.ResetToDefaults();
     ParseConfigurationText(text, model);
+    if (model.record(Cmd::ks, 1).text(1).isEmpty() && !openingKey.isEmpty()) {
+        model.record(Cmd::ks, 1).setText(1, openingKey);
+        model.record(Cmd::ks, 2).setText(1, openingKey);
+    }
 }
 
 QString FindUnencodableText(const T_Command_DEVICE &model)

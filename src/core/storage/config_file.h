@@ -24,7 +24,9 @@ FileReadResult ReadFileBytes(const QString &path, qint64 limit = -1);
 QString ConfigurationTextFromBytes(QByteArrayView bytes);
 
 // Resets the model to its defaults and parses the text into it (the text already has CR LF breaks).
-void LoadConfigurationText(const QString &text, T_Command_DEVICE &model);
+// A container's opening key, when given, becomes the file key (both `ks` instances) of a configuration
+// that holds none, so that the next save keeps the file's key.
+void LoadConfigurationText(const QString &text, T_Command_DEVICE &model, const QString &openingKey = {});
 
 struct ConfigurationBytes
 {

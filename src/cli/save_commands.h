@@ -1,0 +1,37 @@
+#pragma once
+
+#include "cli_command.h"
+
+namespace orva::cli {
+
+// The exit codes of save and write-device beyond those of reading a configuration.
+enum SaveExitCode : int {
+    ExitChecksFail = 8,   // a save-time check fails: nothing is written
+    ExitPanelArmed = 9,   // the file's folder holds lock.txt: nothing is written to the panel's disk
+    ExitNotVerified = 10, // config.ini on the disk reads back different from what was written
+};
+
+// orva-config save FILE -o OUT: what the editor's "Сохранить" writes for FILE opened and saved unchanged.
+class SaveCommand : public CliCommand
+{
+public:
+    QString name() const override { return QStringLiteral("save"); }
+    QString description() const override;
+    QString helpDetails() const override;
+    void configure(QCommandLineParser &parser) const override;
+    int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+};
+
+// orva-config write-device FILE --disk DIR: what the editor's "В устройство..." writes onto the panel's
+// disk for FILE opened unchanged: config.ini, then clock.txt, then config.ini read back and compared.
+class WriteDeviceCommand : public CliCommand
+{
+public:
+    QString name() const override { return QStringLiteral("write-device"); }
+    QString description() const override;
+    QString helpDetails() const override;
+    void configure(QCommandLineParser &parser) const override;
+    int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+};
+
+} // namespace orva::cli

@@ -1,0 +1,150 @@
+#include "cli_runner.h"
+#include "save_commands.h"
+#include "storage/config_save.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orva;
+using orva::test::fixture;
+using orva::test::runCli;
+
+namespace {
+
+const QString Opened = QStringLiteral(ORVA_FIXTURES_DIR "/save/opened.ini");
+const QString Failing = QStringLiteral(ORVA_FIXTURES_DIR "/check/failures.ini");
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestSaveCommands : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void saveWritesTheEditorsStoredForm();
+    void saveRefusesFailingChecks();
+    void saveFailures_data();
+    void saveFailures();
+    void writeDeviceWritesConfigurationAndClock();
+    void writeDeviceRefusesArmedPanel();
+    void writeDeviceKeepsOldFileWhenReplaceFails();
+    void usage_data();
+    void usage();
+};
+
+// Server addresses with ",", identifier and key digits, GPRS mode 1, dial phones limited and sorted,
+// a patrol key's alias cut to 9 characters.
+void TestSaveCommands::saveWritesTheEditorsStoredForm()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("saved.ini"));
+    const auto run = runCli({QStringLiteral("save"), Opened, QStringLiteral("-o"), out});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    QCOMPARE(readAll(out), fixture(QStringLiteral("save/opened.saved.ini")));
+}
+
+void TestSaveCommands::saveRefusesFailingChecks()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("saved.ini"));
+    const auto run = runCli({QStringLiteral("save"), Failing, QStringLiteral("-o"), out});
+    QCOMPARE(run.exitCode, int(cli::ExitChecksFail));
+    QVERIFY(run.err.contains(QStringLiteral("Задано больше одного управляющего шлейфа.")));
+    QVERIFY(!QFile::exists(out));
+}
+
+void TestSaveCommands::saveFailures_data()
+{
+    QTest::addColumn<QString>("target"); // relative to a temporary folder
+    QTest::addColumn<QString>("headline");
+    QTest::newRow("folder missing") << QStringLiteral("missing/saved.ini")
+                                    << QStringLiteral("Ошибка записи в файл - файл не может быть создан");
+    QTest::newRow("target is a folder")
+        << QStringLiteral("folder") << QStringLiteral("Ошибка записи в файл - файл не может быть записан");
+}
+
+void TestSaveCommands::saveFailures()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, headline);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    const auto run = runCli({QStringLiteral("save"), Opened, QStringLiteral("-o"), dir.filePath(target)});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(headline), qPrintable(run.err));
+}
+
+void TestSaveCommands::writeDeviceWritesConfigurationAndClock()
+{
+    QTemporaryDir disk;
+    writeFile(disk.filePath(QStringLiteral("clock.txt")), "old clock text, longer than the new one");
+    const auto run = runCli({QStringLiteral("write-device"), Opened, QStringLiteral("--disk"), disk.path()});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(readAll(disk.filePath(QStringLiteral("config.ini"))),
+             fixture(QStringLiteral("save/opened.saved.ini")));
+    QCOMPARE(readAll(disk.filePath(QStringLiteral("clock.txt"))), QByteArray("PPKOP Orva clock file"));
+}
+
+void TestSaveCommands::writeDeviceRefusesArmedPanel()
+{
+    QTemporaryDir source;
+    const QString config = source.filePath(QStringLiteral("config.ini"));
+    QVERIFY(QFile::copy(Opened, config));
+    writeFile(source.filePath(QStringLiteral("lock.txt")), "");
+    QTemporaryDir disk;
+    const auto run = runCli({QStringLiteral("write-device"), config, QStringLiteral("--disk"), disk.path()});
+    QCOMPARE(run.exitCode, int(cli::ExitPanelArmed));
+    QVERIFY(run.err.contains(ArmedPanelMessage().headline));
+    QVERIFY(QDir(disk.path()).isEmpty());
+
+    const auto failing =
+        runCli({QStringLiteral("write-device"), Failing, QStringLiteral("--disk"), disk.path()});
+    QCOMPARE(failing.exitCode, int(cli::ExitChecksFail));
+    QVERIFY(QDir(disk.path()).isEmpty());
+}
+
+// A config.ini that cannot be replaced keeps its place, and no clock file is written.
+void TestSaveCommands::writeDeviceKeepsOldFileWhenReplaceFails()
+{
+    QTemporaryDir disk;
+    QVERIFY(QDir(disk.path()).mkdir(QStringLiteral("config.ini")));
+    const auto run = runCli({QStringLiteral("write-device"), Opened, QStringLiteral("--disk"), disk.path()});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.err.contains(QStringLiteral("файл не может быть записан")));
+    QVERIFY(QFileInfo(disk.filePath(QStringLiteral("config.ini"))).isDir());
+    QVERIFY(!QFile::exists(disk.filePath(QStringLiteral("clock.txt"))));
+}
+
+void TestSaveCommands::usage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("save without -o") << QStringList{QStringLiteral("save"), Opened};
+    QTest::newRow("save without file")
+        << QStringList{QStringLiteral("save"), QStringLiteral("-o"), QStringLiteral("x")};
+    QTest::newRow("write-device without disk") << QStringList{QStringLiteral("write-device"), Opened};
+}
+
+void TestSaveCommands::usage()
+{
+    QFETCH(QStringList, arguments);
+    const auto run = runCli(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(!run.err.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestSaveCommands)
+#include "tst_save_commands.moc"
