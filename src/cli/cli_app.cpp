@@ -3,6 +3,7 @@
 #include "check_command.h"
 #include "configuration_commands.h"
 #include "container_commands.h"
+#include "list_command.h"
 #include "report_command.h"
 #include "save_commands.h"
 
@@ -21,6 +22,7 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands()
     commands.push_back(std::make_unique<DecryptCommand>());
     commands.push_back(std::make_unique<SaveCommand>());
     commands.push_back(std::make_unique<WriteDeviceCommand>());
+    commands.push_back(std::make_unique<ListCommand>());
     commands.push_back(std::make_unique<ReportCommand>());
     return commands;
 }

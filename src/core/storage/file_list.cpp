@@ -1,0 +1,73 @@
+#include "file_list.h"
+
+#include "config_file.h"
+#include "crypto_header.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace orva {
+
+QStringList FindConfigurationFiles(const QString &folder, ListFileType type)
+{
+    const QString pattern =
+        type == ListFileType::Container ? QStringLiteral("*.cry") : QStringLiteral("*.ini");
+    const QDir dir(folder);
+    return dir.entryList({pattern}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+}
+
+ListRow UnexaminedRow(const QString &fileName, ListFileType type)
+{
+    ListRow row;
+    row.type = type;
+    row.fileName = fileName;
+    row.deviceName = UnexaminedDeviceName;
+    row.identifier = UnexaminedIdentifier;
+    return row;
+}
+
+void ExamineListRow(const QString &folder, ListRow &row, T_Command_DEVICE &listModel)
+{
+    const QString path = QDir(folder).filePath(row.fileName);
+    row.examined = true;
+    row.unreadable = false;
+    if (row.type == ListFileType::Container) {
+        QFile probe(path);
+        if (!probe.open(QIODevice::ReadOnly)) {
+            row.unreadable = true;
+            row.deviceName.clear();
+            row.identifier = FormatListIdentifier(QString());
+            return;
+        }
+        const CryptoFileHeader header = ReadCryptoFileHeader(path);
+        row.deviceName = header.deviceName;
+        row.identifier = header.identifier;
+        return;
+    }
+    const FileReadResult read = ReadFileBytes(path);
+    if (!read.ok) {
+        row.unreadable = true;
+        row.deviceName.clear();
+        row.identifier = FormatListIdentifier(QString());
+        return;
+    }
+    LoadConfigurationText(ConfigurationTextFromBytes(read.bytes), listModel);
+    row.deviceName = listModel.record(Cmd::oa).text(1);
+    row.identifier = FormatListIdentifier(listModel.record(Cmd::gi).text(1));
+}
+
+QList<ListRow> ExamineFolder(const QString &folder)
+{
+    QList<ListRow> rows;
+    T_Command_DEVICE listModel;
+    for (ListFileType type : {ListFileType::Plain, ListFileType::Container}) {
+        for (const QString &name : FindConfigurationFiles(folder, type)) {
+            ListRow row = UnexaminedRow(name, type);
+            ExamineListRow(folder, row, listModel);
+            rows.append(row);
+        }
+    }
+    return rows;
+}
+
+} // namespace orva

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "device_model/device.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace orva {
+
+enum class ListFileType : quint8 {
+    Plain = 0,     // *.ini, parsed whole
+    Container = 1, // *.cry, read from its first 100 bytes
+};
+
+// One row of the configuration file list.
+struct ListRow
+{
+    ListFileType type = ListFileType::Plain;
+    QString fileName;   // without folder
+    QString deviceName; // "??????????" until examined
+    QString identifier; // as the list shows it; "????-????-????" until examined
+    bool examined = false;
+    bool unreadable = false; // examined, but the file could not be read
+};
+
+inline const QString UnexaminedDeviceName = QStringLiteral("??????????");
+inline const QString UnexaminedIdentifier = QStringLiteral("????-????-????");
+
+// The files (never folders) of `folder` that match "*.ini", or "*.cry" for containers, in any letter
+// case, without subfolders, ordered by name without regard to letter case. Special files (pipes,
+// devices) are left out: reading one could block.
+QStringList FindConfigurationFiles(const QString &folder, ListFileType type);
+
+// A row for a file, not yet examined.
+ListRow UnexaminedRow(const QString &fileName, ListFileType type);
+
+// Fills the row's device name and identifier: a plain file parsed into `listModel` (reset first), a
+// container from its header. A file that cannot be read gets an empty name and is marked unreadable.
+void ExamineListRow(const QString &folder, ListRow &row, T_Command_DEVICE &listModel);
+
+// The rows of a folder in the list's order (plain files, then containers), every one examined.
+QList<ListRow> ExamineFolder(const QString &folder);
+
+} // namespace orva
