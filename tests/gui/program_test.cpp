@@ -21,7 +21,7 @@ using namespace orva;
 
 namespace {
 
-// Throws from its event handler.
+// Throws from its event handler on a user event and counts the other events it handles.
 class Faulty : public QObject
 {
 public:
@@ -29,8 +29,14 @@ public:
     {
         if (e->type() == QEvent::User)
             throw std::runtime_error("disk removed");
+        if (e->type() == QEvent::User + 1) {
+            ++handled;
+            return true;
+        }
         return QObject::event(e);
     }
+
+    int handled = 0;
 };
 
 std::unique_ptr<QSettings> TempSettings(const QTemporaryDir &dir)
@@ -49,6 +55,7 @@ private Q_SLOTS:
     void questionsGoToTheDialogs();
     void exceptionFromAHandlerIsShownAndTheProgramGoesOn();
     void exceptionWithoutReporterIsSwallowed();
+    void exceptionFromAClickHandler();
 };
 
 void ProgramTest::windowsInStartUpOrder()
@@ -109,8 +116,9 @@ void ProgramTest::exceptionFromAHandlerIsShownAndTheProgramGoesOn()
     QVERIFY(shown.startsWith(QStringLiteral("Непредвиденная ошибка программы|disk removed.")));
 
     // Events keep being delivered.
-    QEvent plain(QEvent::Timer);
-    QCoreApplication::sendEvent(&faulty, &plain);
+    QEvent plain(QEvent::Type(QEvent::User + 1));
+    QVERIFY(QCoreApplication::sendEvent(&faulty, &plain));
+    QCOMPARE(faulty.handled, 1);
     app->SetExceptionReporter({});
 }
 
@@ -118,8 +126,33 @@ void ProgramTest::exceptionWithoutReporterIsSwallowed()
 {
     Faulty faulty;
     QEvent event(QEvent::User);
-    QCoreApplication::sendEvent(&faulty, &event);
-    QVERIFY(true); // reaching here is the point: nothing escaped the event loop
+    // The failed delivery reports "not handled" and nothing escapes.
+    QVERIFY(!QCoreApplication::sendEvent(&faulty, &event));
+    QEvent plain(QEvent::Type(QEvent::User + 1));
+    QVERIFY(QCoreApplication::sendEvent(&faulty, &plain));
+    QCOMPARE(faulty.handled, 1);
+}
+
+void ProgramTest::exceptionFromAClickHandler()
+{
+    auto *app = qobject_cast<GuardedApplication *>(QCoreApplication::instance());
+    QStringList reported;
+    app->SetExceptionReporter([&reported](const QString &what) { reported << what; });
+    QPushButton button(QStringLiteral("Сохранить"));
+    int clicks = 0;
+    connect(&button, &QPushButton::clicked, &button, [&clicks] {
+        if (++clicks == 1)
+            throw std::runtime_error("no space left");
+    });
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QCOMPARE(reported, QStringList{QStringLiteral("no space left")});
+    // The button still works.
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QCOMPARE(clicks, 2);
+    QCOMPARE(reported.size(), 1);
+    app->SetExceptionReporter({});
 }
 
 int main(int argc, char *argv[])

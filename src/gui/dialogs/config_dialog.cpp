@@ -127,12 +127,12 @@ void TDialogConfig::BuildMaskGroup()
     for (int element = 0; element < MaskElementCount; ++element) {
         auto *group = new CaptionGroup(QStringLiteral("Элемент №%1").arg(element + 1), m_maskGroup);
         group->setObjectName(QStringLiteral("GroupBoxElement%1").arg(element + 1));
-        group->setGeometry(12 + 141 * element, 100, 135, 160);
+        group->setGeometry(10 + 141 * element, 100, 138, 160);
         auto *buttons = new QButtonGroup(group);
         for (int kind = 0; kind < MaskKindCount; ++kind) {
             auto *radio = new QRadioButton(KindCaptions[kind], group);
             radio->setObjectName(QStringLiteral("RadioButtonMask%1_%2").arg(element + 1).arg(kind));
-            radio->setGeometry(10, 24 + 26 * kind, 120, 22);
+            radio->setGeometry(8, 24 + 26 * kind, 128, 22);
             buttons->addButton(radio, kind);
             BindFocusColouring(radio);
             connect(radio, &QRadioButton::clicked, this, &TDialogConfig::FormExampleText);

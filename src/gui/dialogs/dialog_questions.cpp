@@ -32,6 +32,7 @@ Answer DialogQuestions::Ask(const Question &question)
         &DialogQuestions::AskOpenFile, &DialogQuestions::AskSaveFile, &DialogQuestions::AskDisk,
         &DialogQuestions::AskFolder,   &DialogQuestions::AskSettings, &DialogQuestions::AskPrint,
     };
+    static_assert(Handlers.size() == static_cast<size_t>(QuestionKind::Print) + 1);
     return (this->*Handlers.at(static_cast<size_t>(question.kind)))(question);
 }
 

@@ -57,7 +57,8 @@ void FieldEdit::keyPressEvent(QKeyEvent *event)
         return;
     }
     const QString typed = event->text();
-    if (!isReadOnly() && IsInsertingText(typed) && !(event->modifiers() & Qt::ControlModifier)) {
+    // Shortcuts carry control characters; AltGr characters may arrive with Ctrl+Alt and are text.
+    if (!isReadOnly() && IsInsertingText(typed)) {
         // A typed character either passes the filter and fits, or is swallowed.
         for (const QChar c : typed) {
             if (!FilterAdmits(m_filter, c) || room() < 1) {

@@ -39,6 +39,8 @@ TFormOkMessage::TFormOkMessage(QWidget *parent)
 {
     setObjectName(QStringLiteral("FormOkMessage"));
     setWindowTitle(QStringLiteral("Сообщение"));
+    // A tool window: a slim caption with only the close button.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(617, 282);
     setAutoFillBackground(true);
     QPalette background = palette();
