@@ -2,6 +2,7 @@
 
 #include "button_pictures.h"
 #include "caption_group.h"
+#include "dialog_buttons.h"
 #include "field_edit.h"
 #include "focus_binding.h"
 #include "fonts.h"
@@ -11,8 +12,11 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace orva {
 namespace {
@@ -24,10 +28,9 @@ const std::array<QString, MaskKindCount> KindCaptions{
     QStringLiteral("Пусто"), QStringLiteral("Префикс"), QStringLiteral("Псевдоним"),
     QStringLiteral("Идентификатор"), QStringLiteral("Постфикс")};
 
-QLabel *FieldLabel(const QString &text, const QRect &at, QWidget *field, QWidget *parent)
+QLabel *FieldLabel(const QString &text, QWidget *field, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
-    label->setGeometry(at);
     label->setBuddy(field);
     BindLabelClick(label);
     return label;
@@ -42,112 +45,132 @@ TDialogConfig::TDialogConfig(ProgramSettings &settings, SettingsStore &store, QW
 {
     setObjectName(QStringLiteral("DialogConfig"));
     setWindowTitle(QStringLiteral("Параметры работы"));
-    setFixedSize(600, 560);
-    BuildModeGroup();
-    BuildMaskGroup();
 
-    m_ok = new PictureButton(2, GlyphLayout::Left, this);
-    m_ok->setObjectName(QStringLiteral("BtnOK"));
-    m_ok->setToolTip(QStringLiteral("Применить сделанные настройки"));
+    m_ok =
+        MakeDialogButton(this, QStringLiteral("BtnOK"), 2, QStringLiteral("Применить сделанные настройки"));
     m_ok->setDefault(true);
-    m_ok->setGeometry(70, 490, 200, 60);
-    m_cancel = new PictureButton(1, GlyphLayout::Left, this);
-    m_cancel->setObjectName(QStringLiteral("BtnCancel"));
-    m_cancel->setToolTip(QStringLiteral("Отменить изменения настроек"));
-    m_cancel->setGeometry(330, 490, 200, 60);
+    m_cancel =
+        MakeDialogButton(this, QStringLiteral("BtnCancel"), 1, QStringLiteral("Отменить изменения настроек"));
     connect(m_ok, &QPushButton::clicked, this, &TDialogConfig::BtnOKClick);
     connect(m_cancel, &QPushButton::clicked, this, &TDialogConfig::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(BuildModeGroup());
+    layout->addWidget(BuildMaskGroup());
+    layout->addLayout(ButtonRow({m_ok, m_cancel}));
     BindButtonFaces(this, &m_images, &m_captions);
 }
 
-void TDialogConfig::BuildModeGroup()
+QWidget *TDialogConfig::BuildModeGroup()
 {
     auto *group = new CaptionGroup(QStringLiteral("Режим открытия и сохранения файлов конфигурации"), this);
     group->setObjectName(QStringLiteral("GroupBoxMode"));
-    group->setGeometry(8, 8, 584, 96);
     m_normal = new QRadioButton(QStringLiteral("обычный"), group);
     m_normal->setObjectName(QStringLiteral("RadioButtonNormal"));
-    m_normal->setGeometry(16, 24, 150, 22);
     m_list = new QRadioButton(QStringLiteral("список "), group);
     m_list->setObjectName(QStringLiteral("RadioButtonList"));
-    m_list->setGeometry(180, 24, 150, 22);
     connect(m_normal, &QRadioButton::clicked, this, &TDialogConfig::RadioButtonNormalClick);
     connect(m_list, &QRadioButton::clicked, this, &TDialogConfig::RadioButtonListClick);
 
     m_path = new FieldEdit(group);
     m_path->setObjectName(QStringLiteral("EditPath"));
-    m_path->setGeometry(130, 56, 390, 24);
-    m_pathLabel = FieldLabel(QStringLiteral("Папка списка:"), QRect(16, 58, 110, 20), m_path, group);
+    m_path->setMinimumWidth(380);
+    m_pathLabel = FieldLabel(QStringLiteral("Папка списка:"), m_path, group);
     m_pathLabel->setObjectName(QStringLiteral("LabelPath"));
     m_pathButton = new QPushButton(QStringLiteral("..."), group);
     m_pathButton->setObjectName(QStringLiteral("BtnPath"));
-    m_pathButton->setGeometry(526, 55, 44, 26);
+    m_pathButton->setFixedWidth(44);
     connect(m_pathButton, &QPushButton::clicked, this, &TDialogConfig::BtnPathClick);
     for (QWidget *w :
          {static_cast<QWidget *>(m_normal), static_cast<QWidget *>(m_list), static_cast<QWidget *>(m_path)})
         BindFocusColouring(w);
 
-    m_maskCheck = new QCheckBox(QStringLiteral("При сохранении формировать имя файла по маске :"), this);
+    auto *grid = new QGridLayout(group);
+    grid->addWidget(m_normal, 0, 0);
+    grid->addWidget(m_list, 0, 1);
+    grid->addWidget(m_pathLabel, 1, 0);
+    grid->addWidget(m_path, 1, 1);
+    grid->addWidget(m_pathButton, 1, 2);
+
+    auto *box = new QWidget(this);
+    auto *column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(group);
+    m_maskCheck = new QCheckBox(QStringLiteral("При сохранении формировать имя файла по маске :"), box);
     m_maskCheck->setObjectName(QStringLiteral("CheckBoxMask"));
-    m_maskCheck->setGeometry(8, 112, 584, 22);
     BindFocusColouring(m_maskCheck);
     connect(m_maskCheck, &QCheckBox::clicked, this, &TDialogConfig::CheckBoxMaskClick);
+    column->addWidget(m_maskCheck);
+    return box;
 }
 
-FieldEdit *TDialogConfig::MaskEdit(const QString &name, const QString &caption, int limit,
-                                   const QRect &labelAt, const QRect &editAt)
+FieldEdit *TDialogConfig::MaskEdit(const QString &name, int limit, int width)
 {
     auto *edit = new FieldEdit(m_maskGroup);
     edit->setObjectName(name);
     edit->setKeyFilter(KeyFilter::FileNameMask);
     edit->setTypingLimit(limit);
-    edit->setGeometry(editAt);
-    FieldLabel(caption, labelAt, edit, m_maskGroup);
+    edit->setFixedWidth(width);
     BindFocusColouring(edit);
     connect(edit, &QLineEdit::textChanged, this, &TDialogConfig::FormExampleText);
     return edit;
 }
 
-void TDialogConfig::BuildMaskGroup()
+QWidget *TDialogConfig::BuildMaskGroup()
 {
     m_maskGroup = new CaptionGroup(QStringLiteral("Пораметры формирования имени файла"), this);
     m_maskGroup->setObjectName(QStringLiteral("GroupBoxMask"));
-    m_maskGroup->setGeometry(8, 140, 584, 340);
 
-    m_prefix = MaskEdit(QStringLiteral("EditMaskPref"), QStringLiteral("Префикс:"), 10, QRect(16, 28, 80, 20),
-                        QRect(100, 26, 120, 24));
-    m_suffix = MaskEdit(QStringLiteral("EditMaskSuff"), QStringLiteral("Постфикс:"), 10,
-                        QRect(300, 28, 80, 20), QRect(384, 26, 120, 24));
+    auto *fields = new QGridLayout;
+    m_prefix = MaskEdit(QStringLiteral("EditMaskPref"), 10, 120);
+    m_suffix = MaskEdit(QStringLiteral("EditMaskSuff"), 10, 120);
+    fields->addWidget(FieldLabel(QStringLiteral("Префикс:"), m_prefix, m_maskGroup), 0, 0);
+    fields->addWidget(m_prefix, 0, 1);
+    fields->addWidget(FieldLabel(QStringLiteral("Постфикс:"), m_suffix, m_maskGroup), 0, 2);
+    fields->addWidget(m_suffix, 0, 3);
+    fields->setColumnStretch(4, 1);
+    auto *delimiterRow = new QHBoxLayout;
     for (int k = 0; k < 3; ++k) {
-        m_delimiters[k] = MaskEdit(QStringLiteral("EditMaskDelim%1").arg(k + 1),
-                                   QStringLiteral("Разделитель %1:").arg(k + 1), 1,
-                                   QRect(16 + 190 * k, 64, 110, 20), QRect(130 + 190 * k, 62, 30, 24));
+        m_delimiters[k] = MaskEdit(QStringLiteral("EditMaskDelim%1").arg(k + 1), 1, 30);
+        delimiterRow->addWidget(
+            FieldLabel(QStringLiteral("Разделитель %1:").arg(k + 1), m_delimiters[k], m_maskGroup));
+        delimiterRow->addWidget(m_delimiters[k]);
+        delimiterRow->addStretch();
     }
 
+    auto *elements = new QHBoxLayout;
     for (int element = 0; element < MaskElementCount; ++element) {
         auto *group = new CaptionGroup(QStringLiteral("Элемент №%1").arg(element + 1), m_maskGroup);
         group->setObjectName(QStringLiteral("GroupBoxElement%1").arg(element + 1));
-        group->setGeometry(10 + 141 * element, 100, 138, 160);
+        auto *column = new QVBoxLayout(group);
         auto *buttons = new QButtonGroup(group);
         for (int kind = 0; kind < MaskKindCount; ++kind) {
             auto *radio = new QRadioButton(KindCaptions[kind], group);
             radio->setObjectName(QStringLiteral("RadioButtonMask%1_%2").arg(element + 1).arg(kind));
-            radio->setGeometry(8, 24 + 26 * kind, 128, 22);
             buttons->addButton(radio, kind);
+            column->addWidget(radio);
             BindFocusColouring(radio);
             connect(radio, &QRadioButton::clicked, this, &TDialogConfig::FormExampleText);
             m_kinds[element][kind] = radio;
         }
+        elements->addWidget(group);
     }
 
-    auto *exampleLabel = new QLabel(QStringLiteral("Пример формирования имени файла по маске:"), m_maskGroup);
-    exampleLabel->setGeometry(16, 270, 552, 20);
     m_example = new StaticText(m_maskGroup);
     m_example->setObjectName(QStringLiteral("StaticTextExample"));
-    m_example->setGeometry(16, 294, 552, 30);
     m_example->setFont(ArialPx(17, Bold));
     m_example->setFrameShape(QFrame::Panel);
     m_example->setFrameShadow(QFrame::Sunken);
+    m_example->setMinimumHeight(30);
+
+    auto *layout = new QVBoxLayout(m_maskGroup);
+    layout->addLayout(fields);
+    layout->addLayout(delimiterRow);
+    layout->addLayout(elements);
+    layout->addWidget(new QLabel(QStringLiteral("Пример формирования имени файла по маске:"), m_maskGroup));
+    layout->addWidget(m_example);
+    return m_maskGroup;
 }
 
 void TDialogConfig::showEvent(QShowEvent *event)

@@ -41,8 +41,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void BuildModeGroup();
-    void BuildMaskGroup();
+    QWidget *BuildModeGroup();
+    QWidget *BuildMaskGroup();
     void FormShow();
     void BtnOKClick();
     void BtnPathClick();
@@ -52,8 +52,7 @@ private:
     void EnableMaskItems(bool on);
     void FormExampleText();
     void EnablePathItems(bool on);
-    FieldEdit *MaskEdit(const QString &name, const QString &caption, int limit, const QRect &labelAt,
-                        const QRect &editAt);
+    FieldEdit *MaskEdit(const QString &name, int limit, int width);
 
     ProgramSettings &m_settings;
     SettingsStore &m_store;

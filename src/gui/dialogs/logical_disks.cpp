@@ -1,11 +1,13 @@
 #include "logical_disks.h"
 
 #include "button_pictures.h"
+#include "dialog_buttons.h"
 #include "focus_binding.h"
 #include "fonts.h"
 #include "modal_result.h"
 
 #include <QListWidget>
+#include <QVBoxLayout>
 
 namespace orva {
 
@@ -16,24 +18,24 @@ TFormLogicalDisks::TFormLogicalDisks(QWidget *parent)
 {
     setObjectName(QStringLiteral("FormLogicalDisks"));
     setWindowTitle(QStringLiteral("Выбор диска устройства:"));
-    setFixedSize(420, 300);
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("ListBoxDisks"));
-    m_list->setGeometry(8, 8, 404, 212);
+    m_list->setMinimumSize(404, 212);
     m_list->setFont(ArialPx(19, Bold));
     m_list->setUniformItemSizes(true);
     BindFocusColouring(m_list);
 
-    m_ok = new PictureButton(2, GlyphLayout::Left, this);
-    m_ok->setObjectName(QStringLiteral("BtnOK"));
+    m_ok = MakeDialogButton(this, QStringLiteral("BtnOK"), 2);
     m_ok->setDefault(true);
-    m_ok->setGeometry(8, 230, 196, 60);
-    m_cancel = new PictureButton(1, GlyphLayout::Left, this);
-    m_cancel->setObjectName(QStringLiteral("BtnCancel"));
-    m_cancel->setGeometry(216, 230, 196, 60);
+    m_cancel = MakeDialogButton(this, QStringLiteral("BtnCancel"), 1);
     connect(m_ok, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
     connect(m_cancel, &QPushButton::clicked, this, &TFormLogicalDisks::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(m_list);
+    layout->addLayout(ButtonRow({m_ok, m_cancel}));
     BindButtonFaces(this, &m_images, &m_captions);
 }
 

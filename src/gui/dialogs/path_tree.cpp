@@ -1,6 +1,7 @@
 #include "path_tree.h"
 
 #include "button_pictures.h"
+#include "dialog_buttons.h"
 #include "focus_binding.h"
 #include "folder_model.h"
 #include "fonts.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QTreeView>
+#include <QVBoxLayout>
 
 namespace orva {
 
@@ -21,13 +23,12 @@ TFormSelectPathTree::TFormSelectPathTree(QWidget *parent)
 {
     setObjectName(QStringLiteral("FormSelectPathTree"));
     setWindowTitle(QStringLiteral("Выбор папки для размещения файлов конфигурации"));
-    setFixedSize(460, 470);
 
     m_model = new FolderModel(this);
     m_tree = new QTreeView(this);
     m_tree->setObjectName(QStringLiteral("TV_Path"));
     m_tree->setModel(m_model);
-    m_tree->setGeometry(8, 8, 444, 352);
+    m_tree->setMinimumSize(444, 352);
     m_tree->setHeaderHidden(true);
     for (int column = 1; column < m_model->columnCount(); ++column)
         m_tree->hideColumn(column);
@@ -43,22 +44,24 @@ TFormSelectPathTree::TFormSelectPathTree(QWidget *parent)
 
     m_tempPath = new StaticText(NoPath, this);
     m_tempPath->setObjectName(QStringLiteral("StaticText_TempPath"));
-    m_tempPath->setGeometry(8, 364, 444, 28);
+    m_tempPath->setMinimumHeight(28);
     m_tempPath->setFrameShape(QFrame::Panel);
     m_tempPath->setFrameShadow(QFrame::Sunken);
     m_tempPath->setFont(ArialPx(14, Bold));
 
-    m_ok = new PictureButton(2, GlyphLayout::Left, this);
-    m_ok->setObjectName(QStringLiteral("BtnOK"));
-    m_ok->setToolTip(QStringLiteral("Применить сделанные настройки"));
+    m_ok =
+        MakeDialogButton(this, QStringLiteral("BtnOK"), 2, QStringLiteral("Применить сделанные настройки"));
     m_ok->setDefault(true);
-    m_ok->setGeometry(8, 400, 216, 60);
-    m_cancel = new PictureButton(1, GlyphLayout::Left, this);
-    m_cancel->setObjectName(QStringLiteral("BtnCancel"));
-    m_cancel->setToolTip(QStringLiteral("Отменить изменения настроек"));
-    m_cancel->setGeometry(236, 400, 216, 60);
+    m_cancel =
+        MakeDialogButton(this, QStringLiteral("BtnCancel"), 1, QStringLiteral("Отменить изменения настроек"));
     connect(m_ok, &QPushButton::clicked, this, &TFormSelectPathTree::BtnOKClick);
     connect(m_cancel, &QPushButton::clicked, this, &TFormSelectPathTree::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(m_tree);
+    layout->addWidget(m_tempPath);
+    layout->addLayout(ButtonRow({m_ok, m_cancel}));
     BindButtonFaces(this, &m_images, &m_captions);
     SelectionChanged();
 }
