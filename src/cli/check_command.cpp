@@ -1,5 +1,6 @@
 #include "check_command.h"
 
+#include "configuration_input.h"
 #include "storage/config_file.h"
 #include "validation/validation.h"
 
@@ -34,12 +35,14 @@ QByteArray asJson(const QList<RuleFailure> &failures)
     return QJsonDocument(array).toJson(QJsonDocument::Indented);
 }
 
-// One block per failure: the page caption and the headline, then the hint indented.
+// One block per failure: the page caption, the check and rule, the headline, then the hint indented.
 QByteArray asText(const QList<RuleFailure> &failures)
 {
     QString text;
-    for (const RuleFailure &failure : failures)
-        text += failure.pageCaption + u": " + failure.headline + u"\n    " + failure.hint + u'\n';
+    for (const RuleFailure &failure : failures) {
+        text += failure.pageCaption + u" [" + failure.check + u' ' + QString::number(failure.rule) + u"]: " +
+                failure.headline + u"\n    " + failure.hint + u'\n';
+    }
     return text.toUtf8();
 }
 
@@ -50,14 +53,29 @@ QString CheckCommand::description() const
     return QStringLiteral(
         "Run every rule of the checks the editor makes before saving (in their order: indication, modes, "
         "loops, relays, SMS, SMS by keys, GSM dial, GPRS, common settings, then the texts that would not "
-        "read back unchanged) on a plain configuration file, and print each failing rule with its page, "
-        "headline and hint. Every rule is judged on the file as it is; no default is applied. Exit status: "
-        "0 all rules pass, 1 a rule fails, 2 wrong command line, 3 the file cannot be read.");
+        "read back unchanged) on a configuration file, and print each failing rule with its page, check, "
+        "rule number, headline and hint. Every rule is judged on the file as it is; no default is applied. "
+        "An encrypted container (a name ending in .cry, or a file that starts with the container's "
+        "signature line) is decrypted with --key or --key-stdin first.");
+}
+
+QString CheckCommand::helpDetails() const
+{
+    return QStringLiteral("Exit codes:\n"
+                          "  0  every rule passes\n"
+                          "  1  a rule fails\n"
+                          "  2  wrong command line (also: a container without --key or --key-stdin)\n"
+                          "  3  not a container of the panel (signature line missing or different)\n"
+                          "  4  the container's size is wrong\n"
+                          "  5  the key is empty\n"
+                          "  6  the key is wrong or the container is damaged\n"
+                          "  7  the file cannot be read");
 }
 
 void CheckCommand::configure(QCommandLineParser &parser) const
 {
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The configuration file to check."));
+    AddKeyOptions(parser);
     parser.addOption(QCommandLineOption(
         JsonOption, QStringLiteral("Print the failing rules as a JSON array (check, rule, page, pageCaption, "
                                    "headline, hint, defaultOffered, control), in chain order.")));
@@ -70,14 +88,11 @@ int CheckCommand::execute(const QCommandLineParser &parser, CliStreams &io) cons
         io.err << "orva-config: check needs exactly one FILE" << Qt::endl;
         return ExitUsage;
     }
-    const QString &path = args.first();
-    const FileReadResult read = ReadFileBytes(path);
-    if (!read.ok) {
-        io.err << "orva-config: cannot read " << path << ": " << read.error << Qt::endl;
-        return ExitUnreadable;
-    }
+    const ConfigurationInput input = ReadConfigurationInput(parser, args.first(), io);
+    if (input.exitCode != ExitOk)
+        return input.exitCode == ExitFailure ? ExitUnreadable : input.exitCode;
     T_Command_DEVICE model;
-    LoadConfigurationText(ConfigurationTextFromBytes(read.bytes), model);
+    LoadConfigurationText(ConfigurationTextFromBytes(input.textBytes), model);
 
     const QList<RuleFailure> failures = AllFailures(model);
     const QByteArray output = parser.isSet(JsonOption) ? asJson(failures) : asText(failures);

@@ -2,6 +2,7 @@
 
 #include "check_command.h"
 #include "configuration_commands.h"
+#include "container_commands.h"
 
 #include <memory>
 #include <vector>
@@ -15,6 +16,7 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands()
     commands.push_back(std::make_unique<DefaultsCommand>());
     commands.push_back(std::make_unique<NormalizeCommand>());
     commands.push_back(std::make_unique<CheckCommand>());
+    commands.push_back(std::make_unique<DecryptCommand>());
     return commands;
 }
 
@@ -72,7 +74,9 @@ int RunCli(const QStringList &arguments, CliStreams &io)
                    << "Run \"orva-config --help\" for the commands." << Qt::endl;
             return ExitUsage;
         }
-        parser.setApplicationDescription(command->description());
+        const QString details = command->helpDetails();
+        parser.setApplicationDescription(details.isEmpty() ? command->description()
+                                                           : command->description() + u"\n\n" + details);
         parser.clearPositionalArguments();
         parser.addPositionalArgument(command->name(), QStringLiteral("The command."), command->name());
         command->configure(parser);

@@ -10,9 +10,10 @@ const QString OutputOption = QStringLiteral("output");
 
 void AddOutputOption(QCommandLineParser &parser)
 {
-    parser.addOption(QCommandLineOption({QStringLiteral("o"), OutputOption},
-                                        QStringLiteral("Write to FILE (replaced atomically) instead of standard output."),
-                                        QStringLiteral("FILE")));
+    parser.addOption(
+        QCommandLineOption({QStringLiteral("o"), OutputOption},
+                           QStringLiteral("Write to FILE (replaced atomically) instead of standard output."),
+                           QStringLiteral("FILE")));
 }
 
 int WriteOutput(const QCommandLineParser &parser, const QByteArray &bytes, CliStreams &io)

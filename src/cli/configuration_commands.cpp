@@ -1,5 +1,6 @@
 #include "configuration_commands.h"
 
+#include "configuration_input.h"
 #include "storage/config_file.h"
 
 namespace orva::cli {
@@ -41,15 +42,23 @@ int DefaultsCommand::execute(const QCommandLineParser &parser, CliStreams &io) c
 QString NormalizeCommand::description() const
 {
     return QStringLiteral(
-        "Read a plain configuration file and write it back as the configuration format's reader and "
+        "Read a configuration file and write it back as the configuration format's reader and "
         "writer see it: unknown or malformed commands are dropped, missing ones get their defaults, "
         "out-of-range numbers become the defaults. This is the format alone; the editor changes a few "
-        "stored forms more when it saves (for example server addresses written with \",\").");
+        "stored forms more when it saves (for example server addresses written with \",\"). An "
+        "encrypted container (a name ending in .cry, or a file that starts with the container's "
+        "signature line) is decrypted with --key or --key-stdin first; a plain file needs no key.");
+}
+
+QString NormalizeCommand::helpDetails() const
+{
+    return ConfigurationInputExitCodes();
 }
 
 void NormalizeCommand::configure(QCommandLineParser &parser) const
 {
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The configuration file to read."));
+    AddKeyOptions(parser);
     AddOutputOption(parser);
 }
 
@@ -60,14 +69,11 @@ int NormalizeCommand::execute(const QCommandLineParser &parser, CliStreams &io) 
         io.err << "orva-config: normalize needs exactly one FILE" << Qt::endl;
         return ExitUsage;
     }
-    const QString &path = args.first();
-    const FileReadResult read = ReadFileBytes(path);
-    if (!read.ok) {
-        io.err << "orva-config: cannot read " << path << ": " << read.error << Qt::endl;
-        return ExitFailure;
-    }
+    const ConfigurationInput input = ReadConfigurationInput(parser, args.first(), io);
+    if (input.exitCode != ExitOk)
+        return input.exitCode;
     T_Command_DEVICE model;
-    LoadConfigurationText(ConfigurationTextFromBytes(read.bytes), model);
+    LoadConfigurationText(ConfigurationTextFromBytes(input.textBytes), model);
     return writeModel(model, parser, io);
 }
 

@@ -14,13 +14,14 @@ public:
     int execute(const QCommandLineParser &parser, CliStreams &io) const override;
 };
 
-// orva-config normalize FILE: a plain configuration file read and written back by the format's reader
-// and writer.
+// orva-config normalize FILE [--key KEY | --key-stdin]: a configuration file (plain, or an encrypted
+// container with its key) read and written back by the format's reader and writer.
 class NormalizeCommand : public CliCommand
 {
 public:
     QString name() const override { return QStringLiteral("normalize"); }
     QString description() const override;
+    QString helpDetails() const override;
     void configure(QCommandLineParser &parser) const override;
     int execute(const QCommandLineParser &parser, CliStreams &io) const override;
 };

@@ -14,6 +14,8 @@ int main(int argc, char *argv[])
     if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
         return orva::cli::ExitFailure;
     QTextStream err(stderr);
-    orva::cli::CliStreams io{out, err};
+    QFile in;
+    const bool hasInput = in.open(stdin, QIODevice::ReadOnly);
+    orva::cli::CliStreams io{out, err, hasInput ? &in : nullptr};
     return orva::cli::RunCli(QCoreApplication::arguments(), io);
 }

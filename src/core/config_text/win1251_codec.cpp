@@ -15,7 +15,7 @@ qsizetype firstUnencodable(QStringView text, char32_t *codePoint)
     while (i < text.size()) {
         const qsizetype width = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
         QStringEncoder encoder(CodecName, QStringConverter::Flag::Stateless);
-        // encode() is lazy: the conversion (and so the error flag) happens when its result is taken.
+        // encode() converts only when its result becomes a QByteArray; until then no error is known.
         const QByteArray bytes = encoder.encode(text.sliced(i, width));
         if (encoder.hasError()) {
             if (codePoint)

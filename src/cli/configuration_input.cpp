@@ -1,0 +1,159 @@
+#include "configuration_input.h"
+
+#include "storage/config_file.h"
+#include "storage/crypto_container.h"
+#include "storage/crypto_key.h"
+
+namespace orva::cli {
+namespace {
+
+const QString KeyOption = QStringLiteral("key");
+const QString KeyStdinOption = QStringLiteral("key-stdin");
+// A key has at most 32 characters; a longer line is read whole up to this size and then cut as usual.
+constexpr qint64 KeyLineLimit = 4096;
+
+struct KeyText
+{
+    int exitCode = ExitUsage;
+    QString text;
+};
+
+KeyText readKey(const QCommandLineParser &parser, const QString &path, CliStreams &io)
+{
+    KeyText key;
+    if (!parser.isSet(KeyOption) && !parser.isSet(KeyStdinOption)) {
+        io.err << "orva-config: " << path << " is an encrypted container: give its key with --key KEY or "
+               << "--key-stdin" << Qt::endl;
+        return key;
+    }
+    if (parser.isSet(KeyOption)) {
+        key.exitCode = ExitOk;
+        key.text = parser.value(KeyOption);
+        return key;
+    }
+    if (!io.in) {
+        io.err << "orva-config: standard input cannot be read for --key-stdin" << Qt::endl;
+        key.exitCode = ExitFailure;
+        return key;
+    }
+    // The first line of standard input, in the terminal's encoding like a key on the command line.
+    QByteArray line = io.in->readLine(KeyLineLimit);
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    key.exitCode = ExitOk;
+    key.text = QString::fromLocal8Bit(line);
+    return key;
+}
+
+struct FailureReport
+{
+    CryptoResult code;
+    int exitCode;
+};
+
+// Each decoding result's exit code.
+constexpr FailureReport FailureReports[] = {
+    {CryptoResult::BadSignature, ExitBadSignature}, {CryptoResult::BadSize, ExitBadSize},
+    {CryptoResult::EmptyKey, ExitEmptyKey},         {CryptoResult::WrongKey, ExitWrongKey},
+    {CryptoResult::CipherUnavailable, ExitFailure},
+};
+
+int reportFailure(const CryptoDecodeResult &result, const QString &path, CliStreams &io)
+{
+    // A file that cannot be read is a signature failure to the decoder; here it is told as it is.
+    if (result.code == CryptoResult::BadSignature && !result.detail.isEmpty()) {
+        io.err << "orva-config: cannot read " << path << ": " << result.detail << Qt::endl;
+        return ExitFailure;
+    }
+    const CryptoFailureMessage message = CryptoFailureMessageFor(result.code);
+    if (!message.isEmpty())
+        io.err << "orva-config: " << path << ": " << message.headline << '\n' << message.hint << Qt::endl;
+    else if (result.code == CryptoResult::EmptyKey)
+        io.err << "orva-config: the key is empty" << Qt::endl;
+    else if (result.code == CryptoResult::WrongKey)
+        io.err << "orva-config: cannot decrypt " << path << ": the key is wrong or the file is damaged"
+               << (result.detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(result.detail))
+               << Qt::endl;
+    else
+        io.err << "orva-config: cannot decrypt " << path << ": " << result.detail << Qt::endl;
+    for (const FailureReport &report : FailureReports) {
+        if (report.code == result.code)
+            return report.exitCode;
+    }
+    return ExitFailure;
+}
+
+ConfigurationInput decoded(const CryptoDecodeResult &result, const QString &path, CliStreams &io)
+{
+    ConfigurationInput input;
+    input.fromContainer = true;
+    if (!result.ok()) {
+        input.exitCode = reportFailure(result, path, io);
+        return input;
+    }
+    input.exitCode = ExitOk;
+    input.textBytes = result.textBytes;
+    return input;
+}
+
+} // namespace
+
+void AddKeyOptions(QCommandLineParser &parser)
+{
+    parser.addOption(QCommandLineOption(
+        KeyOption, QStringLiteral("The container's file key (visible to other users of this computer)."),
+        QStringLiteral("KEY")));
+    parser.addOption(QCommandLineOption(KeyStdinOption,
+                                        QStringLiteral("Read the container's file key from the first line of "
+                                                       "standard input.")));
+}
+
+QString ConfigurationInputExitCodes()
+{
+    return QStringLiteral("Exit codes:\n"
+                          "  0  done\n"
+                          "  1  a file cannot be read or written\n"
+                          "  2  wrong command line (also: a container without --key or --key-stdin)\n"
+                          "  3  not a container of the panel (signature line missing or different)\n"
+                          "  4  the container's size is wrong\n"
+                          "  5  the key is empty\n"
+                          "  6  the key is wrong or the container is damaged");
+}
+
+ConfigurationInput ReadConfigurationInput(const QCommandLineParser &parser, const QString &path,
+                                          CliStreams &io, InputKind kind)
+{
+    ConfigurationInput input;
+    if (parser.isSet(KeyOption) && parser.isSet(KeyStdinOption)) {
+        io.err << "orva-config: give --key or --key-stdin, not both" << Qt::endl;
+        input.exitCode = ExitUsage;
+        return input;
+    }
+    if (kind == InputKind::Container) {
+        const KeyText key = readKey(parser, path, io);
+        if (key.exitCode != ExitOk) {
+            input.exitCode = key.exitCode;
+            return input;
+        }
+        return decoded(LoadCryptoFile(path, PrepareCryptoKey(key.text)), path, io);
+    }
+
+    FileReadResult read = ReadFileBytes(path);
+    if (!read.ok) {
+        io.err << "orva-config: cannot read " << path << ": " << read.error << Qt::endl;
+        return input;
+    }
+    if (path.endsWith(QStringLiteral(".cry"), Qt::CaseInsensitive) || HasCryptoSignature(read.bytes)) {
+        const KeyText key = readKey(parser, path, io);
+        if (key.exitCode != ExitOk) {
+            input.exitCode = key.exitCode;
+            return input;
+        }
+        return decoded(DecodeCryptoContainer(read.bytes, PrepareCryptoKey(key.text)), path, io);
+    }
+    input.exitCode = ExitOk;
+    input.textBytes = std::move(read.bytes);
+    return input;
+}
+
+} // namespace orva::cli

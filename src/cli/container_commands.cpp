@@ -1,0 +1,40 @@
+#include "container_commands.h"
+
+#include "configuration_input.h"
+
+namespace orva::cli {
+
+QString DecryptCommand::description() const
+{
+    return QStringLiteral(
+        "Decrypt an encrypted configuration container (.cry) with its file key and print the configuration "
+        "text exactly as it is stored inside (Windows-1251, line breaks as stored). The file is taken as a "
+        "container whatever its name; only its first 64001 bytes are read.");
+}
+
+QString DecryptCommand::helpDetails() const
+{
+    return ConfigurationInputExitCodes();
+}
+
+void DecryptCommand::configure(QCommandLineParser &parser) const
+{
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The container to decrypt."));
+    AddKeyOptions(parser);
+    AddOutputOption(parser);
+}
+
+int DecryptCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+{
+    const QStringList args = parser.positionalArguments().mid(1);
+    if (args.size() != 1) {
+        io.err << "orva-config: decrypt needs exactly one FILE" << Qt::endl;
+        return ExitUsage;
+    }
+    const ConfigurationInput input = ReadConfigurationInput(parser, args.first(), io, InputKind::Container);
+    if (input.exitCode != ExitOk)
+        return input.exitCode;
+    return WriteOutput(parser, input.textBytes, io);
+}
+
+} // namespace orva::cli
