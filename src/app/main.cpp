@@ -1,0 +1,18 @@
+#include "guarded_application.h"
+#include "program.h"
+
+int main(int argc, char *argv[])
+{
+    orva::GuardedApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Norvek"));
+    QCoreApplication::setApplicationName(QStringLiteral("PPKOPOrva"));
+
+    // The arguments after the program's own name: a file to open, or "-debug" and a file.
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+
+    orva::Program program(arguments);
+    app.SetExceptionReporter([&program](const QString &what) { program.ReportException(what); });
+    program.Show();
+    return app.exec();
+}

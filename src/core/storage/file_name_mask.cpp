@@ -1,0 +1,32 @@
+#include "file_name_mask.h"
+
+namespace orva {
+
+int DefaultMaskKind(int element)
+{
+    // Element k defaults to kind k: prefix, device name, identifier, suffix.
+    return element;
+}
+
+int EffectiveMaskKind(int element, int kind)
+{
+    return kind >= 0 && kind < MaskKindCount ? kind : DefaultMaskKind(element);
+}
+
+QString FormFileNameByMask(const FileNameMask &mask, const QString &deviceName, const QString &ident)
+{
+    const std::array<QString, MaskKindCount> texts{QString(), mask.prefix, deviceName, ident, mask.suffix};
+    QString name;
+    QString pendingDelimiter;
+    for (int element = 1; element <= MaskElementCount; ++element) {
+        const QString &text = texts[EffectiveMaskKind(element, mask.kinds[element - 1])];
+        if (text.isEmpty())
+            continue;
+        name += pendingDelimiter + text;
+        if (element < MaskElementCount)
+            pendingDelimiter = mask.delimiters[element - 1];
+    }
+    return name + QStringLiteral(".ini");
+}
+
+} // namespace orva

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+
+class QWidget;
+
+namespace orva {
+
+enum class HighlightMode {
+    Focused = 0,   // yellow
+    Unfocused = 1, // the control's normal background for its kind
+    Given = 2,     // the colour passed in
+};
+
+// Sets the background of a control by its kind: labels, radio buttons, check boxes and track bars take
+// the button-face colour when unfocused; text fields, lists, trees and combo boxes the window colour.
+// Controls of other kinds (static texts, buttons, panels) are left as they are.
+void HighlightFocus(QWidget *control, HighlightMode mode, const QColor &colour = QColor());
+
+// The background colour HighlightFocus last gave the control (or its palette's), for callers and tests.
+QColor HighlightedColour(const QWidget *control);
+
+// True when HighlightFocus colours controls of this kind.
+bool IsHighlightable(const QWidget *control);
+
+} // namespace orva

@@ -1,0 +1,88 @@
+#include "logical_disks.h"
+
+#include "button_pictures.h"
+#include "dialog_buttons.h"
+#include "focus_binding.h"
+#include "fonts.h"
+#include "modal_result.h"
+
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace orva {
+
+TFormLogicalDisks::TFormLogicalDisks(QWidget *parent)
+    : QDialog(parent), m_source(PlatformRemovableDisks()),
+      m_images(MakeImageList({QStringLiteral("cancel"), QStringLiteral("apply")})),
+      m_captions({QString(), QStringLiteral("Отказаться"), QStringLiteral("Выбрать")})
+{
+    setObjectName(QStringLiteral("FormLogicalDisks"));
+    setWindowTitle(QStringLiteral("Выбор диска устройства:"));
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("ListBoxDisks"));
+    m_list->setMinimumSize(404, 212);
+    m_list->setFont(ArialPx(19, Bold));
+    m_list->setUniformItemSizes(true);
+    BindFocusColouring(m_list);
+
+    m_ok = MakeDialogButton(this, QStringLiteral("BtnOK"), 2);
+    m_ok->setDefault(true);
+    m_cancel = MakeDialogButton(this, QStringLiteral("BtnCancel"), 1);
+    connect(m_ok, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
+    connect(m_cancel, &QPushButton::clicked, this, &TFormLogicalDisks::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(m_list);
+    layout->addLayout(ButtonRow({m_ok, m_cancel}));
+    BindButtonFaces(this, &m_images, &m_captions);
+}
+
+void TFormLogicalDisks::SetDiskSource(std::unique_ptr<RemovableDisks> source)
+{
+    m_source = std::move(source);
+}
+
+void TFormLogicalDisks::FillList()
+{
+    m_list->clear();
+    m_disks = m_source ? m_source->List() : QList<RemovableDisk>();
+    for (const RemovableDisk &disk : std::as_const(m_disks)) {
+        auto *item = new QListWidgetItem(DiskLine(disk), m_list);
+        item->setSizeHint(QSize(0, 32));
+        item->setData(Qt::UserRole, disk.rootPath);
+    }
+    if (m_disks.isEmpty()) {
+        m_ok->setEnabled(false);
+    } else {
+        m_list->setCurrentRow(0);
+        m_ok->setEnabled(true);
+    }
+}
+
+RemovableDisk TFormLogicalDisks::SelectedDisk() const
+{
+    const int row = m_list->currentRow();
+    if (row < 0 || row >= m_disks.size() || !m_list->currentItem()->isSelected())
+        return {};
+    return m_disks.at(row);
+}
+
+void TFormLogicalDisks::reject()
+{
+    // "Отказаться" leaves no disk selected.
+    m_list->clearSelection();
+    m_list->setCurrentRow(-1);
+    done(ModalResult::Cancel);
+}
+
+void TFormLogicalDisks::showEvent(QShowEvent *event)
+{
+    FillList();
+    m_cancel->setFocus(Qt::OtherFocusReason);
+    QDialog::showEvent(event);
+    RepaintButtons(this, m_images, m_captions);
+}
+
+} // namespace orva

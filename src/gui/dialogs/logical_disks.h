@@ -1,0 +1,43 @@
+#pragma once
+
+#include "picture_button.h"
+#include "removable_disks.h"
+
+#include <QDialog>
+
+class QListWidget;
+
+namespace orva {
+
+// Picks the removable disk that is the panel's storage. The list is built anew at every showing; with
+// no removable disk only "Отказаться" can be used.
+class TFormLogicalDisks : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TFormLogicalDisks(QWidget *parent = nullptr);
+
+    // Where the list comes from; the platform's removable disks unless a test gives others.
+    void SetDiskSource(std::unique_ptr<RemovableDisks> source);
+
+    // The disk of the selected line; its root path is empty when no line is selected.
+    RemovableDisk SelectedDisk() const;
+
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void FillList();
+
+    std::unique_ptr<RemovableDisks> m_source;
+    QList<RemovableDisk> m_disks;
+    QListWidget *m_list;
+    PictureButton *m_ok;
+    PictureButton *m_cancel;
+    ImageList m_images;
+    CaptionTable m_captions;
+};
+
+} // namespace orva

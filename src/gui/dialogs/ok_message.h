@@ -1,0 +1,38 @@
+#pragma once
+
+#include "picture_button.h"
+
+#include <QDialog>
+
+namespace orva {
+
+class StaticText;
+
+// The information box: a message, a second line, "Продолжить" (1) and, when offered, "Отказаться" (2,
+// also Esc). Closing the window gives 2; callers take only 1 as consent.
+class TFormOkMessage : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TFormOkMessage(QWidget *parent = nullptr);
+
+    // Both texts; with `offerCancel` "Отказаться" is shown and "Продолжить" moves to the right (left
+    // 328), without it "Отказаться" is hidden and "Продолжить" is centred (left 184).
+    void SetMessages(const QString &message, const QString &recommendation, bool offerCancel);
+
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    StaticText *m_message;
+    StaticText *m_recommendation;
+    PictureButton *m_continue;
+    PictureButton *m_cancel;
+    ImageList m_images;
+    CaptionTable m_captions;
+};
+
+} // namespace orva

@@ -1,0 +1,126 @@
+#include "control_binder.h"
+
+#include "up_down.h"
+
+#include "dialogs/focus_binding.h"
+#include "dialogs/focus_colouring.h"
+#include "dialogs/picture_button.h"
+#include "dialogs/static_text.h"
+
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+namespace orva {
+namespace {
+
+const char *const SlotProperty = "orvaPageSlot";
+
+PageSlot SlotOf(const QObject *control)
+{
+    return static_cast<PageSlot>(control->property(SlotProperty).toInt());
+}
+
+} // namespace
+
+ControlBinder::ControlBinder(QObject *parent) : QObject(parent) {}
+
+void ControlBinder::Bind(QWidget *root, PageSlot slot)
+{
+    BindOne(root, slot);
+    const auto children = root->findChildren<QWidget *>();
+    for (QWidget *child : children)
+        BindOne(child, slot);
+}
+
+void ControlBinder::BindOne(QWidget *control, PageSlot slot)
+{
+    if (auto *upDown = qobject_cast<UpDown *>(control)) {
+        // Event_UpDownMouseDown: the field is highlighted while its value is stepped.
+        connect(upDown, &UpDown::mousePressed, this, [upDown] {
+            if (QLineEdit *edit = upDown->associate(); edit && edit->isEnabled() && edit->isVisible())
+                edit->setFocus(Qt::MouseFocusReason);
+        });
+        return;
+    }
+    const bool label = qobject_cast<QLabel *>(control) && !qobject_cast<StaticText *>(control);
+    if (!label && control->focusPolicy() == Qt::NoFocus)
+        return;
+    control->setProperty(SlotProperty, static_cast<int>(slot));
+    control->installEventFilter(this);
+}
+
+bool ControlBinder::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *control = qobject_cast<QWidget *>(watched);
+    if (!control)
+        return false;
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        Event_Enter(control);
+        break;
+    case QEvent::FocusOut:
+        if (!IsWindowFocusChange(static_cast<QFocusEvent *>(event)->reason()))
+            Event_Exit(control);
+        break;
+    case QEvent::MouseButtonRelease: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && control->rect().contains(mouse->position().toPoint()))
+            Event_LabelClick(control);
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}
+
+void ControlBinder::Event_Enter(QWidget *control)
+{
+    const PageSlot slot = SlotOf(control);
+    m_lastFocused[static_cast<int>(slot)] = control;
+    if (qobject_cast<PictureButton *>(control))
+        return;
+    // A control left while the window was inactive never saw its exit; it loses its colour now.
+    if (m_highlighted && m_highlighted != control)
+        HighlightFocus(m_highlighted, HighlightMode::Unfocused);
+    HighlightFocus(control, HighlightMode::Focused);
+    m_highlighted = control;
+}
+
+void ControlBinder::Event_Exit(QWidget *control)
+{
+    if (qobject_cast<PictureButton *>(control))
+        return;
+    HighlightFocus(control, HighlightMode::Unfocused);
+    if (m_highlighted == control)
+        m_highlighted = nullptr;
+}
+
+void ControlBinder::Event_LabelClick(QWidget *sender)
+{
+    auto *label = qobject_cast<QLabel *>(sender);
+    if (!label || qobject_cast<StaticText *>(label))
+        return;
+    QWidget *field = label->buddy();
+    if (field && field->isEnabled() && field->isVisible())
+        field->setFocus(Qt::MouseFocusReason);
+}
+
+QWidget *ControlBinder::LastFocused(PageSlot slot) const
+{
+    return m_lastFocused[static_cast<int>(slot)];
+}
+
+void ControlBinder::RestoreTabFocus(PageSlot slot)
+{
+    QPointer<QWidget> &remembered = m_lastFocused[static_cast<int>(slot)];
+    if (remembered && remembered->focusPolicy() != Qt::NoFocus && remembered->isEnabled() &&
+        remembered->isVisible())
+        remembered->setFocus(Qt::OtherFocusReason);
+    else
+        remembered = nullptr;
+}
+
+} // namespace orva

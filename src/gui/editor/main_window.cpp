@@ -1,0 +1,287 @@
+#include "main_window.h"
+
+#include "check_rules.h"
+#include "common_page.h"
+#include "control_binder.h"
+#include "gprs_page.h"
+#include "gsm_page.h"
+#include "indic_page.h"
+#include "keys_page.h"
+#include "mode_page.h"
+#include "rele_page.h"
+#include "shleifs_page.h"
+#include "sms_page.h"
+#include "smsk_page.h"
+#include "text_page.h"
+#include "zone_page.h"
+
+#include "dialogs/fonts.h"
+#include "dialogs/modal_questions.h"
+#include "dialogs/static_text.h"
+
+#include <QRandomGenerator>
+#include <QShowEvent>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace orva {
+namespace {
+
+struct PageRow
+{
+    const char16_t *name;
+    const char16_t *caption;
+    PageSlot slot;
+    EditorPage *(*make)(PageHost &, QWidget *);
+};
+
+template <typename P> EditorPage *MakePage(PageHost &host, QWidget *tab)
+{
+    return new P(host, tab);
+}
+
+// The pages of PagesParam in tab order; "Текст" follows them.
+const PageRow PageRows[] = {
+    {u"TabCommon", u"Общие", PageSlot::Common, &MakePage<CommonPage>},
+    {u"TabMode", u"Режимы", PageSlot::Mode, &MakePage<ModePage>},
+    {u"TabRezervAndSignal", u"Индикация", PageSlot::Indic, &MakePage<IndicPage>},
+    {u"TabShleifs", u"Шлейфы", PageSlot::Shleifs, &MakePage<ShleifsPage>},
+    {u"TabRele", u"Реле", PageSlot::Rele, &MakePage<RelePage>},
+    {u"TabKeys", u"Ключи", PageSlot::Keys, &MakePage<KeysPage>},
+    {u"TabZone", u"Разделы", PageSlot::Zone, &MakePage<ZonePage>},
+    {u"TabSMS", u"SMS", PageSlot::SMS, &MakePage<SmsPage>},
+    {u"TabSMSK", u"SMS-К", PageSlot::SMSK, &MakePage<SmskPage>},
+    {u"TabDialGSM", u"GSM-дозвон", PageSlot::GSM, &MakePage<GsmPage>},
+    {u"TabGPRS", u"GPRS", PageSlot::GPRS, &MakePage<GprsPage>},
+};
+
+// Zone (partition) bindings are switched off in the editor: their controls are hidden for good.
+const char16_t *const ZoneControls[] = {
+    u"CB_Indic_Zone",    u"L_Indic_Zone1",    u"L_Indic_Zone3",    u"L_Shleif_Zone1",
+    u"CB_Shleif_Zone",   u"GB_Rele_Zone",     u"L_Key_Zone",       u"L_Key_ZoneLabel1",
+    u"L_Key_ZoneLabel2", u"L_Key_ZoneLabel3", u"L_Key_ZoneLabel4", u"GB_SMS_Zone",
+};
+
+// Answers every question with "closed" until the program installs its dialogs.
+class NoQuestions : public ModalQuestions
+{
+public:
+    Answer Ask(const Question &) override { return {}; }
+};
+
+} // namespace
+
+TForm2::TForm2(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_buttonImages(MainButtonImages()), m_binder(new ControlBinder(this)), m_questions(new NoQuestions),
+      m_checkRules(CoreCheckRules())
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(DesignCaption);
+    setFixedSize(796, 558);
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+
+    CreatePages();
+    m_buttons = CreateBottomButtons(this);
+    connect(m_buttons.config, &QPushButton::clicked, this, &TForm2::B_ConfigClick);
+
+    // Controls the window resource does not hold, in this order.
+    PageAs<RelePage>(PageSlot::Rele)->Create_Rele();
+    PageAs<KeysPage>(PageSlot::Keys)->Create_Keys();
+    PageAs<ZonePage>(PageSlot::Zone)->Create_Zone();
+    PageAs<SmskPage>(PageSlot::SMSK)->Create_SMSK();
+    PageAs<GprsPage>(PageSlot::GPRS)->Create_GPRS();
+    HideZoneControls();
+
+    for (EditorPage *page : m_pageList) {
+        if (page)
+            m_binder->Bind(page->tab(), page->slot());
+    }
+    BindButtonFaces(this, &m_buttonImages, &ButtonCaptions());
+    connect(m_pages, &QTabWidget::currentChanged, this, &TForm2::PageShown);
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::CreatePages()
+{
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PagesParam"));
+    m_pages->setGeometry(5, 8, 785, 473);
+    m_pages->tabBar()->setFont(ArialPx(12));
+    for (const PageRow &row : PageRows) {
+        auto *tab = new QWidget;
+        tab->setObjectName(QString::fromUtf16(row.name));
+        m_pages->addTab(tab, QString::fromUtf16(row.caption));
+        m_pageList[static_cast<int>(row.slot)] = row.make(*this, tab);
+    }
+    m_pages->setTabVisible(m_pages->indexOf(Page(PageSlot::Zone)->tab()), false);
+
+    m_textPage = new TextPage;
+    m_pages->addTab(m_textPage, QStringLiteral("Текст"));
+    SetDebugPageVisible(false);
+
+    m_status = new StaticText(Page(PageSlot::Common)->tab());
+    m_status->setObjectName(QStringLiteral("StaticTextStatus"));
+    m_status->setGeometry(8, 3, 761, 25);
+    m_status->setFont(ArialPx(15, Bold | Italic));
+    m_pages->setCurrentIndex(0);
+    // The pages appear once the first showing has loaded the configuration.
+    m_pages->hide();
+}
+
+void TForm2::HideZoneControls()
+{
+    for (const char16_t *name : ZoneControls) {
+        if (auto *control = findChild<QWidget *>(QString::fromUtf16(name)))
+            control->hide();
+    }
+}
+
+void TForm2::AttachModels(T_Command_DEVICE *working, T_Command_DEVICE *list, QRandomGenerator *random)
+{
+    m_working = working;
+    m_list = list;
+    m_random = random;
+}
+
+void TForm2::SetQuestions(std::unique_ptr<ModalQuestions> questions)
+{
+    m_questions = std::move(questions);
+}
+
+void TForm2::SetCheckRules(std::unique_ptr<CheckRules> rules)
+{
+    m_checkRules = std::move(rules);
+}
+
+T_Command_DEVICE &TForm2::model()
+{
+    Q_ASSERT(m_working);
+    return *m_working;
+}
+
+T_Command_DEVICE &TForm2::listModel()
+{
+    Q_ASSERT(m_list);
+    return *m_list;
+}
+
+ModalQuestions &TForm2::questions()
+{
+    return *m_questions;
+}
+
+QRandomGenerator &TForm2::random()
+{
+    return m_random ? *m_random : *QRandomGenerator::global();
+}
+
+void TForm2::bindControls(QWidget *root, PageSlot slot)
+{
+    m_binder->Bind(root, slot);
+    BindButtonFaces(this, &m_buttonImages, &ButtonCaptions());
+}
+
+EditorPage *TForm2::Page(PageSlot slot) const
+{
+    return m_pageList[static_cast<int>(slot)];
+}
+
+QPlainTextEdit *TForm2::Memo1() const
+{
+    return m_textPage->Memo1();
+}
+
+QWidget *TForm2::LastFocused(PageSlot slot) const
+{
+    return m_binder->LastFocused(slot);
+}
+
+void TForm2::SetDebugPageVisible(bool visible)
+{
+    m_pages->setTabVisible(m_pages->indexOf(m_textPage), visible);
+}
+
+void TForm2::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_shown && !event->spontaneous()) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TForm2::FormShow()
+{
+    if (m_settingsStore)
+        m_settings = m_settingsStore->Read();
+    model().ResetToDefaults();
+    FormatStaticTextStatus(QString(), 0, QString(), QString());
+    const QString fileName = StartUpLoad();
+    SetCaptionFile(fileName);
+    m_pages->show();
+    RepaintButtons(this, m_buttonImages, ButtonCaptions());
+}
+
+QString TForm2::StartUpLoad()
+{
+    // "-debug" as the first argument, in any letter case, shows the page "Текст". Loading the file named
+    // on the command line, or config.ini / config.cry of the current folder, belongs to the file
+    // operations; until they are wired the window starts with the defaults.
+    if (!m_arguments.isEmpty() && m_arguments.constFirst().toLower() == QStringLiteral("-debug"))
+        SetDebugPageVisible(true);
+    Redraw_All();
+    return QString();
+}
+
+void TForm2::PageShown(int index)
+{
+    // TabCommonShow, TabModeShow, ...: the page's remembered control takes the focus back.
+    QWidget *tab = m_pages->widget(index);
+    for (EditorPage *page : m_pageList) {
+        if (page && page->tab() == tab) {
+            page->BeforeShow();
+            m_binder->RestoreTabFocus(page->slot());
+            return;
+        }
+    }
+}
+
+void TForm2::Redraw_All()
+{
+    PageAs<CommonPage>(PageSlot::Common)->Redraw_Common();
+    PageAs<ModePage>(PageSlot::Mode)->Redraw_Mode();
+    PageAs<IndicPage>(PageSlot::Indic)->Redraw_Indic();
+    PageAs<ShleifsPage>(PageSlot::Shleifs)->Redraw_Shleifs();
+    PageAs<RelePage>(PageSlot::Rele)->Redraw_Rele();
+    PageAs<KeysPage>(PageSlot::Keys)->Redraw_Keys();
+    PageAs<ZonePage>(PageSlot::Zone)->Redraw_Zone();
+    PageAs<SmsPage>(PageSlot::SMS)->Redraw_SMS();
+    PageAs<SmskPage>(PageSlot::SMSK)->Redraw_SMSK();
+    PageAs<GsmPage>(PageSlot::GSM)->Redraw_GSM();
+    PageAs<GprsPage>(PageSlot::GPRS)->Redraw_GPRS();
+}
+
+void TForm2::UnLoad_All()
+{
+    PageAs<ModePage>(PageSlot::Mode)->UnLoad_Mode();
+    PageAs<IndicPage>(PageSlot::Indic)->UnLoad_Indic();
+    PageAs<ShleifsPage>(PageSlot::Shleifs)->UnLoad_Shleifs();
+    PageAs<RelePage>(PageSlot::Rele)->UnLoad_Rele();
+    PageAs<KeysPage>(PageSlot::Keys)->UnLoad_Keys();
+    PageAs<ZonePage>(PageSlot::Zone)->UnLoad_Zone();
+    PageAs<SmsPage>(PageSlot::SMS)->UnLoad_SMS();
+    PageAs<SmskPage>(PageSlot::SMSK)->UnLoad_SMSK();
+    PageAs<GsmPage>(PageSlot::GSM)->UnLoad_GSM();
+    PageAs<GprsPage>(PageSlot::GPRS)->UnLoad_GPRS();
+    PageAs<CommonPage>(PageSlot::Common)->UnLoad_Common();
+}
+
+void TForm2::B_ConfigClick()
+{
+    questions().Ask(Question::Of(QuestionKind::Settings));
+}
+
+} // namespace orva

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "bottom_buttons.h"
+#include "editor_page.h"
+#include "page_host.h"
+
+#include "storage/program_settings.h"
+#include "validation/validation.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QPlainTextEdit;
+class QRandomGenerator;
+class QTabWidget;
+
+namespace orva {
+
+class CheckRules;
+class ControlBinder;
+class ModalQuestions;
+class StaticText;
+class TextPage;
+
+// The program's editing window: the pages of PagesParam, the status line and the row of picture
+// buttons. It owns the data cycle between the pages and the working model (Redraw_All, UnLoad_All,
+// Check_All), the status line, and the one place through which every modal question is asked. The
+// pages' own work lives in their units.
+class TForm2 : public QWidget, public PageHost
+{
+    Q_OBJECT
+public:
+    static inline const QString DesignCaption =
+        QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v.3.0.0.0");
+    static inline const QString CaptionPrefix =
+        QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v.2.9.2.1   =>   ");
+
+    // FormCreate: builds the pages (and their run-time controls), the status line and the buttons.
+    explicit TForm2(QWidget *parent = nullptr);
+    ~TForm2() override;
+
+    // Start-up wiring, before the first showing.
+    void AttachModels(T_Command_DEVICE *working, T_Command_DEVICE *list, QRandomGenerator *random);
+    void SetQuestions(std::unique_ptr<ModalQuestions> questions);
+    void SetSettingsStore(SettingsStore *store) { m_settingsStore = store; }
+    void SetCheckRules(std::unique_ptr<CheckRules> rules);
+    void SetArguments(const QStringList &arguments) { m_arguments = arguments; }
+    void SetProgramFolder(const QString &folder) { m_programFolder = folder; }
+
+    // PageHost
+    T_Command_DEVICE &model() override;
+    ModalQuestions &questions() override;
+    QRandomGenerator &random() override;
+    QString programFolder() const override { return m_programFolder; }
+    void bindControls(QWidget *root, PageSlot slot) override;
+    bool isUpdating() const override { return m_updating; }
+    void setUpdating(bool updating) override { m_updating = updating; }
+
+    T_Command_DEVICE &listModel();
+    ProgramSettings &settings() { return m_settings; }
+
+    // The data cycle.
+    void Redraw_All();
+    void UnLoad_All();
+    // Runs the page checks in chain order and stops at the first one the user does not let pass. The
+    // flag is handed on to the checks, which do not use it.
+    bool Check_All(bool flag = false);
+    // One page's check alone.
+    bool RunCheck(CheckId check);
+
+    // The status line: 0 default configuration, 1 read from a file, 2 encrypted configuration from the
+    // file list. A file whose folder holds "lock.txt" puts the window into read-only mode.
+    void FormatStaticTextStatus(const QString &fileName, int kind, const QString &dateText,
+                                const QString &versionText);
+    bool IsReadOnly() const { return m_readOnly; }
+    // The caption: the prefix followed by the file's full name (or by nothing).
+    void SetCaptionFile(const QString &fileName);
+    // Shows or hides the page "Текст".
+    void SetDebugPageVisible(bool visible);
+
+    QTabWidget *PagesParam() const { return m_pages; }
+    QPlainTextEdit *Memo1() const;
+    StaticText *StaticTextStatus() const { return m_status; }
+    const BottomButtons &Buttons() const { return m_buttons; }
+    EditorPage *Page(PageSlot slot) const;
+    template <typename P> P *PageAs(PageSlot slot) const { return static_cast<P *>(Page(slot)); }
+    ControlBinder &Binder() const { return *m_binder; }
+    QWidget *LastFocused(PageSlot slot) const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void CreatePages();
+    void HideZoneControls();
+    void FormShow();
+    QString StartUpLoad();
+    void PageShown(int index);
+    void B_ConfigClick();
+
+    bool RunChecks(ChainPosition from, std::optional<CheckId> only);
+    void ReturnToFailure(const RuleFailure &failure);
+    EditorPage *PageNamed(const QString &objectName) const;
+
+    QTabWidget *m_pages = nullptr;
+    TextPage *m_textPage = nullptr;
+    std::array<EditorPage *, PageSlotCount> m_pageList{};
+    StaticText *m_status = nullptr;
+    BottomButtons m_buttons;
+    ImageList m_buttonImages;
+    ControlBinder *m_binder = nullptr;
+
+    T_Command_DEVICE *m_working = nullptr;
+    T_Command_DEVICE *m_list = nullptr;
+    QRandomGenerator *m_random = nullptr;
+    std::unique_ptr<ModalQuestions> m_questions;
+    std::unique_ptr<CheckRules> m_checkRules;
+    SettingsStore *m_settingsStore = nullptr;
+    ProgramSettings m_settings;
+    QStringList m_arguments;
+    QString m_programFolder;
+    bool m_shown = false;
+    bool m_readOnly = false;
+    bool m_updating = false;
+};
+
+} // namespace orva

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace orva {
+
+// Kinds of configuration the status line names.
+namespace StatusKind {
+constexpr int Default = 0; // "Конфигурация \"по-умолчанию\""
+constexpr int Saved = 1;   // read from a file
+constexpr int Device = 2;  // an encrypted configuration read from the file list
+} // namespace StatusKind
+
+// The status line's text for a kind; a kind outside 0..2 has no text.
+QString StatusText(int kind, const QString &dateText, const QString &versionText);
+
+// True when the folder of the file holds "lock.txt": the panel is armed.
+bool PanelIsArmed(const QString &fileName);
+
+inline const QString ReadOnlyMark = QStringLiteral("(только чтение)");
+inline const QString ArmedHeadline =
+    QStringLiteral("Прибор находится во взятом состоянии, редактирование параметров невозможно");
+inline const QString ArmedHint =
+    QStringLiteral("Для изменения параметров работы прибора необходимо снять его с охраны");
+
+} // namespace orva

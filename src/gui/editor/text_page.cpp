@@ -1,0 +1,27 @@
+#include "text_page.h"
+
+#include "dialogs/fonts.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace orva {
+
+TextPage::TextPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TabDebug"));
+    auto *label = new QLabel(QStringLiteral("Текстовый файл конфигурации:"), this);
+    m_memo = new QPlainTextEdit(this);
+    m_memo->setObjectName(QStringLiteral("Memo1"));
+    m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_memo->setFont(CourierNewPx(14));
+    label->setBuddy(m_memo);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(m_memo);
+}
+
+} // namespace orva

@@ -1,0 +1,98 @@
+// The file name the mask proposes for "Сохранить".
+#include "storage/file_name_mask.h"
+
+#include <QTest>
+
+using namespace orva;
+
+using Kinds = std::array<int, 4>;
+Q_DECLARE_METATYPE(Kinds)
+
+class FileNameMaskTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void names_data();
+    void names();
+    void effectiveKind_data();
+    void effectiveKind();
+};
+
+void FileNameMaskTest::names_data()
+{
+    QTest::addColumn<Kinds>("kinds");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("ident");
+    QTest::addColumn<QStringList>("delimiters");
+    QTest::addColumn<QString>("name");
+
+    const QString orva = QStringLiteral("Orva");
+    const QString device = QStringLiteral("ОБЪЕКТ1");
+    const QString ident = QStringLiteral("0102030405AB");
+    const QStringList underscores{QStringLiteral("_"), QStringLiteral("_"), QStringLiteral("_")};
+    const QStringList distinct{QStringLiteral("-"), QStringLiteral("+"), QStringLiteral("=")};
+    QTest::newRow("defaults") << Kinds{1, 2, 3, 4} << orva << QString() << device << ident << underscores
+                              << QStringLiteral("Orva_ОБЪЕКТ1_0102030405AB.ini");
+    QTest::newRow("empty device name") << Kinds{1, 2, 3, 4} << orva << QString() << QString() << ident
+                                       << underscores << QStringLiteral("Orva_0102030405AB.ini");
+    QTest::newRow("all Пусто") << Kinds{0, 0, 0, 0} << orva << QStringLiteral("end") << device << ident
+                               << distinct << QStringLiteral(".ini");
+    QTest::newRow("no leading delimiter") << Kinds{0, 2, 3, 4} << orva << QString() << device << ident
+                                          << underscores << QStringLiteral("ОБЪЕКТ1_0102030405AB.ini");
+    QTest::newRow("suffix after an empty element")
+        << Kinds{1, 0, 0, 4} << orva << QStringLiteral("x") << device << ident << distinct
+        << QStringLiteral("Orva-x.ini");
+    QTest::newRow("delimiter of the last non-empty element")
+        << Kinds{2, 3, 0, 4} << orva << QStringLiteral("s") << device << ident << distinct
+        << QStringLiteral("ОБЪЕКТ1-0102030405AB+s.ini");
+    QTest::newRow("only the last element") << Kinds{0, 0, 0, 4} << orva << QStringLiteral("s") << device
+                                           << ident << distinct << QStringLiteral("s.ini");
+    QTest::newRow("out-of-range kinds take the defaults")
+        << Kinds{7, -1, 5, 9} << orva << QString() << device << ident << distinct
+        << QStringLiteral("Orva-ОБЪЕКТ1+0102030405AB.ini");
+    QTest::newRow("same element twice") << Kinds{3, 3, 0, 0} << orva << QString() << device << ident
+                                        << distinct << QStringLiteral("0102030405AB-0102030405AB.ini");
+}
+
+void FileNameMaskTest::names()
+{
+    QFETCH(Kinds, kinds);
+    QFETCH(QString, prefix);
+    QFETCH(QString, suffix);
+    QFETCH(QString, device);
+    QFETCH(QString, ident);
+    QFETCH(QStringList, delimiters);
+    QFETCH(QString, name);
+    FileNameMask mask;
+    mask.kinds = kinds;
+    mask.prefix = prefix;
+    mask.suffix = suffix;
+    mask.delimiters = {delimiters.at(0), delimiters.at(1), delimiters.at(2)};
+    QCOMPARE(FormFileNameByMask(mask, device, ident), name);
+}
+
+void FileNameMaskTest::effectiveKind_data()
+{
+    QTest::addColumn<int>("element");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("0 stays") << 1 << 0 << 0;
+    QTest::newRow("4 stays") << 2 << 4 << 4;
+    QTest::newRow("MaskIdent3 = 7") << 3 << 7 << 3;
+    QTest::newRow("MaskIdent1 = -1") << 1 << -1 << 1;
+    QTest::newRow("MaskIdent4 = 5") << 4 << 5 << 4;
+}
+
+void FileNameMaskTest::effectiveKind()
+{
+    QFETCH(int, element);
+    QFETCH(int, stored);
+    QFETCH(int, kind);
+    QCOMPARE(EffectiveMaskKind(element, stored), kind);
+}
+
+QTEST_APPLESS_MAIN(FileNameMaskTest)
+#include "file_name_mask_test.moc"
