@@ -95,4 +95,4 @@ void FileNameMaskTest::effectiveKind()
 }
 
 QTEST_APPLESS_MAIN(FileNameMaskTest)
-#include "file_name_mask_test.moc"
+#include "tst_file_name_mask.moc"

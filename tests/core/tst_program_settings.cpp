@@ -136,4 +136,4 @@ void ProgramSettingsTest::failedWriteIsReported()
 }
 
 QTEST_APPLESS_MAIN(ProgramSettingsTest)
-#include "program_settings_test.moc"
+#include "tst_program_settings.moc"
