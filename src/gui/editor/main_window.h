@@ -84,8 +84,7 @@ public:
     QPlainTextEdit *Memo1() const;
     StaticText *StaticTextStatus() const { return m_status; }
     const BottomButtons &Buttons() const { return m_buttons; }
-    EditorPage *Page(PageSlot slot) const;
-    template <typename P> P *PageAs(PageSlot slot) const { return static_cast<P *>(Page(slot)); }
+    EditorPage *Page(PageSlot slot) const override;
     ControlBinder &Binder() const { return *m_binder; }
     QWidget *LastFocused(PageSlot slot) const;
 

@@ -9,6 +9,7 @@ class QWidget;
 
 namespace orva {
 
+class EditorPage;
 class ModalQuestions;
 class T_Command_DEVICE;
 
@@ -26,6 +27,10 @@ public:
     virtual QRandomGenerator &random() = 0;
     // The folder that holds Image/ with the mode pictures.
     virtual QString programFolder() const = 0;
+    // Another page of the window, for the few steps that reach across pages (the GPRS switch enables
+    // a box of the Mode page, a key's name change refreshes the SMS-by-keys page).
+    virtual EditorPage *Page(PageSlot slot) const = 0;
+    template <typename P> P *PageAs(PageSlot slot) const { return static_cast<P *>(Page(slot)); }
 
     // Binds controls a page builds after the window was created: the enter and exit colouring with
     // the page's LastFocused slot, label clicks and up-down presses (the window binds everything that
