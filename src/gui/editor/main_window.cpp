@@ -85,6 +85,7 @@ TForm2::TForm2(QWidget *parent)
     CreatePages();
     m_buttons = CreateBottomButtons(this);
     connect(m_buttons.config, &QPushButton::clicked, this, &TForm2::B_ConfigClick);
+    connect(m_buttons.print, &QPushButton::clicked, this, &TForm2::B_PrintClick);
 
     // Controls the window resource does not hold, in this order.
     PageAs<RelePage>(PageSlot::Rele)->Create_Rele();

@@ -98,6 +98,7 @@ private:
     QString StartUpLoad();
     void PageShown(int index);
     void B_ConfigClick();
+    void B_PrintClick();
 
     bool RunChecks(ChainPosition from, std::optional<CheckId> only);
     void ReturnToFailure(const RuleFailure &failure);
