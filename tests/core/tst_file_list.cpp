@@ -52,7 +52,7 @@ void TestFileList::unexaminedRowShowsQuestionMarks()
 {
     const ListRow row = UnexaminedRow(QStringLiteral("x.cry"), ListFileType::Container);
     QCOMPARE(row.deviceName, QStringLiteral("??????????"));
-    QCOMPARE(row.identifier, QStringLiteral("????-????-????"));
+    QCOMPARE(row.identifier, QStringLiteral("\?\?\?\?-\?\?\?\?-\?\?\?\?"));
     QVERIFY(!row.examined);
 }
 

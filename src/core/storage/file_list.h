@@ -25,7 +25,7 @@ struct ListRow
 };
 
 inline const QString UnexaminedDeviceName = QStringLiteral("??????????");
-inline const QString UnexaminedIdentifier = QStringLiteral("????-????-????");
+inline const QString UnexaminedIdentifier = QStringLiteral("\?\?\?\?-\?\?\?\?-\?\?\?\?");
 
 // The files (never folders) of `folder` that match "*.ini", or "*.cry" for containers, in any letter
 // case, without subfolders, ordered by name without regard to letter case. Special files (pipes,

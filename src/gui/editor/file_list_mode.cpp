@@ -1,0 +1,304 @@
+#include "file_list_mode.h"
+
+#include "bottom_buttons.h"
+#include "config_text/win1251_codec.h"
+#include "dialogs/fonts.h"
+#include "file_list_pictures.h"
+
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPalette>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace orva {
+namespace {
+
+enum Column { TypeColumn, NameColumn, IdentifierColumn, FileColumn, ColumnCount };
+constexpr int ColumnWidths[ColumnCount] = {25, 140, 185, 780};
+const QColor CounterBusy(255, 0, 0);
+const QColor CounterDone(0, 102, 204); // the system's hot-light colour
+const QColor UnreadableText(160, 0, 0);
+
+// The text of a row's cell as the sort compares it: upper case, then Windows-1251 bytes.
+QByteArray sortKey(const QString &text)
+{
+    const EncodeResult encoded = EncodeWindows1251(text.toUpper());
+    return encoded.ok() ? encoded.bytes : text.toUpper().toUtf8();
+}
+
+QString cellText(const ListRow &row, int column)
+{
+    switch (column) {
+    case NameColumn:
+        return row.unreadable ? QStringLiteral("(не читается)") : row.deviceName;
+    case IdentifierColumn:
+        return row.identifier;
+    case FileColumn:
+        return row.fileName;
+    default:
+        return {};
+    }
+}
+
+PictureButton *listButton(QWidget *window, const char16_t *name, int tag, const QRect &geometry)
+{
+    auto *button = new PictureButton(tag, GlyphLayout::Top, window);
+    button->setObjectName(QString::fromUtf16(name));
+    button->setGeometry(geometry);
+    button->setText(CaptionOf(ButtonCaptions(), tag));
+    button->hide();
+    return button;
+}
+
+} // namespace
+
+FileListMode::FileListMode(QWidget *window, T_Command_DEVICE &listModel)
+    : QObject(window), m_listModel(listModel)
+{
+    m_list = new QTableWidget(0, ColumnCount, window);
+    m_list->setObjectName(QStringLiteral("ListFileConfig"));
+    m_list->setGeometry(5, 8, 785, 473);
+    m_list->setFont(CourierNewPx(19, Bold));
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setShowGrid(true);
+    m_list->setWordWrap(false);
+    m_list->verticalHeader()->hide();
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(26);
+    const QStringList captions = {QString(), QStringLiteral("Псевдоним"), QStringLiteral("Идентификатор"),
+                                  QStringLiteral("Файл")};
+    for (int column = 0; column < ColumnCount; ++column) {
+        auto *header = new QTableWidgetItem(FileListPicture(2), captions[column]);
+        header->setTextAlignment(column == IdentifierColumn ? Qt::AlignCenter
+                                                            : Qt::AlignLeft | Qt::AlignVCenter);
+        m_list->setHorizontalHeaderItem(column, header);
+    }
+    QHeaderView *header = m_list->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed); // the user cannot drag the column widths
+    header->setSectionsMovable(false);
+    header->setSectionsClickable(true);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(ColumnWidths[TypeColumn]);
+    for (int column = 0; column < ColumnCount; ++column)
+        m_list->setColumnWidth(column, ColumnWidths[column]);
+    m_list->installEventFilter(this);
+    m_list->hide();
+
+    m_counter = new QLabel(window);
+    m_counter->setObjectName(QStringLiteral("LabelPozList"));
+    m_counter->setGeometry(250, 486, 310, 67);
+    m_counter->setAlignment(Qt::AlignCenter);
+    m_counter->setFont(ArialPx(27, Bold));
+    m_counter->hide();
+
+    m_cancel = listButton(window, u"B_CancelOpenList", 8, QRect(10, 486, 100, 67));
+    m_open = listButton(window, u"B_OpenLIst", 9, QRect(115, 486, 130, 67));
+    m_manual = listButton(window, u"B_OpenDirectly", 10, QRect(565, 486, 225, 67));
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("TimerTestListConfig"));
+    m_timer->setInterval(TimerInterval);
+
+    connect(m_timer, &QTimer::timeout, this, &FileListMode::TimerTestListConfigTimer);
+    connect(header, &QHeaderView::sectionClicked, this, &FileListMode::ListFileConfigColumnClick);
+    connect(m_list, &QTableWidget::itemSelectionChanged, this, &FileListMode::ListFileConfigSelectItem);
+    connect(m_list, &QTableWidget::cellDoubleClicked, this, [this] { Q_EMIT OpenRequested(); });
+    connect(m_open, &QPushButton::clicked, this, &FileListMode::OpenRequested);
+    connect(m_cancel, &QPushButton::clicked, this, &FileListMode::CancelRequested);
+    connect(m_manual, &QPushButton::clicked, this, &FileListMode::ManualRequested);
+}
+
+void FileListMode::OpenFileList(const QString &folder)
+{
+    m_folder = folder;
+    m_rows.clear();
+    m_list->setRowCount(0);
+    m_firstUnexamined = 0;
+    SetHeaderMarks(-1);
+    FindFileList(folder, ListFileType::Plain);
+    FindFileList(folder, ListFileType::Container);
+    if (m_list->rowCount() > 0) {
+        m_list->setCurrentCell(0, 0);
+        m_list->selectRow(0);
+    }
+    ListFileConfigSelectItem();
+    SetTextColour(m_counter, HasUnexaminedRows() ? CounterBusy : CounterDone);
+}
+
+void FileListMode::FindFileList(const QString &folder, ListFileType type)
+{
+    const QStringList files = FindConfigurationFiles(folder, type);
+    m_list->setRowCount(m_list->rowCount() + int(files.size()));
+    int count = 0;
+    for (const QString &file : files)
+        AddRow(file, type, ++count <= ExaminedWhileBuilding);
+}
+
+void FileListMode::AddRow(const QString &fileName, ListFileType type, bool examineNow)
+{
+    m_rows.append(UnexaminedRow(fileName, type));
+    const int index = int(m_rows.size()) - 1;
+    if (examineNow)
+        ExamineListRow(m_folder, m_rows[index], m_listModel);
+    ShowRow(index);
+}
+
+void FileListMode::ShowRow(int index)
+{
+    const ListRow &row = m_rows.at(index);
+    auto *type = new QTableWidgetItem(FileListPicture(int(row.type)), QString());
+    type->setData(Qt::AccessibleTextRole,
+                  row.type == ListFileType::Container ? QStringLiteral("cry") : QStringLiteral("ini"));
+    m_list->setItem(index, TypeColumn, type);
+    for (int column = NameColumn; column < ColumnCount; ++column) {
+        auto *item = new QTableWidgetItem(cellText(row, column));
+        if (column == IdentifierColumn)
+            item->setTextAlignment(Qt::AlignCenter);
+        if (row.unreadable)
+            item->setForeground(UnreadableText);
+        m_list->setItem(index, column, item);
+    }
+}
+
+void FileListMode::Examine(int index)
+{
+    ExamineListRow(m_folder, m_rows[index], m_listModel);
+    ShowRow(index);
+}
+
+void FileListMode::TimerTestListConfigTimer()
+{
+    QElapsedTimer clock;
+    clock.start();
+    int examined = 0;
+    while (m_firstUnexamined < m_rows.size()) {
+        if (!m_rows.at(m_firstUnexamined).examined) {
+            if (examined >= 2 && clock.elapsed() >= TickBudget)
+                break;
+            Examine(m_firstUnexamined);
+            ++examined;
+        }
+        ++m_firstUnexamined;
+    }
+    if (!HasUnexaminedRows()) {
+        m_timer->stop();
+        SetTextColour(m_counter, CounterDone);
+    }
+}
+
+bool FileListMode::HasUnexaminedRows() const
+{
+    for (int i = m_firstUnexamined; i < m_rows.size(); ++i) {
+        if (!m_rows.at(i).examined)
+            return true;
+    }
+    return false;
+}
+
+void FileListMode::ListFileConfigColumnClick(int column)
+{
+    m_sortDirection = -m_sortDirection;
+    const int d = m_sortDirection;
+    const QString selected = SelectedFileName();
+    // Each row's sort key once: the type, or the upper-cased cell text as Windows-1251 bytes.
+    QList<std::pair<QByteArray, ListRow>> keyed;
+    keyed.reserve(m_rows.size());
+    for (const ListRow &row : std::as_const(m_rows)) {
+        const QByteArray key =
+            column == TypeColumn ? QByteArray(1, char(row.type)) : sortKey(cellText(row, column));
+        keyed.append({key, row});
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [d](const auto &a, const auto &b) {
+        return d > 0 ? a.first < b.first : b.first < a.first;
+    });
+    for (int i = 0; i < keyed.size(); ++i)
+        m_rows[i] = keyed[i].second;
+    for (int i = 0; i < m_rows.size(); ++i) {
+        ShowRow(i);
+        if (!selected.isEmpty() && m_rows.at(i).fileName == selected)
+            m_list->selectRow(i);
+    }
+    m_firstUnexamined = 0;
+    SetHeaderMarks(column);
+}
+
+void FileListMode::SetHeaderMarks(int sortedColumn)
+{
+    for (int column = 0; column < ColumnCount; ++column) {
+        const int picture = column != sortedColumn ? 2 : (m_sortDirection < 0 ? 4 : 3);
+        m_list->horizontalHeaderItem(column)->setIcon(FileListPicture(picture));
+    }
+}
+
+void FileListMode::SetListVisible(bool visible)
+{
+    m_list->setVisible(visible);
+    m_counter->setVisible(visible);
+    m_cancel->setVisible(visible);
+    m_open->setVisible(visible);
+    m_manual->setVisible(visible);
+    if (visible) {
+        m_timer->start();
+        m_list->setFocus();
+    } else {
+        m_timer->stop();
+    }
+}
+
+int FileListMode::rowCount() const
+{
+    return int(m_rows.size());
+}
+
+QString FileListMode::SelectedFileName() const
+{
+    const int row = m_list->currentRow();
+    const bool selected = row >= 0 && row < m_rows.size() && m_list->selectionModel()->isRowSelected(row);
+    return selected ? m_rows.at(row).fileName : QString();
+}
+
+ListFileType FileListMode::SelectedType() const
+{
+    const int row = m_list->currentRow();
+    return row >= 0 && row < m_rows.size() ? m_rows.at(row).type : ListFileType::Plain;
+}
+
+void FileListMode::ListFileConfigSelectItem()
+{
+    UpdateCounter();
+    m_open->setEnabled(!SelectedFileName().isEmpty());
+}
+
+void FileListMode::UpdateCounter()
+{
+    const QString selected = SelectedFileName();
+    const int position = selected.isEmpty() ? 0 : m_list->currentRow() + 1;
+    m_counter->setText(QStringLiteral("%1 из %2").arg(position).arg(m_rows.size()));
+}
+
+// Enter opens the selected file as a double click does; Esc is the "Отменить" button.
+bool FileListMode::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Q_EMIT OpenRequested();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            Q_EMIT CancelRequested();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace orva

@@ -1,0 +1,177 @@
+#include "../core/list_folder.h"
+#include "editor/file_list_mode.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace orva;
+
+namespace {
+
+struct ListFixture
+{
+    QWidget window;
+    T_Command_DEVICE listModel;
+    FileListMode mode{&window, listModel};
+    QTemporaryDir dir;
+
+    void writePlainFiles(int count)
+    {
+        for (int i = 1; i <= count; ++i) {
+            QVERIFY(test::writeBytes(dir.filePath(QStringLiteral("p%1.ini").arg(i, 2, 10, QLatin1Char('0'))),
+                                     QStringLiteral("oa-N%1\r\n").arg(i).toLatin1()));
+        }
+    }
+    int examinedRows() const
+    {
+        int examined = 0;
+        for (int i = 0; i < mode.rowCount(); ++i)
+            examined += mode.Row(i).examined ? 1 : 0;
+        return examined;
+    }
+    QStringList column(int column) const
+    {
+        QStringList texts;
+        for (int row = 0; row < mode.ListFileConfig()->rowCount(); ++row)
+            texts << mode.ListFileConfig()->item(row, column)->text();
+        return texts;
+    }
+};
+
+} // namespace
+
+class TestFileListMode : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void emptyFolder();
+    void firstNineExaminedRestByTimer();
+    void rowsShowNamesAndIdentifiers();
+    void sortDirectionSharedByColumns();
+    void enterOpensSelectedFile();
+    void unreadableFileDoesNotStopTheList();
+    void columnWidthsFixed();
+};
+
+void TestFileListMode::emptyFolder()
+{
+    ListFixture fx;
+    fx.mode.OpenFileList(fx.dir.path());
+    QCOMPARE(fx.mode.LabelPozList()->text(), QStringLiteral("0 из 0"));
+    QVERIFY(!fx.mode.B_OpenLIst()->isEnabled());
+}
+
+void TestFileListMode::firstNineExaminedRestByTimer()
+{
+    ListFixture fx;
+    fx.writePlainFiles(15);
+    fx.mode.OpenFileList(fx.dir.path());
+    QCOMPARE(fx.mode.rowCount(), 15);
+    QCOMPARE(fx.examinedRows(), 9);
+    QCOMPARE(fx.mode.ListFileConfig()->item(12, 1)->text(), QStringLiteral("??????????"));
+    QCOMPARE(fx.mode.LabelPozList()->text(), QStringLiteral("1 из 15"));
+    QCOMPARE(fx.mode.LabelPozList()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    fx.mode.SetListVisible(true);
+    QVERIFY(fx.mode.TimerTestListConfig()->isActive());
+    for (int tick = 0; tick < 4 && fx.mode.HasUnexaminedRows(); ++tick)
+        fx.mode.TimerTestListConfigTimer();
+    QCOMPARE(fx.examinedRows(), 15);
+    QCOMPARE(fx.mode.ListFileConfig()->item(12, 1)->text(), QStringLiteral("N13"));
+    QVERIFY(!fx.mode.TimerTestListConfig()->isActive());
+    QVERIFY(fx.mode.LabelPozList()->palette().color(QPalette::WindowText) != QColor(255, 0, 0));
+}
+
+void TestFileListMode::rowsShowNamesAndIdentifiers()
+{
+    ListFixture fx;
+    QVERIFY(test::fillListFolder(fx.dir));
+    fx.mode.OpenFileList(fx.dir.path());
+    QCOMPARE(fx.column(3),
+             (QStringList{QStringLiteral("A.INI"), QStringLiteral("b.ini"), QStringLiteral("c.ini"),
+                          QStringLiteral("broken.CRY"), QStringLiteral("panel.cry")}));
+    QCOMPARE(fx.column(1).at(1), QStringLiteral("Склад"));
+    QCOMPARE(fx.column(2).at(4), QStringLiteral("00ab-1234-cd50"));
+    QCOMPARE(fx.mode.ListFileConfig()->item(4, 0)->data(Qt::AccessibleTextRole).toString(),
+             QStringLiteral("cry"));
+}
+
+// The first click sorts descending; the same column again ascending; another column after one click
+// ascending: one direction for all columns.
+void TestFileListMode::sortDirectionSharedByColumns()
+{
+    ListFixture fx;
+    QVERIFY(test::fillListFolder(fx.dir));
+    fx.mode.OpenFileList(fx.dir.path());
+    fx.mode.ListFileConfigColumnClick(3);
+    QCOMPARE(fx.column(3),
+             (QStringList{QStringLiteral("panel.cry"), QStringLiteral("c.ini"), QStringLiteral("broken.CRY"),
+                          QStringLiteral("b.ini"), QStringLiteral("A.INI")}));
+    fx.mode.ListFileConfigColumnClick(3);
+    QCOMPARE(fx.column(3),
+             (QStringList{QStringLiteral("A.INI"), QStringLiteral("b.ini"), QStringLiteral("broken.CRY"),
+                          QStringLiteral("c.ini"), QStringLiteral("panel.cry")}));
+
+    // After one click (descending), another column sorts ascending: upper-cased Windows-1251 bytes,
+    // empty names first, Cyrillic after Latin.
+    ListFixture other;
+    QVERIFY(test::fillListFolder(other.dir));
+    other.mode.OpenFileList(other.dir.path());
+    other.mode.ListFileConfigColumnClick(3);
+    other.mode.ListFileConfigColumnClick(1);
+    QCOMPARE(other.column(1), (QStringList{QString(), QString(), QStringLiteral("North"),
+                                           QStringLiteral("Sklad-7   "), QStringLiteral("Склад")}));
+    other.mode.ListFileConfigColumnClick(0); // descending by type: containers first
+    QVERIFY(other.column(3).first().endsWith(QStringLiteral(".cry"), Qt::CaseInsensitive));
+}
+
+void TestFileListMode::enterOpensSelectedFile()
+{
+    ListFixture fx;
+    QVERIFY(test::fillListFolder(fx.dir));
+    fx.mode.OpenFileList(fx.dir.path());
+    fx.window.show();
+    fx.mode.SetListVisible(true);
+    QSignalSpy opened(&fx.mode, &FileListMode::OpenRequested);
+    fx.mode.ListFileConfig()->selectRow(1);
+    QCOMPARE(fx.mode.SelectedFileName(), QStringLiteral("b.ini"));
+    QCOMPARE(fx.mode.LabelPozList()->text(), QStringLiteral("2 из 5"));
+    QTest::keyClick(fx.mode.ListFileConfig(), Qt::Key_Return);
+    QCOMPARE(opened.count(), 1);
+    QSignalSpy cancelled(&fx.mode, &FileListMode::CancelRequested);
+    QTest::keyClick(fx.mode.ListFileConfig(), Qt::Key_Escape);
+    QCOMPARE(cancelled.count(), 1);
+}
+
+// A file that went away after the list was built is shown as unreadable; the files after it are still
+// examined.
+void TestFileListMode::unreadableFileDoesNotStopTheList()
+{
+    ListFixture fx;
+    fx.writePlainFiles(12);
+    fx.mode.OpenFileList(fx.dir.path());
+    QVERIFY(QFile::remove(fx.dir.filePath(QStringLiteral("p10.ini"))));
+    while (fx.mode.HasUnexaminedRows())
+        fx.mode.TimerTestListConfigTimer();
+    QVERIFY(fx.mode.Row(9).unreadable);
+    QCOMPARE(fx.mode.ListFileConfig()->item(9, 1)->text(), QStringLiteral("(не читается)"));
+    QCOMPARE(fx.mode.ListFileConfig()->item(11, 1)->text(), QStringLiteral("N12"));
+}
+
+void TestFileListMode::columnWidthsFixed()
+{
+    ListFixture fx;
+    const QHeaderView *header = fx.mode.ListFileConfig()->horizontalHeader();
+    const int widths[] = {25, 140, 185, 780};
+    for (int column = 0; column < 4; ++column) {
+        QCOMPARE(header->sectionSize(column), widths[column]);
+        QCOMPARE(header->sectionResizeMode(column), QHeaderView::Fixed);
+    }
+    QVERIFY(!header->sectionsMovable());
+}
+
+QTEST_MAIN(TestFileListMode)
+#include "tst_file_list_mode.moc"
