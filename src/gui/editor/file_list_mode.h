@@ -23,7 +23,7 @@ class FileListMode : public QObject
 public:
     static constexpr int ExaminedWhileBuilding = 9;
     static constexpr int TimerInterval = 50; // ms
-    static constexpr int TickBudget = 8;     // ms of examining per tick, at least two rows
+    static constexpr int TickBudget = 20;    // ms of examining per tick, at least two rows
 
     FileListMode(QWidget *window, T_Command_DEVICE &listModel);
 
