@@ -19,6 +19,11 @@ FileReadResult ReadFileBytes(const QString &path, qint64 limit)
         result.error = QStringLiteral("is a folder, not a file");
         return result;
     }
+    // A pipe or device would block the read or never end: only regular files are configurations.
+    if (info.exists() && !info.isFile()) {
+        result.error = QStringLiteral("is not a regular file");
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = file.errorString();

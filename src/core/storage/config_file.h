@@ -15,8 +15,8 @@ struct FileReadResult
     QString error; // why the file could not be read, for the user
 };
 
-// Reads a whole file (at most `limit` bytes when limit >= 0). A folder or a missing or unreadable
-// file gives ok == false with the reason.
+// Reads a whole file (at most `limit` bytes when limit >= 0). A folder, a pipe or device, or a missing
+// or unreadable file gives ok == false with the reason.
 FileReadResult ReadFileBytes(const QString &path, qint64 limit = -1);
 
 // The text of configuration file bytes as the lexer receives it: decoded from Windows-1251 and with

@@ -4,7 +4,6 @@
 #include "crypto_header.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace orva {
 
@@ -31,24 +30,18 @@ void ExamineListRow(const QString &folder, ListRow &row, T_Command_DEVICE &listM
     const QString path = QDir(folder).filePath(row.fileName);
     row.examined = true;
     row.unreadable = false;
-    if (row.type == ListFileType::Container) {
-        QFile probe(path);
-        if (!probe.open(QIODevice::ReadOnly)) {
-            row.unreadable = true;
-            row.deviceName.clear();
-            row.identifier = FormatListIdentifier(QString());
-            return;
-        }
-        const CryptoFileHeader header = ReadCryptoFileHeader(path);
-        row.deviceName = header.deviceName;
-        row.identifier = header.identifier;
-        return;
-    }
-    const FileReadResult read = ReadFileBytes(path);
+    const bool container = row.type == ListFileType::Container;
+    const FileReadResult read = ReadFileBytes(path, container ? CryptoHeaderReadLimit : -1);
     if (!read.ok) {
         row.unreadable = true;
         row.deviceName.clear();
         row.identifier = FormatListIdentifier(QString());
+        return;
+    }
+    if (container) {
+        const CryptoFileHeader header = ParseCryptoFileHeader(read.bytes);
+        row.deviceName = header.deviceName;
+        row.identifier = header.identifier;
         return;
     }
     LoadConfigurationText(ConfigurationTextFromBytes(read.bytes), listModel);
