@@ -16,13 +16,17 @@ struct CliRun
     QString err;
 };
 
-inline CliRun runCli(QStringList arguments)
+// `input` is what the command reads from standard input (--key-stdin).
+inline CliRun runCli(QStringList arguments, const QByteArray &input = QByteArray())
 {
     CliRun run;
     QBuffer out(&run.out);
     out.open(QIODevice::WriteOnly);
+    QByteArray inputBytes = input;
+    QBuffer in(&inputBytes);
+    in.open(QIODevice::ReadOnly);
     QTextStream err(&run.err);
-    cli::CliStreams io{out, err};
+    cli::CliStreams io{out, err, &in};
     arguments.prepend(QStringLiteral("orva-config"));
     run.exitCode = cli::RunCli(arguments, io);
     err.flush();

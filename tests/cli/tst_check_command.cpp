@@ -2,6 +2,7 @@
 // codes.
 #include "check_command.h"
 #include "cli_app.h"
+#include "cli_runner.h"
 #include "container_encoder.h"
 
 #include <QBuffer>
@@ -17,26 +18,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct CliRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
+using orva::test::CliRun;
 
 CliRun run(const QStringList &arguments, const QByteArray &input = QByteArray())
 {
-    CliRun result;
-    QBuffer out(&result.out);
-    out.open(QIODevice::WriteOnly);
-    QByteArray inputBytes = input;
-    QBuffer in(&inputBytes);
-    in.open(QIODevice::ReadOnly);
-    QTextStream err(&result.err);
-    CliStreams io{out, err, &in};
-    result.exitCode = RunCli(QStringList{u"orva-config"_s} + arguments, io);
-    err.flush();
-    return result;
+    return orva::test::runCli(arguments, input);
 }
 
 QString fixture(const QString &name)

@@ -1,4 +1,5 @@
 #include "cli_app.h"
+#include "cli_runner.h"
 #include "container_encoder.h"
 
 #include <QBuffer>
@@ -13,27 +14,8 @@ namespace {
 const QByteArray Text =
     QByteArrayLiteral("Zentrix-2.9.2.1\r\noa-\xCE\xE1\xFA\xE5\xEA\xF2\x35\r\nla1-1\r\nlm1-2.30\r\n");
 
-struct CliRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-CliRun runCli(const QStringList &arguments, const QByteArray &input = QByteArray())
-{
-    CliRun run;
-    QBuffer out(&run.out);
-    out.open(QIODevice::WriteOnly);
-    QByteArray inputBytes = input;
-    QBuffer in(&inputBytes);
-    in.open(QIODevice::ReadOnly);
-    QTextStream err(&run.err);
-    cli::CliStreams io{out, err, &in};
-    run.exitCode = cli::RunCli(QStringList{QStringLiteral("orva-config")} + arguments, io);
-    err.flush();
-    return run;
-}
+using orva::test::CliRun;
+using orva::test::runCli;
 
 } // namespace
 

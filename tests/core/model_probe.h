@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTest>
 
 namespace orva::test {
 
@@ -50,6 +51,24 @@ inline QString probe(const T_Command_DEVICE &model, const QString &what)
         return items.join(u',');
     }
     return QStringLiteral("<no field %1>").arg(field);
+}
+
+// Compares every "probe=value" expectation with the model (QCOMPARE, so the first mismatch fails).
+inline void verifyProbes(const T_Command_DEVICE &model, const QStringList &expectations)
+{
+    for (const QString &e : expectations) {
+        const qsizetype eq = e.indexOf(u'=');
+        QCOMPARE(probe(model, e.left(eq)), e.mid(eq + 1));
+    }
+}
+
+// Adds a data row of a text and its "probe=value" expectations.
+inline void addProbeRow(const char *name, const char *text, std::initializer_list<const char *> expected)
+{
+    QStringList list;
+    for (const char *e : expected)
+        list << QString::fromUtf8(e);
+    QTest::newRow(name) << QString::fromUtf8(text) << list;
 }
 
 } // namespace orva::test

@@ -43,12 +43,7 @@ void TestParser::commands_data()
     // Each row: a text (CR LF line ends) and the fields it must leave, as "probe=value" pairs.
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("expected");
-    auto row = [](const char *name, const char *text, std::initializer_list<const char *> expected) {
-        QStringList list;
-        for (const char *e : expected)
-            list << QString::fromUtf8(e);
-        QTest::newRow(name) << QString::fromUtf8(text) << list;
-    };
+    const auto row = orva::test::addProbeRow;
     row("exit delay", "xo-90\r\n", {"xo v1=90"});
     row("exit delay out of range", "xo-500\r\n", {"xo v1=90"});
     row("upper-case code", "XO-60\r\n", {"xo v1=60"});
@@ -103,10 +98,7 @@ void TestParser::commands()
     QFETCH(QString, text);
     QFETCH(QStringList, expected);
     const T_Command_DEVICE model = parsed(NormalizeLineBreaks(text));
-    for (const QString &e : std::as_const(expected)) {
-        const qsizetype eq = e.indexOf(u'=');
-        QCOMPARE(probe(model, e.left(eq)), e.mid(eq + 1));
-    }
+    orva::test::verifyProbes(model, expected);
 }
 
 void TestParser::versionText_data()

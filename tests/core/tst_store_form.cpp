@@ -43,12 +43,7 @@ void TestStoreForm::fields_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("expected");
-    auto row = [](const char *name, const char *text, std::initializer_list<const char *> expected) {
-        QStringList list;
-        for (const char *e : expected)
-            list << QString::fromUtf8(e);
-        QTest::newRow(name) << QString::fromUtf8(text) << list;
-    };
+    const auto row = orva::test::addProbeRow;
     row("gprs mode above 1", "sm-3\r\nci-1\r\n", {"sm v1=1", "ci v1=1"});
     row("gprs off clears arming lock", "sm-0\r\nci-1\r\n", {"sm v1=0", "ci v1=0"});
     row("identifier short", "gi-12ab\r\n", {"gi t1=0000000012AB"});
@@ -69,10 +64,7 @@ void TestStoreForm::fields()
     T_Command_DEVICE model;
     LoadConfigurationText(text, model);
     ApplyStoreForm(model);
-    for (const QString &e : std::as_const(expected)) {
-        const qsizetype eq = e.indexOf(u'=');
-        QCOMPARE(probe(model, e.left(eq)), e.mid(eq + 1));
-    }
+    orva::test::verifyProbes(model, expected);
 }
 
 void TestStoreForm::dialPhonesSortedStably()
