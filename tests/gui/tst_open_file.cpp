@@ -19,8 +19,8 @@ namespace {
 
 const QString Prefix = QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v.2.9.2.1   =>   ");
 const QByteArray ContainerText = QByteArrayLiteral("Zentrix-Config Orva soft v3\r\noa-Sklad\r\nlm2-5.45\r\n");
-const QString SignatureHeadline =
-    QStringLiteral("Ошибка контрольной сигнатуры файла конфигурации - файл не относится к \"Zentrix\" ППКОП Orva");
+const QString SignatureHeadline = QStringLiteral(
+    "Ошибка контрольной сигнатуры файла конфигурации - файл не относится к \"Zentrix\" ППКОП Orva");
 const QString SizeHeadline = QStringLiteral("Ошибка размера файла конфигурации - файл не верный ");
 
 // Clicks "Открыть"; the scripted answers are queued before.
@@ -114,8 +114,8 @@ void OpenFileTest::plainFileWithBareLineEnds()
     QVERIFY(f.ShowActive());
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("bare.ini"));
-    const QByteArray bytes =
-        QByteArrayLiteral("ks1-abc\nks2-old\noa-Sklad\ncm-2\nxo-45\nla1-Door\nlm1-3\nlm4-12.30\r!!-pass\rca-7");
+    const QByteArray bytes = QByteArrayLiteral(
+        "ks1-abc\nks2-old\noa-Sklad\ncm-2\nxo-45\nla1-Door\nlm1-3\nlm4-12.30\r!!-pass\rca-7");
     QVERIFY(WriteBytes(path, bytes));
     f.questions->Then(Chosen(path));
     ClickOpen(f);
@@ -221,7 +221,8 @@ void OpenFileTest::containerKeepsItsOwnFileKey()
     QVERIFY(f.ShowActive());
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("panel.cry"));
-    QVERIFY(WriteBytes(path, ContainerOf(QByteArrayLiteral("ks1-Own\r\nks2-Older\r\n"), QStringLiteral("opening"))));
+    QVERIFY(WriteBytes(
+        path, ContainerOf(QByteArrayLiteral("ks1-Own\r\nks2-Older\r\n"), QStringLiteral("opening"))));
     f.questions->Then(Chosen(path)).Then(ModalResult::Ok, QStringLiteral("opening"));
     ClickOpen(f);
 
@@ -274,7 +275,8 @@ void OpenFileTest::badContainers()
     ClickOpen(f);
 
     // One error box, with the fix button only; the file is not tried with another key.
-    QCOMPARE(f.questions->askedKinds(), (QList<QuestionKind>{QuestionKind::OpenFile, QuestionKind::ErrorBox}));
+    QCOMPARE(f.questions->askedKinds(),
+             (QList<QuestionKind>{QuestionKind::OpenFile, QuestionKind::ErrorBox}));
     const Question &box = f.questions->asked().at(1);
     QCOMPARE(box.headline, headline);
     QCOMPARE(box.hint, QStringLiteral("Проверьте источник файла"));
@@ -297,8 +299,9 @@ void OpenFileTest::fileThatCannotBeOpened()
     ClickOpen(f);
     ClickOpen(f);
 
-    QCOMPARE(f.questions->askedKinds(), (QList<QuestionKind>{QuestionKind::OpenFile, QuestionKind::ErrorBox,
-                                                             QuestionKind::OpenFile, QuestionKind::ErrorBox}));
+    QCOMPARE(f.questions->askedKinds(),
+             (QList<QuestionKind>{QuestionKind::OpenFile, QuestionKind::ErrorBox, QuestionKind::OpenFile,
+                                  QuestionKind::ErrorBox}));
     for (int i : {1, 3}) {
         QCOMPARE(f.questions->asked().at(i).headline, QStringLiteral("Ошибка открытия файла"));
         QCOMPARE(f.questions->asked().at(i).hint, QStringLiteral("Проверьте наличие файла"));
@@ -317,7 +320,8 @@ void OpenFileTest::lockBesideTheOpenedFile()
     f.questions->Then(Chosen(path)).Then(ModalResult::Ok);
     ClickOpen(f);
 
-    QCOMPARE(f.questions->askedKinds(), (QList<QuestionKind>{QuestionKind::OpenFile, QuestionKind::ErrorBox}));
+    QCOMPARE(f.questions->askedKinds(),
+             (QList<QuestionKind>{QuestionKind::OpenFile, QuestionKind::ErrorBox}));
     QCOMPARE(f.questions->asked().at(1).headline, ArmedHeadline);
     QVERIFY(f.window->IsReadOnly());
     QVERIFY(f.window->Buttons().saveToDevice->isHidden());

@@ -18,7 +18,8 @@ const QString Prefix = QStringLiteral("Конфигуратор ППКОП \"Zen
 const QString CannotWrite = QStringLiteral("Ошибка записи в файл - файл не может быть записан");
 const QString CannotWriteHint = QStringLiteral("Проверьте отсутствие запрета записи");
 const QString CannotCreate = QStringLiteral("Ошибка записи в файл - файл не может быть создан");
-const QString CannotCreateHint = QStringLiteral("Проверьте отсутствие запрета записи и наличие свободного места");
+const QString CannotCreateHint =
+    QStringLiteral("Проверьте отсутствие запрета записи и наличие свободного места");
 const QByteArray OldBytes = QByteArrayLiteral("old configuration, must survive\r\n");
 
 // A configuration that passes every check.
@@ -51,7 +52,8 @@ using SettingValues = QList<std::pair<QString, QVariant>>;
 
 bool MakeReadOnly(const QString &path)
 {
-    return QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    return QFile::setPermissions(path,
+                                 QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
 }
 
 } // namespace
@@ -125,7 +127,8 @@ void SaveFlowsTest::saveInListModeStartsInTheListFolder()
 {
     EditorFixture f;
     QTemporaryDir list;
-    SetRawSettings(f, {{QStringLiteral("ListModeOpenSave"), 1}, {QStringLiteral("ListPathSave"), list.path()}});
+    SetRawSettings(f,
+                   {{QStringLiteral("ListModeOpenSave"), 1}, {QStringLiteral("ListPathSave"), list.path()}});
     QVERIFY(StartWithStored(f));
     const QString path = list.filePath(QStringLiteral("one.ini"));
     f.questions->Then(ModalResult::Ok, path).Then(ModalResult::Ok);
@@ -150,7 +153,8 @@ void SaveFlowsTest::saveStopsAtAFailingCheck()
     QTest::mouseClick(f.window->Buttons().save, Qt::LeftButton);
 
     QCOMPARE(f.questions->askedKinds(), QList<QuestionKind>{QuestionKind::ErrorBox});
-    QCOMPARE(f.questions->asked().at(0).headline, QStringLiteral("Не задан ключ шифрования файла конфигурации"));
+    QCOMPARE(f.questions->asked().at(0).headline,
+             QStringLiteral("Не задан ключ шифрования файла конфигурации"));
 }
 
 void SaveFlowsTest::saveCancelled()
@@ -183,7 +187,8 @@ void SaveFlowsTest::saveFailures_data()
     QTest::addColumn<bool>("existing");  // an old, write-protected file is there
     QTest::addColumn<QString>("headline");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("write-protected file") << QStringLiteral("saved.ini") << true << CannotWrite << CannotWriteHint;
+    QTest::newRow("write-protected file")
+        << QStringLiteral("saved.ini") << true << CannotWrite << CannotWriteHint;
     QTest::newRow("folder missing") << QStringLiteral("missing/saved.ini") << false << CannotCreate
                                     << CannotCreateHint;
 }
@@ -205,7 +210,8 @@ void SaveFlowsTest::saveFailures()
     f.questions->Then(ModalResult::Ok, path).Then(ModalResult::Retry);
     QTest::mouseClick(f.window->Buttons().save, Qt::LeftButton);
 
-    QCOMPARE(f.questions->askedKinds(), (QList<QuestionKind>{QuestionKind::SaveFile, QuestionKind::ErrorBox}));
+    QCOMPARE(f.questions->askedKinds(),
+             (QList<QuestionKind>{QuestionKind::SaveFile, QuestionKind::ErrorBox}));
     const Question &box = f.questions->asked().at(1);
     QCOMPARE(box.headline, headline);
     QCOMPARE(box.hint, hint);
@@ -220,7 +226,8 @@ void SaveFlowsTest::writeToDeviceWritesBothFiles()
     QVERIFY(StartWithStored(f));
     QTemporaryDir disk;
     QVERIFY(WriteBytes(disk.filePath(QStringLiteral("config.ini")), OldBytes));
-    QVERIFY(WriteBytes(disk.filePath(QStringLiteral("clock.txt")), QByteArrayLiteral("an old clock file, longer")));
+    QVERIFY(WriteBytes(disk.filePath(QStringLiteral("clock.txt")),
+                       QByteArrayLiteral("an old clock file, longer")));
     f.questions->Then(ModalResult::Ok, disk.path()).Then(ModalResult::Ok);
     QTest::mouseClick(f.window->Buttons().saveToDevice, Qt::LeftButton);
 
@@ -229,7 +236,8 @@ void SaveFlowsTest::writeToDeviceWritesBothFiles()
     QCOMPARE(f.questions->asked().at(1).headline, QStringLiteral("Операция выполнена"));
     QCOMPARE(f.questions->asked().at(1).hint, QStringLiteral("Файлы успешно записаны в устройство"));
     QCOMPARE(ReadBytes(disk.filePath(QStringLiteral("config.ini"))), Written(f));
-    QCOMPARE(ReadBytes(disk.filePath(QStringLiteral("clock.txt"))), QByteArrayLiteral("PPKOP Orva clock file"));
+    QCOMPARE(ReadBytes(disk.filePath(QStringLiteral("clock.txt"))),
+             QByteArrayLiteral("PPKOP Orva clock file"));
     QCOMPARE(QDir(disk.path()).entryList(QDir::Files),
              (QStringList{QStringLiteral("clock.txt"), QStringLiteral("config.ini")}));
 }
@@ -266,8 +274,9 @@ void SaveFlowsTest::writeToDeviceMissingDisk()
     QCOMPARE(f.questions->askedKinds(), QList<QuestionKind>{QuestionKind::RemovableDisk});
     // A card removed after it was chosen: the file cannot be created.
     QTest::mouseClick(f.window->Buttons().saveToDevice, Qt::LeftButton);
-    QCOMPARE(f.questions->askedKinds(), (QList<QuestionKind>{QuestionKind::RemovableDisk, QuestionKind::RemovableDisk,
-                                                             QuestionKind::ErrorBox}));
+    QCOMPARE(f.questions->askedKinds(),
+             (QList<QuestionKind>{QuestionKind::RemovableDisk, QuestionKind::RemovableDisk,
+                                  QuestionKind::ErrorBox}));
     QCOMPARE(f.questions->asked().at(2).headline, CannotCreate);
     QVERIFY(!QFile::exists(gone));
 }

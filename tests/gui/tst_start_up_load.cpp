@@ -101,7 +101,8 @@ void StartUpLoadTest::configIniBeforeConfigCry()
     const QByteArray bytes = ReadBytes(FixturePath(QStringLiteral("opensave/stored.ini")));
     QVERIFY(WriteBytes(ini, bytes));
     QVERIFY(SetModified(ini, Modified));
-    QVERIFY(WriteBytes(f.current.filePath(QStringLiteral("config.cry")), ContainerOf(ContainerText, QStringLiteral("k"))));
+    QVERIFY(WriteBytes(f.current.filePath(QStringLiteral("config.cry")),
+                       ContainerOf(ContainerText, QStringLiteral("k"))));
     QVERIFY(f.ShowActive());
 
     QVERIFY(f.questions->asked().isEmpty());
@@ -149,8 +150,10 @@ void StartUpLoadTest::containerAsksForTheKey()
 void StartUpLoadTest::containerWrongKeyThenRightKey()
 {
     EditorFixture f;
-    QVERIFY(WriteBytes(f.current.filePath(QStringLiteral("config.cry")), ContainerOf(ContainerText, QStringLiteral("right"))));
-    f.questions->Then(ModalResult::Ok, QStringLiteral("wrong")).Then(ModalResult::Ok, QStringLiteral("right"));
+    QVERIFY(WriteBytes(f.current.filePath(QStringLiteral("config.cry")),
+                       ContainerOf(ContainerText, QStringLiteral("right"))));
+    f.questions->Then(ModalResult::Ok, QStringLiteral("wrong"))
+        .Then(ModalResult::Ok, QStringLiteral("right"));
     QVERIFY(f.ShowActive());
 
     QCOMPARE(f.questions->askedKinds(), (QList<QuestionKind>{QuestionKind::FileKey, QuestionKind::FileKey}));
@@ -164,7 +167,8 @@ void StartUpLoadTest::containerWrongKeyThenRightKey()
 void StartUpLoadTest::containerCancelledStartsWithDefaults()
 {
     EditorFixture f;
-    QVERIFY(WriteBytes(f.current.filePath(QStringLiteral("config.cry")), ContainerOf(ContainerText, QStringLiteral("k"))));
+    QVERIFY(WriteBytes(f.current.filePath(QStringLiteral("config.cry")),
+                       ContainerOf(ContainerText, QStringLiteral("k"))));
     f.questions->Then(ModalResult::Cancel);
     QVERIFY(f.ShowActive());
 
@@ -179,14 +183,16 @@ void StartUpLoadTest::containerCancelledStartsWithDefaults()
 void StartUpLoadTest::containerWithBadSignature()
 {
     EditorFixture f;
-    QVERIFY(WriteBytes(f.current.filePath(QStringLiteral("config.cry")), QByteArrayLiteral("not a container\r\n")));
+    QVERIFY(WriteBytes(f.current.filePath(QStringLiteral("config.cry")),
+                       QByteArrayLiteral("not a container\r\n")));
     f.questions->Then(ModalResult::Ok, QStringLiteral("key")).Then(ModalResult::Retry);
     QVERIFY(f.ShowActive());
 
     QCOMPARE(f.questions->askedKinds(), (QList<QuestionKind>{QuestionKind::FileKey, QuestionKind::ErrorBox}));
     const Question &box = f.questions->asked().at(1);
-    QCOMPARE(box.headline, QStringLiteral("Ошибка контрольной сигнатуры файла конфигурации - файл не относится к "
-                                          "\"Zentrix\" ППКОП Orva"));
+    QCOMPARE(box.headline,
+             QStringLiteral("Ошибка контрольной сигнатуры файла конфигурации - файл не относится к "
+                            "\"Zentrix\" ППКОП Orva"));
     QCOMPARE(box.hint, QStringLiteral("Проверьте источник файла"));
     QVERIFY(box.fix);
     QVERIFY(!box.cont);
@@ -207,15 +213,15 @@ void StartUpLoadTest::commandLine_data()
     const QString file = QStringLiteral("FILE");
     QTest::newRow("-debug alone loads config.ini")
         << QStringList{QStringLiteral("-debug")} << true << true << Native("./config.ini") << true;
-    QTest::newRow("-debug alone, no file") << QStringList{QStringLiteral("-debug")} << false << true
-                                           << Native("./config.cry") << false;
-    QTest::newRow("-DEBUG with a file") << QStringList{QStringLiteral("-DEBUG"), file} << true << true << file
-                                        << true;
+    QTest::newRow("-debug alone, no file")
+        << QStringList{QStringLiteral("-debug")} << false << true << Native("./config.cry") << false;
+    QTest::newRow("-DEBUG with a file")
+        << QStringList{QStringLiteral("-DEBUG"), file} << true << true << file << true;
     QTest::newRow("a file") << QStringList{file} << true << false << file << true;
     QTest::newRow("-debug only as the first argument")
         << QStringList{file, QStringLiteral("-debug")} << false << false << file << true;
-    QTest::newRow("a named file that is not there")
-        << QStringList{QStringLiteral("nothere.ini")} << true << false << QStringLiteral("nothere.ini") << false;
+    QTest::newRow("a named file that is not there") << QStringList{QStringLiteral("nothere.ini")} << true
+                                                    << false << QStringLiteral("nothere.ini") << false;
 }
 
 void StartUpLoadTest::commandLine()
