@@ -41,6 +41,7 @@ private Q_SLOTS:
     void writeDeviceWritesConfigurationAndClock();
     void writeDeviceRefusesArmedPanel();
     void writeDeviceKeepsOldFileWhenReplaceFails();
+    void writeProtectedFilesAreKept();
     void usage_data();
     void usage();
 };
@@ -126,6 +127,33 @@ void TestSaveCommands::writeDeviceKeepsOldFileWhenReplaceFails()
     QCOMPARE(run.exitCode, 1);
     QVERIFY(run.err.contains(QStringLiteral("файл не может быть записан")));
     QVERIFY(QFileInfo(disk.filePath(QStringLiteral("config.ini"))).isDir());
+    QVERIFY(!QFile::exists(disk.filePath(QStringLiteral("clock.txt"))));
+}
+
+// A write-protected old file (no write permission for its owner) is neither replaced by `save` nor by
+// `write-device`, whoever runs the command; write-device then writes no clock file.
+void TestSaveCommands::writeProtectedFilesAreKept()
+{
+    const QByteArray old = QByteArrayLiteral("oa-Old\r\n");
+    const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup;
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("out.ini"));
+    writeFile(out, old);
+    QVERIFY(QFile::setPermissions(out, readOnly));
+    const auto saved = runCli({QStringLiteral("save"), Opened, QStringLiteral("-o"), out});
+    QCOMPARE(saved.exitCode, 1);
+    QVERIFY(saved.err.contains(QStringLiteral("файл не может быть записан")));
+    QCOMPARE(readAll(out), old);
+
+    QTemporaryDir disk;
+    const QString config = disk.filePath(QStringLiteral("config.ini"));
+    writeFile(config, old);
+    QVERIFY(QFile::setPermissions(config, readOnly));
+    const auto written =
+        runCli({QStringLiteral("write-device"), Opened, QStringLiteral("--disk"), disk.path()});
+    QCOMPARE(written.exitCode, 1);
+    QVERIFY(written.err.contains(QStringLiteral("файл не может быть записан")));
+    QCOMPARE(readAll(config), old);
     QVERIFY(!QFile::exists(disk.filePath(QStringLiteral("clock.txt"))));
 }
 

@@ -1,13 +1,15 @@
 #include "editor_fixture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QSettings>
 #include <QTest>
 
 namespace orva {
 
-EditorFixture::EditorFixture(const QStringList &arguments)
+EditorFixture::EditorFixture(const QStringList &arguments) : previousCurrent(QDir::currentPath())
 {
+    QDir::setCurrent(current.path());
     store = std::make_unique<SettingsStore>(
         std::make_unique<QSettings>(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat),
         dir.path() + u'/');
@@ -20,11 +22,19 @@ EditorFixture::EditorFixture(const QStringList &arguments)
     window->SetArguments(arguments);
 }
 
+EditorFixture::~EditorFixture()
+{
+    window.reset();
+    QDir::setCurrent(previousCurrent);
+}
+
 bool EditorFixture::ShowActive()
 {
     window->show();
     QApplication::setActiveWindow(window.get());
-    return QTest::qWaitForWindowActive(window.get());
+    if (!QTest::qWaitForWindowActive(window.get()))
+        return false;
+    return QTest::qWaitFor([this] { return window->StartUpFinished(); });
 }
 
 } // namespace orva

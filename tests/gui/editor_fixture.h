@@ -13,15 +13,21 @@
 
 namespace orva {
 
-// A main window on its own models, with a scripted answerer and settings in a temporary file.
+// A main window on its own models, with a scripted answerer and settings in a temporary file. While the
+// fixture lives, the current folder is an empty temporary folder (`current`), where the start-up load
+// looks for config.ini and config.cry.
 struct EditorFixture
 {
     EditorFixture(const QStringList &arguments = {});
+    ~EditorFixture();
 
-    // Shows the window, waits until it is active and returns whether it became so.
+    // Shows the window, waits until it is active and its start-up load has finished, and returns
+    // whether both happened.
     bool ShowActive();
 
     QTemporaryDir dir;
+    QTemporaryDir current;
+    QString previousCurrent;
     T_Command_DEVICE working;
     T_Command_DEVICE list;
     QRandomGenerator random{12345};

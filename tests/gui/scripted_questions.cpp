@@ -16,11 +16,28 @@ ScriptedQuestions &ScriptedQuestions::Then(int result, const QString &text)
 Answer ScriptedQuestions::Ask(const Question &question)
 {
     m_asked.append(question);
+    Answer answer;
     if (m_script.isEmpty()) {
         ++m_unexpected;
-        return Answer{ModalResult::Cancel, {}, 0};
+        answer = Answer{ModalResult::Cancel, {}, 0};
+    } else {
+        answer = m_script.takeFirst();
     }
-    return m_script.takeFirst();
+    if (question.kind == QuestionKind::FileKey) {
+        // The dialog answers with its entry text whatever the result; "Применить" confirms it.
+        m_keyState.entryText = answer.text;
+        if (answer.ok())
+            m_keyState.lastConfirmedKey = answer.text;
+    }
+    return answer;
+}
+
+QList<QuestionKind> ScriptedQuestions::askedKinds() const
+{
+    QList<QuestionKind> kinds;
+    for (const Question &q : m_asked)
+        kinds << q.kind;
+    return kinds;
 }
 
 void ScriptedQuestions::clear()

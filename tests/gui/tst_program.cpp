@@ -1,10 +1,13 @@
 // The editor's start-up: the windows in their order, the dialogs behind the main window's questions,
 // and an exception from an event handler shown in the error box while the program goes on.
+#include "file_helpers.h"
 #include "guarded_application.h"
 #include "program.h"
 
 #include "dialogs/dialog_questions.h"
 #include "dialogs/error_message.h"
+#include "dialogs/field_edit.h"
+#include "dialogs/key_dialog.h"
 #include "dialogs/static_text.h"
 #include "editor/main_window.h"
 
@@ -56,6 +59,7 @@ private Q_SLOTS:
     void exceptionFromAHandlerIsShownAndTheProgramGoesOn();
     void exceptionWithoutReporterIsSwallowed();
     void exceptionFromAClickHandler();
+    void containerAtStartUpAsksInTheKeyDialog();
 };
 
 void ProgramTest::windowsInStartUpOrder()
@@ -153,6 +157,43 @@ void ProgramTest::exceptionFromAClickHandler()
     QCOMPARE(clicks, 2);
     QCOMPARE(reported.size(), 1);
     app->SetExceptionReporter({});
+}
+
+// The start-up load runs after the first showing: its key dialog is a real modal dialog, shown from the
+// event loop, answered here first with a wrong key and then with the right one.
+void ProgramTest::containerAtStartUpAsksInTheKeyDialog()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("panel.cry"));
+    const QString key = QStringLiteral("Key 7");
+    QVERIFY(test::WriteBytes(path, test::ContainerOf(QByteArrayLiteral("oa-Sklad\r\n"), key)));
+    Program program({path}, TempSettings(dir));
+    auto *dialog =
+        program.MainWindow().findChild<TFormDialogSetKeyConfig *>(QStringLiteral("FormDialogSetKeyConfig"));
+    QVERIFY(dialog);
+
+    QList<bool> wrongKeyShown;
+    QTimer answerer;
+    answerer.setInterval(10);
+    connect(&answerer, &QTimer::timeout, dialog, [&] {
+        if (!dialog->isVisible() || !dialog->isActiveWindow())
+            return;
+        wrongKeyShown << dialog->findChild<StaticText *>(QStringLiteral("StaticTextErrorKey"))->isVisible();
+        auto *entry = dialog->findChild<FieldEdit *>(QStringLiteral("EditKEYConfig"));
+        entry->clear();
+        QTest::keyClicks(entry, wrongKeyShown.size() == 1 ? QStringLiteral("wrong") : key);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("BtnOK")), Qt::LeftButton);
+    });
+    answerer.start();
+    program.Show();
+    QTRY_VERIFY(program.MainWindow().StartUpFinished());
+    answerer.stop();
+
+    QCOMPARE(wrongKeyShown, (QList<bool>{false, true}));
+    QCOMPARE(program.MainWindow().model().record(Cmd::ks, 1).text(1), key);
+    QCOMPARE(program.MainWindow().model().record(Cmd::oa).text(1), QStringLiteral("Sklad"));
+    QCOMPARE(program.MainWindow().windowTitle(), TForm2::CaptionPrefix + path);
+    QCOMPARE(dialog->LastConfirmedKey(), key);
 }
 
 int main(int argc, char *argv[])

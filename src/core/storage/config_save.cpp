@@ -15,11 +15,18 @@ SaveMessage message(const char16_t *headline, const char16_t *hint)
     return SaveMessage{QString::fromUtf16(headline), QString::fromUtf16(hint)};
 }
 
+// A file its owner may not write (the read-only attribute of a card's file system) is write-protected,
+// even for an administrator whom the system would let write it.
+bool isWriteProtected(const QFileInfo &file)
+{
+    return !file.isWritable() || !file.permissions().testFlag(QFileDevice::WriteOwner);
+}
+
 // A write-protected file is not replaced, although the folder would allow it: the user protected it.
 SaveOutcome writeAtomically(const QString &path, const QByteArray &bytes)
 {
     const QFileInfo target(path);
-    if (target.exists() && (!target.isFile() || !target.isWritable()))
+    if (target.exists() && (!target.isFile() || isWriteProtected(target)))
         return SaveOutcome::CannotReplace;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
@@ -49,6 +56,11 @@ SaveMessage SaveFailureMessage(SaveOutcome outcome)
         break;
     }
     return {};
+}
+
+SaveMessage OpenFailureMessage()
+{
+    return message(u"Ошибка открытия файла", u"Проверьте наличие файла");
 }
 
 SaveMessage FileSavedMessage()

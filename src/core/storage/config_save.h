@@ -22,6 +22,8 @@ struct SaveMessage
 
 // The error box texts of a failed outcome (empty for Saved).
 SaveMessage SaveFailureMessage(SaveOutcome outcome);
+// The error box texts of a configuration file that cannot be opened for reading.
+SaveMessage OpenFailureMessage();
 // The information box texts after a save to a file and after writing to the panel's disk.
 SaveMessage FileSavedMessage();
 SaveMessage DeviceWrittenMessage();

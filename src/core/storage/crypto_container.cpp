@@ -7,6 +7,8 @@
 #include "gost_cipher.h"
 #include "storage/config_file.h"
 
+#include <QFileInfo>
+
 namespace orva {
 namespace {
 
@@ -113,6 +115,11 @@ CryptoDecodeResult DecodeCryptoContainer(QByteArrayView fileBytes, QStringView p
     result.code = CryptoResult::Decoded;
     result.textBytes = text.toByteArray();
     return result;
+}
+
+bool IsContainerFileName(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(u"cry", Qt::CaseInsensitive) == 0;
 }
 
 CryptoDecodeResult LoadCryptoFile(const QString &path, QStringView preparedKey)

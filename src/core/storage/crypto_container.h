@@ -57,6 +57,9 @@ struct CryptoHeaderPosition
 };
 CryptoHeaderPosition LocateCryptoHeader(QByteArrayView bytes);
 
+// True when the file's extension is ".cry" in any letter case: the editor opens it as a container.
+bool IsContainerFileName(const QString &path);
+
 // True when the bytes start like a container (their first line is the signature line).
 inline bool HasCryptoSignature(QByteArrayView bytes)
 {

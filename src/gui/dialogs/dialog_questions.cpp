@@ -36,6 +36,13 @@ Answer DialogQuestions::Ask(const Question &question)
     return (this->*Handlers.at(static_cast<size_t>(question.kind)))(question);
 }
 
+KeyDialogState DialogQuestions::KeyState() const
+{
+    if (!m_dialogs.key)
+        return {};
+    return {m_dialogs.key->EntryText(), m_dialogs.key->LastConfirmedKey()};
+}
+
 Answer DialogQuestions::AskError(const Question &q)
 {
     if (q.offerDefault)

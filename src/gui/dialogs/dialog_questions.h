@@ -32,6 +32,7 @@ public:
     explicit DialogQuestions(const ProgramDialogs &dialogs) : m_dialogs(dialogs) {}
 
     Answer Ask(const Question &question) override;
+    KeyDialogState KeyState() const override;
 
 private:
     Answer AskError(const Question &q);

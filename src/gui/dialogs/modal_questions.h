@@ -74,11 +74,21 @@ struct Answer
     bool ok() const { return result == ModalResult::Ok; }
 };
 
+// What the key dialog holds between its showings: the entry field's text, which stays from one showing
+// to the next, and the key last confirmed with "Применить" during the run.
+struct KeyDialogState
+{
+    QString entryText;
+    QString lastConfirmedKey;
+};
+
 class ModalQuestions
 {
 public:
     virtual ~ModalQuestions() = default;
     virtual Answer Ask(const Question &question) = 0;
+    // Reads the key dialog without showing it (the first key tried when a container is opened).
+    virtual KeyDialogState KeyState() const { return {}; }
 };
 
 } // namespace orva

@@ -84,6 +84,10 @@ TForm2::TForm2(QWidget *parent)
 
     CreatePages();
     m_buttons = CreateBottomButtons(this);
+    connect(m_buttons.open, &QPushButton::clicked, this, &TForm2::B_OpenClick);
+    connect(m_buttons.save, &QPushButton::clicked, this, &TForm2::B_SaveClick);
+    connect(m_buttons.saveToDevice, &QPushButton::clicked, this, &TForm2::B_SaveToDeviceClick);
+    connect(m_buttons.defaults, &QPushButton::clicked, this, &TForm2::B_DefaultClick);
     connect(m_buttons.config, &QPushButton::clicked, this, &TForm2::B_ConfigClick);
     connect(m_buttons.print, &QPushButton::clicked, this, &TForm2::B_PrintClick);
 
@@ -103,7 +107,12 @@ TForm2::TForm2(QWidget *parent)
     connect(m_pages, &QTabWidget::currentChanged, this, &TForm2::PageShown);
 }
 
-TForm2::~TForm2() = default;
+TForm2::~TForm2()
+{
+    // Hiding moves the focus off the picture buttons, whose faces are then painted with the window's
+    // button images: that must happen while the images still exist, not in QWidget's destructor.
+    hide();
+}
 
 void TForm2::CreatePages()
 {
@@ -220,21 +229,19 @@ void TForm2::FormShow()
         m_settings = m_settingsStore->Read();
     model().ResetToDefaults();
     FormatStaticTextStatus(QString(), 0, QString(), QString());
+    // The start-up load may show the key dialog (and message boxes): their modal loops run from the event
+    // loop, not from inside this show event.
+    QMetaObject::invokeMethod(this, &TForm2::FinishFirstShowing, Qt::QueuedConnection);
+}
+
+void TForm2::FinishFirstShowing()
+{
     const QString fileName = StartUpLoad();
     SetCaptionFile(fileName);
     m_pages->show();
     RepaintButtons(this, m_buttonImages, ButtonCaptions());
-}
-
-QString TForm2::StartUpLoad()
-{
-    // "-debug" as the first argument, in any letter case, shows the page "Текст". Loading the file named
-    // on the command line, or config.ini / config.cry of the current folder, belongs to the file
-    // operations; until they are wired the window starts with the defaults.
-    if (!m_arguments.isEmpty() && m_arguments.constFirst().toLower() == QStringLiteral("-debug"))
-        SetDebugPageVisible(true);
-    Redraw_All();
-    return QString();
+    m_startUpFinished = true;
+    Q_EMIT StartUpLoaded();
 }
 
 void TForm2::PageShown(int index)

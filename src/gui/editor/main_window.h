@@ -4,6 +4,7 @@
 #include "editor_page.h"
 #include "page_host.h"
 
+#include "storage/config_save.h"
 #include "storage/program_settings.h"
 #include "validation/validation.h"
 
@@ -11,6 +12,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QPlainTextEdit;
 class QRandomGenerator;
@@ -80,6 +82,25 @@ public:
     // Shows or hides the page "Текст".
     void SetDebugPageVisible(bool visible);
 
+    // The file side of the window (main_window_open.cpp, main_window_save.cpp).
+    // The shared load step: the text of Memo1 into `target` (reset to its defaults first); a container's
+    // opening key becomes the file key when the text holds none; then every page is redrawn.
+    void LoadFormFromFile(T_Command_DEVICE &target, const QString &key = QString());
+    // Opens a container, asking for the key in the key dialog until a key fits, the file turns out to be
+    // bad (the error box tells) or the user gives up (nothing is told). On success Memo1 holds the text
+    // and `key` the key that opened it, as typed.
+    bool CryptoLoadFromFile(const QString &fileName, QString &key);
+    // "Открыть" in normal mode: the standard open dialog, then a plain file or a container.
+    void OpenFileDirectly();
+    // The start-up load runs once, right after the first showing has returned to the event loop (its
+    // key dialog must not open inside the show event); true once it has finished.
+    bool StartUpFinished() const { return m_startUpFinished; }
+
+Q_SIGNALS:
+    // The first showing has finished: the start-up load ran, the caption is set, the pages are shown.
+    void StartUpLoaded();
+
+public:
     QTabWidget *PagesParam() const { return m_pages; }
     QPlainTextEdit *Memo1() const;
     StaticText *StaticTextStatus() const { return m_status; }
@@ -95,10 +116,29 @@ private:
     void CreatePages();
     void HideZoneControls();
     void FormShow();
+    void FinishFirstShowing();
     QString StartUpLoad();
     void PageShown(int index);
+
+    // The buttons of the file side.
+    void B_OpenClick();
+    // List mode: the configuration file list replaces the pages and the user picks a file there.
+    void OpenFileList();
+    void B_SaveClick();
+    void B_SaveToDeviceClick();
+    void B_DefaultClick();
     void B_ConfigClick();
     void B_PrintClick();
+
+    // Memo1 takes the file's lines and the working model is loaded from it; false (after the error box)
+    // when the file cannot be read.
+    bool LoadPlainFile(const QString &fileName);
+    void ReportOpenFailure();
+    // The status line of a configuration read from a file (kind 1 or 2): its date and version text.
+    void ShowFileStatus(const QString &fileName, int kind);
+    // UnLoad_All, Check_All and the writer; no bytes when a check stops or the text cannot be encoded.
+    std::optional<QByteArray> StoredConfiguration();
+    void ReportSaveOutcome(SaveOutcome outcome, const SaveMessage &success);
 
     bool RunChecks(ChainPosition from, std::optional<CheckId> only);
     void ReturnToFailure(const RuleFailure &failure);
@@ -121,7 +161,10 @@ private:
     ProgramSettings m_settings;
     QStringList m_arguments;
     QString m_programFolder;
+    // The save dialog's initial folder: the list folder, once given in list mode, for the whole run.
+    QString m_saveFolder;
     bool m_shown = false;
+    bool m_startUpFinished = false;
     bool m_readOnly = false;
     bool m_updating = false;
 };

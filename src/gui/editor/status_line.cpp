@@ -1,8 +1,5 @@
 #include "status_line.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 namespace orva {
 
 QString StatusText(int kind, const QString &dateText, const QString &versionText)
@@ -19,13 +16,6 @@ QString StatusText(int kind, const QString &dateText, const QString &versionText
     default:
         return QString();
     }
-}
-
-bool PanelIsArmed(const QString &fileName)
-{
-    if (fileName.isEmpty())
-        return false;
-    return QFileInfo::exists(QFileInfo(fileName).absoluteDir().filePath(QStringLiteral("lock.txt")));
 }
 
 } // namespace orva

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/config_save.h" // PanelIsArmed: lock.txt beside the file
+
 #include <QString>
 
 namespace orva {
@@ -13,9 +15,6 @@ constexpr int Device = 2;  // an encrypted configuration read from the file list
 
 // The status line's text for a kind; a kind outside 0..2 has no text.
 QString StatusText(int kind, const QString &dateText, const QString &versionText);
-
-// True when the folder of the file holds "lock.txt": the panel is armed.
-bool PanelIsArmed(const QString &fileName);
 
 inline const QString ReadOnlyMark = QStringLiteral("(только чтение)");
 inline const QString ArmedHeadline =

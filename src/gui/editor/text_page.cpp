@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace orva {
@@ -22,6 +23,26 @@ TextPage::TextPage(QWidget *parent) : QWidget(parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(m_memo);
+}
+
+void TextPage::SetConfigurationText(const QString &text)
+{
+    // The document makes every CR LF pair (and every lone CR or LF) one paragraph break.
+    m_memo->setPlainText(text);
+}
+
+QString TextPage::ConfigurationText() const
+{
+    // toPlainText would turn no-break spaces (byte 0xA0 of a file) into blanks; the raw text keeps every
+    // character and marks each line break with the paragraph separator.
+    QString text = m_memo->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    return text;
+}
+
+void TextPage::Clear()
+{
+    m_memo->clear();
 }
 
 } // namespace orva

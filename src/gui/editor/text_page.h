@@ -16,6 +16,13 @@ public:
 
     QPlainTextEdit *Memo1() const { return m_memo; }
 
+    // Replaces the buffer's lines by the lines of a configuration text (CR LF line breaks).
+    void SetConfigurationText(const QString &text);
+    // The buffer's text as the lexer takes it: its lines joined by CR LF, every character as it was put
+    // in (no-break spaces, NULs and other controls included).
+    QString ConfigurationText() const;
+    void Clear();
+
 private:
     QPlainTextEdit *m_memo;
 };

@@ -1,0 +1,60 @@
+#pragma once
+
+// Files for the open, save and start-up tests: fixtures, containers made by the test encoder, and the
+// model the core loads from a file (what the editor must hold after opening it).
+#include "container_encoder.h"
+
+#include "config_text/win1251_codec.h"
+#include "device_model/device.h"
+#include "storage/config_file.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QString>
+#include <QTest>
+
+namespace orva::test {
+
+inline QString FixturePath(const QString &name)
+{
+    return QStringLiteral(ORVA_FIXTURES_DIR "/") + name;
+}
+
+inline QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Gives the file a known modification time, for the status line's date.
+inline bool SetModified(const QString &path, const QDateTime &when)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.setFileTime(when, QFileDevice::FileModificationTime);
+}
+
+// A container of the configuration text (Windows-1251 bytes) under `key`.
+inline QByteArray ContainerOf(const QByteArray &text, const QString &key)
+{
+    ContainerParts parts;
+    parts.text = text;
+    parts.keyBytes = RepeatKeyBytes(EncodeWindows1251(key).bytes);
+    parts.deviceName = QByteArrayLiteral("Device");
+    parts.identifier = QByteArrayLiteral("0102030405AB");
+    parts.filler = 3;
+    return EncodeContainer(parts);
+}
+
+// The model the core loads from the text, with a container's opening key.
+inline void CoreLoad(const QByteArray &text, T_Command_DEVICE &model, const QString &key = {})
+{
+    LoadConfigurationText(ConfigurationTextFromBytes(text), model, key);
+}
+
+} // namespace orva::test
