@@ -4,9 +4,9 @@
 
 #include "device_model/device.h"
 #include "editor/main_window.h"
+#include "random/program_random.h"
 #include "storage/program_settings.h"
 
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -24,7 +24,7 @@ struct EditorFixture
     QTemporaryDir dir;
     T_Command_DEVICE working;
     T_Command_DEVICE list;
-    QRandomGenerator random{12345};
+    ProgramRandom random{12345};
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<TForm2> window;
     ScriptedQuestions *questions = nullptr; // owned by the window
