@@ -127,7 +127,9 @@ void ModePage::BuildSimGroup()
 
 bool ModePage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn) {
+    // The focus coming back with the window's activation is no entering.
+    if (event->type() == QEvent::FocusIn &&
+        !IsWindowFocusChange(static_cast<QFocusEvent *>(event)->reason())) {
         if (watched == m_symmetric)
             RB_Mode_SIMSymmetrEnter();
         else if (watched == m_reserve)
