@@ -152,8 +152,6 @@ void GprsPage::BuildServers(int sim)
     CaptionGroup *group = Group(tab(), u"GB_GPRS_Servers" + n,
                                 QStringLiteral("Серверы приема сообщений SIM-карты №%1").arg(sim),
                                 QRect(396, sim == 1 ? 142 : 276, 373, 100));
-    if (sim == 2)
-        m_servers2Group = group;
     for (int row = 0; row < ServersPerSim; ++row) {
         const int server = (sim - 1) * ServersPerSim + row + 1;
         const int top = 20 + row * RowStep;

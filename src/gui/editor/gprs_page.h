@@ -7,7 +7,6 @@
 #include <array>
 
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 
@@ -100,7 +99,6 @@ private:
     UpDown *m_noAnswerUpDown = nullptr;
     std::array<FieldEdit *, ServerCount> m_servers{};
     std::array<FieldEdit *, ServerCount> m_ports{};
-    QGroupBox *m_servers2Group = nullptr;
     QCheckBox *m_equal = nullptr;
     QList<QLabel *> m_equalLabels;
     QList<QWidget *> m_controls;

@@ -9,7 +9,6 @@
 #include "storage/store_form.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 
 namespace orva {
 namespace {
