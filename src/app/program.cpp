@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -63,6 +64,7 @@ Program::Program(const QStringList &arguments, std::unique_ptr<QSettings> settin
 
     m_working = std::make_unique<T_Command_DEVICE>();
     m_list = std::make_unique<T_Command_DEVICE>();
+    // The key generator's seed comes from the system's entropy, once per run.
     m_random.seed(QRandomGenerator::system()->generate());
 
     m_form2->AttachModels(m_working.get(), m_list.get(), &m_random);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QRandomGenerator>
+#include "random/program_random.h"
+
 #include <QStringList>
 
 #include <memory>
@@ -52,7 +53,7 @@ private:
     TFormSelectPathTree *m_pathTree = nullptr;
     std::unique_ptr<T_Command_DEVICE> m_working;
     std::unique_ptr<T_Command_DEVICE> m_list;
-    QRandomGenerator m_random;
+    ProgramRandom m_random;
 };
 
 } // namespace orva

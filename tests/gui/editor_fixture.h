@@ -4,9 +4,9 @@
 
 #include "device_model/device.h"
 #include "editor/main_window.h"
+#include "random/program_random.h"
 #include "storage/program_settings.h"
 
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -30,7 +30,7 @@ struct EditorFixture
     QString previousCurrent;
     T_Command_DEVICE working;
     T_Command_DEVICE list;
-    QRandomGenerator random{12345};
+    ProgramRandom random{12345};
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<TForm2> window;
     ScriptedQuestions *questions = nullptr; // owned by the window

@@ -7,6 +7,8 @@
 #include "config_text/win1251_codec.h"
 #include "device_model/device.h"
 #include "storage/config_file.h"
+#include "storage/store_form.h"
+#include "editor/main_window.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -55,6 +57,15 @@ inline QByteArray ContainerOf(const QByteArray &text, const QString &key)
 inline void CoreLoad(const QByteArray &text, T_Command_DEVICE &model, const QString &key = {})
 {
     LoadConfigurationText(ConfigurationTextFromBytes(text), model, key);
+}
+
+// The window's model, stored from its pages without an edit, equals `expected` in its stored form:
+// how a test says "the window holds this configuration" now that pages store what they show.
+inline bool HoldsStored(TForm2 &window, const T_Command_DEVICE &working, T_Command_DEVICE expected)
+{
+    window.UnLoad_All();
+    ApplyStoreForm(expected);
+    return SameModel(working, expected);
 }
 
 } // namespace orva::test

@@ -9,6 +9,7 @@
 #include "editor/control_binder.h"
 #include "editor/status_line.h"
 #include "editor/up_down.h"
+#include "storage/store_form.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -190,6 +191,12 @@ void MainWindowTest::firstShowingReadsSettingsAndResetsTheModel()
     T_Command_DEVICE defaults;
     defaults.ResetToDefaults();
     defaults.record(Cmd::Zentrix).setText(1, QStringLiteral("??????"));
+    // The factory servers of both SIM cards agree, so the GPRS page's "=" is ticked and its copy stores
+    // SIM 1's servers (in their stored form) for SIM 2 as the page is drawn.
+    for (int server = 1; server <= 6; ++server) {
+        T_Command &record = defaults.record(Cmd::gs, server);
+        record.setText(1, StoredServerAddress(record.text(1)));
+    }
     QVERIFY(SameModel(f.working, defaults));
     QCOMPARE(f.window->StaticTextStatus()->text(), QStringLiteral("Конфигурация \"по-умолчанию\""));
 }

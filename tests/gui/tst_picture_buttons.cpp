@@ -54,6 +54,7 @@ private Q_SLOTS:
     void faceWithoutPicture_data();
     void faceWithoutPicture();
     void tagZeroIsNeverPainted();
+    void faceDrawnWhileDisabledKeepsItsCaptionColour();
     void repaintFollowsTheFocus();
     void highlightByKind_data();
     void highlightByKind();
@@ -125,6 +126,19 @@ void PictureButtonsTest::tagZeroIsNeverPainted()
     PaintFocusedFace(&button, {}, QStringLiteral("x"));
     QVERIFY(button.face().isNull());
     QCOMPARE(button.text(), QStringLiteral("own"));
+}
+
+void PictureButtonsTest::faceDrawnWhileDisabledKeepsItsCaptionColour()
+{
+    QWidget window;
+    auto *enabled = new PictureButton(-2, GlyphLayout::Left, &window);
+    auto *disabled = new PictureButton(-2, GlyphLayout::Left, &window);
+    for (PictureButton *button : {enabled, disabled})
+        button->resize(120, 40);
+    disabled->setEnabled(false);
+    PaintNormalFace(enabled, {}, CaptionOf(Captions, -2));
+    PaintNormalFace(disabled, {}, CaptionOf(Captions, -2));
+    QCOMPARE(disabled->face().toImage(), enabled->face().toImage());
 }
 
 void PictureButtonsTest::repaintFollowsTheFocus()

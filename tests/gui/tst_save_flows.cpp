@@ -307,7 +307,7 @@ void SaveFlowsTest::defaultsConfirmed()
     T_Command_DEVICE defaults;
     CoreLoad(Stored(), defaults);
     defaults.ResetToDefaults();
-    QVERIFY(SameModel(f.working, defaults));
+    QVERIFY(HoldsStored(*f.window, f.working, defaults));
     QCOMPARE(f.window->windowTitle(), Prefix);
     QCOMPARE(f.window->StaticTextStatus()->text(), QStringLiteral("Конфигурация \"по-умолчанию\""));
     QVERIFY(f.window->PagesParam()->isVisible());

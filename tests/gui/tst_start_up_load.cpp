@@ -89,7 +89,7 @@ void StartUpLoadTest::withoutFilesTheDefaultsAndConfigCry()
     QCOMPARE(f.window->StaticTextStatus()->text(), DefaultStatus);
     QVERIFY(f.questions->asked().isEmpty());
     QVERIFY(f.window->Memo1()->toPlainText().isEmpty());
-    QVERIFY(SameModel(f.working, EmptyTextModel()));
+    QVERIFY(HoldsStored(*f.window, f.working, EmptyTextModel()));
     QVERIFY(f.window->PagesParam()->isVisible());
     QVERIFY(!DebugPageShown(*f.window));
 }
@@ -177,7 +177,7 @@ void StartUpLoadTest::containerCancelledStartsWithDefaults()
     QCOMPARE(f.window->windowTitle(), Prefix);
     QCOMPARE(f.window->StaticTextStatus()->text(), DefaultStatus);
     QVERIFY(f.window->Memo1()->toPlainText().isEmpty());
-    QVERIFY(SameModel(f.working, EmptyTextModel()));
+    QVERIFY(HoldsStored(*f.window, f.working, EmptyTextModel()));
 }
 
 void StartUpLoadTest::containerWithBadSignature()
@@ -253,7 +253,7 @@ void StartUpLoadTest::commandLine()
         QVERIFY(f.window->StaticTextStatus()->text().startsWith(
             QStringLiteral("Конфигурация сохраненная (Config Orva soft v3) от ")));
     } else {
-        QVERIFY(SameModel(f.working, EmptyTextModel()));
+        QVERIFY(HoldsStored(*f.window, f.working, EmptyTextModel()));
         QCOMPARE(f.window->StaticTextStatus()->text(), DefaultStatus);
     }
 }

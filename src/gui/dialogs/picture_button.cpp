@@ -130,7 +130,10 @@ void PaintButtonFace(PictureButton *button, const ImageList &images, const QColo
 
     if (!caption.isEmpty()) {
         painter.setFont(button->font());
-        painter.setPen(button->palette().color(QPalette::ButtonText));
+        // The face is kept until it is drawn again: a button painted while disabled (the GPRS key buttons
+        // with GPRS off) must not keep a greyed caption once enabled. The platform greys a disabled
+        // button's picture itself.
+        painter.setPen(button->palette().color(QPalette::Active, QPalette::ButtonText));
         const bool beside =
             button->glyphLayout() == GlyphLayout::Left || button->glyphLayout() == GlyphLayout::Right;
         const int boxWidth = qMax(1, size.width() - (beside ? picture.width() : 0) - 2 * FrameWidth);

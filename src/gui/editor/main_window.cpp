@@ -19,7 +19,6 @@
 #include "dialogs/modal_questions.h"
 #include "dialogs/static_text.h"
 
-#include <QRandomGenerator>
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
@@ -149,7 +148,7 @@ void TForm2::HideZoneControls()
     }
 }
 
-void TForm2::AttachModels(T_Command_DEVICE *working, T_Command_DEVICE *list, QRandomGenerator *random)
+void TForm2::AttachModels(T_Command_DEVICE *working, T_Command_DEVICE *list, ProgramRandom *random)
 {
     m_working = working;
     m_list = list;
@@ -183,9 +182,10 @@ ModalQuestions &TForm2::questions()
     return *m_questions;
 }
 
-QRandomGenerator &TForm2::random()
+ProgramRandom &TForm2::random()
 {
-    return m_random ? *m_random : *QRandomGenerator::global();
+    // Without the program's generator (a window on its own) the window keeps one of its own.
+    return m_random ? *m_random : m_ownRandom;
 }
 
 void TForm2::bindControls(QWidget *root, PageSlot slot)

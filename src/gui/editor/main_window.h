@@ -5,6 +5,7 @@
 #include "page_host.h"
 
 #include "storage/config_save.h"
+#include "random/program_random.h"
 #include "storage/program_settings.h"
 #include "validation/validation.h"
 
@@ -15,7 +16,6 @@
 #include <optional>
 
 class QPlainTextEdit;
-class QRandomGenerator;
 class QTabWidget;
 
 namespace orva {
@@ -44,7 +44,7 @@ public:
     ~TForm2() override;
 
     // Start-up wiring, before the first showing.
-    void AttachModels(T_Command_DEVICE *working, T_Command_DEVICE *list, QRandomGenerator *random);
+    void AttachModels(T_Command_DEVICE *working, T_Command_DEVICE *list, ProgramRandom *random);
     void SetQuestions(std::unique_ptr<ModalQuestions> questions);
     void SetSettingsStore(SettingsStore *store) { m_settingsStore = store; }
     void SetCheckRules(std::unique_ptr<CheckRules> rules);
@@ -54,7 +54,7 @@ public:
     // PageHost
     T_Command_DEVICE &model() override;
     ModalQuestions &questions() override;
-    QRandomGenerator &random() override;
+    ProgramRandom &random() override;
     QString programFolder() const override { return m_programFolder; }
     void bindControls(QWidget *root, PageSlot slot) override;
     bool isUpdating() const override { return m_updating; }
@@ -154,7 +154,8 @@ private:
 
     T_Command_DEVICE *m_working = nullptr;
     T_Command_DEVICE *m_list = nullptr;
-    QRandomGenerator *m_random = nullptr;
+    ProgramRandom *m_random = nullptr;
+    ProgramRandom m_ownRandom;
     std::unique_ptr<ModalQuestions> m_questions;
     std::unique_ptr<CheckRules> m_checkRules;
     SettingsStore *m_settingsStore = nullptr;

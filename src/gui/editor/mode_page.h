@@ -2,9 +2,21 @@
 
 #include "editor_page.h"
 
+#include <QList>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QRadioButton;
+
 namespace orva {
 
-// The page "Режимы" (TabMode): exit delay, SIM selection and the mode switches.
+class FieldEdit;
+class UpDown;
+
+// The page "Режимы" (TabMode): exit delay, SIM selection and the mode switches. Its up-downs keep the
+// ranges of the window resource (1..180, 1..120, 1..20) while the fields admit more digits: a typed 500
+// stays 500 in the field and in the model, and the page check (in the save chain) judges it.
 class ModePage : public EditorPage
 {
     Q_OBJECT
@@ -16,6 +28,45 @@ public:
 
     void redraw() override { Redraw_Mode(); }
     void unload() override { UnLoad_Mode(); }
+
+    // The GPRS switch (GPRS_EnableElements): with GPRS on, "Запрещена постановка..." is enabled and
+    // ticked again when its Tag (the user's last choice) is not 0; with GPRS off it is unticked and
+    // disabled while the Tag keeps the choice.
+    void EnableLockNoGPRS(bool gprsOn);
+    // The Tag of CB_Mode_LockNoGPRS: 1 when the user's last choice was "ticked".
+    int LockNoGPRSTag() const { return m_lockNoGprsTag; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void BuildSwitches();
+    void BuildSimGroup();
+    // Enables or disables the controls that only the reserve mode uses.
+    void EnableReserveControls(bool enabled);
+    void RB_Mode_SIMSymmetrEnter();
+    void RB_Mode_SIMRezervEnter();
+    void CB_Mode_LockNoGPRSClick();
+    void CB_Mode_SIM_Master_Enter();
+    void CB_Mode_SIM_Master_Exit();
+
+    FieldEdit *m_exitDelay = nullptr;
+    UpDown *m_exitDelayUpDown = nullptr;
+    QCheckBox *m_lockNoGprs = nullptr;
+    QCheckBox *m_logEnable = nullptr;
+    QCheckBox *m_unlockMode = nullptr;
+    QCheckBox *m_enterEnable = nullptr;
+    QRadioButton *m_symmetric = nullptr;
+    QRadioButton *m_reserve = nullptr;
+    QLabel *m_modeSelectLabel = nullptr;
+    FieldEdit *m_simDelay = nullptr;
+    UpDown *m_simDelayUpDown = nullptr;
+    FieldEdit *m_attempts = nullptr;
+    UpDown *m_attemptsUpDown = nullptr;
+    QComboBox *m_master = nullptr;
+    QList<QLabel *> m_masterLabels;
+    QList<QWidget *> m_reserveOnly;
+    int m_lockNoGprsTag = 0;
 };
 
 } // namespace orva

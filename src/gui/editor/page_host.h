@@ -4,13 +4,13 @@
 
 #include <QString>
 
-class QRandomGenerator;
 class QWidget;
 
 namespace orva {
 
 class EditorPage;
 class ModalQuestions;
+class ProgramRandom;
 class T_Command_DEVICE;
 
 // What the main window offers its pages.
@@ -23,8 +23,8 @@ public:
     virtual T_Command_DEVICE &model() = 0;
     // Where a page asks its modal questions (message boxes).
     virtual ModalQuestions &questions() = 0;
-    // The program's seeded random generator.
-    virtual QRandomGenerator &random() = 0;
+    // The program's random generator, seeded once at start (key generation draws from it).
+    virtual ProgramRandom &random() = 0;
     // The folder that holds Image/ with the mode pictures.
     virtual QString programFolder() const = 0;
     // Another page of the window, for the few steps that reach across pages (the GPRS switch enables
