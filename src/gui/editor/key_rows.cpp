@@ -42,11 +42,15 @@ void KeysPage::CreateHeaders()
 {
     QWidget *page = tab();
     const QFont font = ArialPx(14, Bold);
-    MakeLabel(page, QStringLiteral("L_Key_Name"), QStringLiteral("Псевдоним"), QRect(125, HeaderTop, 124, 22), font);
-    MakeLabel(page, QStringLiteral("L_Key_Type"), QStringLiteral("Тип ключа"), QRect(262, HeaderTop, 190, 22), font);
-    MakeLabel(page, QStringLiteral("L_Key_Code"), QStringLiteral("Ключ обучен"), QRect(600, HeaderTop, 163, 22), font);
+    MakeLabel(page, QStringLiteral("L_Key_Name"), QStringLiteral("Псевдоним"), QRect(125, HeaderTop, 124, 22),
+              font);
+    MakeLabel(page, QStringLiteral("L_Key_Type"), QStringLiteral("Тип ключа"), QRect(262, HeaderTop, 190, 22),
+              font);
+    MakeLabel(page, QStringLiteral("L_Key_Code"), QStringLiteral("Ключ обучен"),
+              QRect(600, HeaderTop, 163, 22), font);
     // The zone headers; the window hides them with every other zone control.
-    MakeLabel(page, QStringLiteral("L_Key_Zone"), QStringLiteral("Разделы"), QRect(ZoneLabelLeft, 2, 130, 18), font);
+    MakeLabel(page, QStringLiteral("L_Key_Zone"), QStringLiteral("Разделы"), QRect(ZoneLabelLeft, 2, 130, 18),
+              font);
     for (int zone = 1; zone <= ZoneCount; ++zone) {
         MakeLabel(page, QStringLiteral("L_Key_ZoneLabel%1").arg(zone), QStringLiteral("№%1").arg(zone),
                   QRect(ZoneLabelLeft + ZoneStep * (zone - 1), HeaderTop, 30, 22), ArialPx(11, Bold));
@@ -78,7 +82,8 @@ void KeysPage::Create_Keys()
         row.type->setGeometry(262, top, 330, RowHeight);
         row.type->setFont(ArialPx(11, Bold));
         // Only the user's choice is a change; the redraw selects the stored type without one.
-        connect(row.type, &QComboBox::activated, this, [this, key](int type) { CB_Key_TypeChange(key, type); });
+        connect(row.type, &QComboBox::activated, this,
+                [this, key](int type) { CB_Key_TypeChange(key, type); });
 
         for (int zone = 1; zone <= ZoneCount; ++zone) {
             auto *box = new QCheckBox(page);

@@ -34,7 +34,9 @@ ModePicture::ModePicture(QWidget *parent, const QRect &area, const Names &names)
 
     // The three lines of the fallback stand in the middle of the picture's area.
     const int top = area.center().y() - LabelHeight * 3 / 2;
-    const auto line = [&](int n) { return QRect(area.left(), top + n * LabelHeight, area.width(), LabelHeight); };
+    const auto line = [&](int n) {
+        return QRect(area.left(), top + n * LabelHeight, area.width(), LabelHeight);
+    };
     m_caption1 = CentredLabel(parent, names.caption1, QStringLiteral("Файл с изображением"), line(0));
     m_fileName = CentredLabel(parent, names.fileName, QString(), line(1));
     m_caption2 = CentredLabel(parent, names.caption2, QStringLiteral("не найден"), line(2));

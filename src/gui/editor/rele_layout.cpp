@@ -87,7 +87,8 @@ void RelePage::CreateControls()
     m_delayUpDown->setGeometry(174, delayTop, 17, 22);
     m_delayUpDown->setAssociate(m_delay);
     m_delayUpDown->setRange(CommandRowOf(Cmd::rm).min2, CommandRowOf(Cmd::rm).max2);
-    m_delayLabels << MakeLabel(m_group, u"L_Rele_Delay2", QStringLiteral(" сек."), QRect(194, delayTop + 2, 40, 20));
+    m_delayLabels << MakeLabel(m_group, u"L_Rele_Delay2", QStringLiteral(" сек."),
+                               QRect(194, delayTop + 2, 40, 20));
     for (QLabel *label : std::as_const(m_delayLabels))
         label->setBuddy(m_delay);
     m_group->setGeometry(386, 2, 386, delayTop + 36);

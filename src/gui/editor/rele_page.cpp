@@ -57,7 +57,8 @@ QString RelePage::RowText(const T_Command_DEVICE &model, int relay)
 {
     const T_Command &record = model.record(Cmd::rm, relay);
     const qint32 mode = record.value(1);
-    QString text = QStringLiteral("Реле ") + QString::number(relay) + QStringLiteral(" (") + ReleModeCaption(mode);
+    QString text =
+        QStringLiteral("Реле ") + QString::number(relay) + QStringLiteral(" (") + ReleModeCaption(mode);
     if (mode == ReleSmsMode || mode == ReleLockMode)
         return text + u')';
     return text + QStringLiteral(", ") + QString::number(record.value(2)) + QStringLiteral(" сек.)");

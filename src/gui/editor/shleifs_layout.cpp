@@ -101,8 +101,8 @@ void ShleifsPage::CreateControls()
     }
 
     const int delayTop = top + 12;
-    m_delayLabel = MakeLabel(m_group, u"L_Shleif_Delay2", QStringLiteral("Задержка:"),
-                             QRect(12, delayTop + 2, 76, 20));
+    m_delayLabel =
+        MakeLabel(m_group, u"L_Shleif_Delay2", QStringLiteral("Задержка:"), QRect(12, delayTop + 2, 76, 20));
     m_delay = new FieldEdit(m_group);
     m_delay->setObjectName(QStringLiteral("E_Shleif_Delay"));
     m_delay->setGeometry(FieldLeft, delayTop, 40, 22);
@@ -120,7 +120,8 @@ void ShleifsPage::CreateControls()
     m_delayUnit->setBuddy(m_delay);
 
     const int nameTop = delayTop + 30;
-    m_nameLabel = MakeLabel(m_group, u"L_Shleif_Name", QStringLiteral("Псевдоним:"), QRect(12, nameTop + 2, 76, 20));
+    m_nameLabel =
+        MakeLabel(m_group, u"L_Shleif_Name", QStringLiteral("Псевдоним:"), QRect(12, nameTop + 2, 76, 20));
     m_name = new FieldEdit(m_group);
     m_name->setObjectName(QStringLiteral("E_Shleif_Name"));
     m_name->setGeometry(FieldLeft, nameTop, 120, 22);
@@ -130,7 +131,8 @@ void ShleifsPage::CreateControls()
 
     // Zones are switched off in the editor: the window hides the box and its label for good.
     const int zoneTop = nameTop + 30;
-    m_zoneLabel = MakeLabel(m_group, u"L_Shleif_Zone1", QStringLiteral("Привязка:"), QRect(12, zoneTop + 2, 76, 20));
+    m_zoneLabel =
+        MakeLabel(m_group, u"L_Shleif_Zone1", QStringLiteral("Привязка:"), QRect(12, zoneTop + 2, 76, 20));
     m_zone = new QComboBox(m_group);
     m_zone->setObjectName(QStringLiteral("CB_Shleif_Zone"));
     m_zone->setGeometry(FieldLeft, zoneTop, 120, 22);

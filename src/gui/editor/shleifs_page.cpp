@@ -156,17 +156,11 @@ void ShleifsPage::Shleifs_RedrawElements()
 
     const T_Command &loopMode = model().record(Cmd::lm, loop);
     m_name->setText(model().record(Cmd::la, loop).text(1));
-    if (IsDelayMode(loopMode.value(1))) {
-        ShowDelay(loopMode.value(2));
-        // What the field shows is the loop's delay, also when the text did not change.
-        if (loopMode.value(2) != m_delayUpDown->position())
-            E_Shleif_DelayChange();
-    } else {
-        // The field is hidden for this mode; its default is not the loop's delay.
-        m_showingHiddenDelay = true;
-        ShowDelay(DelayDefault());
-        m_showingHiddenDelay = false;
-    }
+    // Modes without a delay show the default; the change of the text stores what is shown. The loop
+    // holds the delay shown also when the field's text did not change (the previous loop showed it).
+    ShowDelay(IsDelayMode(loopMode.value(1)) ? loopMode.value(2) : DelayDefault());
+    if (loopMode.value(2) != m_delayUpDown->position())
+        E_Shleif_DelayChange();
     m_zone->setCurrentIndex(model().ZoneOfLoop(loop) - 1);
 }
 
@@ -181,8 +175,7 @@ void ShleifsPage::Shleifs_EnableElements()
     m_nameLabel->setEnabled(editable);
     const QList<QWidget *> delayControls = {m_delay, m_delayUpDown, m_delayLabel, m_delayUnit};
     if (editable) {
-        const bool withDelay =
-            ButtonOf(GuardDelayMode)->isChecked() || ButtonOf(FixedDelayMode)->isChecked();
+        const bool withDelay = ButtonOf(GuardDelayMode)->isChecked() || ButtonOf(FixedDelayMode)->isChecked();
         for (QWidget *control : delayControls) {
             control->setVisible(withDelay);
             control->setEnabled(withDelay);
@@ -201,7 +194,8 @@ void ShleifsPage::Shleifs_RedrawImage()
 {
     const int loop = SelectedLoop();
     // A loop not in use and no selection show "Image\NoGuard.jpg".
-    const QString picture = loop != 0 && RowTicked(loop) ? LoopPicture(model(), loop) : LoopPicture(model(), 0);
+    const QString picture =
+        loop != 0 && RowTicked(loop) ? LoopPicture(model(), loop) : LoopPicture(model(), 0);
     m_picture->Show(host().programFolder(), picture);
 }
 
@@ -305,7 +299,7 @@ void ShleifsPage::RadioButton_ShleifModeClick(bool checked)
 void ShleifsPage::E_Shleif_DelayChange()
 {
     const int loop = SelectedLoop();
-    if (loop == 0 || m_showingHiddenDelay)
+    if (loop == 0)
         return;
     Shleifs_SaveDelay();
     Shleifs_RedrawRem(loop);

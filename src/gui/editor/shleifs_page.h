@@ -85,8 +85,8 @@ private:
     QList<ModeButton> m_modes;
     FieldEdit *m_delay = nullptr;
     UpDown *m_delayUpDown = nullptr;
-    QLabel *m_delayLabel = nullptr;     // "Задержка:"
-    QLabel *m_delayUnit = nullptr;      // " сек."
+    QLabel *m_delayLabel = nullptr; // "Задержка:"
+    QLabel *m_delayUnit = nullptr;  // " сек."
     FieldEdit *m_name = nullptr;
     QLabel *m_nameLabel = nullptr;
     QComboBox *m_zone = nullptr;
@@ -95,8 +95,7 @@ private:
     QList<QLabel *> m_alarmRepeatLabels;
     std::unique_ptr<ModePicture> m_picture;
 
-    bool m_redrawingRows = false;     // row texts and check boxes are being set, not clicked
-    bool m_showingHiddenDelay = false; // the delay field shows the default of a mode without a delay
+    bool m_redrawingRows = false; // row texts and check boxes are being set, not clicked
 };
 
 } // namespace orva

@@ -33,8 +33,8 @@ QGroupBox *NarrowGroup(QWidget *parent, int left)
 }
 
 // An information panel: its lines of captions, and the picture with its fallback where it has one.
-CaptionGroup *InfoPanel(QWidget *parent, const QString &name, const QRect &geometry, const QStringList &captions,
-                        bool withPicture)
+CaptionGroup *InfoPanel(QWidget *parent, const QString &name, const QRect &geometry,
+                        const QStringList &captions, bool withPicture)
 {
     auto *panel = new CaptionGroup(parent);
     panel->setObjectName(name);
@@ -125,7 +125,8 @@ bool ZonePage::eventFilter(QObject *watched, QEvent *event)
 {
     // RB_Zone_Exit: leaving a grid box gives its label its normal colour. (RB_Zone_Enter, recording the
     // box as the page's last focused control, is the window's binding.)
-    if (event->type() == QEvent::FocusOut && !IsWindowFocusChange(static_cast<QFocusEvent *>(event)->reason())) {
+    if (event->type() == QEvent::FocusOut &&
+        !IsWindowFocusChange(static_cast<QFocusEvent *>(event)->reason())) {
         if (auto *label = qobject_cast<QLabel *>(watched->property(GridLabelProperty).value<QObject *>()))
             HighlightFocus(label, HighlightMode::Unfocused);
     }
