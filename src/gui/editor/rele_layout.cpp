@@ -21,7 +21,7 @@ namespace {
 
 constexpr int ButtonTop = 22;
 constexpr int ButtonStep = 21;
-constexpr int ZoneColumn = 90;
+constexpr int ZoneColumn = 75;
 
 QLabel *MakeLabel(QWidget *parent, const char16_t *name, const QString &text, const QRect &geometry)
 {
@@ -48,21 +48,21 @@ void RelePage::CreateControls()
 
     m_list = new QListWidget(page);
     m_list->setObjectName(QStringLiteral("L_Rele_Reles"));
-    m_list->setGeometry(8, 8, 370, 84);
+    m_list->setGeometry(8, 8, 436, 88);
     for (int relay = 1; relay <= T_Command_DEVICE::RelayCount; ++relay)
         new QListWidgetItem(m_list);
 
     m_picture = std::make_unique<ModePicture>(
-        page, QRect(8, 100, 360, 270),
+        page, QRect(46, 102, 360, 270),
         ModePicture::Names{QStringLiteral("ImageRele"), QStringLiteral("LabelReleImage1"),
                            QStringLiteral("LabelReleImageFileName"), QStringLiteral("LabelReleImage2")});
 
     m_activeKts = new QCheckBox(QStringLiteral("Активация реле при нарушении шлейфа КТС"), page);
     m_activeKts->setObjectName(QStringLiteral("CB_Rele_ActiveKTS"));
-    m_activeKts->setGeometry(8, 384, 370, 20);
+    m_activeKts->setGeometry(8, 384, 436, 20);
     m_activeTamper = new QCheckBox(QStringLiteral("Активация реле при нарушении тампера"), page);
     m_activeTamper->setObjectName(QStringLiteral("CB_Rele_ActiveTamper"));
-    m_activeTamper->setGeometry(8, 408, 370, 20);
+    m_activeTamper->setGeometry(8, 408, 436, 20);
 
     m_group = new CaptionGroup(QStringLiteral("Режим работы реле"), page);
     m_group->setObjectName(QStringLiteral("GroupBoxReleMode"));
@@ -70,7 +70,7 @@ void RelePage::CreateControls()
     for (const ReleModeRow &row : ReleModeRows) {
         auto *button = new QRadioButton(QString::fromUtf16(row.caption), m_group);
         button->setObjectName(QString::fromUtf16(row.name));
-        button->setGeometry(12, top, 360, 20);
+        button->setGeometry(12, top, 300, 20);
         m_modes.append(ModeButton{row.mode, button});
         top += ButtonStep;
     }
@@ -91,12 +91,12 @@ void RelePage::CreateControls()
                                QRect(194, delayTop + 2, 40, 20));
     for (QLabel *label : std::as_const(m_delayLabels))
         label->setBuddy(m_delay);
-    m_group->setGeometry(386, 2, 386, delayTop + 36);
+    m_group->setGeometry(452, 2, 320, delayTop + 36);
 
     // Zones are switched off in the editor: the window hides this group for good.
     m_zoneGroup = new CaptionGroup(QStringLiteral("Привязка к разделам:"), page);
     m_zoneGroup->setObjectName(QStringLiteral("GB_Rele_Zone"));
-    m_zoneGroup->setGeometry(386, delayTop + 46, 386, 80);
+    m_zoneGroup->setGeometry(452, delayTop + 46, 320, 80);
     for (int zone = 1; zone <= T_Command_DEVICE::ZoneCount; ++zone) {
         const int left = 12 + ZoneColumn * (zone - 1);
         auto *box = new QCheckBox(QStringLiteral("раздел %1 ").arg(zone), m_zoneGroup);

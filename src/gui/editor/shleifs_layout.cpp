@@ -63,7 +63,7 @@ void ShleifsPage::CreateControls()
 
     m_list = new QListWidget(page);
     m_list->setObjectName(QStringLiteral("L_Shleif_Shleifs"));
-    m_list->setGeometry(8, 8, 370, 84);
+    m_list->setGeometry(8, 8, 436, 88);
     for (int loop = 1; loop <= T_Command_DEVICE::LoopCount; ++loop) {
         auto *item = new QListWidgetItem(m_list);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
@@ -71,31 +71,31 @@ void ShleifsPage::CreateControls()
     }
 
     m_picture = std::make_unique<ModePicture>(
-        page, QRect(8, 100, 360, 270),
+        page, QRect(46, 102, 360, 270),
         ModePicture::Names{QStringLiteral("I_Shleif_Image"), QStringLiteral("L_Shleif_Image1"),
                            QStringLiteral("L_Shleif_ImageFileName"), QStringLiteral("L_Shleif_Image2")});
 
     m_alarmRepeatLabels << MakeLabel(page, u"L_Shleif_AlarmRepeat2",
                                      QStringLiteral("  Число повторов тревог по каждому шлейфу:"),
-                                     QRect(8, 392, 250, 21));
+                                     QRect(8, 392, 300, 21));
     m_alarmRepeat = new QComboBox(page);
     m_alarmRepeat->setObjectName(QStringLiteral("CB_Shleif_AlarmRepeat"));
-    m_alarmRepeat->setGeometry(262, 390, 60, 22);
+    m_alarmRepeat->setGeometry(312, 390, 60, 22);
     m_alarmRepeat->addItem(QStringLiteral("Все"));
     for (int n = 1; n <= 9; ++n)
         m_alarmRepeat->addItem(QString::number(n));
-    m_alarmRepeatLabels << MakeLabel(page, u"L_Shleif_AlarmRepeat1", QString(), QRect(326, 392, 8, 21));
+    m_alarmRepeatLabels << MakeLabel(page, u"L_Shleif_AlarmRepeat1", QString(), QRect(376, 392, 8, 21));
     m_alarmRepeatLabels[0]->setBuddy(m_alarmRepeat);
     m_alarmRepeatLabels[1]->setBuddy(m_alarmRepeat);
 
     m_group = new CaptionGroup(QStringLiteral(" Тип шлейфа "), page);
     m_group->setObjectName(QStringLiteral("GB_Shleif_Type"));
-    m_group->setGeometry(386, 2, 386, 420);
+    m_group->setGeometry(452, 2, 320, 420);
     int top = ButtonTop;
     for (const ModeRow &row : ModeRows) {
         auto *button = new QRadioButton(QString::fromUtf16(row.caption), m_group);
         button->setObjectName(QString::fromUtf16(row.name));
-        button->setGeometry(12, top, 360, 20);
+        button->setGeometry(12, top, 300, 20);
         m_modes.append(ModeButton{row.mode, button});
         top += ButtonStep;
     }
