@@ -22,7 +22,8 @@ using namespace orva::test;
 namespace {
 
 // The pages whose redraw and store are implemented.
-const std::set<PageSlot> ImplementedPages = {PageSlot::Common, PageSlot::Mode, PageSlot::Indic, PageSlot::GPRS};
+const std::set<PageSlot> ImplementedPages = {PageSlot::Common, PageSlot::Mode,  PageSlot::Indic, PageSlot::GPRS,
+                                             PageSlot::Shleifs, PageSlot::Rele, PageSlot::Keys,  PageSlot::Zone};
 
 // Which pages store which commands (the command table's "Tab" column). A command two pages store is
 // compared only when both are implemented: `ci` (off without GPRS), the zone lists (the Zones page

@@ -9,7 +9,15 @@ namespace orva {
 
 QColor CaptionGroup::captionColour() const
 {
+    if (m_captionColour.isValid())
+        return m_captionColour;
     return isEnabled() ? Colours::GroupEnabled : Colours::GroupDisabled;
+}
+
+void CaptionGroup::setCaptionColour(const QColor &colour)
+{
+    m_captionColour = colour;
+    update();
 }
 
 void CaptionGroup::paintEvent(QPaintEvent *)

@@ -1,0 +1,164 @@
+// The list pages and the hidden zones page together: a configuration opened and stored unchanged gives
+// the core's store form for the pages' commands; the zone bindings pass through loads, edits and saves
+// untouched; the page "Разделы" holds its grid but never any data.
+#include "list_pages_support.h"
+
+#include "config_text/writer.h"
+#include "dialogs/field_edit.h"
+#include "editor/key_type_box.h"
+#include "editor/keys_page.h"
+#include "editor/zone_page.h"
+#include "storage/store_form.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace orva;
+
+namespace {
+
+// The commands the loops, relays, keys and zones pages show or carry.
+const quint8 ListPageCodes[] = {Cmd::la, Cmd::lm, Cmd::lc, Cmd::rm, Cmd::br, Cmd::tb,
+                                Cmd::ua, Cmd::zn, Cmd::ez, Cmd::rz, Cmd::uz};
+const quint8 ZoneCodes[] = {Cmd::zn, Cmd::ez, Cmd::rz, Cmd::uz};
+
+QString FixtureText()
+{
+    QFile file(QStringLiteral(ORVA_FIXTURES_DIR "/lists/zones.ini"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return ConfigurationTextFromBytes(file.readAll());
+}
+
+// The written lines of the zone bindings.
+QStringList ZoneLines(const T_Command_DEVICE &model)
+{
+    QStringList lines;
+    for (quint8 code : ZoneCodes) {
+        for (const T_Command &record : model.records(code))
+            lines << FormatCommandLine(record);
+    }
+    return lines;
+}
+
+} // namespace
+
+class ListPagesStoreFormTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void openedAndStoredUnchangedIsTheStoreForm();
+    void keyZonesSurviveEditsOfTheKey();
+    void zonesSurviveShowingTheLoopsAndRelays();
+    void zonePageIsNeverShownNorFilled();
+};
+
+void ListPagesStoreFormTest::openedAndStoredUnchangedIsTheStoreForm()
+{
+    ListPageFixture f;
+    QVERIFY(f.Start("TabCommon"));
+    const QString text = FixtureText();
+    QVERIFY(!text.isEmpty());
+    LoadConfigurationText(text, f.working);
+    f.window->Redraw_All();
+    f.window->UnLoad_All();
+
+    T_Command_DEVICE expected;
+    LoadConfigurationText(text, expected);
+    ApplyStoreForm(expected);
+    for (quint8 code : ListPageCodes) {
+        const QList<T_Command> &got = f.working.records(code);
+        const QList<T_Command> &want = expected.records(code);
+        for (qsizetype i = 0; i < got.size(); ++i) {
+            QVERIFY2(
+                SameRecord(got[i], want[i]),
+                qPrintable(FormatCommandLine(got[i]) + QStringLiteral(" != ") + FormatCommandLine(want[i])));
+        }
+    }
+    // The store form cut the typed alias; the long plain one stays whole.
+    QCOMPARE(f.working.record(Cmd::ua, 1).text(1), QStringLiteral("!ABCDEFGHI"));
+    QCOMPARE(f.working.record(Cmd::ua, 3).text(1), QStringLiteral("ABCDEFGHIJKL"));
+}
+
+void ListPagesStoreFormTest::keyZonesSurviveEditsOfTheKey()
+{
+    ListPageFixture f;
+    QVERIFY(f.Start("TabKeys"));
+    LoadConfigurationText(FixtureText(), f.working);
+    f.window->Redraw_All();
+    const QStringList zonesBefore = ZoneLines(f.working);
+    QVERIFY(zonesBefore.contains(QStringLiteral("uz5-2,3")));
+
+    const KeysPage::KeyRow &row = f.window->PageAs<KeysPage>(PageSlot::Keys)->Row(5);
+    row.name->setFocus();
+    row.name->end(false);
+    Type(row.name, QStringLiteral("Ю"));
+    row.type->setFocus();
+    QTest::keyClick(row.type, Qt::Key_End);
+    f.window->UnLoad_All();
+
+    QCOMPARE(f.working.record(Cmd::ua, 5).text(1), QStringLiteral("*GateЮ"));
+    QCOMPARE(ZoneLines(f.working), zonesBefore);
+    const ConfigurationBytes written = EncodeConfiguration(f.working);
+    QVERIFY(written.ok());
+    QVERIFY(written.bytes.contains("\r\nuz5-2,3 "));
+}
+
+void ListPagesStoreFormTest::zonesSurviveShowingTheLoopsAndRelays()
+{
+    ListPageFixture f;
+    QVERIFY(f.Start("TabShleifs"));
+    LoadConfigurationText(FixtureText(), f.working);
+    f.window->Redraw_All();
+    const QStringList zonesBefore = ZoneLines(f.working);
+    // Every loop that is in use and zoned, and every relay (the lock among them), shown in turn.
+    for (int loop : {1, 2, 3})
+        f.Find<QListWidget>("L_Shleif_Shleifs")->setCurrentRow(loop - 1);
+    f.window->PagesParam()->setCurrentWidget(f.Find<QWidget>("TabRele"));
+    for (int relay : {2, 3, 4, 1, 2})
+        f.Find<QListWidget>("L_Rele_Reles")->setCurrentRow(relay - 1);
+    f.window->UnLoad_All();
+    QCOMPARE(ZoneLines(f.working), zonesBefore);
+}
+
+void ListPagesStoreFormTest::zonePageIsNeverShownNorFilled()
+{
+    ListPageFixture f;
+    QVERIFY(f.Start("TabCommon"));
+    auto *zones = f.window->PageAs<ZonePage>(PageSlot::Zone);
+    QTabWidget *pages = f.window->PagesParam();
+    QVERIFY(!pages->isTabVisible(pages->indexOf(zones->tab())));
+    QCOMPARE(pages->tabText(pages->indexOf(zones->tab())), QStringLiteral("Разделы"));
+
+    // Create_Zone built the grid: four zone rows, four groups of four boxes.
+    QCOMPARE(zones->GridBoxes().size(), 16);
+    QStringList rowLabels;
+    for (const QLabel *label : zones->tab()->findChildren<QLabel *>()) {
+        if (QRegularExpression(QStringLiteral("^Раздел \\d:$")).match(label->text()).hasMatch())
+            rowLabels << label->text();
+    }
+    rowLabels.sort();
+    QCOMPARE(rowLabels, (QStringList{QStringLiteral("Раздел 1:"), QStringLiteral("Раздел 2:"),
+                                     QStringLiteral("Раздел 3:"), QStringLiteral("Раздел 4:")}));
+
+    LoadConfigurationText(FixtureText(), f.working);
+    f.window->Redraw_All();
+    for (const QCheckBox *box : zones->GridBoxes())
+        QVERIFY(!box->isChecked());
+    // Its own steps move nothing, also when a box is ticked.
+    zones->GridBoxes().at(5)->setChecked(true);
+    T_Command_DEVICE before;
+    before = f.working;
+    zones->Redraw_Zone();
+    zones->UnLoad_Zone();
+    zones->BeforeShow();
+    QVERIFY(SameModel(f.working, before));
+}
+
+QTEST_MAIN(ListPagesStoreFormTest)
+#include "tst_list_pages_store_form.moc"
