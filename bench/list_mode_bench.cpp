@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
     }
     QWidget window;
     T_Command_DEVICE listModel;
-    FileListMode mode(&window, listModel);
+    FileListMode mode(&window, &listModel);
     window.show();
 
     QElapsedTimer clock;

@@ -16,7 +16,7 @@ struct ListFixture
 {
     QWidget window;
     T_Command_DEVICE listModel;
-    FileListMode mode{&window, listModel};
+    FileListMode mode{&window, &listModel};
     QTemporaryDir dir;
 
     void writePlainFiles(int count)

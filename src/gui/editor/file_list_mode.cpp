@@ -2,6 +2,7 @@
 
 #include "bottom_buttons.h"
 #include "config_text/win1251_codec.h"
+#include "device_model/device.h"
 #include "dialogs/fonts.h"
 #include "file_list_pictures.h"
 
@@ -57,9 +58,13 @@ PictureButton *listButton(QWidget *window, const char16_t *name, int tag, const 
 
 } // namespace
 
-FileListMode::FileListMode(QWidget *window, T_Command_DEVICE &listModel)
+FileListMode::FileListMode(QWidget *window, T_Command_DEVICE *listModel)
     : QObject(window), m_listModel(listModel)
 {
+    if (!m_listModel) {
+        m_ownModel = std::make_unique<T_Command_DEVICE>();
+        m_listModel = m_ownModel.get();
+    }
     m_list = new QTableWidget(0, ColumnCount, window);
     m_list->setObjectName(QStringLiteral("ListFileConfig"));
     m_list->setGeometry(5, 8, 785, 473);
@@ -147,7 +152,7 @@ void FileListMode::AddRow(const QString &fileName, ListFileType type, bool exami
     m_rows.append(UnexaminedRow(fileName, type));
     const int index = int(m_rows.size()) - 1;
     if (examineNow)
-        ExamineListRow(m_folder, m_rows[index], m_listModel);
+        ExamineListRow(m_folder, m_rows[index], *m_listModel);
     ShowRow(index);
 }
 
@@ -170,7 +175,7 @@ void FileListMode::ShowRow(int index)
 
 void FileListMode::Examine(int index)
 {
-    ExamineListRow(m_folder, m_rows[index], m_listModel);
+    ExamineListRow(m_folder, m_rows[index], *m_listModel);
     ShowRow(index);
 }
 

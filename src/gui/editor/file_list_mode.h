@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <memory>
+
 class QLabel;
 class QTableWidget;
 class QTimer;
@@ -25,7 +27,10 @@ public:
     static constexpr int TimerInterval = 50; // ms
     static constexpr int TickBudget = 20;    // ms of examining per tick, at least two rows
 
-    FileListMode(QWidget *window, T_Command_DEVICE &listModel);
+    // `listModel` is the scratch model plain files are parsed into (the window's list model); it may be
+    // given later with SetListModel.
+    FileListMode(QWidget *window, T_Command_DEVICE *listModel = nullptr);
+    void SetListModel(T_Command_DEVICE *listModel) { m_listModel = listModel; }
 
     QTableWidget *ListFileConfig() const { return m_list; }
     QLabel *LabelPozList() const { return m_counter; }
@@ -74,7 +79,8 @@ private:
     PictureButton *m_open = nullptr;
     PictureButton *m_manual = nullptr;
     QTimer *m_timer = nullptr;
-    T_Command_DEVICE &m_listModel;
+    T_Command_DEVICE *m_listModel = nullptr;
+    std::unique_ptr<T_Command_DEVICE> m_ownModel; // until the window's list model is given
     QString m_folder;
     QList<ListRow> m_rows; // in the order shown
     int m_firstUnexamined = 0;

@@ -1,8 +1,11 @@
 #include "main_window.h"
 
+#include "file_list_mode.h"
+
 #include "check_rules.h"
 #include "common_page.h"
 #include "control_binder.h"
+#include "file_list_mode.h"
 #include "gprs_page.h"
 #include "gsm_page.h"
 #include "indic_page.h"
@@ -89,6 +92,10 @@ TForm2::TForm2(QWidget *parent)
     connect(m_buttons.defaults, &QPushButton::clicked, this, &TForm2::B_DefaultClick);
     connect(m_buttons.config, &QPushButton::clicked, this, &TForm2::B_ConfigClick);
     connect(m_buttons.print, &QPushButton::clicked, this, &TForm2::B_PrintClick);
+    m_fileList = new FileListMode(this);
+    connect(m_fileList, &FileListMode::OpenRequested, this, &TForm2::ListFileConfigDblClick);
+    connect(m_fileList, &FileListMode::CancelRequested, this, &TForm2::B_CancelOpenListClick);
+    connect(m_fileList, &FileListMode::ManualRequested, this, &TForm2::B_OpenDirectlyClick);
 
     // Controls the window resource does not hold, in this order.
     PageAs<RelePage>(PageSlot::Rele)->Create_Rele();
@@ -152,6 +159,7 @@ void TForm2::AttachModels(T_Command_DEVICE *working, T_Command_DEVICE *list, Pro
 {
     m_working = working;
     m_list = list;
+    m_fileList->SetListModel(list);
     m_random = random;
 }
 

@@ -21,6 +21,7 @@ class QTabWidget;
 namespace orva {
 
 class CheckRules;
+class FileListMode;
 class ControlBinder;
 class ModalQuestions;
 class StaticText;
@@ -124,6 +125,9 @@ private:
     void B_OpenClick();
     // List mode: the configuration file list replaces the pages and the user picks a file there.
     void OpenFileList();
+    // Switches the bottom of the window between editor mode (pages and their buttons) and list mode.
+    void ButtonVisible(bool editorMode);
+    FileListMode *FileList() const { return m_fileList; }
     void B_SaveClick();
     void B_SaveToDeviceClick();
     void B_DefaultClick();
@@ -144,7 +148,12 @@ private:
     void ReturnToFailure(const RuleFailure &failure);
     EditorPage *PageNamed(const QString &objectName) const;
 
+    void ListFileConfigDblClick();
+    void B_CancelOpenListClick();
+    void B_OpenDirectlyClick();
+
     QTabWidget *m_pages = nullptr;
+    FileListMode *m_fileList = nullptr;
     TextPage *m_textPage = nullptr;
     std::array<EditorPage *, PageSlotCount> m_pageList{};
     StaticText *m_status = nullptr;

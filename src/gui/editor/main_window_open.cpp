@@ -177,12 +177,6 @@ void TForm2::B_OpenClick()
         OpenFileDirectly();
 }
 
-void TForm2::OpenFileList()
-{
-    // The configuration file list (list mode) is filled in by its own unit; until then list mode opens
-    // through the open dialog, as the list's own "Выбрать файл \"в ручную\"" does.
-    OpenFileDirectly();
-}
 
 void TForm2::OpenFileDirectly()
 {
