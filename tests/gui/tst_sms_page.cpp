@@ -30,6 +30,7 @@ private Q_SLOTS:
     void tickingUnusedPhoneGivesAlarms();
     void untickingKeepsNumber();
     void doubleClickInvertsTick();
+    void tickActsOnItsOwnRow();
     void radioButtonStoresMessageSet();
     void numberEditStoresSelectedPhone();
     void nothingSelectedDisablesFields();
@@ -153,6 +154,22 @@ void TestSmsPage::doubleClickInvertsTick()
     DoubleClickRow(m_list, 6);
     QVERIFY(!m_list->checked(6));
     QCOMPARE(Phone(7).value(1), 0);
+}
+
+void TestSmsPage::tickActsOnItsOwnRow()
+{
+    Phone(1).setValue(1, 2);
+    Phone(1).setText(2, u"1"_s);
+    m_f->window->Redraw_All();
+    ClickRow(m_list, 0);
+    // A click on the box of another row selects that row and ticks it.
+    ClickTick(m_list, 5);
+    QCOMPARE(m_list->itemIndex(), 5);
+    QCOMPARE(Phone(6).value(1), 1);
+    QCOMPARE(Phone(1).value(1), 2);
+    QVERIFY(m_list->checked(0));
+    QVERIFY(m_number->text().isEmpty());
+    QVERIFY(m_number->isEnabled());
 }
 
 void TestSmsPage::radioButtonStoresMessageSet()

@@ -1,5 +1,6 @@
 #include "check_list_box.h"
 
+#include <QMouseEvent>
 #include <QStyledItemDelegate>
 
 namespace orva {
@@ -59,6 +60,18 @@ CheckListBox::CheckListBox(bool checkable, int itemHeight, QWidget *parent)
         if (!m_programmatic)
             Q_EMIT doubleClickedRow(row(item));
     });
+}
+
+void CheckListBox::mousePressEvent(QMouseEvent *event)
+{
+    // A press selects its row first, on the tick box as well (where the view alone would only tick),
+    // so that a tick always acts on the selected item.
+    if (event->button() == Qt::LeftButton) {
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (index.isValid() && index.row() != currentRow())
+            setCurrentRow(index.row());
+    }
+    QListWidget::mousePressEvent(event);
 }
 
 void CheckListBox::setItemIndex(int row)

@@ -37,6 +37,9 @@ Q_SIGNALS:
     // The user double-clicked the row.
     void doubleClickedRow(int row);
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
 private:
     QListWidgetItem *newItem();
 

@@ -136,7 +136,7 @@ void SmskPage::SMSK_EnableElements()
             box->setEnabled(false);
         m_number->setEnabled(false);
         m_numberLabel->setEnabled(false);
-        m_number->clear();
+        PutNumber(QString());
         return;
     }
     const T_Command &r = model().record(Cmd::su, phone);
@@ -159,10 +159,7 @@ void SmskPage::SMSK_EnableElements()
     m_number->setEnabled(n != 0);
     m_numberLabel->setEnabled(n != 0);
     // Clearing the field goes through its change handler: the stored number goes as well.
-    if (n == 0)
-        m_number->clear();
-    else
-        m_number->setText(r.text(2));
+    PutNumber(n == 0 ? QString() : r.text(2));
 }
 
 void SmskPage::SMSK_RedrawElements()
@@ -174,7 +171,7 @@ void SmskPage::SMSK_RedrawElements()
     }
     const int phone = SelectedPhone();
     if (phone == 0) {
-        m_number->clear();
+        PutNumber(QString());
         return;
     }
     const T_Command &r = model().record(Cmd::su, phone);
@@ -189,10 +186,7 @@ void SmskPage::SMSK_RedrawElements()
             }
         }
     }
-    if (any)
-        m_number->setText(r.text(2));
-    else
-        m_number->clear();
+    PutNumber(any ? r.text(2) : QString());
 }
 
 void SmskPage::SMSK_SaveMode()
@@ -210,9 +204,19 @@ void SmskPage::SMSK_SaveMode()
     for (; slot <= T_Command::ItemCount; ++slot)
         r.setItem(slot, 0);
     if (none) {
-        m_number->clear();
+        PutNumber(QString());
         r.setText(2, QString());
     }
+}
+
+void SmskPage::PutNumber(const QString &text)
+{
+    // Putting text into the field runs its change handler even when the text stays the same, so that
+    // clearing an empty field still clears the selected phone's stored number.
+    if (m_number->text() == text)
+        EditSMSK_PhoneNumberChange();
+    else
+        m_number->setText(text);
 }
 
 void SmskPage::SMSK_SaveNumber()

@@ -58,6 +58,7 @@ private:
     void ListSMSK_PhonesClick();
     void CheckBoxSMSK_Click();
     void EditSMSK_PhoneNumberChange();
+    void PutNumber(const QString &text);
 
     CheckListBox *m_phones = nullptr;
     CaptionGroup *m_keysGroup = nullptr;
