@@ -399,6 +399,17 @@ void TestGsmPage::deliveryLimits()
     QVERIFY(protocolGroup->isEnabled());
     QCOMPARE(protocolGroup->captionColour(), QColor(128, 0, 0));
     QVERIFY(Find<QCheckBox>(u"CheckBoxConnectAll"_s)->isEnabled());
+
+    // Straight to "Только звонок без соединения": every connected phone in modes 2..4 becomes 1 at once.
+    SetPhone(1, 2, u"1"_s);
+    SetPhone(2, 3, u"2"_s);
+    SetPhone(3, 4, u"3"_s);
+    m_f->window->Redraw_All();
+    ChooseDelivery(2);
+    QCOMPARE((QList<qint32>{Phone(1).value(1), Phone(2).value(1), Phone(3).value(1), Phone(5).value(1)}),
+             (QList<qint32>{1, 1, 1, 7}));
+    for (int row = 0; row < 4; ++row)
+        QVERIFY(List(2)->itemText(row).endsWith(u"(Дозвон/Соединение: ТревогиТревожные)"_s));
 }
 
 void TestGsmPage::protocolAndDelivery_data()

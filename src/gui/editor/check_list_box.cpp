@@ -127,8 +127,11 @@ QString CheckListBox::itemText(int row) const
 void CheckListBox::setItemText(int row, const QString &text)
 {
     Programmatic guard(m_programmatic);
-    if (QListWidgetItem *it = item(row))
+    if (QListWidgetItem *it = item(row)) {
         it->setText(text);
+        // A long text is cut at the list's edge; its hint shows it whole.
+        it->setToolTip(text);
+    }
 }
 
 } // namespace orva

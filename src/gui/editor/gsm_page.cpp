@@ -20,7 +20,10 @@ namespace {
 
 constexpr int NumberLength = 16;
 constexpr int ListLeft = 8;
-constexpr int ListWidth = 370;
+constexpr int ListWidth = 440;
+// The number and message-set controls stand right of the lists.
+constexpr int Left = 458;
+constexpr int Width = 312;
 
 struct ListRow
 {
@@ -87,26 +90,25 @@ void GsmPage::BuildLists(QWidget *tab)
 
 void GsmPage::BuildModes(QWidget *tab)
 {
-    const int left = 392;
     m_number = MakeField(tab, u"EditGSM_PhoneNumber", KeyFilter::PhoneNumber, NumberLength,
-                         QRect(left + 50, 8, 160, 21));
+                         QRect(Left + 50, 8, 160, 21));
     m_numberLabel =
-        MakeLabel(tab, u"LabelGSM_PhoneNumber", QStringLiteral("Номер:"), QRect(left, 11, 48, 16), m_number);
+        MakeLabel(tab, u"LabelGSM_PhoneNumber", QStringLiteral("Номер:"), QRect(Left, 11, 48, 16), m_number);
     connect(m_number, &QLineEdit::textChanged, this, &GsmPage::EditGSM_PhoneNumberChange);
 
     m_messageGroup = MakeGroup(tab, u"GroupBoxGSM_ListMessage",
-                               QStringLiteral(" Набор сообщений для телефона"), QRect(left, 38, 376, 196));
+                               QStringLiteral(" Набор сообщений для телефона"), QRect(Left, 38, Width, 196));
     m_dialDuty = MakeRadio(m_messageGroup, u"RadioButtonDialDuty", QStringLiteral("Дозвон: Дежурные режимы"),
-                           QRect(12, 20, 350, 20));
+                           QRect(12, 20, 270, 20));
     m_dialLock = MakeRadio(m_messageGroup, u"RadioButtonDialLock", QStringLiteral("Дозвон: Взятия"),
-                           QRect(12, 42, 350, 20));
+                           QRect(12, 42, 270, 20));
     m_dialUnLock = MakeRadio(m_messageGroup, u"RadioButtonDialUnLock", QStringLiteral("Дозвон: Снятия"),
-                             QRect(12, 64, 350, 20));
+                             QRect(12, 64, 270, 20));
     m_connect = MakeRadio(m_messageGroup, u"RadioButtonConnect", QStringLiteral("Дозвон/Соединение: Тревоги"),
-                          QRect(12, 86, 350, 20));
+                          QRect(12, 86, 270, 20));
     for (int i = 0; i < 4; ++i) {
         m_subModes[i] = MakeCheck(m_messageGroup, SubModeNames[i], QString::fromUtf16(SubModeCaptions[i]),
-                                  QRect(32, 108 + 21 * i, 330, 20));
+                                  QRect(32, 108 + 21 * i, 250, 20));
     }
 
     // A radio button ticked by the program runs its handler as a click does (the updating flag stops
@@ -129,32 +131,31 @@ void GsmPage::BuildModes(QWidget *tab)
 
 void GsmPage::BuildDelivery(QWidget *tab)
 {
-    const int left = 392;
     m_dataMode = new QComboBox(tab);
     m_dataMode->setObjectName(QStringLiteral("ComboBoxGSM_DataMode"));
-    m_dataMode->setGeometry(left, 262, 376, 22);
+    m_dataMode->setGeometry(Left, 262, Width, 22);
     // A drop-down list without free text: the delivery is always one of its items.
     m_dataMode->setEditable(false);
     for (const char16_t *item : DataModeItems)
         m_dataMode->addItem(QString::fromUtf16(item));
     MakeLabel(tab, u"LabelGSM_DataMode", QStringLiteral("Способ передачи сообщения о событии:"),
-              QRect(left, 244, 376, 16), m_dataMode);
+              QRect(Left, 244, Width, 16), m_dataMode);
     connect(m_dataMode, &QComboBox::activated, this, &GsmPage::ComboBoxGSM_DataModeChange);
 
     m_protocolGroup =
         MakeGroup(tab, u"GroupGSM_TypeProt", QStringLiteral("Протокол для связи при дозвоне с соединением:"),
-                  QRect(left, 296, 376, 58));
+                  QRect(Left, 296, Width, 58));
     m_protocol = new QComboBox(m_protocolGroup);
     m_protocol->setObjectName(QStringLiteral("ComboBoxGSM_Protocol"));
-    m_protocol->setGeometry(76, 24, 110, 22);
+    m_protocol->setGeometry(70, 24, 96, 22);
     for (const char16_t *item : ProtocolItems)
         m_protocol->addItem(QString::fromUtf16(item));
     m_protocolLabel = MakeLabel(m_protocolGroup, u"LabelGSM_Protocol", QStringLiteral("Протокол"),
-                                QRect(12, 27, 60, 16), m_protocol);
+                                QRect(12, 27, 56, 16), m_protocol);
     m_transparent = MakeCheck(m_protocolGroup, u"CheckBoxGSM_Transparent", QStringLiteral("Прозрачность:"),
-                              QRect(210, 25, 110, 20));
+                              QRect(176, 25, 106, 20));
     m_transparent->setLayoutDirection(Qt::RightToLeft);
-    MakeLabel(m_protocolGroup, u"LabelGSM_Transparent", QString(), QRect(324, 27, 40, 16), m_transparent);
+    MakeLabel(m_protocolGroup, u"LabelGSM_Transparent", QString(), QRect(282, 27, 4, 16), m_transparent);
 }
 
 void GsmPage::Redraw_GSM()
