@@ -17,6 +17,8 @@ namespace {
 
 enum class Kind { Other, ButtonFaced, WindowColoured };
 
+const char *const NormalColourProperty = "orvaNormalColour";
+
 Kind KindOf(const QWidget *w)
 {
     if (!w || qobject_cast<const StaticText *>(w))
@@ -45,8 +47,12 @@ void HighlightFocus(QWidget *control, HighlightMode mode, const QColor &colour)
     QColor c = colour;
     if (mode == HighlightMode::Focused)
         c = Colours::Focused;
-    else if (mode == HighlightMode::Unfocused)
-        c = kind == Kind::ButtonFaced ? ButtonFaceColour() : WindowColour();
+    else if (mode == HighlightMode::Unfocused) {
+        const QVariant own = control->property(NormalColourProperty);
+        c = own.isValid()               ? own.value<QColor>()
+            : kind == Kind::ButtonFaced ? ButtonFaceColour()
+                                        : WindowColour();
+    }
 
     QPalette palette = control->palette();
     if (kind == Kind::ButtonFaced) {
@@ -60,6 +66,12 @@ void HighlightFocus(QWidget *control, HighlightMode mode, const QColor &colour)
             palette.setColor(QPalette::Button, c);
     }
     control->setPalette(palette);
+}
+
+void SetNormalColour(QWidget *control, const QColor &colour)
+{
+    control->setProperty(NormalColourProperty, colour);
+    HighlightFocus(control, HighlightMode::Unfocused);
 }
 
 QColor HighlightedColour(const QWidget *control)

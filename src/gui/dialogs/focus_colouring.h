@@ -17,6 +17,11 @@ enum class HighlightMode {
 // Controls of other kinds (static texts, buttons, panels) are left as they are.
 void HighlightFocus(QWidget *control, HighlightMode mode, const QColor &colour = QColor());
 
+// Gives a control a normal background of its own instead of the one of its kind (the GSM dial lists are
+// light green and light blue): the control takes it now, and HighlightFocus gives it back whenever the
+// control is unfocused.
+void SetNormalColour(QWidget *control, const QColor &colour);
+
 // The background colour HighlightFocus last gave the control (or its palette's), for callers and tests.
 QColor HighlightedColour(const QWidget *control);
 

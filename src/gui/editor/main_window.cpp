@@ -104,6 +104,9 @@ TForm2::TForm2(QWidget *parent)
     PageAs<SmskPage>(PageSlot::SMSK)->Create_SMSK();
     PageAs<GprsPage>(PageSlot::GPRS)->Create_GPRS();
     HideZoneControls();
+    // A key's alias or type changed on the keys page: its caption on the SMS-by-keys page follows.
+    connect(PageAs<KeysPage>(PageSlot::Keys), &KeysPage::KeyNameChanged, PageAs<SmskPage>(PageSlot::SMSK),
+            &SmskPage::SMSK_Redraw_KeyName);
 
     for (EditorPage *page : m_pageList) {
         if (page)

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QListWidget>
+
+namespace orva {
+
+// A list of one-line items, each with a tick box when the list is checkable, driven the way the phone
+// pages drive their lists: the program sets texts, ticks and the selected item (the item index)
+// without any handler running; what the user does reports itself through the signals below. The item
+// index is the current row; -1 means nothing is selected.
+class CheckListBox : public QListWidget
+{
+    Q_OBJECT
+public:
+    CheckListBox(bool checkable, int itemHeight, QWidget *parent = nullptr);
+
+    int itemHeight() const { return m_itemHeight; }
+
+    int itemIndex() const { return currentRow(); }
+    // Selects the row (and only it), or nothing for -1 or a row the list does not have.
+    void setItemIndex(int row);
+
+    // Drops the items beyond n (a selected one among them leaves the list without selection) and adds
+    // empty items up to n.
+    void setCount(int n);
+
+    bool checked(int row) const;
+    void setChecked(int row, bool on);
+    QString itemText(int row) const;
+    void setItemText(int row, const QString &text);
+
+Q_SIGNALS:
+    // The user selected a row (mouse or keyboard).
+    void clickedRow(int row);
+    // The user ticked or unticked the row's box.
+    void clickCheck(int row);
+    // The user double-clicked the row.
+    void doubleClickedRow(int row);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QListWidgetItem *newItem();
+
+    bool m_checkable;
+    int m_itemHeight;
+    // Set while the program changes the list, so that its changes report nothing.
+    bool m_programmatic = false;
+};
+
+} // namespace orva

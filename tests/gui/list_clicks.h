@@ -1,0 +1,47 @@
+#pragma once
+
+// Mouse and keyboard on the rows of a list, as the user does them.
+#include <QListWidget>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTest>
+
+namespace orva::test {
+
+inline QPoint RowCentre(QListWidget *list, int row)
+{
+    return list->visualItemRect(list->item(row)).center();
+}
+
+// A click on the row's text: selects it.
+inline void ClickRow(QListWidget *list, int row)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, row));
+}
+
+inline void DoubleClickRow(QListWidget *list, int row)
+{
+    const QPoint at = RowCentre(list, row);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+// A click on the row's tick box.
+inline void ClickTick(QListWidget *list, int row)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(list);
+    option.rect = list->visualItemRect(list->item(row));
+    option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    option.text = list->item(row)->text();
+    const QRect box = list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
+}
+
+// A click on a radio button's or check box's indicator.
+inline void ClickButton(QWidget *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
+
+} // namespace orva::test
