@@ -4,8 +4,8 @@
 #include "editor_page.h"
 #include "page_host.h"
 
-#include "storage/config_save.h"
 #include "random/program_random.h"
+#include "storage/config_save.h"
 #include "storage/program_settings.h"
 #include "validation/validation.h"
 
@@ -106,6 +106,7 @@ public:
     QPlainTextEdit *Memo1() const;
     StaticText *StaticTextStatus() const { return m_status; }
     const BottomButtons &Buttons() const { return m_buttons; }
+    FileListMode *FileList() const { return m_fileList; }
     EditorPage *Page(PageSlot slot) const override;
     ControlBinder &Binder() const { return *m_binder; }
     QWidget *LastFocused(PageSlot slot) const;
@@ -127,7 +128,6 @@ private:
     void OpenFileList();
     // Switches the bottom of the window between editor mode (pages and their buttons) and list mode.
     void ButtonVisible(bool editorMode);
-    FileListMode *FileList() const { return m_fileList; }
     void B_SaveClick();
     void B_SaveToDeviceClick();
     void B_DefaultClick();

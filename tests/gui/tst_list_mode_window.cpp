@@ -1,0 +1,105 @@
+// List mode in the main window: "Открыть" with the list setting shows the list in place of the pages;
+// a file opened from it becomes the working configuration.
+#include "dialogs/modal_result.h"
+#include "dialogs/static_text.h"
+#include "editor/file_list_mode.h"
+#include "editor_fixture.h"
+#include "file_helpers.h"
+
+#include <QLabel>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace orva;
+using orva::test::ContainerOf;
+using orva::test::WriteBytes;
+
+namespace {
+
+// Starts the window in list mode over a folder with a plain file and a container of key "secret".
+bool startInListMode(EditorFixture &f, QTemporaryDir &folder)
+{
+    if (!WriteBytes(folder.filePath(QStringLiteral("a.ini")), "oa-Plain\r\nxo-45\r\n") ||
+        !WriteBytes(folder.filePath(QStringLiteral("b.cry")),
+                    ContainerOf("oa-Secret\r\nxo-33\r\n", QStringLiteral("secret"))))
+        return false;
+    if (!f.ShowActive())
+        return false;
+    f.window->settings().listMode = true;
+    f.window->settings().listPath = WithTrailingSeparator(folder.path());
+    QTest::mouseClick(f.window->Buttons().open, Qt::LeftButton);
+    return f.window->FileList()->ListFileConfig()->isVisible();
+}
+
+} // namespace
+
+class TestListModeWindow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void openShowsTheListInPlaceOfThePages();
+    void enterOpensPlainFile();
+    void containerOpensWithLastConfirmedKey();
+    void cancelReturnsUnchanged();
+};
+
+void TestListModeWindow::openShowsTheListInPlaceOfThePages()
+{
+    EditorFixture f;
+    QTemporaryDir folder;
+    QVERIFY(startInListMode(f, folder));
+    QVERIFY(!f.window->PagesParam()->isVisible());
+    QVERIFY(!f.window->Buttons().open->isVisible());
+    QVERIFY(!f.window->Buttons().save->isVisible());
+    QVERIFY(f.window->FileList()->B_OpenLIst()->isVisible());
+    QCOMPARE(f.window->FileList()->LabelPozList()->text(), QStringLiteral("1 из 2"));
+}
+
+void TestListModeWindow::enterOpensPlainFile()
+{
+    EditorFixture f;
+    QTemporaryDir folder;
+    QVERIFY(startInListMode(f, folder));
+    QTest::keyClick(f.window->FileList()->ListFileConfig(), Qt::Key_Return);
+    QCOMPARE(f.working.record(Cmd::xo).value(1), 45);
+    QVERIFY(f.window->PagesParam()->isVisible());
+    QVERIFY(!f.window->FileList()->ListFileConfig()->isVisible());
+    QVERIFY(f.window->windowTitle().endsWith(QStringLiteral("a.ini")));
+    QVERIFY(f.window->StaticTextStatus()->text().startsWith(QStringLiteral("Конфигурация сохраненная")));
+}
+
+// The key last confirmed in the key dialog is tried first: no question when it fits.
+void TestListModeWindow::containerOpensWithLastConfirmedKey()
+{
+    EditorFixture f;
+    QTemporaryDir folder;
+    f.questions->Then(ModalResult::Ok, QStringLiteral("secret"));
+    QVERIFY(WriteBytes(f.current.filePath(QStringLiteral("config.cry")),
+                       ContainerOf("oa-Start\r\n", QStringLiteral("secret"))));
+    QVERIFY(startInListMode(f, folder)); // the start-up container confirmed "secret"
+    const int asked = int(f.questions->asked().size());
+    f.window->FileList()->ListFileConfig()->selectRow(1);
+    QTest::mouseClick(f.window->FileList()->B_OpenLIst(), Qt::LeftButton);
+    QCOMPARE(int(f.questions->asked().size()), asked);
+    QCOMPARE(f.working.record(Cmd::oa).text(1), QStringLiteral("Secret"));
+    QVERIFY(f.window->StaticTextStatus()->text().startsWith(QStringLiteral("Конфигурация прибора (")));
+    QVERIFY(f.window->PagesParam()->isVisible());
+}
+
+void TestListModeWindow::cancelReturnsUnchanged()
+{
+    EditorFixture f;
+    QTemporaryDir folder;
+    QVERIFY(startInListMode(f, folder));
+    const int exitDelay = f.working.record(Cmd::xo).value(1);
+    QTest::mouseClick(f.window->FileList()->B_CancelOpenList(), Qt::LeftButton);
+    QVERIFY(f.window->PagesParam()->isVisible());
+    QVERIFY(f.window->Buttons().open->isVisible());
+    QVERIFY(!f.window->FileList()->TimerTestListConfig()->isActive());
+    QCOMPARE(f.working.record(Cmd::xo).value(1), exitDelay);
+}
+
+QTEST_MAIN(TestListModeWindow)
+#include "tst_list_mode_window.moc"
