@@ -1,6 +1,8 @@
 // The status line and the caption of the main window.
 #include "main_window.h"
 
+#include "storage/config_save.h"
+
 #include "status_line.h"
 
 #include "dialogs/colours.h"
@@ -17,7 +19,8 @@ void TForm2::FormatStaticTextStatus(const QString &fileName, int kind, const QSt
     m_readOnly = PanelIsArmed(fileName);
     if (m_readOnly) {
         // Editing and saving to a file stay possible; only writing to the panel is withheld.
-        questions().Ask(Question::Error(ArmedHeadline, ArmedHint, false, true));
+        const SaveMessage armed = ArmedPanelMessage();
+        questions().Ask(Question::Error(armed.headline, armed.hint, false, true));
         m_buttons.saveToDevice->hide();
         m_buttons.saveToDevice->setEnabled(false);
         SetTextColour(m_status, Colours::StatusReadOnly);

@@ -17,9 +17,5 @@ constexpr int Device = 2;  // an encrypted configuration read from the file list
 QString StatusText(int kind, const QString &dateText, const QString &versionText);
 
 inline const QString ReadOnlyMark = QStringLiteral("(только чтение)");
-inline const QString ArmedHeadline =
-    QStringLiteral("Прибор находится во взятом состоянии, редактирование параметров невозможно");
-inline const QString ArmedHint =
-    QStringLiteral("Для изменения параметров работы прибора необходимо снять его с охраны");
 
 } // namespace orva
