@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace orva {
@@ -27,21 +26,24 @@ TextPage::TextPage(QWidget *parent) : QWidget(parent)
 
 void TextPage::SetConfigurationText(const QString &text)
 {
-    // The document makes every CR LF pair (and every lone CR or LF) one paragraph break.
-    m_memo->setPlainText(text);
+    m_text = text;
+    if (text.size() <= DisplayLimit) {
+        m_memo->setPlainText(text);
+        return;
+    }
+    m_memo->setPlainText(
+        text.left(DisplayLimit) +
+        QStringLiteral("\r\n[... ещё %1 символов не показано]").arg(text.size() - DisplayLimit));
 }
 
 QString TextPage::ConfigurationText() const
 {
-    // toPlainText would turn no-break spaces (byte 0xA0 of a file) into blanks; the raw text keeps every
-    // character and marks each line break with the paragraph separator.
-    QString text = m_memo->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    return text;
+    return m_text;
 }
 
 void TextPage::Clear()
 {
+    m_text.clear();
     m_memo->clear();
 }
 
