@@ -66,25 +66,17 @@ QString RelePage::RowText(const T_Command_DEVICE &model, int relay)
 
 int RelePage::SelectedRelay() const
 {
-    const QList<QListWidgetItem *> selected = m_list->selectedItems();
-    return selected.isEmpty() ? 0 : m_list->row(selected.constFirst()) + 1;
+    return SelectedNumber(m_list);
 }
 
 QRadioButton *RelePage::ButtonOf(qint32 mode) const
 {
-    for (const ModeButton &m : m_modes) {
-        if (m.mode == mode)
-            return m.button;
-    }
-    return nullptr;
+    return ButtonOfMode(m_modes, mode);
 }
 
 QList<QRadioButton *> RelePage::ModeButtons() const
 {
-    QList<QRadioButton *> buttons;
-    for (const ModeButton &m : m_modes)
-        buttons.append(m.button);
-    return buttons;
+    return ButtonsOf(m_modes);
 }
 
 QList<QRadioButton *> RelePage::ZoneRadios() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor_page.h"
+#include "radio_buttons.h"
 
 #include <QList>
 
@@ -57,11 +58,6 @@ public:
     static QString RowText(const T_Command_DEVICE &model, int relay);
 
 private:
-    struct ModeButton
-    {
-        qint32 mode;
-        QRadioButton *button;
-    };
     // The zone controls of one zone: the check box (several zones) and the radio button (one zone).
     struct ZonePair
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor_page.h"
+#include "radio_buttons.h"
 
 #include <QList>
 
@@ -59,12 +60,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct ModeButton
-    {
-        qint32 mode;
-        QRadioButton *button;
-    };
-
     void CreateControls(); // shleifs_layout.cpp
     QRadioButton *ButtonOf(qint32 mode) const;
     QList<QRadioButton *> ModeButtons() const;
