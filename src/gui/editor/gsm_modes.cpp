@@ -4,7 +4,7 @@
 
 #include "check_list_box.h"
 #include "page_host.h"
-#include "phone_controls.h"
+#include "placed_controls.h"
 
 #include "device_model/device.h"
 #include "dialogs/caption_group.h"

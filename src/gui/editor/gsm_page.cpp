@@ -1,7 +1,7 @@
 #include "gsm_page.h"
 
 #include "check_list_box.h"
-#include "phone_controls.h"
+#include "placed_controls.h"
 
 #include "device_model/device.h"
 #include "dialogs/caption_group.h"

@@ -4,6 +4,7 @@
 #include "rele_page.h"
 
 #include "mode_picture.h"
+#include "placed_controls.h"
 #include "rele_modes.h"
 #include "up_down.h"
 
@@ -22,14 +23,6 @@ namespace {
 constexpr int ButtonTop = 22;
 constexpr int ButtonStep = 21;
 constexpr int ZoneColumn = 75;
-
-QLabel *MakeLabel(QWidget *parent, const char16_t *name, const QString &text, const QRect &geometry)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromUtf16(name));
-    label->setGeometry(geometry);
-    return label;
-}
 
 } // namespace
 

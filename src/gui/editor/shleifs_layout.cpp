@@ -4,6 +4,7 @@
 #include "shleifs_page.h"
 
 #include "mode_picture.h"
+#include "placed_controls.h"
 #include "up_down.h"
 
 #include "device_model/device.h"
@@ -46,14 +47,6 @@ const ModeRow ModeRows[] = {
 constexpr int ButtonTop = 22;
 constexpr int ButtonStep = 21;
 constexpr int FieldLeft = 90;
-
-QLabel *MakeLabel(QWidget *parent, const char16_t *name, const QString &text, const QRect &geometry)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromUtf16(name));
-    label->setGeometry(geometry);
-    return label;
-}
 
 } // namespace
 

@@ -2,7 +2,7 @@
 
 #include "check_list_box.h"
 #include "page_host.h"
-#include "phone_controls.h"
+#include "placed_controls.h"
 
 #include "config_text/writer.h"
 #include "device_model/device.h"

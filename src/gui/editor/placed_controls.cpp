@@ -1,4 +1,4 @@
-#include "phone_controls.h"
+#include "placed_controls.h"
 
 #include "page_host.h"
 

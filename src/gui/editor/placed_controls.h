@@ -16,8 +16,7 @@ class CaptionGroup;
 class FieldEdit;
 class PageHost;
 
-// Builders for the controls the phone pages (SMS, SMS-К, GSM-дозвон) place by their coordinates, each
-// named by its objectName.
+// Builders for the controls the pages place by their coordinates, each named by its objectName.
 QLabel *MakeLabel(QWidget *parent, const char16_t *name, const QString &text, const QRect &geometry,
                   QWidget *buddy = nullptr);
 QRadioButton *MakeRadio(QWidget *parent, const char16_t *name, const QString &text, const QRect &geometry);
