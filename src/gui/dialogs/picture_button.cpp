@@ -63,10 +63,12 @@ QPoint PicturePosition(const QSize &faceSize, const QSize &picture, GlyphLayout 
     return {};
 }
 
+// Keeps its own (shared) copies of the pictures and captions: while a window is destroyed, its members
+// go before its child buttons, whose last focus changes still reach this filter.
 class ButtonFaceBinder : public QObject
 {
 public:
-    ButtonFaceBinder(QWidget *window, const ImageList *images, const CaptionTable *captions)
+    ButtonFaceBinder(QWidget *window, const ImageList &images, const CaptionTable &captions)
         : QObject(window), m_images(images), m_captions(captions)
     {}
 
@@ -74,15 +76,15 @@ public:
     {
         auto *button = qobject_cast<PictureButton *>(watched);
         if (button && event->type() == QEvent::FocusIn)
-            PaintFocusedFace(button, *m_images, CaptionOf(*m_captions, button->tag()));
+            PaintFocusedFace(button, m_images, CaptionOf(m_captions, button->tag()));
         else if (button && event->type() == QEvent::FocusOut)
-            PaintNormalFace(button, *m_images, CaptionOf(*m_captions, button->tag()));
+            PaintNormalFace(button, m_images, CaptionOf(m_captions, button->tag()));
         return false;
     }
 
 private:
-    const ImageList *m_images;
-    const CaptionTable *m_captions;
+    const ImageList m_images;
+    const CaptionTable m_captions;
 };
 
 } // namespace
@@ -178,7 +180,7 @@ void RepaintButtons(QWidget *window, const ImageList &images, const CaptionTable
 
 void BindButtonFaces(QWidget *window, const ImageList *images, const CaptionTable *captions)
 {
-    auto *binder = new ButtonFaceBinder(window, images, captions);
+    auto *binder = new ButtonFaceBinder(window, *images, *captions);
     const auto buttons = window->findChildren<PictureButton *>();
     for (PictureButton *button : buttons)
         button->installEventFilter(binder);

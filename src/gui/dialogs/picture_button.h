@@ -54,7 +54,7 @@ QString CaptionOf(const CaptionTable &captions, int tag);
 void RepaintButtons(QWidget *window, const ImageList &images, const CaptionTable &captions);
 
 // Keeps the faces of the window's picture buttons in step with the focus: the focused face when a button
-// is entered, the normal face when it is left. The images and captions must outlive the window.
+// is entered, the normal face when it is left. The images and captions are copied.
 void BindButtonFaces(QWidget *window, const ImageList *images, const CaptionTable *captions);
 
 } // namespace orva
