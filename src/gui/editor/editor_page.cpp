@@ -31,6 +31,12 @@ void EditorPage::SelectListRow(const QString &listControl, int row)
     view->setCurrentIndex(view->model()->index(row, 0, view->rootIndex()));
 }
 
+bool EditorPage::SelectRowOf(const QAbstractItemView *list, const QString &listControl, int row)
+{
+    EditorPage::SelectListRow(listControl, row);
+    return listControl == list->objectName() && row >= 0 && row < list->model()->rowCount();
+}
+
 void EditorPage::AddDefaultOptions(DefaultOptions &) const {}
 
 void EditorPage::BeforeShow() {}

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+class QAbstractItemView;
 class QWidget;
 
 namespace orva {
@@ -42,6 +43,9 @@ public:
 
 protected:
     PageHost &host() const { return m_host; }
+    // The default row selection; true when the rule's list is `list` and the row exists in it (the loop
+    // and relay pages then show the selected item).
+    bool SelectRowOf(const QAbstractItemView *list, const QString &listControl, int row);
     T_Command_DEVICE &model() const;
 
 private:

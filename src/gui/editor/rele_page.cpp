@@ -316,14 +316,8 @@ void RelePage::RedrawAfterDefault(bool isCurrentPage)
 
 void RelePage::SelectListRow(const QString &listControl, int row)
 {
-    if (listControl != m_list->objectName()) {
-        EditorPage::SelectListRow(listControl, row);
-        return;
-    }
-    if (row < 0 || row >= m_list->count())
-        return;
-    m_list->setCurrentRow(row);
-    Redraw_Rele();
+    if (SelectRowOf(m_list, listControl, row))
+        Redraw_Rele();
 }
 
 } // namespace orva

@@ -321,14 +321,8 @@ void ShleifsPage::RedrawAfterDefault(bool isCurrentPage)
 
 void ShleifsPage::SelectListRow(const QString &listControl, int row)
 {
-    if (listControl != m_list->objectName()) {
-        EditorPage::SelectListRow(listControl, row);
-        return;
-    }
-    if (row < 0 || row >= m_list->count())
-        return;
-    m_list->setCurrentRow(row);
-    Redraw_Shleifs();
+    if (SelectRowOf(m_list, listControl, row))
+        Redraw_Shleifs();
 }
 
 bool ShleifsPage::eventFilter(QObject *watched, QEvent *event)
