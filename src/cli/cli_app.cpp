@@ -13,7 +13,7 @@
 namespace orva::cli {
 namespace {
 
-std::vector<std::unique_ptr<CliCommand>> makeCommands()
+std::vector<std::unique_ptr<CliCommand>> makeCommands(const CliSeams &seams = {})
 {
     std::vector<std::unique_ptr<CliCommand>> commands;
     commands.push_back(std::make_unique<DefaultsCommand>());
@@ -21,7 +21,7 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands()
     commands.push_back(std::make_unique<CheckCommand>());
     commands.push_back(std::make_unique<DecryptCommand>());
     commands.push_back(std::make_unique<SaveCommand>());
-    commands.push_back(std::make_unique<WriteDeviceCommand>());
+    commands.push_back(std::make_unique<WriteDeviceCommand>(seams.deviceReadBack));
     commands.push_back(std::make_unique<ListCommand>());
     commands.push_back(std::make_unique<ReportCommand>());
     return commands;
@@ -68,9 +68,9 @@ bool CommandNeedsGui(const QStringList &arguments)
     return false;
 }
 
-int RunCli(const QStringList &arguments, CliStreams &io)
+int RunCli(const QStringList &arguments, CliStreams &io, const CliSeams &seams)
 {
-    const auto commands = makeCommands();
+    const auto commands = makeCommands(seams);
     QCommandLineParser parser;
     parser.setApplicationDescription(overview(commands));
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},

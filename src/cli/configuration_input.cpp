@@ -1,5 +1,6 @@
 #include "configuration_input.h"
 
+#include "config_text/text_utils.h"
 #include "storage/config_file.h"
 #include "storage/crypto_container.h"
 #include "storage/crypto_key.h"
@@ -137,7 +138,7 @@ ConfigurationInput ReadConfigurationInput(const QCommandLineParser &parser, cons
             return input;
         }
         ConfigurationInput input = decoded(LoadCryptoFile(path, PrepareCryptoKey(key.text)), path, io);
-        input.key = key.text;
+        input.key = TrimBlanksAndControls(key.text);
         return input;
     }
 
@@ -154,7 +155,7 @@ ConfigurationInput ReadConfigurationInput(const QCommandLineParser &parser, cons
         }
         ConfigurationInput container =
             decoded(DecodeCryptoContainer(read.bytes, PrepareCryptoKey(key.text)), path, io);
-        container.key = key.text;
+        container.key = TrimBlanksAndControls(key.text);
         return container;
     }
     input.exitCode = ExitOk;

@@ -25,7 +25,9 @@ struct ConfigurationInput
     int exitCode = ExitFailure; // ExitOk when the text was read
     QByteArray textBytes;       // the configuration text as stored (Windows-1251, line breaks as stored)
     bool fromContainer = false;
-    QString key; // the key a container was opened with, as given
+    // The key a container was opened with, trimmed of blanks and control characters as the editor's key
+    // dialog gives it: a configuration without a file key gets this one.
+    QString key;
 };
 
 // Reads the configuration text of FILE: a plain file as it is, a container decoded with the key of

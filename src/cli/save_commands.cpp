@@ -17,18 +17,27 @@ struct Prepared
     QByteArray bytes;
 };
 
+// The exit codes both commands share; write-device adds its own two.
 QString exitCodes()
 {
     return QStringLiteral("Exit codes:\n"
                           "  0  written\n"
-                          "  1  a file cannot be read or written\n"
+                          "  1  a file cannot be read, or cannot be written completely (write-protected, no\n"
+                          "     space): a file that was there stays byte for byte as it was\n"
                           "  2  wrong command line (also: a container without --key or --key-stdin)\n"
                           "  3  not a container of the panel (signature line missing or different)\n"
                           "  4  the container's size is wrong\n"
                           "  5  the key is empty\n"
                           "  6  the key is wrong or the container is damaged\n"
-                          "  8  a save-time check fails (the failures are printed); nothing is written\n"
-                          "  9  the file's folder holds lock.txt: the panel is armed; nothing is written\n"
+                          "  8  a save-time check fails (the failures are printed); nothing is written");
+}
+
+QString deviceExitCodes()
+{
+    return exitCodes() +
+           QStringLiteral("\n"
+                          "  9  the file's folder holds lock.txt (any letter case): the panel is\n"
+                          "     armed; nothing is written\n"
                           " 10  config.ini on the disk reads back different from what was written");
 }
 
@@ -95,7 +104,8 @@ QString SaveCommand::description() const
         "Save a configuration (plain, or an encrypted container with its key) as the editor's "
         "\"Сохранить\" saves it after opening it without an edit: the forms its pages store, every "
         "save-time check (refused with the failures when one fails), then the configuration text written "
-        "to OUT, replacing it atomically.");
+        "to OUT. OUT is required; nothing goes to standard output. OUT is replaced only by a complete new "
+        "file: a write-protected OUT is refused, and a write that fails (no space) leaves it as it was.");
 }
 
 QString SaveCommand::helpDetails() const
@@ -105,9 +115,13 @@ QString SaveCommand::helpDetails() const
 
 void SaveCommand::configure(QCommandLineParser &parser) const
 {
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The configuration to save."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The configuration to save."),
+                                 QStringLiteral("FILE -o OUT"));
     AddKeyOptions(parser);
-    AddOutputOption(parser);
+    parser.addOption(QCommandLineOption(
+        {QStringLiteral("o"), OutputOption},
+        QStringLiteral("The file to write (required). Replaced only by a complete new file."),
+        QStringLiteral("OUT")));
 }
 
 int SaveCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
@@ -131,14 +145,15 @@ QString WriteDeviceCommand::description() const
 {
     return QStringLiteral(
         "Write a configuration onto the panel's disk as the editor's \"В устройство...\" does after "
-        "opening it without an edit: refused while the file's folder holds lock.txt (the panel is armed) "
-        "or a save-time check fails; otherwise config.ini in DIR (replaced atomically), then clock.txt, "
-        "then config.ini read back and compared byte for byte.");
+        "opening it without an edit: refused while the file's folder holds lock.txt in any letter case (the "
+        "panel is armed) or a save-time check fails; otherwise config.ini in DIR (replaced only by a "
+        "complete new file), then, only when config.ini was written, clock.txt, then config.ini read back "
+        "and compared byte for byte.");
 }
 
 QString WriteDeviceCommand::helpDetails() const
 {
-    return exitCodes();
+    return deviceExitCodes();
 }
 
 void WriteDeviceCommand::configure(QCommandLineParser &parser) const
@@ -165,7 +180,7 @@ int WriteDeviceCommand::execute(const QCommandLineParser &parser, CliStreams &io
     const Prepared prepared = prepare(parser, path, io);
     if (prepared.exitCode != ExitOk)
         return prepared.exitCode;
-    const SaveOutcome outcome = WriteToDevice(parser.value(DiskOption), prepared.bytes);
+    const SaveOutcome outcome = WriteToDevice(parser.value(DiskOption), prepared.bytes, m_readBack);
     if (outcome != SaveOutcome::Saved)
         reportMessage(SaveFailureMessage(outcome), io);
     return exitCodeOf(outcome);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli_command.h"
+#include "storage/config_save.h"
 
 namespace orva::cli {
 
@@ -27,11 +28,16 @@ public:
 class WriteDeviceCommand : public CliCommand
 {
 public:
+    // `readBack` reads config.ini back for the comparison (the file itself when empty).
+    explicit WriteDeviceCommand(DeviceReadBack readBack = {}) : m_readBack(std::move(readBack)) {}
     QString name() const override { return QStringLiteral("write-device"); }
     QString description() const override;
     QString helpDetails() const override;
     void configure(QCommandLineParser &parser) const override;
     int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+
+private:
+    DeviceReadBack m_readBack;
 };
 
 } // namespace orva::cli

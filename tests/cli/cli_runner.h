@@ -16,8 +16,10 @@ struct CliRun
     QString err;
 };
 
-// `input` is what the command reads from standard input (--key-stdin).
-inline CliRun runCli(QStringList arguments, const QByteArray &input = QByteArray())
+// `input` is what the command reads from standard input (--key-stdin); `seams` what stands in for the
+// world outside the files.
+inline CliRun runCli(QStringList arguments, const QByteArray &input = QByteArray(),
+                     const cli::CliSeams &seams = {})
 {
     CliRun run;
     QBuffer out(&run.out);
@@ -28,7 +30,7 @@ inline CliRun runCli(QStringList arguments, const QByteArray &input = QByteArray
     QTextStream err(&run.err);
     cli::CliStreams io{out, err, &in};
     arguments.prepend(QStringLiteral("orva-config"));
-    run.exitCode = cli::RunCli(arguments, io);
+    run.exitCode = cli::RunCli(arguments, io, seams);
     err.flush();
     return run;
 }

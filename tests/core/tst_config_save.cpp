@@ -1,6 +1,9 @@
 // Writing a configuration file and writing to the panel's disk: the old file is only ever replaced by a
 // complete new one, a write-protected file stays as it is (for an administrator too), the clock file
-// follows a complete config.ini only; the messages of the failure table.
+// follows a complete config.ini only, the read-back comparison, the armed panel; the messages of the
+// failure table.
+#include "../support/write_failures.h"
+
 #include "storage/config_save.h"
 #include "storage/crypto_container.h"
 
@@ -9,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 using namespace orva;
 
 namespace {
@@ -16,6 +21,12 @@ namespace {
 const QByteArray NewBytes = QByteArrayLiteral("oa-New\r\n");
 const QByteArray OldBytes = QByteArrayLiteral("oa-Old, a longer old configuration\r\n");
 const QByteArray Clock = QByteArrayLiteral("PPKOP Orva clock file");
+
+// A configuration text larger than the limits of the short-write tests.
+QByteArray LargeBytes()
+{
+    return QByteArray("oa-Large\r\n").repeated(600);
+}
 
 QByteArray ReadAll(const QString &path)
 {
@@ -49,6 +60,14 @@ private Q_SLOTS:
     void deviceKeepsAProtectedConfigAndWritesNoClock();
     void deviceWithAProtectedClockStillWritesTheConfig();
     void deviceRootMissing();
+    void shortWriteKeepsTheOldFiles_data();
+    void shortWriteKeepsTheOldFiles();
+    void writeProtectedTargetIsRefused_data();
+    void writeProtectedTargetIsRefused();
+    void deviceReadBack_data();
+    void deviceReadBack();
+    void armedPanel_data();
+    void armedPanel();
     void messages();
     void containerFileNames_data();
     void containerFileNames();
@@ -132,6 +151,149 @@ void ConfigSaveTest::deviceRootMissing()
     const QString root = dir.filePath(QStringLiteral("card"));
     QCOMPARE(WriteToDevice(root, NewBytes), SaveOutcome::CannotCreate);
     QVERIFY(!QFile::exists(root));
+}
+
+// A disk that takes fewer bytes than the configuration (a file size limit cuts the write short, as a full
+// disk does): a failure, the old files byte for byte as they were, no temporary file, and on the panel's
+// disk no clock file after a config.ini that was not written.
+void ConfigSaveTest::shortWriteKeepsTheOldFiles_data()
+{
+    QTest::addColumn<bool>("device"); // WriteToDevice, else SaveConfigurationFile
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<bool>("oldClock"); // the disk holds a clock file already
+    QTest::newRow("save, 1 KiB free") << false << qint64(1024) << false;
+    QTest::newRow("save, one byte short") << false << qint64(LargeBytes().size() - 1) << false;
+    QTest::newRow("save, nothing free") << false << qint64(0) << false;
+    QTest::newRow("device, 1 KiB free") << true << qint64(1024) << false;
+    QTest::newRow("device, one byte short, old clock file")
+        << true << qint64(LargeBytes().size() - 1) << true;
+}
+
+void ConfigSaveTest::shortWriteKeepsTheOldFiles()
+{
+    QFETCH(bool, device);
+    QFETCH(qint64, limit);
+    QFETCH(bool, oldClock);
+    QTemporaryDir disk;
+    const QString target = disk.filePath(QStringLiteral("config.ini"));
+    const QString clock = disk.filePath(QStringLiteral("clock.txt"));
+    QVERIFY(Write(target, OldBytes));
+    if (oldClock)
+        QVERIFY(Write(clock, OldBytes));
+    const QStringList before = test::FolderEntries(disk.path());
+    SaveOutcome outcome = SaveOutcome::Saved;
+    {
+        const test::FileSizeLimit full(limit);
+        if (!full.active())
+            QSKIP("the file size limit cannot be set here");
+        outcome =
+            device ? WriteToDevice(disk.path(), LargeBytes()) : SaveConfigurationFile(target, LargeBytes());
+    }
+    QCOMPARE(outcome, SaveOutcome::CannotCreate);
+    QCOMPARE(ReadAll(target), OldBytes);
+    QCOMPARE(test::FolderEntries(disk.path()), before);
+    if (oldClock)
+        QCOMPARE(ReadAll(clock), OldBytes);
+}
+
+void ConfigSaveTest::writeProtectedTargetIsRefused_data()
+{
+    QTest::addColumn<bool>("device");
+    QTest::addColumn<bool>("immutable"); // chattr +i, else the write bits taken away
+    QTest::newRow("save, read-only attribute") << false << false;
+    QTest::newRow("save, immutable") << false << true;
+    QTest::newRow("device, read-only attribute") << true << false;
+    QTest::newRow("device, immutable") << true << true;
+}
+
+// The user's protection holds for an administrator too (tests may run as one): the file keeps its bytes
+// and its permissions, and the panel's disk gets no clock file.
+void ConfigSaveTest::writeProtectedTargetIsRefused()
+{
+    QFETCH(bool, device);
+    QFETCH(bool, immutable);
+    QTemporaryDir disk;
+    const QString target = disk.filePath(QStringLiteral("config.ini"));
+    QVERIFY(Write(target, OldBytes));
+    if (!immutable)
+        QVERIFY(test::RemoveWriteBits(target));
+    const QFileDevice::Permissions permissions = QFileInfo(target).permissions();
+    std::optional<test::ImmutableFile> locked;
+    if (immutable) {
+        locked.emplace(target);
+        if (!locked->ok())
+            QSKIP(qPrintable(locked->reason()));
+    }
+    const SaveOutcome outcome =
+        device ? WriteToDevice(disk.path(), NewBytes) : SaveConfigurationFile(target, NewBytes);
+    locked.reset();
+    QCOMPARE(outcome, SaveOutcome::CannotReplace);
+    QCOMPARE(ReadAll(target), OldBytes);
+    QCOMPARE(QFileInfo(target).permissions(), permissions);
+    QCOMPARE(test::FolderEntries(disk.path()), QStringList{QStringLiteral("config.ini")});
+}
+
+// The comparison after writing to the panel's disk, through a reader that sees what a failing card
+// would give back.
+void ConfigSaveTest::deviceReadBack_data()
+{
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<QByteArray>("readBytes"); // what the reader returns; "written" for the file itself
+    QTest::addColumn<int>("outcome");
+    QTest::newRow("the written bytes") << true << QByteArray("written") << int(SaveOutcome::Saved);
+    QTest::newRow("other bytes") << true << QByteArray("oa-Nev\r\n") << int(SaveOutcome::NotVerified);
+    QTest::newRow("cut short") << true << NewBytes.first(NewBytes.size() - 1)
+                               << int(SaveOutcome::NotVerified);
+    QTest::newRow("empty") << true << QByteArray() << int(SaveOutcome::NotVerified);
+    QTest::newRow("unreadable") << false << QByteArray() << int(SaveOutcome::NotVerified);
+}
+
+void ConfigSaveTest::deviceReadBack()
+{
+    QFETCH(bool, readable);
+    QFETCH(QByteArray, readBytes);
+    QFETCH(int, outcome);
+    QTemporaryDir disk;
+    QStringList readPaths;
+    const DeviceReadBack reader = [&](const QString &path) {
+        readPaths.append(path);
+        if (readBytes == "written")
+            return ReadFileBytes(path);
+        return FileReadResult{readable, readBytes, readable ? QString() : QStringLiteral("card removed")};
+    };
+    QCOMPARE(int(WriteToDevice(disk.path(), NewBytes, reader)), outcome);
+    QCOMPARE(readPaths, QStringList{QDir(disk.path()).filePath(QStringLiteral("config.ini"))});
+    // Both files were written before the comparison.
+    QCOMPARE(ReadAll(disk.filePath(QStringLiteral("config.ini"))), NewBytes);
+    QCOMPARE(ReadAll(disk.filePath(QStringLiteral("clock.txt"))), Clock);
+}
+
+// The card's file system does not tell letter cases apart; a copy of it on another disk may.
+void ConfigSaveTest::armedPanel_data()
+{
+    QTest::addColumn<QString>("entry"); // beside the configuration; a name ending in "/" is a folder
+    QTest::addColumn<bool>("armed");
+    QTest::newRow("lock.txt") << QStringLiteral("lock.txt") << true;
+    QTest::newRow("LOCK.TXT") << QStringLiteral("LOCK.TXT") << true;
+    QTest::newRow("Lock.Txt") << QStringLiteral("Lock.Txt") << true;
+    QTest::newRow("hidden attribute name") << QStringLiteral(".lock.txt") << false;
+    QTest::newRow("lock.txt.bak") << QStringLiteral("lock.txt.bak") << false;
+    QTest::newRow("a folder LOCK.TXT") << QStringLiteral("LOCK.TXT/") << false;
+    QTest::newRow("nothing") << QString() << false;
+}
+
+void ConfigSaveTest::armedPanel()
+{
+    QFETCH(QString, entry);
+    QFETCH(bool, armed);
+    QTemporaryDir folder;
+    const QString config = folder.filePath(QStringLiteral("config.ini"));
+    QVERIFY(Write(config, OldBytes));
+    if (entry.endsWith(u'/'))
+        QVERIFY(QDir(folder.path()).mkdir(entry.chopped(1)));
+    else if (!entry.isEmpty())
+        QVERIFY(Write(folder.filePath(entry), QByteArray()));
+    QCOMPARE(PanelIsArmed(config), armed);
 }
 
 void ConfigSaveTest::messages()

@@ -55,6 +55,28 @@ void FileNameMaskTest::names_data()
         << QStringLiteral("Orva-ОБЪЕКТ1+0102030405AB.ini");
     QTest::newRow("same element twice") << Kinds{3, 3, 0, 0} << orva << QString() << device << ident
                                         << distinct << QStringLiteral("0102030405AB-0102030405AB.ini");
+
+    // Characters that cannot stand in a file name (from a file's device name or identifier, or a
+    // prefix, delimiter or suffix in the settings store) become "_": the name never leaves the folder.
+    QTest::newRow("device name with path characters")
+        << Kinds{1, 2, 3, 4} << orva << QString() << QStringLiteral("A/B:C") << ident << underscores
+        << QStringLiteral("Orva_A_B_C_0102030405AB.ini");
+    QTest::newRow("every refused character")
+        << Kinds{0, 2, 0, 0} << orva << QString() << QStringLiteral("\"*/:<>?\\|") << ident << underscores
+        << QStringLiteral("_________.ini");
+    QTest::newRow("control characters")
+        << Kinds{0, 2, 0, 0} << orva << QString() << QStringLiteral("a\tb\u0001c\u007Fd") << ident
+        << underscores << QStringLiteral("a_b_c_d.ini");
+    QTest::newRow("back slashes in the identifier")
+        << Kinds{0, 0, 3, 0} << orva << QString() << device << QStringLiteral("..\\..\\x") << underscores
+        << QStringLiteral(".._.._x.ini");
+    QTest::newRow("prefix, delimiter and suffix from the store")
+        << Kinds{1, 2, 0, 4} << QStringLiteral("C:") << QStringLiteral("?s") << device << ident
+        << QStringList{QStringLiteral("/"), QStringLiteral("|"), QStringLiteral("_")}
+        << QStringLiteral("C__ОБЪЕКТ1__s.ini");
+    QTest::newRow("blanks, dots and letters stay")
+        << Kinds{1, 2, 0, 0} << orva << QString() << QStringLiteral("Дом 2.Ёж") << ident << underscores
+        << QStringLiteral("Orva_Дом 2.Ёж.ini");
 }
 
 void FileNameMaskTest::names()

@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace orva {
 
@@ -90,27 +89,6 @@ ConfigurationBytes EncodeConfiguration(const T_Command_DEVICE &model)
         return result;
     }
     result.bytes = std::move(encoded.bytes);
-    return result;
-}
-
-FileWriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes)
-{
-    FileWriteResult result;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        result.error = file.errorString();
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit()) {
-        result.error = file.errorString();
-        return result;
-    }
-    result.ok = true;
     return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device_model/device.h"
+#include "file_writer.h" // WriteFileAtomically, the one writer
 
 #include <QByteArray>
 #include <QString>
@@ -42,14 +43,5 @@ ConfigurationBytes EncodeConfiguration(const T_Command_DEVICE &model);
 // The first text of the model that has no Windows-1251 form, as "ua3 parameter 1: character U+4E2D";
 // empty when every text can be written.
 QString FindUnencodableText(const T_Command_DEVICE &model);
-
-struct FileWriteResult
-{
-    bool ok = false;
-    QString error;
-};
-
-// Replaces the file atomically: a failed write leaves the previous file as it was.
-FileWriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes);
 
 } // namespace orva

@@ -1,11 +1,8 @@
 #include "config_save.h"
 
-#include "config_file.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace orva {
 namespace {
@@ -13,27 +10,6 @@ namespace {
 SaveMessage message(const char16_t *headline, const char16_t *hint)
 {
     return SaveMessage{QString::fromUtf16(headline), QString::fromUtf16(hint)};
-}
-
-// A file its owner may not write (the read-only attribute of a card's file system) is write-protected,
-// even for an administrator whom the system would let write it.
-bool isWriteProtected(const QFileInfo &file)
-{
-    return !file.isWritable() || !file.permissions().testFlag(QFileDevice::WriteOwner);
-}
-
-// A write-protected file is not replaced, although the folder would allow it: the user protected it.
-SaveOutcome writeAtomically(const QString &path, const QByteArray &bytes)
-{
-    const QFileInfo target(path);
-    if (target.exists() && (!target.isFile() || isWriteProtected(target)))
-        return SaveOutcome::CannotReplace;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return SaveOutcome::CannotCreate;
-    }
-    return file.commit() ? SaveOutcome::Saved : SaveOutcome::CannotReplace;
 }
 
 } // namespace
@@ -84,20 +60,34 @@ QByteArray ClockFileContent()
     return QByteArrayLiteral("PPKOP Orva clock file");
 }
 
-SaveOutcome SaveConfigurationFile(const QString &path, const QByteArray &bytes)
+SaveOutcome SaveOutcomeOf(const FileWriteResult &written)
 {
-    return writeAtomically(path, bytes);
+    switch (written.failure) {
+    case FileWriteFailure::None:
+        return written.ok ? SaveOutcome::Saved : SaveOutcome::CannotCreate;
+    case FileWriteFailure::CannotCreate:
+        return SaveOutcome::CannotCreate;
+    case FileWriteFailure::Protected:
+    case FileWriteFailure::CannotReplace:
+        break;
+    }
+    return SaveOutcome::CannotReplace;
 }
 
-SaveOutcome WriteToDevice(const QString &diskRoot, const QByteArray &bytes)
+SaveOutcome SaveConfigurationFile(const QString &path, const QByteArray &bytes)
+{
+    return SaveOutcomeOf(WriteFileAtomically(path, bytes));
+}
+
+SaveOutcome WriteToDevice(const QString &diskRoot, const QByteArray &bytes, const DeviceReadBack &readBack)
 {
     const QDir root(diskRoot);
     const QString configPath = root.filePath(QString::fromLatin1(DeviceConfigFileName));
-    const SaveOutcome written = writeAtomically(configPath, bytes);
+    const SaveOutcome written = SaveConfigurationFile(configPath, bytes);
     if (written != SaveOutcome::Saved)
         return written;
-    (void)writeAtomically(root.filePath(QString::fromLatin1(ClockFileName)), ClockFileContent());
-    const FileReadResult back = ReadFileBytes(configPath);
+    (void)WriteFileAtomically(root.filePath(QString::fromLatin1(ClockFileName)), ClockFileContent());
+    const FileReadResult back = readBack ? readBack(configPath) : ReadFileBytes(configPath);
     return back.ok && back.bytes == bytes ? SaveOutcome::Saved : SaveOutcome::NotVerified;
 }
 
@@ -105,8 +95,10 @@ bool PanelIsArmed(const QString &configurationPath)
 {
     if (configurationPath.isEmpty())
         return false;
-    const QFileInfo lock(QFileInfo(configurationPath).absoluteDir(), QStringLiteral("lock.txt"));
-    return lock.exists();
+    // Name filters of QDir ignore letter case unless asked not to.
+    const QDir folder = QFileInfo(configurationPath).absoluteDir();
+    return !folder.entryList({QStringLiteral("lock.txt")}, QDir::Files | QDir::Hidden | QDir::System)
+                .isEmpty();
 }
 
 } // namespace orva

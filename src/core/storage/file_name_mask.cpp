@@ -1,6 +1,20 @@
 #include "file_name_mask.h"
 
+#include <string_view>
+
 namespace orva {
+namespace {
+
+// Characters a file name cannot hold (besides the control characters).
+constexpr std::u16string_view FileNameRefused = u"\"*/:<>?\\|";
+
+} // namespace
+
+bool IsFileNameCharacter(QChar c)
+{
+    return c.unicode() >= 0x20 && c.unicode() != 0x7F &&
+           FileNameRefused.find(c.unicode()) == std::u16string_view::npos;
+}
 
 int DefaultMaskKind(int element)
 {
@@ -25,6 +39,10 @@ QString FormFileNameByMask(const FileNameMask &mask, const QString &deviceName, 
         name += pendingDelimiter + text;
         if (element < MaskElementCount)
             pendingDelimiter = mask.delimiters[element - 1];
+    }
+    for (QChar &c : name) {
+        if (!IsFileNameCharacter(c))
+            c = u'_';
     }
     return name + QStringLiteral(".ini");
 }

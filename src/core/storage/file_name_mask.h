@@ -34,9 +34,14 @@ struct FileNameMask
     friend bool operator==(const FileNameMask &, const FileNameMask &) = default;
 };
 
+// True for a character that can stand in a file name: not one of " * / : < > ? \ | and not a control
+// character. The settings dialog refuses the others in the mask's texts.
+bool IsFileNameCharacter(QChar c);
+
 // The proposed file name: the non-empty element texts joined by the delimiter that follows the last
 // non-empty element before them (delimiter k after element k), never a delimiter at the start or the
-// end, then ".ini". All elements empty give ".ini".
+// end, then ".ini". All elements empty give ".ini". A character that cannot stand in a file name (a
+// device name "A/B:C" from a file, say) becomes "_", so the name never points into another folder.
 QString FormFileNameByMask(const FileNameMask &mask, const QString &deviceName, const QString &ident);
 
 } // namespace orva

@@ -1,5 +1,7 @@
 #include "key_filters.h"
 
+#include "storage/file_name_mask.h"
+
 #include <array>
 #include <span>
 
@@ -25,9 +27,6 @@ constexpr std::array PhoneRanges{CharRange{u'#', u'#'}, CharRange{u'*', u'+'}, D
 constexpr std::array DigitRanges{Digits};
 constexpr std::array HexRanges{Digits, CharRange{u'A', u'F'}, CharRange{u'a', u'f'}};
 constexpr std::array KeyDialogRanges{Blank, Digits, CharRange{u'A', u'z'}, Cyrillic};
-
-// Characters a file name cannot hold.
-constexpr std::u16string_view FileNameRefused = u"\"*/:<>?\\|";
 
 std::span<const CharRange> RangesOf(KeyFilter filter)
 {
@@ -58,8 +57,7 @@ bool FilterAdmits(KeyFilter filter, QChar c)
     if (filter == KeyFilter::None)
         return true;
     if (filter == KeyFilter::FileNameMask)
-        return c.unicode() >= 0x20 && c.unicode() != 0x7F &&
-               FileNameRefused.find(c.unicode()) == std::u16string_view::npos;
+        return IsFileNameCharacter(c);
     for (const CharRange &range : RangesOf(filter)) {
         if (c.unicode() >= range.first && c.unicode() <= range.last)
             return true;

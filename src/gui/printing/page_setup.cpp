@@ -53,15 +53,21 @@ QFont ReportFont()
 
 PageState SetupPrinterPage(QPrinter &printer, QPainter &painter, int leftMargin, int topMargin)
 {
+    return SetupLayoutPage(printer.pageLayout(), printer.resolution(), printer.printerName(), painter,
+                           leftMargin, topMargin);
+}
+
+PageState SetupLayoutPage(const QPageLayout &layout, int resolution, const QString &deviceName,
+                          QPainter &painter, int leftMargin, int topMargin)
+{
     PageState page;
-    page.printerName = printer.printerName();
-    const QPageLayout layout = printer.pageLayout();
+    page.printerName = deviceName;
     page.orientation = layout.orientation();
     // The printable area is what the printer's minimum margins leave; in full-page mode its corner is
     // the printer's physical offset from the paper's corner.
     const QPageLayout printable(layout.pageSize(), layout.orientation(), layout.minimumMargins(),
                                 layout.units(), layout.minimumMargins());
-    return finishSetup(page, painter, printable.paintRectPixels(printer.resolution()), leftMargin, topMargin);
+    return finishSetup(page, painter, printable.paintRectPixels(resolution), leftMargin, topMargin);
 }
 
 PageState SetupDevicePage(QPainter &painter, const QRect &printableArea, int leftMargin, int topMargin,

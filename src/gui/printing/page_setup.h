@@ -40,6 +40,11 @@ QFont ReportFont();
 // corner plus the margins (device pixels). Sets the painter's font to the report font.
 PageState SetupPrinterPage(QPrinter &printer, QPainter &painter, int leftMargin, int topMargin);
 
+// The same for a paged device that is not a printer (a PDF drawn in memory) with the printer's page
+// layout and resolution: the device's coordinates must start at the paper's corner (margins 0).
+PageState SetupLayoutPage(const QPageLayout &layout, int resolution, const QString &deviceName,
+                          QPainter &painter, int leftMargin, int topMargin);
+
 // Any other device (an image): `printableArea` in device pixels, the origin its corner plus the margins.
 PageState SetupDevicePage(QPainter &painter, const QRect &printableArea, int leftMargin, int topMargin,
                           const QString &deviceName = QString());

@@ -1,51 +1,86 @@
 #include "pdf_output.h"
 
-#include "print_flow.h"
+#include "page_setup.h"
 #include "report/print_identifier.h"
+#include "storage/config_save.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QMarginsF>
-#include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
-#include <QTemporaryDir>
 
 namespace orva {
+namespace {
+
+constexpr int PdfResolution = 300;
+
+QPageLayout a4NoMargins()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                       QPageLayout::Millimeter);
+}
+
+} // namespace
 
 void ConfigurePdfPrinter(QPrinter &printer, const QString &path)
 {
-    constexpr int PdfResolution = 300;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setResolution(PdfResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    printer.setPageLayout(a4NoMargins());
     printer.setOutputFileName(path);
 }
 
-PdfResult RenderReportPdf(const T_Command_DEVICE &model, const QDate &printDate)
+PdfResult RenderRecordPdf(const T_Command_DEVICE &model, const QPageLayout &layout, int resolution,
+                          const QString &title, const QDate &printDate)
 {
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return PdfResult{false, {}, QStringLiteral("drawing a PDF needs a GUI application object")};
 
-    // QPrinter writes a file of its own; the caller gets the bytes and writes them atomically.
-    QTemporaryDir folder;
-    if (!folder.isValid())
-        return PdfResult{false, {}, QStringLiteral("no temporary folder: ") + folder.errorString()};
-    const QString path = folder.filePath(QStringLiteral("record.pdf"));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(resolution);
+        // Margins 0: the writer's coordinates start at the paper's corner, as a printer's in full-page
+        // mode; the page set-up puts the record's origin at the printable corner.
+        writer.setPageLayout(
+            QPageLayout(layout.pageSize(), layout.orientation(), QMarginsF(0, 0, 0, 0), layout.units()));
+        writer.setTitle(title);
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return PdfResult{false, {}, QStringLiteral("the PDF could not be started")};
+        DrawRecord(model, painter, SetupLayoutPage(layout, resolution, QString(), painter, 0, 0), printDate);
+        if (!painter.end())
+            return PdfResult{false, {}, QStringLiteral("the PDF could not be finished")};
+    }
+    return PdfResult{true, bytes, {}};
+}
 
-    QPrinter printer(QPrinter::HighResolution);
-    ConfigurePdfPrinter(printer, path);
-    printer.setDocName(PrintJobTitle(model));
-    const PrintResult printed = PrintConfigurationRecord(model, printer, printDate);
-    if (printed.failed())
-        return PdfResult{false, {}, printed.headline + u": " + printed.hint};
+PdfResult RenderReportPdf(const T_Command_DEVICE &model, const QDate &printDate)
+{
+    return RenderRecordPdf(model, a4NoMargins(), PdfResolution, PrintJobTitle(model), printDate);
+}
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return PdfResult{false, {}, file.errorString()};
-    return PdfResult{true, file.readAll(), {}};
+bool PrintsToPdfFile(const QPrinter &printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+}
+
+PrintResult PrintRecordToPdfFile(const T_Command_DEVICE &model, const QPrinter &printer,
+                                 const QDate &printDate)
+{
+    const PdfResult pdf =
+        RenderRecordPdf(model, printer.pageLayout(), printer.resolution(), printer.docName(), printDate);
+    if (!pdf.ok)
+        return PrintFailure(QStringLiteral("Проверьте принтер: задание печати не удалось завершить"));
+    const FileWriteResult written = WriteFileAtomically(printer.outputFileName(), pdf.bytes);
+    if (!written.ok)
+        return PrintFailure(SaveFailureMessage(SaveOutcomeOf(written)).hint);
+    return PrintResult{};
 }
 
 } // namespace orva

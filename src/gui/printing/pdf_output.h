@@ -1,9 +1,11 @@
 #pragma once
 
 #include "device_model/device.h"
+#include "print_flow.h"
 
 #include <QByteArray>
 #include <QDate>
+#include <QPageLayout>
 #include <QString>
 
 class QPrinter;
@@ -21,8 +23,24 @@ struct PdfResult
     QString error;
 };
 
-// The record of `model` as a PDF document, drawn exactly as on a printer; the job title becomes the
-// document's title. Needs a QGuiApplication (fonts and painting).
+// The record of `model` as a PDF document drawn in memory, exactly as on a printer with `layout`'s
+// paper, orientation and unprintable edges at `resolution` dots per inch; `title` becomes the document's
+// title. Nothing touches the disk, so the bytes are whole or the result is a failure. Needs a
+// QGuiApplication (fonts and painting).
+PdfResult RenderRecordPdf(const T_Command_DEVICE &model, const QPageLayout &layout, int resolution,
+                          const QString &title, const QDate &printDate);
+
+// The record as the PDF printer of ConfigurePdfPrinter draws it; the job title becomes the title.
 PdfResult RenderReportPdf(const T_Command_DEVICE &model, const QDate &printDate);
+
+// True when the printer chosen in the print dialog writes a PDF file ("print to file").
+bool PrintsToPdfFile(const QPrinter &printer);
+
+// Prints to the printer's PDF file: the record drawn in memory with the printer's page layout,
+// resolution and job title, then written through the one writer (WriteFileAtomically). A file that
+// cannot be written completely, or is write-protected, is a failed print ("Ошибка печати" with the
+// writer's hint) and a file that was there stays byte for byte as it was.
+PrintResult PrintRecordToPdfFile(const T_Command_DEVICE &model, const QPrinter &printer,
+                                 const QDate &printDate);
 
 } // namespace orva

@@ -2,6 +2,7 @@
 
 #include "page_setup.h"
 #include "painter_canvas.h"
+#include "pdf_output.h"
 #include "report/configuration_report.h"
 #include "report/print_identifier.h"
 
@@ -9,14 +10,18 @@
 #include <QPrinter>
 
 namespace orva {
-namespace {
 
-PrintResult failure(const QString &hint)
+PrintResult PrintFailure(const QString &hint)
 {
     return PrintResult{PrintOutcome::Failed, QStringLiteral("Ошибка печати"), hint};
 }
 
-} // namespace
+void DrawRecord(const T_Command_DEVICE &model, QPainter &painter, const PageState &page,
+                const QDate &printDate)
+{
+    PainterCanvas canvas(painter, page);
+    DrawConfigurationReport(model, canvas, ReportPage{page.pageWidth, ReportDateText(printDate)});
+}
 
 PrintResult PrintConfigurationRecord(const T_Command_DEVICE &model, QPrinter &printer, const QDate &printDate)
 {
@@ -24,14 +29,12 @@ PrintResult PrintConfigurationRecord(const T_Command_DEVICE &model, QPrinter &pr
     printer.setFullPage(true);
     QPainter painter;
     if (!painter.begin(&printer))
-        return failure(QStringLiteral("Проверьте принтер: задание печати не удалось начать"));
+        return PrintFailure(QStringLiteral("Проверьте принтер: задание печати не удалось начать"));
 
-    const PageState page = SetupPrinterPage(printer, painter, 0, 0);
-    PainterCanvas canvas(painter, page);
-    DrawConfigurationReport(model, canvas, ReportPage{page.pageWidth, ReportDateText(printDate)});
+    DrawRecord(model, painter, SetupPrinterPage(printer, painter, 0, 0), printDate);
 
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return failure(QStringLiteral("Проверьте принтер: задание печати не удалось завершить"));
+        return PrintFailure(QStringLiteral("Проверьте принтер: задание печати не удалось завершить"));
     return PrintResult{};
 }
 
@@ -42,6 +45,8 @@ PrintResult RunPrintFlow(T_Command_DEVICE &model, QPrinter &printer, const AskPr
     if (!askPrinter || !askPrinter(printer))
         return PrintResult{PrintOutcome::Cancelled, {}, {}};
     printer.setDocName(PrintJobTitle(model));
+    if (PrintsToPdfFile(printer))
+        return PrintRecordToPdfFile(model, printer, printDate);
     return PrintConfigurationRecord(model, printer, printDate);
 }
 

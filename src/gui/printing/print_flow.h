@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QPainter;
 class QPrinter;
 
 namespace orva {
@@ -29,6 +30,15 @@ struct PrintResult
 // Asks the user for the printer (the standard print dialog); false when cancelled.
 using AskPrinter = std::function<bool(QPrinter &printer)>;
 
+struct PageState;
+
+// A failed print: headline "Ошибка печати" and the hint, for the editor's error box.
+PrintResult PrintFailure(const QString &hint);
+
+// The record on a painter already set up for the page (the page set-up done).
+void DrawRecord(const T_Command_DEVICE &model, QPainter &painter, const PageState &page,
+                const QDate &printDate);
+
 // The print job itself on a chosen printer: begin, page set-up with both margins 0, the record, end.
 // The job title is the caller's. A printer that cannot start or finish the job gives Failed.
 PrintResult PrintConfigurationRecord(const T_Command_DEVICE &model, QPrinter &printer,
@@ -36,7 +46,9 @@ PrintResult PrintConfigurationRecord(const T_Command_DEVICE &model, QPrinter &pr
 
 // "Печать" after the pages are stored into the model: the identifier is normalised into `gi` parameter 1
 // (and stays so even when the dialog is cancelled), the printer is asked for, the job titled
-// "ППКОП-Orva(" + name + " " + identifier + ")" and printed.
+// "ППКОП-Orva(" + name + " " + identifier + ")" and printed. A printer that prints to a PDF file draws
+// the record in memory and writes the file through the one writer (PrintRecordToPdfFile), so a file
+// that cannot be written completely is a failed print and an existing file stays as it was.
 PrintResult RunPrintFlow(T_Command_DEVICE &model, QPrinter &printer, const AskPrinter &askPrinter,
                          const QDate &printDate);
 

@@ -284,7 +284,6 @@ void PrintingTest::failingPrinterIsReported()
     T_Command_DEVICE model = defaults();
     model.record(Cmd::gi).setText(1, QStringLiteral("123456789ABC"));
     QPrinter printer(QPrinter::HighResolution);
-    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     const PrintResult result = RunPrintFlow(
         model, printer,
         [&](QPrinter &chosen) {
