@@ -54,6 +54,7 @@ private Q_SLOTS:
     void badContainers_data();
     void badContainers();
     void fileThatCannotBeOpened();
+    void lockBesideTheOpenedFile_data();
     void lockBesideTheOpenedFile();
 };
 
@@ -309,20 +310,31 @@ void OpenFileTest::fileThatCannotBeOpened()
     QCOMPARE(f.working.record(Cmd::oa).text(1), QStringLiteral("Kept"));
 }
 
+// The card's file system does not tell letter cases apart; a copy of it on another disk may.
+void OpenFileTest::lockBesideTheOpenedFile_data()
+{
+    QTest::addColumn<QString>("lockName");
+    QTest::newRow("lock.txt") << QStringLiteral("lock.txt");
+    QTest::newRow("LOCK.TXT") << QStringLiteral("LOCK.TXT");
+    QTest::newRow("Lock.Txt") << QStringLiteral("Lock.Txt");
+}
+
 void OpenFileTest::lockBesideTheOpenedFile()
 {
+    QFETCH(QString, lockName);
     EditorFixture f;
     QVERIFY(f.ShowActive());
     QTemporaryDir armed;
     const QString path = armed.filePath(QStringLiteral("config.ini"));
     QVERIFY(QFile::copy(FixturePath(QStringLiteral("opensave/stored.ini")), path));
-    QVERIFY(WriteBytes(armed.filePath(QStringLiteral("lock.txt")), QByteArray()));
+    QVERIFY(WriteBytes(armed.filePath(lockName), QByteArray()));
     f.questions->Then(Chosen(path)).Then(ModalResult::Ok);
     ClickOpen(f);
 
     QCOMPARE(f.questions->askedKinds(),
              (QList<QuestionKind>{QuestionKind::OpenFile, QuestionKind::ErrorBox}));
-    QCOMPARE(f.questions->asked().at(1).headline, QStringLiteral("Прибор находится во взятом состоянии, редактирование параметров невозможно"));
+    QCOMPARE(f.questions->asked().at(1).headline,
+             QStringLiteral("Прибор находится во взятом состоянии, редактирование параметров невозможно"));
     QVERIFY(f.window->IsReadOnly());
     QVERIFY(f.window->Buttons().saveToDevice->isHidden());
     QVERIFY(f.window->StaticTextStatus()->text().endsWith(QStringLiteral("(только чтение)")));

@@ -1,6 +1,7 @@
 #include "dialogs/modal_result.h"
 #include "editor/bottom_buttons.h"
 #include "editor_fixture.h"
+#include "pdf_answers.h"
 #include "pdf_probe.h"
 
 #include <QPrinter>
@@ -16,37 +17,6 @@ private Q_SLOTS:
     void printsToPdfWithJobTitle();
     void printerFailureShowsErrorBox();
 };
-
-namespace {
-
-// Answers the print dialog with a printer that writes a PDF file to `path`.
-class PdfAnswers : public ScriptedQuestions
-{
-public:
-    explicit PdfAnswers(QString path) : m_path(std::move(path)) {}
-    Answer Ask(const Question &question) override
-    {
-        if (question.kind == QuestionKind::Print && question.printer) {
-            question.printer->setOutputFormat(QPrinter::PdfFormat);
-            question.printer->setOutputFileName(m_path);
-        }
-        return ScriptedQuestions::Ask(question);
-    }
-
-private:
-    QString m_path;
-};
-
-PdfAnswers *installPdfAnswers(EditorFixture &fx, const QString &path)
-{
-    auto answers = std::make_unique<PdfAnswers>(path);
-    PdfAnswers *script = answers.get();
-    fx.window->SetQuestions(std::move(answers));
-    fx.questions = script;
-    return script;
-}
-
-} // namespace
 
 void TestPrintButton::cancelledDialogStillNormalisesIdentifier()
 {
@@ -73,7 +43,7 @@ void TestPrintButton::printsToPdfWithJobTitle()
     fx.window->Redraw_All();
     const QString pdf = fx.dir.filePath(QStringLiteral("record.pdf"));
 
-    PdfAnswers *script = installPdfAnswers(fx, pdf);
+    PdfAnswers *script = InstallPdfAnswers(fx, pdf);
     script->Then(ModalResult::Ok);
 
     QTest::mouseClick(fx.window->Buttons().print, Qt::LeftButton);
@@ -91,7 +61,7 @@ void TestPrintButton::printerFailureShowsErrorBox()
 {
     EditorFixture fx;
     fx.working.ResetToDefaults();
-    PdfAnswers *script = installPdfAnswers(fx, fx.dir.filePath(QStringLiteral("missing/folder/record.pdf")));
+    PdfAnswers *script = InstallPdfAnswers(fx, fx.dir.filePath(QStringLiteral("missing/folder/record.pdf")));
     script->Then(ModalResult::Ok).Then(ModalResult::Retry);
     QTest::mouseClick(fx.window->Buttons().print, Qt::LeftButton);
     QCOMPARE(script->asked().size(), 2);

@@ -91,6 +91,10 @@ void SaveFlowsTest::saveProposesAName_data()
                   {QStringLiteral("MaskDelim2"), QStringLiteral("-")},
                   {QStringLiteral("MaskSuff"), QStringLiteral("v2")}}
         << QStringLiteral("ОБЪЕКТ1-0102030405AB_v2.ini");
+    // A settings store written by hand may hold what the dialog refuses; the name stays in the folder.
+    QTest::newRow("path characters become _") << Values{{QStringLiteral("MaskPref"), QStringLiteral("C:/x")},
+                                                        {QStringLiteral("MaskDelim1"), QStringLiteral("\\")}}
+                                              << QStringLiteral("C__x_ОБЪЕКТ1_0102030405AB.ini");
 }
 
 void SaveFlowsTest::saveProposesAName()
