@@ -39,6 +39,7 @@ private Q_SLOTS:
     void saveFailures_data();
     void saveFailures();
     void writeDeviceWritesConfigurationAndClock();
+    void writeDeviceRefusesArmedPanel_data();
     void writeDeviceRefusesArmedPanel();
     void writeDeviceKeepsOldFileWhenReplaceFails();
     void writeProtectedFilesAreKept();
@@ -100,12 +101,22 @@ void TestSaveCommands::writeDeviceWritesConfigurationAndClock()
     QCOMPARE(readAll(disk.filePath(QStringLiteral("clock.txt"))), QByteArray("PPKOP Orva clock file"));
 }
 
+// The panel's card does not tell letter cases apart; a copy of it on another disk may.
+void TestSaveCommands::writeDeviceRefusesArmedPanel_data()
+{
+    QTest::addColumn<QString>("lockName");
+    QTest::newRow("lock.txt") << QStringLiteral("lock.txt");
+    QTest::newRow("LOCK.TXT") << QStringLiteral("LOCK.TXT");
+    QTest::newRow("Lock.Txt") << QStringLiteral("Lock.Txt");
+}
+
 void TestSaveCommands::writeDeviceRefusesArmedPanel()
 {
+    QFETCH(QString, lockName);
     QTemporaryDir source;
     const QString config = source.filePath(QStringLiteral("config.ini"));
     QVERIFY(QFile::copy(Opened, config));
-    writeFile(source.filePath(QStringLiteral("lock.txt")), "");
+    writeFile(source.filePath(lockName), "");
     QTemporaryDir disk;
     const auto run = runCli({QStringLiteral("write-device"), config, QStringLiteral("--disk"), disk.path()});
     QCOMPARE(run.exitCode, int(cli::ExitPanelArmed));
