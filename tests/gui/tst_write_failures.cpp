@@ -90,6 +90,7 @@ private Q_SLOTS:
     void shortWrite();
     void writeProtected_data();
     void writeProtected();
+    void deviceReadsBackOtherBytes();
 };
 
 void WriteFailuresTest::shortWrite_data()
@@ -186,6 +187,27 @@ void WriteFailuresTest::writeProtected()
     QCOMPARE(ReadBytes(target), OldBytes);
     QCOMPARE(QFileInfo(target).permissions(), permissions);
     QCOMPARE(FolderEntries(folder.path()), QStringList{TargetName(Action(action))});
+}
+
+// A card that gives back other bytes than were written: the error box says so instead of the success box.
+void WriteFailuresTest::deviceReadsBackOtherBytes()
+{
+    EditorFixture f;
+    QVERIFY(StartWithStored(f));
+    f.window->SetDeviceReadBack([](const QString &path) {
+        FileReadResult read = ReadFileBytes(path);
+        read.bytes.chop(1);
+        return read;
+    });
+    QTemporaryDir disk;
+    const QList<Question> asked = Perform(f, Action::WriteToDevice, disk.path());
+    QCOMPARE(asked.size(), 2);
+    QCOMPARE(asked.at(1).kind, QuestionKind::ErrorBox);
+    QCOMPARE(asked.at(1).headline,
+             QStringLiteral("Ошибка записи в устройство - записанный файл не совпадает с конфигурацией"));
+    QCOMPARE(asked.at(1).hint, QStringLiteral("Проверьте носитель прибора и повторите запись"));
+    QCOMPARE(FolderEntries(disk.path()),
+             (QStringList{QStringLiteral("clock.txt"), QStringLiteral("config.ini")}));
 }
 
 QTEST_MAIN(WriteFailuresTest)

@@ -3,6 +3,13 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#if defined(Q_OS_WIN)
+#include <io.h>
+#elif defined(Q_OS_UNIX)
+#include <cerrno>
+#include <unistd.h>
+#endif
+
 namespace orva {
 namespace {
 
@@ -16,6 +23,21 @@ FileWriteResult failed(FileWriteFailure failure, const QString &error)
 bool isWriteProtected(const QFileInfo &target)
 {
     return !target.isWritable() || !target.permissions().testFlag(QFileDevice::WriteOwner);
+}
+
+// Puts the written bytes on the disk. QSaveFile syncs too but ignores the result; a file system that
+// reserves space only here (a network share, a quota) reports a full disk at this point.
+bool syncToDisk(const QSaveFile &file)
+{
+#if defined(Q_OS_WIN)
+    return _commit(file.handle()) == 0;
+#elif defined(Q_OS_UNIX)
+    // A file system that cannot sync at all says so with these; that is no failed write.
+    return ::fsync(file.handle()) == 0 || errno == EINVAL || errno == ENOSYS || errno == ENOTSUP;
+#else
+    Q_UNUSED(file);
+    return true;
+#endif
 }
 
 } // namespace
@@ -42,6 +64,11 @@ FileWriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes
                 : QStringLiteral("only %1 of %2 bytes could be written").arg(written).arg(bytes.size());
         file.cancelWriting();
         return failed(FileWriteFailure::CannotCreate, reason);
+    }
+    if (!syncToDisk(file)) {
+        file.cancelWriting();
+        return failed(FileWriteFailure::CannotCreate,
+                      QStringLiteral("the written bytes could not be synced to the disk"));
     }
     if (!file.commit())
         return failed(FileWriteFailure::CannotReplace, file.errorString());

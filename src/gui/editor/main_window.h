@@ -51,6 +51,8 @@ public:
     void SetCheckRules(std::unique_ptr<CheckRules> rules);
     void SetArguments(const QStringList &arguments) { m_arguments = arguments; }
     void SetProgramFolder(const QString &folder) { m_programFolder = folder; }
+    // How "В устройство..." reads config.ini back for its comparison (the file itself by default).
+    void SetDeviceReadBack(DeviceReadBack readBack) { m_deviceReadBack = std::move(readBack); }
 
     // PageHost
     T_Command_DEVICE &model() override;
@@ -173,6 +175,7 @@ private:
     QString m_programFolder;
     // The save dialog's initial folder: the list folder, once given in list mode, for the whole run.
     QString m_saveFolder;
+    DeviceReadBack m_deviceReadBack;
     bool m_shown = false;
     bool m_startUpFinished = false;
     bool m_readOnly = false;

@@ -83,7 +83,7 @@ void TForm2::B_SaveToDeviceClick()
     if (!disk.ok() || disk.text.isEmpty())
         return;
     // config.ini replaced whole, then clock.txt, then config.ini read back and compared.
-    ReportSaveOutcome(WriteToDevice(disk.text, *bytes), DeviceWrittenMessage());
+    ReportSaveOutcome(WriteToDevice(disk.text, *bytes, m_deviceReadBack), DeviceWrittenMessage());
 }
 
 void TForm2::B_DefaultClick()
