@@ -1,6 +1,7 @@
 #include "config_save.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -95,10 +96,10 @@ bool PanelIsArmed(const QString &configurationPath)
 {
     if (configurationPath.isEmpty())
         return false;
-    // Name filters of QDir ignore letter case unless asked not to.
-    const QDir folder = QFileInfo(configurationPath).absoluteDir();
-    return !folder.entryList({QStringLiteral("lock.txt")}, QDir::Files | QDir::Hidden | QDir::System)
-                .isEmpty();
+    // Name filters ignore letter case unless asked not to; the walk stops at the first match.
+    QDirIterator lock(QFileInfo(configurationPath).absolutePath(), {QStringLiteral("lock.txt")},
+                      QDir::Files | QDir::Hidden | QDir::System);
+    return lock.hasNext();
 }
 
 } // namespace orva
