@@ -65,6 +65,7 @@ class SaveFlowsTest : public QObject
 private Q_SLOTS:
     void saveProposesAName_data();
     void saveProposesAName();
+    void saveNameFromADeviceNameWithPathCharacters();
     void saveInListModeStartsInTheListFolder();
     void saveStopsAtAFailingCheck();
     void saveCancelled();
@@ -125,6 +126,27 @@ void SaveFlowsTest::saveProposesAName()
     QVERIFY(ReadBytes(path).contains(EncodeWindows1251(u"\r\noa-ОБЪЕКТ1     ").bytes));
     // Saving changes neither the caption nor the status line.
     QCOMPARE(f.window->windowTitle(), Prefix + QDir::toNativeSeparators(QStringLiteral("./config.ini")));
+}
+
+// A device name from a file may hold characters a file name cannot: the proposed name has "_" for them
+// and stays in the chosen folder, and the save succeeds.
+void SaveFlowsTest::saveNameFromADeviceNameWithPathCharacters()
+{
+    EditorFixture f;
+    QByteArray text = Stored();
+    const qsizetype at = text.indexOf("\r\noa-") + 2;
+    text.replace(at, text.indexOf("\r\n", at) - at, "oa-A/B:C");
+    QVERIFY(WriteBytes(f.current.filePath(QStringLiteral("config.ini")), text));
+    QVERIFY(f.ShowActive());
+    QCOMPARE(f.working.record(Cmd::oa).text(1), QStringLiteral("A/B:C"));
+    QTemporaryDir target;
+    const QString path = target.filePath(QStringLiteral("Orva_A_B_C_0102030405AB.ini"));
+    f.questions->Then(ModalResult::Ok, path).Then(ModalResult::Ok);
+    QTest::mouseClick(f.window->Buttons().save, Qt::LeftButton);
+
+    QCOMPARE(f.questions->askedKinds(), (QList<QuestionKind>{QuestionKind::SaveFile, QuestionKind::InfoBox}));
+    QCOMPARE(f.questions->asked().at(0).text, QStringLiteral("Orva_A_B_C_0102030405AB.ini"));
+    QCOMPARE(ReadBytes(path), Written(f));
 }
 
 void SaveFlowsTest::saveInListModeStartsInTheListFolder()
