@@ -26,16 +26,21 @@ inline void DoubleClickRow(QListWidget *list, int row)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }
 
-// A click on the row's tick box.
-inline void ClickTick(QListWidget *list, int row)
+// The middle of the row's tick box, where the style draws it.
+inline QPoint TickCentre(QListWidget *list, int row)
 {
     QStyleOptionViewItem option;
     option.initFrom(list);
     option.rect = list->visualItemRect(list->item(row));
     option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
     option.text = list->item(row)->text();
-    const QRect box = list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
+    return list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list).center();
+}
+
+// A click on the row's tick box.
+inline void ClickTick(QListWidget *list, int row)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, TickCentre(list, row));
 }
 
 // A click on a radio button's or check box's indicator.
