@@ -1,9 +1,10 @@
 #pragma once
 
 // Mouse and keyboard on the rows of a list, as the user does them.
+#include <QAbstractButton>
 #include <QListWidget>
 #include <QStyle>
-#include <QStyleOptionViewItem>
+#include <QStyleOption>
 #include <QTest>
 
 namespace orva::test {
@@ -43,10 +44,16 @@ inline void ClickTick(QListWidget *list, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, TickCentre(list, row));
 }
 
-// A click on a radio button's or check box's indicator.
-inline void ClickButton(QWidget *button)
+// A click on a radio button's or check box's indicator, where the style draws it.
+inline void ClickButton(QAbstractButton *button)
 {
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QStyle::SubElement element =
+        button->inherits("QRadioButton") ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator;
+    QTest::mouseClick(button, Qt::LeftButton, {},
+                      button->style()->subElementRect(element, &option, button).center());
 }
 
 } // namespace orva::test

@@ -157,12 +157,12 @@ void FieldGesturesTest::lockNoGprsRemembersThroughADefault()
     QVERIFY(ClickTab(f, QStringLiteral("TabMode")));
     auto *delay = Control<QLineEdit>(f, QStringLiteral("E_Mode_ExitDelay"));
     ClickAt(delay);
-    QTest::keyClick(delay, Qt::Key_A, Qt::ControlModifier);
+    SelectAllText(delay);
     QTest::keyClicks(delay, exitDelay);
     QCOMPARE(LinesOf(SaveLines(f, answers), QStringLiteral("ci")), QStringList{QStringLiteral("ci-0")});
 
     QVERIFY(ClickTab(f, QStringLiteral("TabGPRS")));
-    ClickIndicator(Control<QCheckBox>(f, QStringLiteral("CB_GPRS_Active")));
+    ClickButton(Control<QCheckBox>(f, QStringLiteral("CB_GPRS_Active")));
     QVERIFY(Control<QCheckBox>(f, QStringLiteral("CB_Mode_LockNoGPRS"))->isChecked());
     const QStringList saved = SaveLines(f);
     QCOMPARE(LinesOf(saved, QStringLiteral("ci")), QStringList{QStringLiteral("ci-1")});

@@ -11,7 +11,6 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
-#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -43,22 +42,17 @@ inline bool ClickTab(EditorFixture &f, const QString &page)
     return pages->currentIndex() == index;
 }
 
-// A click on a check box's or radio button's indicator, where the style draws it.
-inline void ClickIndicator(QAbstractButton *button)
-{
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    const QStyle::SubElement element =
-        button->inherits("QRadioButton") ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator;
-    const QRect box = button->style()->subElementRect(element, &option, button);
-    QTest::mouseClick(button, Qt::LeftButton, {}, box.center());
-}
-
 // A click into the middle of a control.
 inline void ClickAt(QWidget *control)
 {
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
+
+// Selects the field's whole text with the keys: End, then Shift+Home.
+inline void SelectAllText(QLineEdit *field)
+{
+    QTest::keyClick(field, Qt::Key_End);
+    QTest::keyClick(field, Qt::Key_Home, Qt::ShiftModifier);
 }
 
 // A double click on a row's tick box as the window system delivers it: press, release, double click,
