@@ -38,14 +38,6 @@ void GprsPage::E_ZR2_KeyExit(QLineEdit *part)
     part->setText(NormalisedGroups(part->text(), KeyDigits, KeyGroup));
 }
 
-void GprsPage::E_GPRS_ServerExit(QLineEdit *server)
-{
-    // As the reader takes an address from a file: groups filled with "0" on the left.
-    QString text = server->text();
-    FormatDigitGroups(text, DecimalDigits, u'.', u'0', 3, -12, true);
-    server->setText(text);
-}
-
 void GprsPage::NormaliseGroupedFields()
 {
     E_ZR2_IdentExit();

@@ -37,6 +37,12 @@ void GprsPage::Redraw_Server(int sim)
     }
 }
 
+void GprsPage::E_GPRS_ServerExit(QLineEdit *server)
+{
+    // As the reader takes an address from a file: groups filled with "0" on the left.
+    server->setText(ShownServerAddress(server->text()));
+}
+
 void GprsPage::Unload_Server(int sim)
 {
     T_Command_DEVICE &m = model();
