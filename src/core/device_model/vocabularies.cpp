@@ -130,6 +130,18 @@ int KeyTypeOfAlias(const QString &alias)
     return 0;
 }
 
+QString KeyTypeMark(int type)
+{
+    switch (type) {
+    case 1:
+        return QString(DuressMark);
+    case 2:
+        return QString(PatrolMark);
+    default:
+        return QString();
+    }
+}
+
 QString KeyNameOfAlias(const QString &alias)
 {
     if (KeyTypeOfAlias(alias) == 0)

@@ -31,6 +31,9 @@ QString RelayPictureOf(qint32 mode);
 QString PicturePath(const QString &programFolder, const QString &pictureName);
 
 int KeyTypeOfAlias(const QString &alias);
+// The character that marks a key's type at the start of its alias: none for type 0, "!" for a duress
+// key, "*" for a patrol key.
+QString KeyTypeMark(int type);
 QString KeyNameOfAlias(const QString &alias);
 QString KeyDisplayNameOfAlias(const QString &alias);
 

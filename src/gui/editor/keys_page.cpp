@@ -49,14 +49,7 @@ QColor KeysPage::GetColorKeyType(int type)
 
 QString KeysPage::TypeMark(int type)
 {
-    switch (type) {
-    case 1:
-        return QStringLiteral("!");
-    case 2:
-        return QStringLiteral("*");
-    default:
-        return QString();
-    }
+    return KeyTypeMark(type);
 }
 
 void KeysPage::Redraw_Keys()
