@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli_command.h"
+#include "check_command.h"
 
 namespace orva::cli {
 
@@ -10,7 +10,7 @@ namespace orva::cli {
 class DiffCommand : public CliCommand
 {
 public:
-    static constexpr int ExitUnreadable = 7;
+    static constexpr int ExitUnreadable = CheckCommand::ExitUnreadable; // the same code as `check`
 
     QString name() const override { return QStringLiteral("diff"); }
     QString description() const override;

@@ -272,7 +272,7 @@ void TestFleetCommands::auditFindsEachProblemOnce()
                                     u"not-a-container: broken.cry"_s,
                                     u"same-identifier 1111-1111-1111: a.ini, b.ini, sklad.cry"_s,
                                     u"same-gprs-key: a.ini, b.ini"_s,
-                                    u"factory-identifier 0000-0000-0000: c.ini"_s,
+                                    u"factory-identifier: c.ini"_s,
                                     u"factory-gprs-key: c.ini"_s,
                                     u"same-file-key: a.ini, e.ini"_s,
                                     u"empty-file-key: d.ini"_s,

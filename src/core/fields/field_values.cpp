@@ -11,7 +11,6 @@ namespace orva {
 namespace {
 
 constexpr QStringView LearnedText = u"ключ обучен";
-constexpr int TypedKeyNameLength = 9;
 constexpr int IdentifierDigits = 12;
 constexpr int KeyPartDigits = 16;
 constexpr qint32 HighestFileNumber = 99999; // a number in the file has at most five digits

@@ -144,8 +144,7 @@ void addFleetFindings(const QList<PanelFacts> &panels, FolderAudit &audit)
         [](const PanelFacts &p) { return p.plain && !allZero(p.gprsKey); }, &secret, audit);
     addAll(
         FindingKind::FactoryIdentifier, panels,
-        [](const PanelFacts &p) { return p.plain && p.gprsOn && allZero(p.identifier); },
-        shownIdentifier(QString()), audit);
+        [](const PanelFacts &p) { return p.plain && p.gprsOn && allZero(p.identifier); }, {}, audit);
     addAll(
         FindingKind::FactoryGprsKey, panels,
         [](const PanelFacts &p) { return p.plain && p.gprsOn && allZero(p.gprsKey); }, {}, audit);
