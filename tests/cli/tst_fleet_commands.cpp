@@ -388,6 +388,9 @@ void TestFleetCommands::setRefusesAndLeavesFileUntouched_data()
     QTest::newRow("arming lock without GPRS")
         << u"gprs.active=нет --field mode.lock_without_gprs=да"_s << refused
         << u"mode.lock_without_gprs: the editor would store \"нет\""_s;
+    QTest::newRow("dial mode the delivery does not allow")
+        << u"gsm.phones.1.mode=4"_s << refused
+        << u"gsm.phones.1.mode: the editor would store \"Дозвон/Соединение: ТревогиТревожные\""_s;
     QTest::newRow("unknown field") << u"loops.9.mode=1"_s << 2 << u"orva-config fields"_s;
     QTest::newRow("no value of the field") << u"loops.1.mode=17"_s << 2 << u"is none of"_s;
     QTest::newRow("learned key") << u"keys.1.learned="_s << 2 << u"learns"_s;
