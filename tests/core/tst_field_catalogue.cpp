@@ -168,6 +168,7 @@ void TestFieldCatalogue::valuesAsShown_data()
     row("key alias", u"keys.2.name"_s, u"Gate"_s, u"Gate"_s, u"ua2 t1=Gate"_s);
     row("key alias longer than typing allows", u"keys.2.name"_s, u"ABCDEFGHIJK"_s, u"ABCDEFGHIJK"_s,
         u"ua2 t1=ABCDEFGHIJK"_s);
+    row("plain key alias starting with a mark", u"keys.2.name"_s, u"!Boss"_s, {});
     row("learned key", u"keys.1.learned"_s, u"ключ обучен"_s, {});
 }
 

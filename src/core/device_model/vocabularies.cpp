@@ -129,18 +129,6 @@ int KeyTypeOfAlias(const QString &alias)
     return 0;
 }
 
-QString KeyTypeMark(int type)
-{
-    switch (type) {
-    case 1:
-        return QString(DuressMark);
-    case 2:
-        return QString(PatrolMark);
-    default:
-        return QString();
-    }
-}
-
 QString KeyNameOfAlias(const QString &alias)
 {
     if (KeyTypeOfAlias(alias) == 0)
@@ -157,6 +145,22 @@ QString KeyDisplayNameOfAlias(const QString &alias)
         return KeyNameOfAlias(alias) + u" (патруль)";
     default:
         return alias;
+    }
+}
+
+QString KeyAliasOfType(int type, const QString &name)
+{
+    switch (type) {
+    case 1:
+        return DuressMark + name;
+    case 2:
+        return PatrolMark + name;
+    default: {
+        qsizetype start = 0;
+        while (start < name.size() && (name.at(start) == DuressMark || name.at(start) == PatrolMark))
+            ++start;
+        return name.mid(start);
+    }
     }
 }
 

@@ -141,7 +141,13 @@ bool setKeyAlias(T_Command &r, const QString &name, int type, QString *error)
     if (type != 0 && name.size() > TypedKeyNameLength)
         return fail(error, QStringLiteral("a duress or patrol key's alias has at most %1 characters")
                                .arg(TypedKeyNameLength));
-    r.setText(1, KeyTypeMark(type) + name);
+    const QString stored = KeyAliasOfType(type, name);
+    if (type == 0 && stored != name)
+        return fail(error,
+                    QStringLiteral("the alias of a key of type \"%1\" cannot start with \"!\" or \"*\" "
+                                   "(they mark the other types)")
+                        .arg(ChoiceTextOf(PageChoices::KeyTypes(), 0)));
+    r.setText(1, stored);
     return true;
 }
 
