@@ -1,7 +1,8 @@
-// Every file orva-config writes goes through the one writer: a disk that cannot take the whole output
-// leaves the old file byte for byte as it was and the command fails; a write-protected file is refused
-// by every -o (for an administrator too); write-device writes no clock file after a config.ini that
-// failed and reports a read-back that differs; a container's key is trimmed as the editor trims it.
+// Every file orva-config writes (every -o, write-device, set) goes through the one writer: a disk that cannot
+// take the whole output leaves the old file byte for byte as it was and the command fails; a write-protected
+// file is refused by every -o (for an administrator too); write-device writes no clock file after a
+// config.ini that failed and reports a read-back that differs; a container's key is trimmed as the editor
+// trims it.
 #include "../support/write_failures.h"
 #include "cli_runner.h"
 #include "container_encoder.h"
@@ -72,11 +73,11 @@ struct Workspace
     QTemporaryDir dir;
     QString out;
 
-    explicit Workspace(const QString &outName)
+    explicit Workspace(const QString &outName, const QByteArray &outBytes = OldBytes)
     {
         out = dir.filePath(outName);
         QDir(dir.path()).mkdir(QStringLiteral("disk"));
-        writeFile(out, OldBytes);
+        writeFile(out, outBytes);
         writeFile(disk() + QStringLiteral("/config.ini"), OldBytes);
         writeFile(dir.filePath(QStringLiteral("panel.cry")),
                   containerOf(readAll(Passing), QStringLiteral("secret")));
@@ -103,6 +104,7 @@ struct WritingCommand
     bool device; // the target is config.ini on the disk
     QString shortMessage;
     QString protectedMessage;
+    QByteArray outBytes = OldBytes; // what OUT holds before (set changes its file in place)
 };
 
 QList<WritingCommand> writingCommands()
@@ -134,6 +136,13 @@ QList<WritingCommand> writingCommands()
          false,
          cannotWrite,
          cannotWrite},
+        {"set",
+         {QStringLiteral("set"), out, QStringLiteral("--field"), QStringLiteral("gprs.sim1.apn=internet")},
+         ini,
+         false,
+         CannotCreate,
+         CannotWrite,
+         readAll(Passing)},
     };
 }
 
@@ -143,6 +152,7 @@ void addCommandColumns()
     QTest::addColumn<QString>("outName");
     QTest::addColumn<bool>("device");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QByteArray>("outBytes");
 }
 
 } // namespace
@@ -167,7 +177,7 @@ void WriteSafetyTest::shortWriteFails_data()
     addCommandColumns();
     for (const WritingCommand &command : writingCommands())
         QTest::newRow(command.name) << command.arguments << command.outName << command.device
-                                    << command.shortMessage;
+                                    << command.shortMessage << command.outBytes;
 }
 
 // The disk takes only the first kilobyte of the new file.
@@ -177,14 +187,15 @@ void WriteSafetyTest::shortWriteFails()
     QFETCH(QString, outName);
     QFETCH(bool, device);
     QFETCH(QString, message);
+    QFETCH(QByteArray, outBytes);
     {
         // Without the limit the command writes more than the limit lets through.
-        const Workspace free(outName);
+        const Workspace free(outName, outBytes);
         const test::CliRun written = runCli(free.arguments(arguments));
         QVERIFY2(written.exitCode == 0, qPrintable(written.err));
         QVERIFY(readAll(free.target(device)).size() > SmallLimit);
     }
-    const Workspace space(outName);
+    const Workspace space(outName, outBytes);
     QVERIFY(space.dir.isValid());
     const QStringList before = test::FolderEntries(space.dir.path());
     const QStringList diskBefore = test::FolderEntries(space.disk());
@@ -199,7 +210,7 @@ void WriteSafetyTest::shortWriteFails()
     QCOMPARE(run.exitCode, int(cli::ExitFailure));
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
-    QCOMPARE(readAll(space.target(device)), OldBytes);
+    QCOMPARE(readAll(space.target(device)), device ? OldBytes : outBytes);
     QCOMPARE(test::FolderEntries(space.dir.path()), before);
     // No clock.txt after a config.ini that was not written, and no temporary file.
     QCOMPARE(test::FolderEntries(space.disk()), diskBefore);
@@ -213,7 +224,7 @@ void WriteSafetyTest::writeProtectedIsRefused_data()
         for (const WritingCommand &command : writingCommands())
             QTest::addRow("%s, %s", command.name, immutable ? "immutable" : "read-only attribute")
                 << command.arguments << command.outName << command.device << command.protectedMessage
-                << immutable;
+                << command.outBytes << immutable;
     }
 }
 
@@ -225,8 +236,9 @@ void WriteSafetyTest::writeProtectedIsRefused()
     QFETCH(QString, outName);
     QFETCH(bool, device);
     QFETCH(QString, message);
+    QFETCH(QByteArray, outBytes);
     QFETCH(bool, immutable);
-    const Workspace space(outName);
+    const Workspace space(outName, outBytes);
     const QString target = space.target(device);
     if (!immutable)
         QVERIFY(test::RemoveWriteBits(target));
@@ -243,7 +255,7 @@ void WriteSafetyTest::writeProtectedIsRefused()
     locked.reset();
     QCOMPARE(run.exitCode, int(cli::ExitFailure));
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
-    QCOMPARE(readAll(target), OldBytes);
+    QCOMPARE(readAll(target), device ? OldBytes : outBytes);
     QCOMPARE(QFileInfo(target).permissions(), permissions);
     QCOMPARE(test::FolderEntries(space.dir.path()), before);
     QCOMPARE(test::FolderEntries(space.disk()), diskBefore);
