@@ -1,51 +1,49 @@
 #include "pdf_output.h"
 
-#include "print_flow.h"
+#include "page_setup.h"
+#include "record_page.h"
 #include "report/print_identifier.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPrinter>
-#include <QTemporaryDir>
+#include <QPainter>
+#include <QPdfWriter>
 
 namespace orva {
-
-void ConfigurePdfPrinter(QPrinter &printer, const QString &path)
-{
-    constexpr int PdfResolution = 300;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setResolution(PdfResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    printer.setOutputFileName(path);
-}
 
 PdfResult RenderReportPdf(const T_Command_DEVICE &model, const QDate &printDate)
 {
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return PdfResult{false, {}, QStringLiteral("drawing a PDF needs a GUI application object")};
 
-    // QPrinter writes a file of its own; the caller gets the bytes and writes them atomically.
-    QTemporaryDir folder;
-    if (!folder.isValid())
-        return PdfResult{false, {}, QStringLiteral("no temporary folder: ") + folder.errorString()};
-    const QString path = folder.filePath(QStringLiteral("record.pdf"));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(PdfResolution);
+        const QPageLayout layout(
+            QPageSize(QPageSize::A4), QPageLayout::Portrait,
+            QMarginsF(PdfMarginMillimetres, PdfMarginMillimetres, PdfMarginMillimetres, PdfMarginMillimetres),
+            QPageLayout::Millimeter);
+        writer.setPageLayout(layout);
+        writer.setTitle(PrintJobTitle(model));
+        writer.setCreator(QStringLiteral("orva-config"));
 
-    QPrinter printer(QPrinter::HighResolution);
-    ConfigurePdfPrinter(printer, path);
-    printer.setDocName(PrintJobTitle(model));
-    const PrintResult printed = PrintConfigurationRecord(model, printer, printDate);
-    if (printed.failed())
-        return PdfResult{false, {}, printed.headline + u": " + printed.hint};
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return PdfResult{false, {}, file.errorString()};
-    return PdfResult{true, file.readAll(), {}};
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return PdfResult{false, {}, QStringLiteral("the PDF cannot be started")};
+        // The painter's (0, 0) is the corner inside the margins: the printable area starts there.
+        const QRect printable(QPoint(0, 0), layout.paintRectPixels(PdfResolution).size());
+        const PageState page = SetupDevicePage(painter, printable, 0, 0, QStringLiteral("PDF"));
+        DrawRecordOnPage(model, painter, page, ReportDateText(printDate));
+        if (!painter.end())
+            return PdfResult{false, {}, QStringLiteral("the PDF cannot be finished")};
+    }
+    return PdfResult{true, bytes, {}};
 }
 
 } // namespace orva

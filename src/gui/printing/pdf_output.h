@@ -6,13 +6,12 @@
 #include <QDate>
 #include <QString>
 
-class QPrinter;
-
 namespace orva {
 
-// A printer that writes a PDF file: A4 portrait, margins 0, 300 dots per inch (a laser printer's grid,
-// so that the record's pen widths look as on paper).
-void ConfigurePdfPrinter(QPrinter &printer, const QString &path);
+// The command line's PDF: A4 portrait with a printable margin of 10 mm on every side (the record is
+// scaled to fit inside it), 300 dots per inch.
+inline constexpr double PdfMarginMillimetres = 10;
+inline constexpr int PdfResolution = 300;
 
 struct PdfResult
 {
@@ -21,8 +20,8 @@ struct PdfResult
     QString error;
 };
 
-// The record of `model` as a PDF document, drawn exactly as on a printer; the job title becomes the
-// document's title. Needs a QGuiApplication (fonts and painting).
+// The record of `model` as a PDF document in memory, drawn as on a printer; the job title becomes the
+// document's title. Needs a QGuiApplication (fonts and painting), no printing support.
 PdfResult RenderReportPdf(const T_Command_DEVICE &model, const QDate &printDate);
 
 } // namespace orva

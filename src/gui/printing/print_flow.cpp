@@ -1,7 +1,7 @@
 #include "print_flow.h"
 
 #include "page_setup.h"
-#include "painter_canvas.h"
+#include "record_page.h"
 #include "report/configuration_report.h"
 #include "report/print_identifier.h"
 
@@ -16,6 +16,20 @@ PrintResult failure(const QString &hint)
     return PrintResult{PrintOutcome::Failed, QStringLiteral("Ошибка печати"), hint};
 }
 
+// The page of a printer begun in full-page mode (device coordinates from the paper's corner): the
+// printable area is the page less the printer's unprintable edges, whatever size and orientation the
+// dialog chose.
+PageState printerPage(QPrinter &printer, QPainter &painter)
+{
+    const QPageLayout layout = printer.pageLayout();
+    const QPageLayout printable(layout.pageSize(), layout.orientation(), layout.minimumMargins(),
+                                layout.units(), layout.minimumMargins());
+    PageState page = SetupDevicePage(painter, printable.paintRectPixels(printer.resolution()), 0, 0,
+                                     printer.printerName());
+    page.orientation = layout.orientation();
+    return page;
+}
+
 } // namespace
 
 PrintResult PrintConfigurationRecord(const T_Command_DEVICE &model, QPrinter &printer, const QDate &printDate)
@@ -26,9 +40,7 @@ PrintResult PrintConfigurationRecord(const T_Command_DEVICE &model, QPrinter &pr
     if (!painter.begin(&printer))
         return failure(QStringLiteral("Проверьте принтер: задание печати не удалось начать"));
 
-    const PageState page = SetupPrinterPage(printer, painter, 0, 0);
-    PainterCanvas canvas(painter, page);
-    DrawConfigurationReport(model, canvas, ReportPage{page.pageWidth, ReportDateText(printDate)});
+    DrawRecordOnPage(model, painter, printerPage(printer, painter), ReportDateText(printDate));
 
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return failure(QStringLiteral("Проверьте принтер: задание печати не удалось завершить"));

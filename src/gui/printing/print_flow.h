@@ -29,8 +29,9 @@ struct PrintResult
 // Asks the user for the printer (the standard print dialog); false when cancelled.
 using AskPrinter = std::function<bool(QPrinter &printer)>;
 
-// The print job itself on a chosen printer: begin, page set-up with both margins 0, the record, end.
-// The job title is the caller's. A printer that cannot start or finish the job gives Failed.
+// The print job itself on a chosen printer: begin, page set-up with both margins 0, the record laid out
+// for portrait A4 and fitted to the printable area of the chosen page, end. The job title is the
+// caller's. A printer that cannot start or finish the job gives Failed.
 PrintResult PrintConfigurationRecord(const T_Command_DEVICE &model, QPrinter &printer,
                                      const QDate &printDate);
 

@@ -1,0 +1,34 @@
+#include "pdf_printer.h"
+
+#include "pdf_output.h"
+
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+
+namespace orva {
+
+void ConfigurePdfPrinter(QPrinter &printer, const QString &path)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(PdfResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    printer.setOutputFileName(path);
+}
+
+void ProposePrintFile(QPrinter &printer, const QString &path)
+{
+    // The dialog offers the printer's output file name for print-to-file. Setting a ".pdf" name
+    // switches the printer to PDF output; a printer that was chosen is chosen again, so that the
+    // dialog still opens on it (printing on it clears the file name).
+    const bool native = printer.outputFormat() == QPrinter::NativeFormat;
+    const QString printerName = printer.printerName();
+    printer.setOutputFileName(path);
+    if (native && !printerName.isEmpty())
+        printer.setPrinterName(printerName);
+}
+
+} // namespace orva
