@@ -34,19 +34,19 @@ Column columnAt(const QList<int> &lines, int offset, int gap)
     return {lines[right - 1] + gap, lines[right] - gap};
 }
 
-// A cell's text at its offset, moved left as far as its column needs, or shortened in its middle to
-// the column when it is wider than that: no cell crosses a line or reaches into the next cell.
+// A cell's text at its offset, moved left as far as its column needs, or, when it is wider than its
+// column, shortened in its middle to the room right of its offset: no cell crosses a line or reaches
+// into the next cell.
 void drawCell(const ReportContext &c, int x, int bottom, const TableCell &cell, const QList<int> &lines)
 {
     const Column column = columnAt(lines, cell.offset, c.m.gap());
-    const int room = column.right - column.left;
     QString text = cell.text;
     const int width = c.canvas.textWidth(text, cell.style);
-    int start = column.left;
-    if (width <= room)
-        start = std::clamp(cell.offset, column.left, column.right - width);
+    int start = std::clamp(cell.offset, column.left, column.right);
+    if (width <= column.right - column.left)
+        start = std::min(start, column.right - width);
     else
-        text = ElideMiddle(c.canvas, text, room, cell.style);
+        text = ElideMiddle(c.canvas, text, column.right - start, cell.style);
     c.canvas.drawText(x + start, bottom, text, TextAlign::Left, cell.style);
 }
 
