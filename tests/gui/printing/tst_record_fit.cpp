@@ -3,6 +3,7 @@
 // another text.
 #include "page_setup.h"
 #include "painter_canvas.h"
+#include "pdf_output.h"
 #include "record_page.h"
 #include "report/configuration_report.h"
 #include "report/print_identifier.h"
@@ -231,7 +232,8 @@ void RecordFitTest::fitsEveryPage_data()
         }
     }
     // orva-config's PDF.
-    QTest::newRow("A4 PDF 10 mm") << int(QPageSize::A4) << int(QPageLayout::Portrait) << 10.0 << 300 << false;
+    QTest::newRow("A4 PDF 10 mm") << int(QPageSize::A4) << int(QPageLayout::Portrait) << PdfMarginMillimetres
+                                  << PdfResolution << false;
 }
 
 void RecordFitTest::fitsEveryPage()
