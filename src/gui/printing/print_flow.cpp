@@ -17,15 +17,15 @@ PrintResult failure(const QString &hint)
 }
 
 // The page of a printer begun in full-page mode (device coordinates from the paper's corner): the
-// printable area is the page less the printer's unprintable edges, whatever size and orientation the
-// dialog chose.
+// printable area is the page less the margins the print dialog shows (never less than the printer's
+// unprintable edges), whatever size and orientation the dialog chose.
 PageState printerPage(QPrinter &printer, QPainter &painter)
 {
-    const QPageLayout layout = printer.pageLayout();
-    const QPageLayout printable(layout.pageSize(), layout.orientation(), layout.minimumMargins(),
-                                layout.units(), layout.minimumMargins());
-    PageState page = SetupDevicePage(painter, printable.paintRectPixels(printer.resolution()), 0, 0,
-                                     printer.printerName());
+    // In full-page mode the layout's paint rectangle is the whole page; its margins still hold.
+    QPageLayout layout = printer.pageLayout();
+    layout.setMode(QPageLayout::StandardMode);
+    PageState page =
+        SetupDevicePage(painter, layout.paintRectPixels(printer.resolution()), 0, 0, printer.printerName());
     page.orientation = layout.orientation();
     return page;
 }
