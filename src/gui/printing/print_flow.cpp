@@ -16,10 +16,9 @@ PrintResult failure(const QString &hint)
     return PrintResult{PrintOutcome::Failed, QStringLiteral("Ошибка печати"), hint};
 }
 
-// The page of a printer begun in full-page mode (device coordinates from the paper's corner): the
-// printable area is the page less the margins the print dialog shows (never less than the printer's
-// unprintable edges), whatever size and orientation the dialog chose.
-PageState printerPage(QPrinter &printer, QPainter &painter)
+} // namespace
+
+PageState SetupPrinterPage(QPrinter &printer, QPainter &painter)
 {
     // In full-page mode the layout's paint rectangle is the whole page; its margins still hold.
     QPageLayout layout = printer.pageLayout();
@@ -30,8 +29,6 @@ PageState printerPage(QPrinter &printer, QPainter &painter)
     return page;
 }
 
-} // namespace
-
 PrintResult PrintConfigurationRecord(const T_Command_DEVICE &model, QPrinter &printer, const QDate &printDate)
 {
     // Device coordinates from the paper's corner, so that the printer's unprintable edge is the origin.
@@ -40,7 +37,7 @@ PrintResult PrintConfigurationRecord(const T_Command_DEVICE &model, QPrinter &pr
     if (!painter.begin(&printer))
         return failure(QStringLiteral("Проверьте принтер: задание печати не удалось начать"));
 
-    DrawRecordOnPage(model, painter, printerPage(printer, painter), ReportDateText(printDate));
+    DrawRecordOnPage(model, painter, SetupPrinterPage(printer, painter), ReportDateText(printDate));
 
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return failure(QStringLiteral("Проверьте принтер: задание печати не удалось завершить"));

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "device_model/device.h"
+#include "page_setup.h"
 
 #include <QDate>
 #include <QString>
 
 #include <functional>
 
+class QPainter;
 class QPrinter;
 
 namespace orva {
@@ -25,6 +27,11 @@ struct PrintResult
 
     bool failed() const { return outcome == PrintOutcome::Failed; }
 };
+
+// The page of a printer whose painter is begun in full-page mode (device coordinates from the paper's
+// corner): the printable area is the page less the margins the print dialog shows (never less than the
+// printer's unprintable edges), whatever size and orientation the dialog chose.
+PageState SetupPrinterPage(QPrinter &printer, QPainter &painter);
 
 // Asks the user for the printer (the standard print dialog); false when cancelled.
 using AskPrinter = std::function<bool(QPrinter &printer)>;

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -77,6 +78,8 @@ private Q_SLOTS:
     void printedToPdf();
     void failingPrinterIsReported();
     void renderReportPdf();
+    void printerPageKeepsTheDialogsMargins_data();
+    void printerPageKeepsTheDialogsMargins();
 };
 
 void PrintingTest::pageSetup_data()
@@ -345,6 +348,44 @@ void PrintingTest::renderReportPdf()
     // A4 in points.
     QVERIFY(QString::fromLatin1(pdf.bytes).contains(
         QRegularExpression(QStringLiteral("/MediaBox \\[0 0 595(\\.0+)? 842(\\.0+)?\\]"))));
+}
+
+void PrintingTest::printerPageKeepsTheDialogsMargins_data()
+{
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<double>("margin");
+    QTest::newRow("portrait, no margins") << int(QPageLayout::Portrait) << 0.0;
+    QTest::newRow("landscape, 20 mm") << int(QPageLayout::Landscape) << 20.0;
+}
+
+// The print job draws in full-page mode; the printable area is still the page less the dialog's margins,
+// in the orientation the dialog chose.
+void PrintingTest::printerPageKeepsTheDialogsMargins()
+{
+    QFETCH(int, orientation);
+    QFETCH(double, margin);
+    QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    ConfigurePdfPrinter(printer, folder.filePath(QStringLiteral("record.pdf")));
+    printer.setPageOrientation(QPageLayout::Orientation(orientation));
+    printer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+    printer.setFullPage(true);
+    QPainter painter(&printer);
+    const PageState page = SetupPrinterPage(printer, painter);
+    painter.end();
+
+    const int dpi = printer.resolution();
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+    const QSizeF paper = orientation == QPageLayout::Landscape ? a4.transposed() : a4;
+    const auto pixels = [dpi](double mm) { return mm * dpi / 25.4; };
+    QCOMPARE(page.orientation, QPageLayout::Orientation(orientation));
+    // The page layout keeps its margins in whole points.
+    const double point = dpi / 72.0 + 1;
+    QVERIFY(qAbs(page.printable.left() - pixels(margin)) <= point);
+    QVERIFY(qAbs(page.printable.top() - pixels(margin)) <= point);
+    QVERIFY(qAbs(page.printable.width() - pixels(paper.width() - 2 * margin)) <= 2 * point);
+    QVERIFY(qAbs(page.printable.height() - pixels(paper.height() - 2 * margin)) <= 2 * point);
+    QCOMPARE(page.origin, page.printable.topLeft());
 }
 
 QTEST_MAIN(PrintingTest)
