@@ -132,6 +132,9 @@ void TestPrintButton::printToFileProposesTheRecordsName_data()
 // in the list folder in list mode.
 void TestPrintButton::printToFileProposesTheRecordsName()
 {
+#if !defined(Q_OS_UNIX) || defined(Q_OS_DARWIN)
+    QSKIP("only Qt's own print dialog has a file name field");
+#endif
     QFETCH(bool, listMode);
     QFETCH(bool, maskMode);
     QFETCH(QString, name);

@@ -21,14 +21,21 @@ void ConfigurePdfPrinter(QPrinter &printer, const QString &path)
 
 void ProposePrintFile(QPrinter &printer, const QString &path)
 {
-    // The dialog offers the printer's output file name for print-to-file. Setting a ".pdf" name
-    // switches the printer to PDF output; a printer that was chosen is chosen again, so that the
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // Qt's own print dialog offers the printer's output file name for print-to-file. Setting a ".pdf"
+    // name switches the printer to PDF output; a printer that was chosen is chosen again, so that the
     // dialog still opens on it (printing on it clears the file name).
     const bool native = printer.outputFormat() == QPrinter::NativeFormat;
     const QString printerName = printer.printerName();
     printer.setOutputFileName(path);
     if (native && !printerName.isEmpty())
         printer.setPrinterName(printerName);
+#else
+    // The platform's own dialog has no file name field, and a name set beforehand would send the job
+    // to a file instead of the chosen printer.
+    Q_UNUSED(printer);
+    Q_UNUSED(path);
+#endif
 }
 
 } // namespace orva

@@ -10,7 +10,8 @@ namespace orva {
 // dialog's print-to-file amounts to.
 void ConfigurePdfPrinter(QPrinter &printer, const QString &path);
 
-// Proposes `path` as the print dialog's print-to-file name, leaving a chosen printer chosen.
+// Proposes `path` as the print dialog's print-to-file name, leaving a chosen printer chosen (where the
+// dialog has a file name field: Qt's own dialog on Linux and the other Unix systems).
 void ProposePrintFile(QPrinter &printer, const QString &path);
 
 } // namespace orva
