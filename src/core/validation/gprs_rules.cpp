@@ -45,8 +45,7 @@ CheckRule addressRule(int server)
     // that a bad address can be put right also while GPRS is off and its field cannot be entered.
     // With "=" ticked the second SIM card's server follows, as for the ports.
     rule.textDefault = [server](T_Command_DEVICE &model, bool sameServers) {
-        QString empty;
-        FormatDigitGroups(empty, DecimalDigits, u',', u'0', 3, -12, true);
+        const QString empty = StoredServerAddress(QString());
         model.record(Cmd::gs, server).setText(1, empty);
         if (sameServers && server <= ServersPerSim)
             model.record(Cmd::gs, server + ServersPerSim).setText(1, empty);
