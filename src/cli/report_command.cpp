@@ -11,8 +11,8 @@ QString ReportCommand::description() const
 {
     return QStringLiteral(
         "Draw the printed configuration record of a configuration file (plain or an encrypted container "
-        "with its key) as a one-page A4 PDF, exactly as the editor prints it after opening the file "
-        "(margins 0).");
+        "with its key) as a one-page A4 PDF, as the editor prints it after opening the file, fitted inside "
+        "a margin of 10 mm.");
 }
 
 void ReportCommand::configure(QCommandLineParser &parser) const

@@ -9,6 +9,12 @@
 
 using namespace orva;
 
+// orva-config draws its PDF with Qt Gui alone: the commands link neither Qt Widgets nor Qt
+// PrintSupport, whose headers are then not even on the include path of a target that links them.
+#if __has_include(<QWidget>) || __has_include(<QPrinter>)
+#error "orva-config's commands must not link Qt Widgets or Qt PrintSupport"
+#endif
+
 namespace {
 
 const QString Office = QStringLiteral(ORVA_FIXTURES_DIR "/report/office.ini");

@@ -54,6 +54,10 @@ public:
     }
     int textWidth(const QString &text, FontStyle) const override { return int(text.size()) * m_charWidth; }
     int textHeight(const QString &, FontStyle) const override { return m_lineHeight; }
+    double textAdvance(const QString &text, FontStyle) const override
+    {
+        return double(text.size()) * m_charWidth;
+    }
 
     // The texts exactly equal to `text`.
     QList<Text> find(const QString &text) const

@@ -1,5 +1,6 @@
 // The file name the mask proposes for "Сохранить".
 #include "storage/file_name_mask.h"
+#include "storage/record_file_name.h"
 
 #include <QTest>
 
@@ -17,6 +18,8 @@ private Q_SLOTS:
     void names();
     void effectiveKind_data();
     void effectiveKind();
+    void recordPdfPath_data();
+    void recordPdfPath();
 };
 
 void FileNameMaskTest::names_data()
@@ -114,6 +117,40 @@ void FileNameMaskTest::effectiveKind()
     QFETCH(int, stored);
     QFETCH(int, kind);
     QCOMPARE(EffectiveMaskKind(element, stored), kind);
+}
+
+void FileNameMaskTest::recordPdfPath_data()
+{
+    QTest::addColumn<bool>("maskMode");
+    QTest::addColumn<bool>("listMode");
+    QTest::addColumn<QString>("loadedFile");
+    QTest::addColumn<QString>("path");
+    // The default mask: prefix, device name, identifier, joined by "_".
+    QTest::newRow("mask, list mode") << true << true << "/panels/old.ini"
+                                     << "/lists/Orva_Склад_0A1B2C3D4E5F.pdf";
+    QTest::newRow("mask, normal mode") << true << false << ""
+                                       << "/home/u/Orva_Склад_0A1B2C3D4E5F.pdf";
+    QTest::newRow("own name, list mode") << false << true << "/panels/Склад 7.ini"
+                                         << "/lists/Склад 7.pdf";
+    QTest::newRow("own name of a container") << false << false << "/panels/panel.v2.cry"
+                                             << "/home/u/panel.v2.pdf";
+    QTest::newRow("nothing loaded") << false << false << ""
+                                    << "/home/u/config.pdf";
+}
+
+void FileNameMaskTest::recordPdfPath()
+{
+    QFETCH(bool, maskMode);
+    QFETCH(bool, listMode);
+    QFETCH(QString, loadedFile);
+    QFETCH(QString, path);
+    ProgramSettings settings;
+    settings.maskMode = maskMode;
+    settings.listMode = listMode;
+    settings.listPath = QStringLiteral("/lists/");
+    QCOMPARE(RecordPdfPath(settings, QStringLiteral("Склад"), QStringLiteral("0A1B2C3D4E5F"), loadedFile,
+                           QStringLiteral("/home/u")),
+             path);
 }
 
 QTEST_APPLESS_MAIN(FileNameMaskTest)

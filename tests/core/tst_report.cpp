@@ -1,9 +1,11 @@
 #include "recording_canvas.h"
 
+#include "device_model/vocabularies.h"
 #include "report/configuration_report.h"
 #include "report/print_identifier.h"
 #include "report/report_metrics.h"
 #include "report/report_texts.h"
+#include "report/text_fit.h"
 #include "storage/config_file.h"
 
 #include <QTest>
@@ -46,9 +48,21 @@ struct Table
     int width = 0;
 };
 
+// The header lines of a table: the header drawn whole, or its first piece where a word of it moved clear
+// of a separator.
+QList<RecordingCanvas::Text> headerLines(const RecordingCanvas &canvas, const QString &header)
+{
+    QList<RecordingCanvas::Text> found;
+    for (const RecordingCanvas::Text &t : canvas.texts) {
+        if (!t.text.trimmed().isEmpty() && header.startsWith(t.text) && t.style == FontStyle::Bold)
+            found.append(t);
+    }
+    return found;
+}
+
 Table locate(const RecordingCanvas &canvas, const QString &header, int headerOffset, int which = 0)
 {
-    const QList<RecordingCanvas::Text> found = canvas.find(header);
+    const QList<RecordingCanvas::Text> found = headerLines(canvas, header);
     if (which >= found.size())
         return {};
     const RecordingCanvas::Text &t = found[which];
@@ -132,6 +146,17 @@ private Q_SLOTS:
     void everythingInsidePage();
     void footer();
     void modelIsOnlyRead();
+    void modeTable_data();
+    void modeTable();
+    void headerWordsClearSeparators_data();
+    void headerWordsClearSeparators();
+    void cellsKeepToTheirColumns_data();
+    void cellsKeepToTheirColumns();
+    void longNamesKeepToTheirBlocks();
+    void gprsValuesAsThePageShows_data();
+    void gprsValuesAsThePageShows();
+    void elideMiddle_data();
+    void elideMiddle();
 };
 
 void ReportTest::roundHalfEven_data()
@@ -187,10 +212,15 @@ void ReportTest::modeTexts_data()
     QTest::newRow("loop 6") << "loop" << 6 << "охранный КТС";
     QTest::newRow("loop 7 unused") << "loop" << 7 << "";
     QTest::newRow("loop 11") << "loop" << 11 << "пож.тип1(дым. c контр.сбросом)";
-    QTest::newRow("loop 16 not printed") << "loop" << 16 << "";
+    QTest::newRow("loop 0 unused") << "loop" << 0 << "";
+    // The modes the record's own table lacks print as the Loops page names them.
+    QTest::newRow("loop 13") << "loop" << 13 << "не используется";
+    QTest::newRow("loop 14") << "loop" << 14 << "ПАТРУЛЬ";
+    QTest::newRow("loop 15") << "loop" << 15 << "УПРАВЛЕНИЕ";
+    QTest::newRow("loop 16 with delay") << "loop" << 16 << "охранный с фиксированной задержкой 45 сек.";
     QTest::newRow("relay 0") << "relay" << 0 << "SMS-управление";
     QTest::newRow("relay 8") << "relay" << 8 << "Сирена 1 -пожар";
-    QTest::newRow("relay 10 not printed") << "relay" << 10 << "";
+    QTest::newRow("relay 10 as the page") << "relay" << 10 << "ЗАМОК";
     QTest::newRow("set 3") << "set" << 3 << "Трев.+Вз/Сн";
     QTest::newRow("set 0") << "set" << 0 << "";
 }
@@ -417,7 +447,7 @@ void ReportTest::relayRow_data()
     QTest::newRow("mode 0 without time") << 0 << 90 << QStringList{u"3"_s, u"SMS-управление"_s};
     QTest::newRow("siren") << 4 << 30 << QStringList{u"3"_s, u"Сирена 1"_s, u"30 сек"_s};
     QTest::newRow("fire siren") << 9 << 120 << QStringList{u"3"_s, u"Сирена 2 -пожар"_s, u"120 сек"_s};
-    QTest::newRow("mode without text keeps its time") << 10 << 5 << QStringList{u"3"_s, u"5 сек"_s};
+    QTest::newRow("lock without time") << 10 << 5 << QStringList{u"3"_s, u"ЗАМОК"_s};
 }
 
 void ReportTest::relayRow()
@@ -561,7 +591,8 @@ void ReportTest::stripes_data()
     QTest::newRow("keys") << KeysHeader << 17 << 5 << 3 << QList<int>{1, 3, 5};
     QTest::newRow("sms by keys") << SmsByKeysHeader << 6 << 9 << 1 << QList<int>{1, 3, 5, 7, 9};
     QTest::newRow("sms") << SmsHeader << 6 << 9 << 1 << QList<int>{1, 3, 5, 7, 9};
-    QTest::newRow("apn") << ApnHeader << 0 << 3 << 1 << QList<int>{1, 3};
+    // The APN header stands at the block's x in its layout; it keeps a gap from the frame.
+    QTest::newRow("apn") << ApnHeader << 4 << 3 << 1 << QList<int>{1, 3};
     QTest::newRow("servers") << ServersHeader << 6 << 3 << 1 << QList<int>{1, 3};
 }
 
@@ -573,7 +604,7 @@ void ReportTest::stripes()
     QFETCH(int, blocks);
     QFETCH(QList<int>, striped);
     const RecordingCanvas canvas = draw(defaults());
-    QCOMPARE(canvas.find(header).size(), blocks);
+    QCOMPARE(headerLines(canvas, header).size(), blocks);
     for (int block = 0; block < blocks; ++block) {
         const Table table = locate(canvas, header, headerOffset, block);
         QCOMPARE(stripedRows(canvas, table, rows), striped);
@@ -729,6 +760,259 @@ void ReportTest::modelIsOnlyRead()
     draw(model);
     QVERIFY(SameModel(model, before));
     QCOMPARE(model.record(Cmd::gi).text(1), QStringLiteral("123456789ABC"));
+}
+
+// Loop modes 1 to 16 and relay modes 0 to 10 as printed, beside what the Loops and Relays pages show:
+// a loop the page ticks as used never prints an empty cell, a delay or time is printed exactly when the
+// page shows one.
+void ReportTest::modeTable_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<QString>("time");
+    const QStringList loops = {
+        u"охранный с задержк.на вход(37сек.)"_s,
+        u"охранный без задержки"_s,
+        u"охранный без задержки,расщепленный"_s,
+        u"охранный проходной"_s,
+        u"охранный проходной,расщепленный"_s,
+        u"охранный КТС"_s,
+        QString(), // 7: not used
+        u"пож.тип1(дымовые извещатели)"_s,
+        u"пож.тип2(дымовые+тепловые)"_s,
+        u"пож.тип3(тепловые)"_s,
+        u"пож.тип1(дым. c контр.сбросом)"_s,
+        u"пож.тип2(дым+тепл с контр.сбросом)"_s,
+        u"не используется"_s,
+        u"ПАТРУЛЬ"_s,
+        u"УПРАВЛЕНИЕ"_s,
+        // Wider than its column: shortened in the middle, the delay kept.
+        u"охранный с фиксир…задержкой 37 сек."_s,
+    };
+    for (int mode = 1; mode <= 16; ++mode)
+        QTest::addRow("loop %d", mode) << "loop" << mode << loops[mode - 1] << QString();
+    const QStringList relays = {u"SMS-управление"_s,
+                                u"ПЦН-охрана"_s,
+                                u"Транспарант-охрана"_s,
+                                u"Лампа"_s,
+                                u"Сирена 1"_s,
+                                u"Сирена 2"_s,
+                                u"ПЦН-пожар"_s,
+                                u"Транспарант-пожар"_s,
+                                u"Сирена 1 -пожар"_s,
+                                u"Сирена 2 -пожар"_s,
+                                u"ЗАМОК"_s};
+    for (int mode = 0; mode <= 10; ++mode) {
+        const bool timed = mode != 0 && mode != 10;
+        QTest::addRow("relay %d", mode)
+            << "relay" << mode << relays[mode] << (timed ? u"37 сек"_s : QString());
+    }
+}
+
+void ReportTest::modeTable()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, mode);
+    QFETCH(QString, printed);
+    QFETCH(QString, time);
+    constexpr int Seconds = 37;
+    T_Command_DEVICE model = defaults();
+    const bool loop = kind == u"loop";
+    model.record(loop ? Cmd::lm : Cmd::rm, 2).setValue(1, mode);
+    model.record(loop ? Cmd::lm : Cmd::rm, 2).setValue(2, Seconds);
+    const RecordingCanvas canvas = draw(model);
+    const Table table = locate(canvas, loop ? LoopsHeader : RelaysHeader, 6);
+    QStringList row = rowTexts(canvas, table, 2);
+    QCOMPARE(row.takeFirst(), QStringLiteral("2"));
+    QCOMPARE(row.value(0) == printed || (printed.isEmpty() && row.isEmpty()), true);
+    const QString seconds = QString::number(Seconds);
+    if (loop) {
+        // The page ticks the loop exactly when the record names its mode; both show the delay or neither.
+        QCOMPARE(!printed.isEmpty(), LoopModeInUse(mode));
+        QCOMPARE(printed.contains(seconds), LoopModeTextOf(mode, Seconds).contains(seconds));
+    } else {
+        QCOMPARE(row.value(1), time);
+        QCOMPARE(!time.isEmpty(), RelayModeTextOf(mode, Seconds).contains(seconds));
+    }
+}
+
+void ReportTest::headerWordsClearSeparators_data()
+{
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<double>("separator");
+    QTest::newRow("balance") << BalanceHeader << "Контроль баланса        " << 19.5;
+    QTest::newRow("loops") << LoopsHeader << "Псевдоним  " << 37.5;
+}
+
+void ReportTest::headerWordsClearSeparators()
+{
+    QFETCH(QString, header);
+    QFETCH(QString, word);
+    QFETCH(double, separator);
+    const RecordingCanvas canvas = draw(defaults());
+    const Table table = locate(canvas, header, 6);
+    // The header reads as before, in two pieces on its line: the moved word starts clear of the
+    // separator that would have cut its first letter.
+    const QList<RecordingCanvas::Text> line =
+        canvas.onLine(table.headerBottom, table.x, table.x + table.width);
+    QCOMPARE(line.size(), 2);
+    QCOMPARE(line[0].text + line[1].text, header);
+    QCOMPARE(line[1].text, word);
+    const int separatorX = table.x + RoundHalfEven(separator * K);
+    QCOMPARE(line[1].x, separatorX + 4);
+    QVERIFY(line[1].x + int(word.trimmed().size()) * K < table.x + table.width);
+}
+
+void ReportTest::cellsKeepToTheirColumns_data()
+{
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<double>("left");  // the column's lines, in characters
+    QTest::addColumn<double>("right"); // 0: the frame
+    // Moved left, clear of the frame, separator or thick key line, and whole.
+    QTest::newRow("10-character loop name") << LoopsHeader << 1 << "Котельная1"
+                                            << "Котельная1" << 37.5 << 0.0;
+    QTest::newRow("learned key") << KeysHeader << 1 << "************"
+                                 << "************" << 13.5 << 0.0;
+    QTest::newRow("3-digit relay time") << RelaysHeader << 1 << "999"
+                                        << "999 сек" << 20.5 << 0.0;
+    // Shortened in the middle to the column.
+    QTest::newRow("long APN of SIM 1") << ApnHeader << 1 << "internet,corporate,mts,ru,branch-office-north-77"
+                                       << "internet.corpora…office-north-77" << 10.5 << 43.5;
+    QTest::newRow("long balance phone") << BalanceHeader << 1 << "+7916000000212345678901"
+                                        << "+7916000…45678901" << 1.5 << 19.5;
+}
+
+void ReportTest::cellsKeepToTheirColumns()
+{
+    QFETCH(QString, header);
+    QFETCH(int, row);
+    QFETCH(QString, stored);
+    QFETCH(QString, printed);
+    QFETCH(double, left);
+    QFETCH(double, right);
+    T_Command_DEVICE model = defaults();
+    int headerOffset = 6;
+    if (header == LoopsHeader) {
+        model.record(Cmd::la, 1).setText(1, stored);
+    } else if (header == KeysHeader) {
+        model.record(Cmd::ua, 1).setText(2, stored);
+        headerOffset = 17;
+    } else if (header == RelaysHeader) {
+        model.record(Cmd::rm, 1).setValue(2, stored.toInt());
+    } else if (header == ApnHeader) {
+        model.record(Cmd::ga, 1).setText(1, stored);
+        headerOffset = 4;
+    } else {
+        model.record(Cmd::ph, 1).setText(1, stored);
+    }
+    const RecordingCanvas canvas = draw(model);
+    const Table table = locate(canvas, header, headerOffset);
+    const RecordingCanvas::Text cell = canvas.one(printed);
+    QVERIFY2(!cell.text.isEmpty(), qPrintable(rowTexts(canvas, table, row).join(u" | ")));
+    QCOMPARE(cell.y, table.headerBottom + row * L);
+    const int columnLeft = table.x + RoundHalfEven(left * K);
+    const int columnRight = right > 0 ? table.x + RoundHalfEven(right * K) : table.x + table.width;
+    QVERIFY(cell.x >= columnLeft + 4);
+    QVERIFY(cell.x + int(printed.size()) * K <= columnRight - 4);
+}
+
+void ReportTest::longNamesKeepToTheirBlocks()
+{
+    T_Command_DEVICE model = defaults();
+    const QString name = QStringLiteral("ОченьДлинноеИмяПрибораИзФайлаКотороеНеВлезает");
+    model.record(Cmd::oa).setText(1, name + name);
+    model.record(Cmd::Password).setText(1, name);
+    const RecordingCanvas canvas = draw(model);
+
+    // The heading ends where the signature line does.
+    const auto &heading = canvas.texts.first();
+    QVERIFY(heading.text.startsWith(u"Конфигурация устройства:(\"ОченьДлинное"));
+    QVERIFY(heading.text.contains(u'…'));
+    QVERIFY(heading.text.endsWith(u"\"/0000-0000-0000)"));
+    QVERIFY(int(heading.text.size()) * K <= PageWidth - 150);
+    // The device block's values end before the balance table.
+    const Table balance = locate(canvas, BalanceHeader, 6);
+    int values = 0;
+    for (const auto &t : canvas.texts) {
+        if (t.x == 16 * K && t.text.startsWith(u'"')) {
+            QVERIFY(t.text.endsWith(u'"'));
+            QVERIFY(t.text.contains(u'…'));
+            QVERIFY(t.x + int(t.text.size()) * K <= balance.x - 2 * K);
+            ++values;
+        }
+    }
+    QCOMPARE(values, 2);
+}
+
+void ReportTest::gprsValuesAsThePageShows_data()
+{
+    QTest::addColumn<QString>("apn");
+    QTest::addColumn<QString>("shownApn");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("shownAddress");
+    QTest::newRow("stored by the page") << "internet,mts,ru"
+                                        << "internet.mts.ru"
+                                        << "192,168,001,010"
+                                        << "192.168.001.010";
+    QTest::newRow("short groups") << "apn"
+                                  << "apn"
+                                  << "10,0,0,1"
+                                  << "010.000.000.001";
+    QTest::newRow("as read") << "a.b"
+                             << "a.b"
+                             << "10.0.0.1"
+                             << "010.000.000.001";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << ""
+                           << "000.000.000.000";
+}
+
+void ReportTest::gprsValuesAsThePageShows()
+{
+    QFETCH(QString, apn);
+    QFETCH(QString, shownApn);
+    QFETCH(QString, address);
+    QFETCH(QString, shownAddress);
+    T_Command_DEVICE model = defaults();
+    model.record(Cmd::ga, 2).setText(1, apn);
+    model.record(Cmd::gs, 3).setText(1, address);
+    const RecordingCanvas canvas = draw(model);
+    const Table apnTable = locate(canvas, ApnHeader, 4);
+    const QStringList apnRow = rowTexts(canvas, apnTable, 1);
+    QCOMPARE(apnRow.first(), QStringLiteral("APN-сервер"));
+    QCOMPARE(apnRow.size(), shownApn.isEmpty() ? 1 : 2);
+    if (!shownApn.isEmpty())
+        QCOMPARE(apnRow.last(), shownApn);
+    const Table servers = locate(canvas, ServersHeader, 6);
+    QCOMPARE(rowTexts(canvas, servers, 3), (QStringList{u"Сервер №3"_s, shownAddress, u"10001"_s}));
+}
+
+void ReportTest::elideMiddle_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("characters");
+    QTest::addColumn<QString>("fitted");
+    QTest::newRow("fits") << "abcdef" << 6 << "abcdef";
+    QTest::newRow("one too many") << "abcdefg" << 6 << "abc…fg";
+    QTest::newRow("keeps the end") << "охранный с фиксированной задержкой 30 сек." << 35
+                                   << "охранный с фиксир…задержкой 30 сек.";
+    QTest::newRow("only the ellipsis") << "abc" << 1 << "…";
+    QTest::newRow("nothing fits") << "abc" << 0 << "";
+}
+
+void ReportTest::elideMiddle()
+{
+    QFETCH(QString, text);
+    QFETCH(int, characters);
+    QFETCH(QString, fitted);
+    const RecordingCanvas canvas(K, L);
+    QCOMPARE(ElideMiddle(canvas, text, characters * K, FontStyle::Normal), fitted);
 }
 
 QTEST_GUILESS_MAIN(ReportTest)

@@ -4,6 +4,8 @@
 #include "pdf_answers.h"
 #include "pdf_probe.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPrinter>
 #include <QTest>
 
@@ -16,7 +18,27 @@ private Q_SLOTS:
     void cancelledDialogStillNormalisesIdentifier();
     void printsToPdfWithJobTitle();
     void printerFailureShowsErrorBox();
+    void printToFileProposesTheRecordsName_data();
+    void printToFileProposesTheRecordsName();
 };
+
+namespace {
+
+// Answers the print dialog by cancelling it, noting the file it would propose for print-to-file.
+class ProposalAnswers : public ScriptedQuestions
+{
+public:
+    Answer Ask(const Question &question) override
+    {
+        if (question.kind == QuestionKind::Print && question.printer)
+            proposed = question.printer->outputFileName();
+        return ScriptedQuestions::Ask(question);
+    }
+
+    QString proposed;
+};
+
+} // namespace
 
 void TestPrintButton::cancelledDialogStillNormalisesIdentifier()
 {
@@ -67,6 +89,52 @@ void TestPrintButton::printerFailureShowsErrorBox()
     QCOMPARE(script->asked().size(), 2);
     QCOMPARE(script->asked().at(1).kind, QuestionKind::ErrorBox);
     QVERIFY(!script->asked().at(1).headline.isEmpty());
+}
+
+void TestPrintButton::printToFileProposesTheRecordsName_data()
+{
+    QTest::addColumn<bool>("listMode");
+    QTest::addColumn<bool>("maskMode");
+    QTest::addColumn<QString>("name");
+    // The default mask joins prefix, device name and identifier (as the pages store it) by "_".
+    QTest::newRow("mask in list mode") << true << true << "Orva_Склад_0A1B2C3D4E5F.pdf";
+    QTest::newRow("mask in normal mode") << false << true << "Orva_Склад_0A1B2C3D4E5F.pdf";
+    QTest::newRow("own name in list mode") << true << false << "panel7.pdf";
+}
+
+// Records of different panels get different names: the mask's (or the opened file's own) with ".pdf",
+// in the list folder in list mode.
+void TestPrintButton::printToFileProposesTheRecordsName()
+{
+#if !defined(Q_OS_UNIX) || defined(Q_OS_DARWIN)
+    QSKIP("only Qt's own print dialog has a file name field");
+#endif
+    QFETCH(bool, listMode);
+    QFETCH(bool, maskMode);
+    QFETCH(QString, name);
+    QTemporaryDir panels;
+    const QString file = panels.filePath(QStringLiteral("panel7.ini"));
+    {
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(
+            QByteArrayLiteral("oa-\xd1\xea\xeb\xe0\xe4\r\ngi-0A1B2C3D4E5F\r\n")); // "Склад" in Windows-1251
+    }
+    EditorFixture fx({file});
+    QVERIFY(fx.ShowActive());
+    QCOMPARE(fx.working.record(Cmd::oa).text(1), QStringLiteral("Склад"));
+    fx.window->settings().listMode = listMode;
+    fx.window->settings().maskMode = maskMode;
+    fx.window->settings().listPath = WithTrailingSeparator(fx.dir.path());
+    auto answers = std::make_unique<ProposalAnswers>();
+    ProposalAnswers *script = answers.get();
+    fx.window->SetQuestions(std::move(answers));
+    script->Then(ModalResult::Cancel);
+
+    QTest::mouseClick(fx.window->Buttons().print, Qt::LeftButton);
+    QCOMPARE(script->askedKinds(), QList<QuestionKind>{QuestionKind::Print});
+    const QString folder = listMode ? fx.dir.path() : QDir::homePath();
+    QCOMPARE(script->proposed, QDir(folder).filePath(name));
 }
 
 QTEST_MAIN(TestPrintButton)

@@ -35,6 +35,8 @@ constexpr std::array<LoopMode, 14> LoopModes = {{
 // clang-format on
 constexpr QStringView UnusedLoopText = u"не используется";
 constexpr QStringView UnusedLoopPicture = u"Image\\NoGuard.jpg";
+constexpr qint32 NoLoopMode = 0;
+constexpr qint32 UnusedLoopMode = 7;
 
 struct RelayMode
 {
@@ -109,15 +111,27 @@ QString RelayModeTextOf(qint32 mode, qint32 time)
     if (mode == RelayModeNone)
         return {};
     const RelayMode *m = findRelayMode(mode);
-    if (!m)
-        return withSeconds(u"", time); // unknown mode: empty text, then the time
-    return m->withTime ? withSeconds(m->text, time) : m->text.toString();
+    const QStringView text = m ? m->text : QStringView(); // unknown mode: empty text, then the time
+    return RelayModeHasTime(mode) ? withSeconds(text, time) : text.toString();
 }
 
 QString RelayPictureOf(qint32 mode)
 {
     const RelayMode *m = findRelayMode(mode);
     return m ? m->picture.toString() : QString();
+}
+
+bool LoopModeInUse(qint32 mode)
+{
+    return mode != NoLoopMode && mode != UnusedLoopMode;
+}
+
+bool RelayModeHasTime(qint32 mode)
+{
+    if (mode == RelayModeNone)
+        return false;
+    const RelayMode *m = findRelayMode(mode);
+    return !m || m->withTime;
 }
 
 int KeyTypeOfAlias(const QString &alias)

@@ -27,6 +27,10 @@ QString LoopModeTextOf(qint32 mode, qint32 delay);
 QString LoopPictureOf(qint32 mode);
 QString RelayModeTextOf(qint32 mode, qint32 time);
 QString RelayPictureOf(qint32 mode);
+// True for the mode of a loop in use: every mode but 0 and 7 (the tick of the loop's row).
+bool LoopModeInUse(qint32 mode);
+// True when the relay mode's text carries the relay time: "управление SMS" and "ЗАМОК" do not.
+bool RelayModeHasTime(qint32 mode);
 // The file of a picture name under the program folder, with "/" as separator on every platform.
 QString PicturePath(const QString &programFolder, const QString &pictureName);
 

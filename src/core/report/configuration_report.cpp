@@ -2,6 +2,7 @@
 
 #include "print_identifier.h"
 #include "report_blocks.h"
+#include "text_fit.h"
 
 #include <QLocale>
 
@@ -27,11 +28,43 @@ struct Flow
     }
 };
 
-void drawHeading(Flow &f)
+// A canvas that only measures, for the room the record takes before it is drawn.
+class MeasuringCanvas final : public ReportCanvas
+{
+public:
+    explicit MeasuringCanvas(const ReportCanvas &fonts) : m_fonts(fonts) {}
+
+    void drawText(int, int, const QString &, TextAlign, FontStyle, const QString &, int) override {}
+    void drawLine(int, int, int, int, PenStyle, int) override {}
+    void drawRectangle(int, int, int, int, std::optional<ReportColor>, PenStyle, int) override {}
+    int textWidth(const QString &text, FontStyle style) const override
+    {
+        return m_fonts.textWidth(text, style);
+    }
+    int textHeight(const QString &text, FontStyle style) const override
+    {
+        return m_fonts.textHeight(text, style);
+    }
+    double textAdvance(const QString &text, FontStyle style) const override
+    {
+        return m_fonts.textAdvance(text, style);
+    }
+
+private:
+    const ReportCanvas &m_fonts;
+};
+
+void drawHeading(Flow &f, const ReportPage &page)
 {
     const ReportContext &c = f.c;
-    const QString heading = u"Конфигурация устройства:(\"" + c.model.record(Cmd::oa).text(1) + u"\"/" +
-                            FormatGprsIdentifier(c.model.record(Cmd::gi).text(1)) + u')';
+    const QString before = QStringLiteral("Конфигурация устройства:(\"");
+    const QString after = u"\"/" + FormatGprsIdentifier(c.model.record(Cmd::gi).text(1)) + u')';
+    // A device name from a file may be of any length: it is shortened so that the heading ends where
+    // the signature line does.
+    const int room = page.width - SignatureGap - c.canvas.textWidth(before + after, FontStyle::BoldUnderline);
+    const QString heading =
+        before + ElideMiddle(c.canvas, c.model.record(Cmd::oa).text(1), room, FontStyle::BoldUnderline) +
+        after;
     // Texts stand on their bottom edge: the heading's line is the first line of the page, so that it
     // starts at the origin rather than above it.
     c.canvas.drawText(f.x0, f.y + c.m.L, heading, TextAlign::Left, FontStyle::BoldUnderline);
@@ -78,36 +111,36 @@ ReportExtent DrawConfigurationReport(const T_Command_DEVICE &model, ReportCanvas
                                      const ReportPage &page)
 {
     const ReportContext c{canvas, model, MeasureReport(canvas)};
-    const int K = c.m.K;
+    const int twoColumns = c.m.cols(2);
     Flow f{c};
 
-    drawHeading(f);
+    drawHeading(f, page);
 
     const BlockSize device = f.place(DrawDeviceBlock(c, f.x0, f.y), f.x0);
     const BlockSize balance =
-        f.place(DrawBalanceBlock(c, f.x0 + device.width + 2 * K, f.y), f.x0 + device.width + 2 * K);
+        f.place(DrawBalanceBlock(c, f.x0 + device.width + twoColumns, f.y), f.x0 + device.width + twoColumns);
     f.y += balance.height + c.m.H;
 
     const BlockSize signalling = f.place(DrawSignallingBlock(c, f.x0, f.y), f.x0);
-    const int generalX = f.x0 + signalling.width + 4 * K;
+    const int generalX = f.x0 + signalling.width + c.m.cols(4);
     const BlockSize general = f.place(DrawGeneralBlock(c, generalX, f.y), generalX);
     f.y += general.height + c.m.H;
 
     const BlockSize loops = f.place(DrawLoopsBlock(c, f.x0, f.y), f.x0);
     const BlockSize relays =
-        f.place(DrawRelaysBlock(c, f.x0 + loops.width + 2 * K, f.y), f.x0 + loops.width + 2 * K);
+        f.place(DrawRelaysBlock(c, f.x0 + loops.width + twoColumns, f.y), f.x0 + loops.width + twoColumns);
     f.y += relays.height + c.m.H;
 
     drawKeys(f);
 
     const BlockSize smsByKeys = f.place(DrawSmsByKeysBlock(c, f.x0, f.y), f.x0);
-    const int smsX = f.x0 + smsByKeys.width + 2 * K;
+    const int smsX = f.x0 + smsByKeys.width + twoColumns;
     const BlockSize sms = f.place(DrawSmsBlock(c, smsX, f.y), smsX);
     f.y += sms.height + c.m.H;
 
     // The GPRS identifier and keys stand in the right-hand column, one line down; the flow keeps the
     // height of the SMS block and one line more for them.
-    const int gprsX = f.x0 + sms.width + 2 * K;
+    const int gprsX = f.x0 + sms.width + twoColumns;
     const BlockSize identifier = f.place(DrawGprsIdentifierBlock(c, gprsX, f.y + c.m.L), gprsX);
     f.place(DrawGprsKeysBlock(c, gprsX, f.y + c.m.L + identifier.height), gprsX);
     f.y += sms.height + c.m.L;
@@ -116,12 +149,19 @@ ReportExtent DrawConfigurationReport(const T_Command_DEVICE &model, ReportCanvas
     f.y += apn.height + c.m.H;
 
     const BlockSize servers = f.place(DrawServersBlock(c, f.x0, f.y), f.x0);
-    const int connectionX = f.x0 + servers.width + 2 * K;
+    const int connectionX = f.x0 + servers.width + twoColumns;
     f.place(DrawConnectionBlock(c, connectionX, f.y), connectionX);
     f.y += servers.height + 4 * c.m.L;
 
     drawFooter(f, page);
     return {f.right, f.y};
+}
+
+ReportExtent MeasureConfigurationReport(const T_Command_DEVICE &model, const ReportCanvas &fonts,
+                                        const ReportPage &page)
+{
+    MeasuringCanvas canvas(fonts);
+    return DrawConfigurationReport(model, canvas, page);
 }
 
 } // namespace orva

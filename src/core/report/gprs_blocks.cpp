@@ -2,12 +2,19 @@
 #include "report_blocks.h"
 #include "table_block.h"
 
+#include "storage/store_form.h"
+
 namespace orva {
 namespace {
 
 constexpr int GprsKeyCount = 4;
 constexpr int SimCards = 2;
 constexpr int PrintedServers = 3;
+
+QString asStored(const QString &stored)
+{
+    return stored;
+}
 
 } // namespace
 
@@ -47,10 +54,12 @@ BlockSize DrawApnBlock(const ReportContext &c, int x, int y)
     {
         QString label;
         Cmd::Code code;
+        QString (*shown)(const QString &stored);
     };
-    static const QList<Row> Rows = {{QStringLiteral("APN-сервер"), Cmd::ga},
-                                    {QStringLiteral("Логин     "), Cmd::gl},
-                                    {QStringLiteral("Пароль    "), Cmd::gp}};
+    // The APN as the GPRS page shows it, with "." where the file stores ",".
+    static const QList<Row> Rows = {{QStringLiteral("APN-сервер"), Cmd::ga, &ShownApn},
+                                    {QStringLiteral("Логин     "), Cmd::gl, &asStored},
+                                    {QStringLiteral("Пароль    "), Cmd::gp, &asStored}};
     TableBlock table;
     table.header =
         QStringLiteral("Параметр   SIM-карта №1:                    SIM-карта №2:                     ");
@@ -63,7 +72,8 @@ BlockSize DrawApnBlock(const ReportContext &c, int x, int y)
         QList<TableCell> cells{{0, row.label, FontStyle::Normal}};
         const int offsets[SimCards] = {c.m.cols(11), c.m.cols(44)};
         for (int sim = 1; sim <= SimCards; ++sim)
-            cells.append({offsets[sim - 1], c.model.record(row.code, sim).text(1), FontStyle::Normal});
+            cells.append(
+                {offsets[sim - 1], row.shown(c.model.record(row.code, sim).text(1)), FontStyle::Normal});
         return cells;
     };
     return DrawTableBlock(c, x, y, table).size;
@@ -80,7 +90,7 @@ BlockSize DrawServersBlock(const ReportContext &c, int x, int y)
     table.cells = [&c](int n) {
         const T_Command &server = c.model.record(Cmd::gs, n);
         QList<TableCell> cells{{c.m.cols(0.25), u"Сервер №" + QString::number(n), FontStyle::Normal},
-                               {c.m.cols(10), server.text(1), FontStyle::Normal}};
+                               {c.m.cols(10), ShownServerAddress(server.text(1)), FontStyle::Normal}};
         if (server.value(2) != 0)
             cells.append({c.m.cols(26), QString::number(server.value(2)), FontStyle::Normal});
         return cells;

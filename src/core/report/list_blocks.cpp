@@ -2,6 +2,8 @@
 #include "report_texts.h"
 #include "table_block.h"
 
+#include "device_model/vocabularies.h"
+
 namespace orva {
 namespace {
 
@@ -67,8 +69,8 @@ BlockSize DrawRelaysBlock(const ReportContext &c, int x, int y)
         const T_Command &mode = c.model.record(Cmd::rm, n);
         QList<TableCell> cells{rowNumber(c, n),
                                {c.m.cols(2), ReportRelayModeText(mode.value(1)), FontStyle::Normal}};
-        // SMS control (mode 0) has no switching time.
-        if (mode.value(1) != 0)
+        // SMS control (mode 0) and the lock (10) have no switching time, as on the Relays page.
+        if (RelayModeHasTime(mode.value(1)))
             cells.append({c.m.cols(21), QString::number(mode.value(2)) + u" сек", FontStyle::Normal});
         return cells;
     };

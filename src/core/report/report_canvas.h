@@ -8,7 +8,8 @@
 namespace orva {
 
 // Coordinates of the report are tenths of a millimetre from the drawing origin, x to the right, y
-// downwards. Pen widths are device pixels, as a printer draws them.
+// downwards. Pen widths are dots of a 300-dpi printer (2 dots are about 0.17 mm): a canvas draws them
+// at that physical width on every device, so that a 1200-dpi printer draws no hairlines.
 
 enum class FontStyle : quint8 {
     Normal,
@@ -63,6 +64,9 @@ public:
     // The size of a text in the report font with the given style, in tenths of a millimetre, rounded.
     virtual int textWidth(const QString &text, FontStyle style = FontStyle::Normal) const = 0;
     virtual int textHeight(const QString &text, FontStyle style = FontStyle::Normal) const = 0;
+    // The width of a text as the font advances it, unrounded: a column of n characters is n times the
+    // advance of one, without the drift of a rounded character width.
+    virtual double textAdvance(const QString &text, FontStyle style = FontStyle::Normal) const = 0;
 };
 
 } // namespace orva

@@ -14,7 +14,7 @@ ReportMetrics MeasureReport(const ReportCanvas &canvas)
 {
     ReportMetrics m;
     m.L = canvas.textHeight(QStringLiteral("Рр"));
-    m.K = canvas.textWidth(QStringLiteral("0"));
+    m.K = canvas.textAdvance(QStringLiteral("0"));
     m.H = RoundHalfEven(m.L / 2.0);
     return m;
 }

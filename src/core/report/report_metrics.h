@@ -9,15 +9,18 @@ namespace orva {
 int RoundHalfEven(double value);
 
 // The grid of the record, measured in the report font: L the line height (the height of "Рр"), K the
-// character width (the width of "0"), H half a line.
+// character width (the advance of "0", unrounded, so that column n stands where the font puts character
+// n), H half a line.
 struct ReportMetrics
 {
     int L = 0;
-    int K = 0;
+    double K = 0;
     int H = 0;
 
     // `columns` character widths, rounded (columns may be fractional: 1.5 is one and a half).
     int cols(double columns) const { return RoundHalfEven(columns * K); }
+    // The room a text keeps from a line beside it: more than half a thick pen and a glyph's overhang.
+    int gap() const { return cols(1.0 / 6); }
 };
 
 ReportMetrics MeasureReport(const ReportCanvas &canvas);

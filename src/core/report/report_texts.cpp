@@ -1,5 +1,7 @@
 #include "report_texts.h"
 
+#include "device_model/vocabularies.h"
+
 #include <QStringView>
 
 #include <array>
@@ -68,12 +70,20 @@ QString ReportLoopModeText(qint32 mode, qint32 delay)
     const QString text = lookup(LoopModes, mode);
     if (mode == DelayedLoopMode)
         return text + QString::number(delay) + u"сек.)";
+    // The modes the record's own table lacks (13 to 16) print as the Loops page names them, so that a
+    // loop in use never looks unused on paper.
+    if (text.isEmpty() && LoopModeInUse(mode))
+        return LoopModeTextOf(mode, delay);
     return text;
 }
 
 QString ReportRelayModeText(qint32 mode)
 {
-    return lookup(RelayModes, mode);
+    const QString text = lookup(RelayModes, mode);
+    // The lock, which the record's own table lacks, prints as the Relays page names it (without a time).
+    if (text.isEmpty() && !RelayModeHasTime(mode))
+        return RelayModeTextOf(mode, 0);
+    return text;
 }
 
 QString ReportMessageSetText(qint32 set)

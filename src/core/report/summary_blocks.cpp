@@ -1,5 +1,6 @@
 #include "report_blocks.h"
 #include "table_block.h"
+#include "text_fit.h"
 
 namespace orva {
 namespace {
@@ -31,12 +32,20 @@ void DrawLabelValues(const ReportContext &c, int x, int firstBottom, const QList
 BlockSize DrawDeviceBlock(const ReportContext &c, int x, int y)
 {
     const QString title = QStringLiteral("Тип устройства:\"Zentrix\"ППКОП-Orva");
+    const int width = c.canvas.textWidth(title, FontStyle::BoldUnderline);
+    const int valueOffset = c.m.cols(16);
+    // A name or password from a file may be of any length: it is shortened to the block's width, so
+    // that it never runs into the balance table beside it.
+    const int room = width - valueOffset - c.canvas.textWidth(quoted(QString()), FontStyle::Bold);
+    const auto value = [&](Cmd::Code code) {
+        return quoted(ElideMiddle(c.canvas, c.model.record(code).text(1), room, FontStyle::Bold));
+    };
     c.canvas.drawText(x, y + c.m.L, title, TextAlign::Left, FontStyle::BoldUnderline);
     DrawLabelValues(c, x, y + 2 * c.m.L,
-                    {{QStringLiteral("Псевдоним     :"), quoted(c.model.record(Cmd::oa).text(1))},
-                     {QStringLiteral("Пароль доступа:"), quoted(c.model.record(Cmd::Password).text(1))}},
-                    c.m.cols(16), FontStyle::Bold);
-    return {c.canvas.textWidth(title, FontStyle::BoldUnderline), 3 * c.m.L};
+                    {{QStringLiteral("Псевдоним     :"), value(Cmd::oa)},
+                     {QStringLiteral("Пароль доступа:"), value(Cmd::Password)}},
+                    valueOffset, FontStyle::Bold);
+    return {width, 3 * c.m.L};
 }
 
 BlockSize DrawBalanceBlock(const ReportContext &c, int x, int y)

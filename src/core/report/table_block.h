@@ -9,7 +9,9 @@
 
 namespace orva {
 
-// One text of a data row: its offset from the block's x and its style.
+// One text of a data row: its offset from the block's x and its style. The text keeps to its column:
+// it moves left when it would reach the next line, and is shortened in its middle when the column is
+// too narrow for it.
 struct TableCell
 {
     int offset = 0;
@@ -40,7 +42,8 @@ struct TableExtent
 };
 
 // Draws title, header, stripes behind the odd rows, the rows with their top lines and cells, the
-// column separators and the frame around header and rows.
+// column separators and the frame around header and rows. A header word that a line would cut moves
+// right, clear of it, with the rest of the header.
 TableExtent DrawTableBlock(const ReportContext &c, int x, int y, const TableBlock &table);
 
 } // namespace orva

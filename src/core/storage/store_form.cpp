@@ -43,7 +43,7 @@ void applyGprsForm(T_Command_DEVICE &model)
     }
     for (int sim = 1; sim <= 2; ++sim) {
         T_Command &apn = model.record(Cmd::ga, sim);
-        apn.setText(1, ReplaceChar(apn.text(1), u'.', u','));
+        apn.setText(1, StoredApn(apn.text(1)));
     }
     for (int server = 1; server <= ServerCount; ++server) {
         T_Command &s = model.record(Cmd::gs, server);
@@ -90,10 +90,26 @@ QString StoredGprsKeyPart(const QString &text)
 
 QString StoredServerAddress(const QString &text)
 {
-    QString shown = text;
+    QString stored = ShownServerAddress(text);
+    FormatDigitGroups(stored, DecimalDigits, u',', u'0', 3, -12, true);
+    return stored;
+}
+
+QString StoredApn(const QString &shown)
+{
+    return ReplaceChar(shown, u'.', u',');
+}
+
+QString ShownServerAddress(const QString &stored)
+{
+    QString shown = stored;
     FormatDigitGroups(shown, DecimalDigits, u'.', u'0', 3, -12, true);
-    FormatDigitGroups(shown, DecimalDigits, u',', u'0', 3, -12, true);
     return shown;
+}
+
+QString ShownApn(const QString &stored)
+{
+    return ReplaceChar(stored, u',', u'.');
 }
 
 // With a call without connection first, a connected phone may only receive alarms (and, for the call

@@ -18,6 +18,12 @@ void ApplyStoreForm(T_Command_DEVICE &model);
 QString StoredGprsIdentifier(const QString &text);
 QString StoredGprsKeyPart(const QString &text);
 QString StoredServerAddress(const QString &text);
+QString StoredApn(const QString &shown);
+
+// The forms the GPRS page shows (and the printed record prints): an address as four three-digit groups
+// joined by "." whichever separator it is stored with, an APN with "." where it is stored with ",".
+QString ShownServerAddress(const QString &stored);
+QString ShownApn(const QString &stored);
 void ApplyDialDeliveryLimits(T_Command_DEVICE &model);
 void SortDialPhones(T_Command_DEVICE &model);
 int DialPhoneSortRank(qint32 mode);

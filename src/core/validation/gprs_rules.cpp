@@ -1,6 +1,6 @@
 #include "check_rule.h"
 
-#include "config_text/digit_groups.h"
+#include "storage/store_form.h"
 
 namespace orva {
 namespace {
@@ -22,8 +22,7 @@ bool gprsOff(const T_Command_DEVICE &model)
 // read) or "," (as the page stores them); any other form is read the way the page shows it.
 bool addressInRange(const T_Command_DEVICE &model, int server)
 {
-    QString address = model.record(Cmd::gs, server).text(1);
-    FormatDigitGroups(address, DecimalDigits, u'.', u'0', 3, -12, true);
+    const QString address = ShownServerAddress(model.record(Cmd::gs, server).text(1));
     for (int group = 0; group < AddressGroups; ++group) {
         if (address.mid(group * 4, 3).toInt() > MaxAddressGroup)
             return false;
@@ -46,8 +45,7 @@ CheckRule addressRule(int server)
     // that a bad address can be put right also while GPRS is off and its field cannot be entered.
     // With "=" ticked the second SIM card's server follows, as for the ports.
     rule.textDefault = [server](T_Command_DEVICE &model, bool sameServers) {
-        QString empty;
-        FormatDigitGroups(empty, DecimalDigits, u',', u'0', 3, -12, true);
+        const QString empty = StoredServerAddress(QString());
         model.record(Cmd::gs, server).setText(1, empty);
         if (sameServers && server <= ServersPerSim)
             model.record(Cmd::gs, server + ServersPerSim).setText(1, empty);

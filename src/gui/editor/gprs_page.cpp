@@ -6,7 +6,6 @@
 #include "up_down.h"
 
 #include "config_text/digit_groups.h"
-#include "config_text/writer.h"
 #include "device_model/device.h"
 #include "dialogs/field_edit.h"
 #include "dialogs/focus_binding.h"
@@ -55,7 +54,7 @@ void GprsPage::Redraw_GPRS()
     for (int part = 1; part <= KeyParts; ++part)
         m_keys[part - 1]->setText(ShownKeyPart(m.record(Cmd::gk, part).text(1)));
     for (int sim = 1; sim <= 2; ++sim) {
-        m_apn[sim - 1]->setText(ReplaceChar(m.record(Cmd::ga, sim).text(1), u',', u'.'));
+        m_apn[sim - 1]->setText(ShownApn(m.record(Cmd::ga, sim).text(1)));
         m_login[sim - 1]->setText(m.record(Cmd::gl, sim).text(1));
         m_password[sim - 1]->setText(m.record(Cmd::gp, sim).text(1));
     }
@@ -91,7 +90,7 @@ void GprsPage::UnLoad_GPRS()
     for (int part = 1; part <= KeyParts; ++part)
         m.record(Cmd::gk, part).setText(1, StoredGprsKeyPart(m_keys[part - 1]->text()));
     for (int sim = 1; sim <= 2; ++sim) {
-        m.record(Cmd::ga, sim).setText(1, ReplaceChar(m_apn[sim - 1]->text(), u'.', u','));
+        m.record(Cmd::ga, sim).setText(1, StoredApn(m_apn[sim - 1]->text()));
         m.record(Cmd::gl, sim).setText(1, m_login[sim - 1]->text());
         m.record(Cmd::gp, sim).setText(1, m_password[sim - 1]->text());
     }

@@ -3,7 +3,6 @@
 
 #include "page_fields.h"
 
-#include "config_text/digit_groups.h"
 #include "device_model/device.h"
 #include "dialogs/field_edit.h"
 #include "storage/store_form.h"
@@ -16,14 +15,6 @@ namespace {
 // Entries 54..66 of the control list: the SIM 2 server group and its twelve controls.
 constexpr int FirstSim2ServerControl = 53;
 constexpr int Sim2ServerControls = 13;
-
-// An address as the page shows it: four three-digit groups separated by ".".
-QString ShownServerAddress(const QString &stored)
-{
-    QString text = stored;
-    FormatDigitGroups(text, DecimalDigits, u'.', u'0', 3, -12, true);
-    return text;
-}
 
 } // namespace
 

@@ -80,7 +80,8 @@ public:
     void FormatStaticTextStatus(const QString &fileName, int kind, const QString &dateText,
                                 const QString &versionText);
     bool IsReadOnly() const { return m_readOnly; }
-    // The caption: the prefix followed by the file's full name (or by nothing).
+    // The caption: the prefix followed by the file's full name (or by nothing); the file is also the
+    // one print-to-file names the record after.
     void SetCaptionFile(const QString &fileName);
     // Shows or hides the page "Текст".
     void SetDebugPageVisible(bool visible);
@@ -176,6 +177,8 @@ private:
     // The save dialog's initial folder: the list folder, once given in list mode, for the whole run.
     QString m_saveFolder;
     DeviceReadBack m_deviceReadBack;
+    // The configuration file the caption names (empty after "По-умолчанию"): print-to-file's name.
+    QString m_configurationFile;
     bool m_shown = false;
     bool m_startUpFinished = false;
     bool m_readOnly = false;

@@ -2,9 +2,12 @@
 // print dialog asked through the window's modal seam, and the record printed.
 #include "dialogs/modal_questions.h"
 #include "main_window.h"
+#include "pdf_printer.h"
 #include "print_flow.h"
+#include "storage/record_file_name.h"
 
 #include <QDate>
+#include <QDir>
 #include <QPrinter>
 
 namespace orva {
@@ -13,6 +16,10 @@ void TForm2::B_PrintClick()
 {
     UnLoad_All();
     QPrinter printer(QPrinter::HighResolution);
+    // Print-to-file proposes the name a save would (with ".pdf"), before the identifier is grouped.
+    ProposePrintFile(printer,
+                     RecordPdfPath(m_settings, model().record(Cmd::oa).text(1),
+                                   model().record(Cmd::gi).text(1), m_configurationFile, QDir::homePath()));
     const AskPrinter askPrinter = [this](QPrinter &chosen) {
         Question question = Question::Of(QuestionKind::Print);
         question.printer = &chosen;

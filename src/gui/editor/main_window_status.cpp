@@ -36,6 +36,7 @@ void TForm2::FormatStaticTextStatus(const QString &fileName, int kind, const QSt
 void TForm2::SetCaptionFile(const QString &fileName)
 {
     setWindowTitle(CaptionPrefix + fileName);
+    m_configurationFile = fileName;
 }
 
 } // namespace orva

@@ -36,11 +36,6 @@ bool IsDelayMode(qint32 mode)
     return mode == GuardDelayMode || mode == FixedDelayMode;
 }
 
-bool IsUsedMode(qint32 mode)
-{
-    return mode != NoMode && mode != UnusedMode;
-}
-
 qint32 DelayDefault()
 {
     return CommandRowOf(Cmd::lm).default2;
@@ -122,7 +117,7 @@ void ShleifsPage::Shleifs_RedrawRem(int loop)
     QListWidgetItem *item = m_list->item(loop - 1);
     m_redrawingRows = true;
     item->setText(RowText(model(), loop));
-    item->setCheckState(IsUsedMode(model().record(Cmd::lm, loop).value(1)) ? Qt::Checked : Qt::Unchecked);
+    item->setCheckState(LoopModeInUse(model().record(Cmd::lm, loop).value(1)) ? Qt::Checked : Qt::Unchecked);
     m_redrawingRows = false;
 }
 
@@ -146,7 +141,7 @@ void ShleifsPage::Shleifs_RedrawElements()
     (shown ? shown : ButtonOf(GuardDelayMode))->setChecked(true);
     // The same holds when that button was ticked already (the previous loop had it): the loop is
     // stored as shown, whichever loop was shown before.
-    if (!shown && IsUsedMode(mode) && model().record(Cmd::lm, loop).value(1) == mode)
+    if (!shown && LoopModeInUse(mode) && model().record(Cmd::lm, loop).value(1) == mode)
         RadioButton_ShleifModeClick(true);
     m_showingRow = wasShowing;
 

@@ -5,7 +5,6 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 namespace orva {
 namespace {
@@ -23,6 +22,7 @@ PageState finishSetup(PageState page, QPainter &painter, const QRect &printableA
 {
     const QPaintDevice *device = painter.device();
     page.pagePixels = printableArea.size();
+    page.printable = printableArea;
     page.origin = printableArea.topLeft() + QPoint(leftMargin, topMargin);
     page.pixelsPerMmX = device->logicalDpiX() * MillimetresPerInchFactor;
     page.pixelsPerMmY = device->logicalDpiY() * MillimetresPerInchFactor;
@@ -49,25 +49,6 @@ QFont ReportFont()
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     return font;
-}
-
-PageState SetupPrinterPage(QPrinter &printer, QPainter &painter, int leftMargin, int topMargin)
-{
-    return SetupLayoutPage(printer.pageLayout(), printer.resolution(), printer.printerName(), painter,
-                           leftMargin, topMargin);
-}
-
-PageState SetupLayoutPage(const QPageLayout &layout, int resolution, const QString &deviceName,
-                          QPainter &painter, int leftMargin, int topMargin)
-{
-    PageState page;
-    page.printerName = deviceName;
-    page.orientation = layout.orientation();
-    // The printable area is what the printer's minimum margins leave; in full-page mode its corner is
-    // the printer's physical offset from the paper's corner.
-    const QPageLayout printable(layout.pageSize(), layout.orientation(), layout.minimumMargins(),
-                                layout.units(), layout.minimumMargins());
-    return finishSetup(page, painter, printable.paintRectPixels(resolution), leftMargin, topMargin);
 }
 
 PageState SetupDevicePage(QPainter &painter, const QRect &printableArea, int leftMargin, int topMargin,

@@ -8,8 +8,6 @@
 #include <QString>
 
 class QPainter;
-class QPaintDevice;
-class QPrinter;
 
 namespace orva {
 
@@ -18,6 +16,7 @@ struct PageState
 {
     QString printerName;
     QSize pagePixels; // the printable page in device pixels
+    QRect printable;  // the printable area in device pixels, where the painter draws
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QPoint origin; // device pixel position of the report's (0, 0)
     // The device's pixels per inch times 0.04: 25 mm count as one inch, as the record was laid out.
@@ -35,17 +34,8 @@ struct PageState
 // The record's font: Courier New, 11 pt (a metric-compatible fixed-pitch face where it is missing).
 QFont ReportFont();
 
-// The printing case, on a painter begun on `printer` in full-page mode (device coordinates from the
-// paper's corner): the printable area is the page less the printer's unprintable edges, the origin its
-// corner plus the margins (device pixels). Sets the painter's font to the report font.
-PageState SetupPrinterPage(QPrinter &printer, QPainter &painter, int leftMargin, int topMargin);
-
-// The same for a paged device that is not a printer (a PDF drawn in memory) with the printer's page
-// layout and resolution: the device's coordinates must start at the paper's corner (margins 0).
-PageState SetupLayoutPage(const QPageLayout &layout, int resolution, const QString &deviceName,
-                          QPainter &painter, int leftMargin, int topMargin);
-
-// Any other device (an image): `printableArea` in device pixels, the origin its corner plus the margins.
+// The page of the painter's device: `printableArea` in device pixels, the origin its corner plus the
+// margins (device pixels). Sets the painter's font to the report font.
 PageState SetupDevicePage(QPainter &painter, const QRect &printableArea, int leftMargin, int topMargin,
                           const QString &deviceName = QString());
 

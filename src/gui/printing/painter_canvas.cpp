@@ -3,6 +3,7 @@
 #include "report/report_metrics.h"
 
 #include <QFontMetricsF>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
 
@@ -59,11 +60,16 @@ void PainterCanvas::drawText(int x, int y, const QString &text, TextAlign align,
     m_painter.drawText(QPointF(left, point.y() - metrics.descent()), text);
 }
 
+qreal PainterCanvas::penWidth(int dots) const
+{
+    return qreal(dots) * m_painter.device()->logicalDpiX() / PenDotsPerInch;
+}
+
 void PainterCanvas::drawLine(int x1, int y1, int x2, int y2, PenStyle style, int width)
 {
     if (width != 0)
         m_penWidth = width;
-    m_painter.setPen(QPen(QBrush(Qt::black), m_penWidth, qtPenStyle(style), Qt::FlatCap));
+    m_painter.setPen(QPen(QBrush(Qt::black), penWidth(m_penWidth), qtPenStyle(style), Qt::FlatCap));
     m_painter.drawLine(m_page.toDevice(x1, y1), m_page.toDevice(x2, y2));
 }
 
@@ -74,7 +80,8 @@ void PainterCanvas::drawRectangle(int x1, int y1, int x2, int y2, std::optional<
         m_painter.setPen(Qt::NoPen);
     } else {
         m_penWidth = width;
-        m_painter.setPen(QPen(QBrush(Qt::black), width, qtPenStyle(style), Qt::SquareCap, Qt::MiterJoin));
+        m_painter.setPen(
+            QPen(QBrush(Qt::black), penWidth(width), qtPenStyle(style), Qt::SquareCap, Qt::MiterJoin));
     }
     if (fill)
         m_painter.setBrush(QColor(fill->red, fill->green, fill->blue));
@@ -85,10 +92,15 @@ void PainterCanvas::drawRectangle(int x1, int y1, int x2, int y2, std::optional<
 
 int PainterCanvas::textWidth(const QString &text, FontStyle style) const
 {
+    return RoundHalfEven(textAdvance(text, style));
+}
+
+double PainterCanvas::textAdvance(const QString &text, FontStyle style) const
+{
     if (m_page.pixelsPerMmX <= 0)
         return 0; // a device without a resolution: nothing can be measured
     const QFontMetricsF metrics(styled(style), m_painter.device());
-    return RoundHalfEven(metrics.horizontalAdvance(text) * 10 / m_page.pixelsPerMmX);
+    return metrics.horizontalAdvance(text) * 10 / m_page.pixelsPerMmX;
 }
 
 int PainterCanvas::textHeight(const QString &text, FontStyle style) const

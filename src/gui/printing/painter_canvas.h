@@ -22,13 +22,19 @@ public:
                        int width) override;
     int textWidth(const QString &text, FontStyle style = FontStyle::Normal) const override;
     int textHeight(const QString &text, FontStyle style = FontStyle::Normal) const override;
+    double textAdvance(const QString &text, FontStyle style = FontStyle::Normal) const override;
 
 private:
     QFont styled(FontStyle style) const;
+    // The device width of a pen of `dots` dots of a 300-dpi printer.
+    qreal penWidth(int dots) const;
 
     QPainter &m_painter;
     PageState m_page;
     int m_penWidth = 1; // kept between lines, as a printer's pen keeps its width
 };
+
+// The report's pen widths count dots of this resolution (see ReportCanvas).
+inline constexpr int PenDotsPerInch = 300;
 
 } // namespace orva

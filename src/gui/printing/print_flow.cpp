@@ -1,8 +1,8 @@
 #include "print_flow.h"
 
 #include "page_setup.h"
-#include "painter_canvas.h"
-#include "pdf_output.h"
+#include "pdf_printer.h"
+#include "record_page.h"
 #include "report/configuration_report.h"
 #include "report/print_identifier.h"
 
@@ -16,11 +16,15 @@ PrintResult PrintFailure(const QString &hint)
     return PrintResult{PrintOutcome::Failed, QStringLiteral("Ошибка печати"), hint};
 }
 
-void DrawRecord(const T_Command_DEVICE &model, QPainter &painter, const PageState &page,
-                const QDate &printDate)
+PageState SetupPrinterPage(QPrinter &printer, QPainter &painter)
 {
-    PainterCanvas canvas(painter, page);
-    DrawConfigurationReport(model, canvas, ReportPage{page.pageWidth, ReportDateText(printDate)});
+    // In full-page mode the layout's paint rectangle is the whole page; its margins still hold.
+    QPageLayout layout = printer.pageLayout();
+    layout.setMode(QPageLayout::StandardMode);
+    PageState page =
+        SetupDevicePage(painter, layout.paintRectPixels(printer.resolution()), 0, 0, printer.printerName());
+    page.orientation = layout.orientation();
+    return page;
 }
 
 PrintResult PrintConfigurationRecord(const T_Command_DEVICE &model, QPrinter &printer, const QDate &printDate)
@@ -31,7 +35,7 @@ PrintResult PrintConfigurationRecord(const T_Command_DEVICE &model, QPrinter &pr
     if (!painter.begin(&printer))
         return PrintFailure(QStringLiteral("Проверьте принтер: задание печати не удалось начать"));
 
-    DrawRecord(model, painter, SetupPrinterPage(printer, painter, 0, 0), printDate);
+    DrawRecordOnPage(model, painter, SetupPrinterPage(printer, painter), ReportDateText(printDate));
 
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return PrintFailure(QStringLiteral("Проверьте принтер: задание печати не удалось завершить"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device_model/device.h"
+#include "page_setup.h"
 
 #include <QDate>
 #include <QString>
@@ -27,20 +28,20 @@ struct PrintResult
     bool failed() const { return outcome == PrintOutcome::Failed; }
 };
 
-// Asks the user for the printer (the standard print dialog); false when cancelled.
-using AskPrinter = std::function<bool(QPrinter &printer)>;
-
-struct PageState;
-
 // A failed print: headline "Ошибка печати" and the hint, for the editor's error box.
 PrintResult PrintFailure(const QString &hint);
 
-// The record on a painter already set up for the page (the page set-up done).
-void DrawRecord(const T_Command_DEVICE &model, QPainter &painter, const PageState &page,
-                const QDate &printDate);
+// The page of a printer whose painter is begun in full-page mode (device coordinates from the paper's
+// corner): the printable area is the page less the margins the print dialog shows (never less than the
+// printer's unprintable edges), whatever size and orientation the dialog chose.
+PageState SetupPrinterPage(QPrinter &printer, QPainter &painter);
 
-// The print job itself on a chosen printer: begin, page set-up with both margins 0, the record, end.
-// The job title is the caller's. A printer that cannot start or finish the job gives Failed.
+// Asks the user for the printer (the standard print dialog); false when cancelled.
+using AskPrinter = std::function<bool(QPrinter &printer)>;
+
+// The print job itself on a chosen printer: begin, page set-up with both margins 0, the record laid out
+// for portrait A4 and fitted to the printable area of the chosen page, end. The job title is the
+// caller's. A printer that cannot start or finish the job gives Failed.
 PrintResult PrintConfigurationRecord(const T_Command_DEVICE &model, QPrinter &printer,
                                      const QDate &printDate);
 

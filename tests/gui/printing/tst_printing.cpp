@@ -3,12 +3,14 @@
 #include "page_setup.h"
 #include "painter_canvas.h"
 #include "pdf_output.h"
+#include "pdf_printer.h"
 #include "print_flow.h"
 #include "report/configuration_report.h"
 #include "report/print_identifier.h"
 
 #include <QFile>
 #include <QImage>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -68,12 +70,16 @@ private Q_SLOTS:
     void textStandsOnItsBottomCorner_data();
     void textStandsOnItsBottomCorner();
     void rectangles();
+    void penWidthsArePhysical_data();
+    void penWidthsArePhysical();
     void wholeRecordOnAnImage();
     void cancelledDialogStillNormalizes_data();
     void cancelledDialogStillNormalizes();
     void printedToPdf();
     void failingPrinterIsReported();
     void renderReportPdf();
+    void printerPageKeepsTheDialogsMargins_data();
+    void printerPageKeepsTheDialogsMargins();
 };
 
 void PrintingTest::pageSetup_data()
@@ -165,12 +171,12 @@ void PrintingTest::textStandsOnItsBottomCorner()
 
 void PrintingTest::rectangles()
 {
-    QImage image = page(100, QSize(200, 200));
+    QImage image = page(300, QSize(600, 600));
     {
         QPainter painter(&image);
         const PageState state = SetupDevicePage(painter, image.rect(), 0, 0);
         PainterCanvas canvas(painter, state);
-        // 4 pixels per millimetre: (100, 100)-(300, 300) is (40, 40)-(120, 120).
+        // 12 pixels per millimetre: (100, 100)-(300, 300) is (120, 120)-(360, 360).
         canvas.drawRectangle(100, 100, 300, 300, SilverColor, PenStyle::Solid, 0);
         canvas.drawRectangle(100, 350, 300, 450, std::nullopt, PenStyle::Solid, 2);
         // A following line without a width keeps the rectangle's pen.
@@ -178,13 +184,42 @@ void PrintingTest::rectangles()
         // The text is black whatever the pen was.
         canvas.drawText(0, 480, QStringLiteral("Ж"), TextAlign::Left, FontStyle::Normal);
     }
-    QCOMPARE(image.pixelColor(40, 40), QColor(192, 192, 192)); // filled to the edge, no outline
-    QCOMPARE(image.pixelColor(80, 80), QColor(192, 192, 192));
-    QCOMPARE(image.pixelColor(80, 160), QColor(Qt::white)); // no fill
-    QCOMPARE(qGray(image.pixel(80, 140)), 0);               // outline
-    const QRect line = darkPixels(image, QRect(130, 30, 20, 140));
+    QCOMPARE(image.pixelColor(120, 120), QColor(192, 192, 192)); // filled to the edge, no outline
+    QCOMPARE(image.pixelColor(240, 240), QColor(192, 192, 192));
+    QCOMPARE(image.pixelColor(240, 480), QColor(Qt::white)); // no fill
+    QCOMPARE(qGray(image.pixel(240, 420)), 0);               // outline
+    const QRect line = darkPixels(image, QRect(400, 100, 40, 400));
     QCOMPARE(line.width(), 2);
-    QVERIFY(!darkPixels(image, QRect(0, 170, 30, 30)).isEmpty());
+    QVERIFY(!darkPixels(image, QRect(0, 500, 60, 80)).isEmpty());
+}
+
+void PrintingTest::penWidthsArePhysical_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<int>("dots");
+    // Pen widths count dots of a 300-dpi printer: 2 dots are 0.17 mm, 4 dots 0.34 mm on any device.
+    QTest::newRow("frame at 300 dpi") << 300 << 2;
+    QTest::newRow("thick at 300 dpi") << 300 << 4;
+    QTest::newRow("frame at 600 dpi") << 600 << 2;
+    QTest::newRow("frame at 1200 dpi") << 1200 << 2;
+    QTest::newRow("thick at 1200 dpi") << 1200 << 4;
+}
+
+void PrintingTest::penWidthsArePhysical()
+{
+    QFETCH(int, dpi);
+    QFETCH(int, dots);
+    QImage image = page(dpi, QSize(dpi / 2, dpi / 2));
+    {
+        QPainter painter(&image);
+        const PageState state = SetupDevicePage(painter, image.rect(), 0, 0);
+        PainterCanvas canvas(painter, state);
+        canvas.drawLine(50, 10, 50, 100, PenStyle::Solid, dots);
+    }
+    const QRect line = darkPixels(image, image.rect());
+    const double millimetres = line.width() * 25.4 / dpi;
+    QCOMPARE(line.width(), dots * dpi / 300);
+    QVERIFY2(qAbs(millimetres - dots * 25.4 / 300) < 0.01, qPrintable(QString::number(millimetres)));
 }
 
 void PrintingTest::wholeRecordOnAnImage()
@@ -312,6 +347,44 @@ void PrintingTest::renderReportPdf()
     // A4 in points.
     QVERIFY(QString::fromLatin1(pdf.bytes).contains(
         QRegularExpression(QStringLiteral("/MediaBox \\[0 0 595(\\.0+)? 842(\\.0+)?\\]"))));
+}
+
+void PrintingTest::printerPageKeepsTheDialogsMargins_data()
+{
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<double>("margin");
+    QTest::newRow("portrait, no margins") << int(QPageLayout::Portrait) << 0.0;
+    QTest::newRow("landscape, 20 mm") << int(QPageLayout::Landscape) << 20.0;
+}
+
+// The print job draws in full-page mode; the printable area is still the page less the dialog's margins,
+// in the orientation the dialog chose.
+void PrintingTest::printerPageKeepsTheDialogsMargins()
+{
+    QFETCH(int, orientation);
+    QFETCH(double, margin);
+    QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    ConfigurePdfPrinter(printer, folder.filePath(QStringLiteral("record.pdf")));
+    printer.setPageOrientation(QPageLayout::Orientation(orientation));
+    printer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+    printer.setFullPage(true);
+    QPainter painter(&printer);
+    const PageState page = SetupPrinterPage(printer, painter);
+    painter.end();
+
+    const int dpi = printer.resolution();
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+    const QSizeF paper = orientation == QPageLayout::Landscape ? a4.transposed() : a4;
+    const auto pixels = [dpi](double mm) { return mm * dpi / 25.4; };
+    QCOMPARE(page.orientation, QPageLayout::Orientation(orientation));
+    // The page layout keeps its margins in whole points.
+    const double point = dpi / 72.0 + 1;
+    QVERIFY(qAbs(page.printable.left() - pixels(margin)) <= point);
+    QVERIFY(qAbs(page.printable.top() - pixels(margin)) <= point);
+    QVERIFY(qAbs(page.printable.width() - pixels(paper.width() - 2 * margin)) <= 2 * point);
+    QVERIFY(qAbs(page.printable.height() - pixels(paper.height() - 2 * margin)) <= 2 * point);
+    QCOMPARE(page.origin, page.printable.topLeft());
 }
 
 QTEST_MAIN(PrintingTest)
