@@ -3,7 +3,7 @@
 #include "print_identifier.h"
 #include "report_blocks.h"
 
-#include <QLocale>
+#include "storage/short_date.h"
 
 #include <algorithm>
 
@@ -71,7 +71,7 @@ void drawFooter(Flow &f, const ReportPage &page)
 
 QString ReportDateText(const QDate &date)
 {
-    return QLocale::system().toString(date, QLocale::ShortFormat);
+    return ShortDateText(date);
 }
 
 ReportExtent DrawConfigurationReport(const T_Command_DEVICE &model, ReportCanvas &canvas,
