@@ -10,6 +10,8 @@ namespace orva {
 bool InstallQtRussian(QCoreApplication &app)
 {
     const QLocale russian(QLocale::Russian, QLocale::Russia);
+    // Qt's dialogs format dates and sizes by the default locale ("19 байт", "10.12.2026 12:00").
+    QLocale::setDefault(russian);
     const QString folders[] = {
         QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
         QLibraryInfo::path(QLibraryInfo::TranslationsPath),

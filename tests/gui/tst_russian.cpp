@@ -49,10 +49,11 @@ private Q_SLOTS:
 
 void RussianTest::initTestCase()
 {
-    // A system with an English locale.
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     if (!InstallQtRussian(*qApp))
         QSKIP("Qt's Russian translation (qt6-translations-l10n) is not installed");
+    QCOMPARE(QLocale().language(), QLocale::Russian);
+    // The dates below must not depend on the locale: a system with an English one.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 void RussianTest::fileDialogsSpeakRussian_data()
