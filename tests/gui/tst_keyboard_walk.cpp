@@ -114,6 +114,7 @@ private Q_SLOTS:
     void hiddenPagesStayHidden();
     void everyDialogByTab();
     void screenReaderTexts();
+    void learnedKeyFieldLooksUntouchedAfterItsRow();
 };
 
 void KeyboardWalkTest::everyPageByTab()
@@ -274,6 +275,26 @@ void KeyboardWalkTest::screenReaderTexts()
     QCOMPARE(text("UD_Mode_ExitDelay", QAccessible::Name),
              text("E_Mode_ExitDelay", QAccessible::Name) + QStringLiteral(": изменить"));
     QCOMPARE(text("E_Mode_ExitDelay", QAccessible::Name), QStringLiteral("Задержка на выход (1..180)"));
+}
+
+// A key row's code field takes the row's colour while the row has the focus and looks exactly as before
+// once the focus has left the row (a disabled field keeps its grey).
+void KeyboardWalkTest::learnedKeyFieldLooksUntouchedAfterItsRow()
+{
+    EditorFixture f;
+    QVERIFY(f.ShowActive());
+    LoadConfigurationText(NormalizeLineBreaks(QStringLiteral("ua01-Door1     .********\n")), f.working);
+    f.window->Redraw_All();
+    f.window->PagesParam()->setCurrentWidget(f.window->findChild<QWidget *>(QStringLiteral("TabKeys")));
+    auto *code = f.window->findChild<QLineEdit *>(QStringLiteral("E_Key_Code1"));
+    auto *name = f.window->findChild<QLineEdit *>(QStringLiteral("E_Key_Name1"));
+    const QImage untouched = code->grab().toImage();
+    QVERIFY(GiveFocus(name));
+    QVERIFY(code->grab().toImage() != untouched);
+    QTest::keyClick(name, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(!name->hasFocus());
+    QCOMPARE(code->grab().toImage(), untouched);
 }
 
 QTEST_MAIN(KeyboardWalkTest)

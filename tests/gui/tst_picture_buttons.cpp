@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -72,6 +73,7 @@ private Q_SLOTS:
     void tagZeroIsNeverPainted();
     void faceDrawnWhileDisabledKeepsItsCaptionColour();
     void repaintFollowsTheFocus();
+    void aWindowPaintsOnlyItsOwnButtons();
     void highlightByKind_data();
     void highlightByKind();
     void highlightOnRenderedPixels_data();
@@ -182,6 +184,26 @@ void PictureButtonsTest::repaintFollowsTheFocus()
     second->setFocus();
     QCOMPARE(first->face().toImage().pixelColor(2, 2), ButtonFaceColour());
     QCOMPARE(second->face().toImage().pixelColor(2, 2), Colours::Focused);
+}
+
+// The dialogs are children of the main window: the window's faces and captions never reach their
+// buttons, which keep their own (a screen reader must not hear "Открыть" on a hidden "Отказаться").
+void PictureButtonsTest::aWindowPaintsOnlyItsOwnButtons()
+{
+    QWidget window;
+    auto *own = new PictureButton(1, GlyphLayout::Left, &window);
+    own->setGeometry(0, 0, 100, 40);
+    auto *dialog = new QDialog(&window);
+    auto *dialogButton = new PictureButton(1, GlyphLayout::Left, dialog);
+    dialogButton->setGeometry(0, 0, 100, 40);
+    const ImageList images{Picture(Qt::white, Qt::black)};
+    const CaptionTable dialogCaptions{QString(), QStringLiteral("Отказаться")};
+    RepaintButtons(dialog, images, dialogCaptions);
+    BindButtonFaces(&window, &images, &Captions);
+    RepaintButtons(&window, images, Captions);
+    QCOMPARE(WindowButtons(&window), QList<PictureButton *>{own});
+    QCOMPARE(own->accessibleName(), QStringLiteral("Первая"));
+    QCOMPARE(dialogButton->accessibleName(), QStringLiteral("Отказаться"));
 }
 
 void PictureButtonsTest::highlightByKind_data()
