@@ -239,7 +239,8 @@ void KeyboardWalkTest::everyDialogByTab()
     QVERIFY2(failures.isEmpty(), qPrintable(QString::number(failures.size()) + QStringLiteral(" failures")));
 }
 
-// Masked edits are read as shown, combo boxes by their name with their value, a learned key as such.
+// The identifier and address fields are read as shown, combo boxes by their name with their value, a
+// learned key as such.
 void KeyboardWalkTest::screenReaderTexts()
 {
     EditorFixture f;

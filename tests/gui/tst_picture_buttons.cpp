@@ -237,7 +237,7 @@ void PictureButtonsTest::highlightOnRenderedPixels_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("masked edit") << QStringLiteral("edit") << true;
+    QTest::newRow("text field") << QStringLiteral("edit") << true;
     QTest::newRow("disabled edit") << QStringLiteral("edit") << false;
     QTest::newRow("list box") << QStringLiteral("list") << true;
     QTest::newRow("combo box") << QStringLiteral("combo") << true;
