@@ -22,6 +22,7 @@
 #include "dialogs/fonts.h"
 #include "dialogs/modal_questions.h"
 #include "dialogs/static_text.h"
+#include "fields/field_catalogue.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -34,8 +35,7 @@ namespace {
 
 struct PageRow
 {
-    const char16_t *name;
-    const char16_t *caption;
+    const char16_t *name; // the caption is the field catalogue's (PageCaptionOf)
     PageSlot slot;
     EditorPage *(*make)(PageHost &, QWidget *);
 };
@@ -47,17 +47,17 @@ template <typename P> EditorPage *MakePage(PageHost &host, QWidget *tab)
 
 // The pages of PagesParam in tab order; "Текст" follows them with "-debug".
 const PageRow PageRows[] = {
-    {u"TabCommon", u"Общие", PageSlot::Common, &MakePage<CommonPage>},
-    {u"TabMode", u"Режимы", PageSlot::Mode, &MakePage<ModePage>},
-    {u"TabRezervAndSignal", u"Индикация", PageSlot::Indic, &MakePage<IndicPage>},
-    {u"TabShleifs", u"Шлейфы", PageSlot::Shleifs, &MakePage<ShleifsPage>},
-    {u"TabRele", u"Реле", PageSlot::Rele, &MakePage<RelePage>},
-    {u"TabKeys", u"Ключи", PageSlot::Keys, &MakePage<KeysPage>},
-    {u"TabZone", u"Разделы", PageSlot::Zone, &MakePage<ZonePage>},
-    {u"TabSMS", u"SMS", PageSlot::SMS, &MakePage<SmsPage>},
-    {u"TabSMSK", u"SMS-К", PageSlot::SMSK, &MakePage<SmskPage>},
-    {u"TabDialGSM", u"GSM-дозвон", PageSlot::GSM, &MakePage<GsmPage>},
-    {u"TabGPRS", u"GPRS", PageSlot::GPRS, &MakePage<GprsPage>},
+    {u"TabCommon", PageSlot::Common, &MakePage<CommonPage>},
+    {u"TabMode", PageSlot::Mode, &MakePage<ModePage>},
+    {u"TabRezervAndSignal", PageSlot::Indic, &MakePage<IndicPage>},
+    {u"TabShleifs", PageSlot::Shleifs, &MakePage<ShleifsPage>},
+    {u"TabRele", PageSlot::Rele, &MakePage<RelePage>},
+    {u"TabKeys", PageSlot::Keys, &MakePage<KeysPage>},
+    {u"TabZone", PageSlot::Zone, &MakePage<ZonePage>},
+    {u"TabSMS", PageSlot::SMS, &MakePage<SmsPage>},
+    {u"TabSMSK", PageSlot::SMSK, &MakePage<SmskPage>},
+    {u"TabDialGSM", PageSlot::GSM, &MakePage<GsmPage>},
+    {u"TabGPRS", PageSlot::GPRS, &MakePage<GprsPage>},
 };
 
 // Zone (partition) bindings are switched off in the editor: their controls are hidden for good.
@@ -141,7 +141,7 @@ void TForm2::CreatePages()
     for (const PageRow &row : PageRows) {
         auto *tab = new QWidget;
         tab->setObjectName(QString::fromUtf16(row.name));
-        tab->setWindowTitle(QString::fromUtf16(row.caption));
+        tab->setWindowTitle(PageCaptionOf(QStringView(row.name)));
         // "Разделы" is never shown: its page lives outside the tab bar and outside the window, so that
         // neither Ctrl+Tab nor the accessibility tree can reach it.
         if (row.slot == PageSlot::Zone)
