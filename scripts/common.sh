@@ -4,6 +4,7 @@
 ORVA_PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-translations-l10n
     libgcrypt20-dev
     libbenchmark-dev
     fonts-liberation2

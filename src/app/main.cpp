@@ -1,11 +1,14 @@
 #include "guarded_application.h"
 #include "program.h"
+#include "qt_translation.h"
 
 int main(int argc, char *argv[])
 {
     orva::GuardedApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Norvek"));
     QCoreApplication::setApplicationName(QStringLiteral("PPKOPOrva"));
+    // Qt's own dialogs and menus speak Russian like the rest of the program.
+    orva::InstallQtRussian(app);
 
     // The arguments after the program's own name: a file to open, or "-debug" and a file.
     QStringList arguments = QCoreApplication::arguments();

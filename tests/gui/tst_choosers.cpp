@@ -44,6 +44,8 @@ private Q_SLOTS:
     void folderChooserStartsAtTheGivenFolder();
     void folderChooserTakesTheSelectedFolder();
     void folderWithoutSubfoldersDoesNotExpand();
+    void emptyDiskChooserSaysWhy();
+    void folderChooserShowsPicturesAndThePreselectedFolder();
 };
 
 void ChoosersTest::disksAreListedAndTheFirstSelected()
@@ -101,6 +103,23 @@ void ChoosersTest::noRemovableDisk()
     QTest::mouseClick(Button(dialog, "BtnCancel"), Qt::LeftButton);
     QCOMPARE(dialog.result(), ModalResult::Cancel);
     QVERIFY(dialog.SelectedDisk().rootPath.isEmpty());
+}
+
+void ChoosersTest::emptyDiskChooserSaysWhy()
+{
+    QTemporaryDir a;
+    TFormLogicalDisks dialog;
+    dialog.SetDiskSource(std::make_unique<GivenDisks>(QList<RemovableDisk>{}));
+    QVERIFY(OpenAndWait(dialog));
+    auto *hint = dialog.findChild<StaticText *>(QStringLiteral("StaticTextNoDisks"));
+    QVERIFY(hint && hint->isVisible());
+    QVERIFY(hint->text().startsWith(QStringLiteral("Съёмные диски не найдены")));
+    dialog.reject();
+    // With a disk the line is gone.
+    dialog.SetDiskSource(
+        std::make_unique<GivenDisks>(QList<RemovableDisk>{{a.path() + u'/', QStringLiteral("E")}}));
+    QVERIFY(OpenAndWait(dialog));
+    QVERIFY(!hint->isVisible());
 }
 
 void ChoosersTest::folderChooserWithoutSelection()
@@ -164,6 +183,33 @@ void ChoosersTest::folderWithoutSubfoldersDoesNotExpand()
     QVERIFY(QDir(root.path()).mkpath(QStringLiteral("leaf/new")));
     model.ForgetSubfolders();
     QVERIFY(model.hasChildren(model.index(root.path() + QStringLiteral("/leaf"))));
+}
+
+// Every folder and drive of the tree has a picture, and a preselected folder deep in the tree is
+// scrolled into view once its parents have loaded.
+void ChoosersTest::folderChooserShowsPicturesAndThePreselectedFolder()
+{
+    QTemporaryDir root;
+    QString deep = root.path();
+    for (int level = 0; level < 6; ++level) {
+        // Many siblings at every level push the chosen one far below the tree's first rows.
+        for (int sibling = 0; sibling < 30; ++sibling)
+            QVERIFY(QDir(deep).mkpath(QStringLiteral("a%1").arg(sibling, 2, 10, QLatin1Char('0'))));
+        deep += QStringLiteral("/a29");
+    }
+    TFormSelectPathTree dialog;
+    dialog.SetChosenPath(deep);
+    QVERIFY(OpenAndWait(dialog));
+    auto *tree = dialog.findChild<QTreeView *>(QStringLiteral("TV_Path"));
+    auto *model = qobject_cast<FolderModel *>(tree->model());
+    const QModelIndex chosen = model->index(deep);
+    QCOMPARE(tree->currentIndex(), chosen);
+    QTRY_VERIFY(tree->viewport()->rect().contains(tree->visualRect(chosen)));
+    const QIcon folder = model->data(chosen, Qt::DecorationRole).value<QIcon>();
+    QVERIFY(!folder.isNull());
+    QVERIFY(!folder.pixmap(16, 16).isNull());
+    const QModelIndex drive = model->index(0, 0, QModelIndex());
+    QVERIFY(!model->data(drive, Qt::DecorationRole).value<QIcon>().isNull());
 }
 
 QTEST_MAIN(ChoosersTest)

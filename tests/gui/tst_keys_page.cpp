@@ -240,11 +240,13 @@ void KeysPageTest::rowColouringFollowsTheFocus()
     QCOMPARE(HighlightedColour(row.name), WindowColour());
     QCOMPARE(HighlightedColour(row.type), Colours::Focused);
     QCOMPARE(HighlightedColour(row.code), rowColour);
-    // Leaving the type box gives it the colour of its type; the code field its normal colour.
+    // Leaving the type box gives it the colour of its type; the code field the look of an untouched row's
+    // (the grey of a disabled field, not white).
     f.Name(7)->setFocus();
     QCOMPARE(HighlightedColour(row.type), KeysPage::GetColorKeyType(1));
     QCOMPARE(HighlightedColour(row.type), QColor(255, 170, 170));
-    QCOMPARE(HighlightedColour(row.code), WindowColour());
+    QCOMPARE(HighlightedColour(row.code), HighlightedColour(f.Page()->Row(12).code));
+    QVERIFY(HighlightedColour(row.code) != WindowColour());
     QCOMPARE(HighlightedColour(f.Page()->Row(7).code), rowColour);
 }
 

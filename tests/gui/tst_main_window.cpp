@@ -43,6 +43,14 @@ void WriteFile(const QString &path)
     file.write("Zentrix Orva\r\n");
 }
 
+// A configuration file in a folder that holds "lock.txt" (an armed panel); its full name.
+QString ArmedFile(const QTemporaryDir &folder)
+{
+    WriteFile(folder.filePath(QStringLiteral("config.ini")));
+    WriteFile(folder.filePath(QStringLiteral("lock.txt")));
+    return folder.filePath(QStringLiteral("config.ini"));
+}
+
 } // namespace
 
 class MainWindowTest : public QObject
@@ -60,6 +68,7 @@ private Q_SLOTS:
     void statusKinds_data();
     void statusKinds();
     void readOnlyMode();
+    void longStatusKeepsTheDateAndTheMark();
     void enterAndExitColouring();
     void labelClickEntersItsField();
     void upDownPressFocusesItsField();
@@ -76,13 +85,14 @@ void MainWindowTest::pagesInTabOrder()
     QStringList names;
     for (int i = 0; i < tabs->count(); ++i)
         names << tabs->widget(i)->objectName();
-    QCOMPARE(names,
-             (QStringList{QStringLiteral("TabCommon"), QStringLiteral("TabMode"),
-                          QStringLiteral("TabRezervAndSignal"), QStringLiteral("TabShleifs"),
-                          QStringLiteral("TabRele"), QStringLiteral("TabKeys"), QStringLiteral("TabZone"),
-                          QStringLiteral("TabSMS"), QStringLiteral("TabSMSK"), QStringLiteral("TabDialGSM"),
-                          QStringLiteral("TabGPRS"), QStringLiteral("TabDebug")}));
-    // "Разделы" is never shown, "Текст" only with "-debug".
+    QCOMPARE(names, (QStringList{QStringLiteral("TabCommon"), QStringLiteral("TabMode"),
+                                 QStringLiteral("TabRezervAndSignal"), QStringLiteral("TabShleifs"),
+                                 QStringLiteral("TabRele"), QStringLiteral("TabKeys"),
+                                 QStringLiteral("TabSMS"), QStringLiteral("TabSMSK"),
+                                 QStringLiteral("TabDialGSM"), QStringLiteral("TabGPRS")}));
+    // "Разделы" is never in the tab bar, "Текст" only with "-debug"; neither belongs to the window then.
+    QVERIFY(!f.window->findChild<QWidget *>(QStringLiteral("TabZone")));
+    QVERIFY(!f.window->findChild<QWidget *>(QStringLiteral("TabDebug")));
     QCOMPARE(VisibleTabs(tabs),
              (QStringList{QStringLiteral("Общие"), QStringLiteral("Режимы"), QStringLiteral("Индикация"),
                           QStringLiteral("Шлейфы"), QStringLiteral("Реле"), QStringLiteral("Ключи"),
@@ -230,11 +240,9 @@ void MainWindowTest::readOnlyMode()
     EditorFixture f;
     QVERIFY(f.ShowActive());
     QTemporaryDir armed;
-    WriteFile(armed.filePath(QStringLiteral("config.ini")));
-    WriteFile(armed.filePath(QStringLiteral("lock.txt")));
+    const QString file = ArmedFile(armed);
     f.questions->Then(ModalResult::Ok);
-    f.window->FormatStaticTextStatus(armed.filePath(QStringLiteral("config.ini")), 1,
-                                     QStringLiteral("01.02.2024"), QStringLiteral("2.9"));
+    f.window->FormatStaticTextStatus(file, 1, QStringLiteral("01.02.2024"), QStringLiteral("2.9"));
 
     QCOMPARE(f.questions->asked().size(), 1);
     const Question &box = f.questions->asked().at(0);
@@ -269,6 +277,28 @@ void MainWindowTest::readOnlyMode()
     // Without a file name nothing is looked for.
     f.window->FormatStaticTextStatus(QString(), 0, QString(), QString());
     QCOMPARE(f.questions->asked().size(), 1);
+}
+
+// A version text too long for the line is shortened in its middle; the date and the read-only mark
+// stay on the line, and the whole text is its hint.
+void MainWindowTest::longStatusKeepsTheDateAndTheMark()
+{
+    EditorFixture f;
+    QVERIFY(f.ShowActive());
+    QTemporaryDir armed;
+    const QString file = ArmedFile(armed);
+    f.questions->Then(ModalResult::Ok);
+    const QString version =
+        QStringLiteral("Zentrix-Config Orva soft v3 сборка 2026-12-10 для объекта склад №4");
+    f.window->FormatStaticTextStatus(file, 1, QStringLiteral("10.12.2026"), version);
+    StaticText *status = f.window->StaticTextStatus();
+    const QString shown = status->text();
+    QVERIFY(shown.startsWith(QStringLiteral("Конфигурация сохраненная (Zentrix")));
+    QVERIFY(shown.endsWith(QStringLiteral(") от 10.12.2026 года (только чтение)")));
+    QVERIFY(shown.contains(QChar(0x2026))); // the ellipsis where the version was shortened
+    QVERIFY(status->fontMetrics().horizontalAdvance(shown) <= status->contentsRect().width());
+    QCOMPARE(status->toolTip(), QStringLiteral("Конфигурация сохраненная (") + version +
+                                    QStringLiteral(") от 10.12.2026 года (только чтение)"));
 }
 
 void MainWindowTest::enterAndExitColouring()

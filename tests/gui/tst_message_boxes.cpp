@@ -59,6 +59,8 @@ private Q_SLOTS:
     void errorWithoutButtonsOnlyCloses();
     void errorFocusesFirstVisibleButton();
     void errorLooks();
+    void errorLongHintIsShownWhole_data();
+    void errorLongHintIsShownWhole();
     void infoButtons();
     void infoResults_data();
     void infoResults();
@@ -239,6 +241,33 @@ void MessageBoxesTest::infoFocusesContinue()
     QTRY_COMPARE(QApplication::focusWidget(), button(&box, "BitBtnContinue"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(box.result(), ModalResult::Ok);
+}
+
+void MessageBoxesTest::errorLongHintIsShownWhole_data()
+{
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("short") << QStringLiteral("Проверьте наличие файла");
+    // The hint of a settings write that the system refuses, with a long settings path.
+    QTest::newRow("settings write") << QStringLiteral(
+        "Нет права записи в файл /home/installer/.config/Norvek/PPKOPOrva.conf: проверьте права доступа к "
+        "нему "
+        "и к его папке. До выхода из программы действуют новые параметры");
+}
+
+void MessageBoxesTest::errorLongHintIsShownWhole()
+{
+    QFETCH(QString, hint);
+    TFormErrorMessage box;
+    box.SetMessages(QStringLiteral("Ошибка записи параметров работы программы"), hint, true, false);
+    auto *text = box.findChild<StaticText *>(QStringLiteral("ST_Recomendation"));
+    QCOMPARE(text->text(), hint);
+    // Every word of the hint lies inside the box as it is laid out in its font.
+    const QRect needed = text->fontMetrics().boundingRect(text->contentsRect(),
+                                                          int(text->alignment()) | Qt::TextWordWrap, hint);
+    QVERIFY2(text->contentsRect().contains(needed), qPrintable(QString::number(needed.height())));
+    QVERIFY(text->font().pixelSize() >= 11);
+    if (hint.size() < 40)
+        QCOMPARE(text->font().pixelSize(), 19);
 }
 
 QTEST_MAIN(MessageBoxesTest)

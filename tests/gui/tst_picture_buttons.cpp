@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -42,6 +43,22 @@ bool HasInk(const QImage &image, const QRect &rect, const QColor &colour)
     return false;
 }
 
+// A control of the kind a test row names ("edit", "list", "combo", "check", "radio", else a label).
+QWidget *MakeControl(const QString &kind, QWidget *parent = nullptr)
+{
+    if (kind == QStringLiteral("edit"))
+        return new QLineEdit(QStringLiteral("12"), parent);
+    if (kind == QStringLiteral("list"))
+        return new QListWidget(parent);
+    if (kind == QStringLiteral("combo"))
+        return new QComboBox(parent);
+    if (kind == QStringLiteral("check"))
+        return new QCheckBox(QStringLiteral("Тревога"), parent);
+    if (kind == QStringLiteral("radio"))
+        return new QRadioButton(QStringLiteral("обычный"), parent);
+    return new QLabel(QStringLiteral("Подпись"), parent);
+}
+
 } // namespace
 
 class PictureButtonsTest : public QObject
@@ -56,8 +73,11 @@ private Q_SLOTS:
     void tagZeroIsNeverPainted();
     void faceDrawnWhileDisabledKeepsItsCaptionColour();
     void repaintFollowsTheFocus();
+    void aWindowPaintsOnlyItsOwnButtons();
     void highlightByKind_data();
     void highlightByKind();
+    void highlightOnRenderedPixels_data();
+    void highlightOnRenderedPixels();
     void staticTextIsNeverRecoloured();
     void givenColour();
     void groupCaptionFollowsEnabling();
@@ -166,6 +186,26 @@ void PictureButtonsTest::repaintFollowsTheFocus()
     QCOMPARE(second->face().toImage().pixelColor(2, 2), Colours::Focused);
 }
 
+// The dialogs are children of the main window: the window's faces and captions never reach their
+// buttons, which keep their own (a screen reader must not hear "Открыть" on a hidden "Отказаться").
+void PictureButtonsTest::aWindowPaintsOnlyItsOwnButtons()
+{
+    QWidget window;
+    auto *own = new PictureButton(1, GlyphLayout::Left, &window);
+    own->setGeometry(0, 0, 100, 40);
+    auto *dialog = new QDialog(&window);
+    auto *dialogButton = new PictureButton(1, GlyphLayout::Left, dialog);
+    dialogButton->setGeometry(0, 0, 100, 40);
+    const ImageList images{Picture(Qt::white, Qt::black)};
+    const CaptionTable dialogCaptions{QString(), QStringLiteral("Отказаться")};
+    RepaintButtons(dialog, images, dialogCaptions);
+    BindButtonFaces(&window, &images, &Captions);
+    RepaintButtons(&window, images, Captions);
+    QCOMPARE(WindowButtons(&window), QList<PictureButton *>{own});
+    QCOMPARE(own->accessibleName(), QStringLiteral("Первая"));
+    QCOMPARE(dialogButton->accessibleName(), QStringLiteral("Отказаться"));
+}
+
 void PictureButtonsTest::highlightByKind_data()
 {
     QTest::addColumn<QString>("kind");
@@ -182,24 +222,57 @@ void PictureButtonsTest::highlightByKind()
 {
     QFETCH(QString, kind);
     QFETCH(bool, windowColoured);
-    std::unique_ptr<QWidget> control;
-    if (kind == QStringLiteral("edit"))
-        control = std::make_unique<QLineEdit>();
-    else if (kind == QStringLiteral("list"))
-        control = std::make_unique<QListWidget>();
-    else if (kind == QStringLiteral("combo"))
-        control = std::make_unique<QComboBox>();
-    else if (kind == QStringLiteral("check"))
-        control = std::make_unique<QCheckBox>();
-    else if (kind == QStringLiteral("radio"))
-        control = std::make_unique<QRadioButton>();
-    else
-        control = std::make_unique<QLabel>();
+    std::unique_ptr<QWidget> control(MakeControl(kind));
 
     HighlightFocus(control.get(), HighlightMode::Focused);
     QCOMPARE(HighlightedColour(control.get()), Colours::Focused);
     HighlightFocus(control.get(), HighlightMode::Unfocused);
     QCOMPARE(HighlightedColour(control.get()), windowColoured ? WindowColour() : ButtonFaceColour());
+}
+
+// What the user sees: the control drawn on its page is yellow while focused, and looks exactly as an
+// untouched one once left (a check box or radio button keeps no band of another colour), also when it
+// is disabled (a learned key's field).
+void PictureButtonsTest::highlightOnRenderedPixels_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("text field") << QStringLiteral("edit") << true;
+    QTest::newRow("disabled edit") << QStringLiteral("edit") << false;
+    QTest::newRow("list box") << QStringLiteral("list") << true;
+    QTest::newRow("combo box") << QStringLiteral("combo") << true;
+    QTest::newRow("check box") << QStringLiteral("check") << true;
+    QTest::newRow("radio button") << QStringLiteral("radio") << true;
+    QTest::newRow("label") << QStringLiteral("label") << true;
+}
+
+void PictureButtonsTest::highlightOnRenderedPixels()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, enabled);
+    QWidget page;
+    page.resize(300, 200);
+    QWidget *control = MakeControl(kind, &page);
+    control->setGeometry(10, 10, 200, 60);
+    control->setEnabled(enabled);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    const QImage untouched = control->grab().toImage();
+
+    const auto yellow = [](const QImage &image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                count += c.red() >= 230 && c.green() >= 230 && c.blue() <= 70 ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    HighlightFocus(control, HighlightMode::Focused);
+    QVERIFY(yellow(control->grab().toImage()) > 200);
+    HighlightFocus(control, HighlightMode::Unfocused);
+    QCOMPARE(control->grab().toImage(), untouched);
 }
 
 void PictureButtonsTest::staticTextIsNeverRecoloured()

@@ -33,7 +33,8 @@ const QByteArray ContainerText = QByteArrayLiteral("Zentrix-Config Orva soft v3\
 bool DebugPageShown(TForm2 &window)
 {
     QTabWidget *tabs = window.PagesParam();
-    return tabs->isTabVisible(tabs->indexOf(tabs->findChild<QWidget *>(QStringLiteral("TabDebug"))));
+    QWidget *page = window.findChild<QWidget *>(QStringLiteral("TabDebug"));
+    return page && tabs->indexOf(page) >= 0 && tabs->isTabVisible(tabs->indexOf(page));
 }
 
 // The records a load fills from the fixtures (the pages store the others in their own forms).

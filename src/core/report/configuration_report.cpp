@@ -4,7 +4,7 @@
 #include "report_blocks.h"
 #include "text_fit.h"
 
-#include <QLocale>
+#include "storage/short_date.h"
 
 #include <algorithm>
 
@@ -104,7 +104,7 @@ void drawFooter(Flow &f, const ReportPage &page)
 
 QString ReportDateText(const QDate &date)
 {
-    return QLocale::system().toString(date, QLocale::ShortFormat);
+    return ShortDateText(date);
 }
 
 ReportExtent DrawConfigurationReport(const T_Command_DEVICE &model, ReportCanvas &canvas,

@@ -26,7 +26,7 @@ struct ReportExtent
     int height = 0;
 };
 
-// The footer's date: the date in the short date format of the user's locale.
+// The footer's date: the program's short date form ("10.12.2026"), whatever the system's locale.
 QString ReportDateText(const QDate &date);
 
 // Draws the whole one-page record of `model` on `canvas`. The model is only read.

@@ -1,5 +1,6 @@
 #include "config_dialog.h"
 
+#include "accessible_names.h"
 #include "button_pictures.h"
 #include "caption_group.h"
 #include "dialog_buttons.h"
@@ -7,6 +8,7 @@
 #include "focus_binding.h"
 #include "fonts.h"
 #include "modal_questions.h"
+#include "radio_tab_stops.h"
 #include "static_text.h"
 
 #include <QButtonGroup>
@@ -60,6 +62,8 @@ TDialogConfig::TDialogConfig(ProgramSettings &settings, SettingsStore &store, QW
     layout->addWidget(BuildMaskGroup());
     layout->addLayout(ButtonRow({m_ok, m_cancel}));
     BindButtonFaces(this, &m_images, &m_captions);
+    KeepRadioTabStops(this);
+    NameControlsByLabels(this);
 }
 
 QWidget *TDialogConfig::BuildModeGroup()
@@ -81,6 +85,8 @@ QWidget *TDialogConfig::BuildModeGroup()
     m_pathButton = new QPushButton(QStringLiteral("..."), group);
     m_pathButton->setObjectName(QStringLiteral("BtnPath"));
     m_pathButton->setFixedWidth(44);
+    m_pathButton->setToolTip(QStringLiteral("Выбрать папку списка"));
+    m_pathButton->setAccessibleName(QStringLiteral("Выбрать папку списка"));
     connect(m_pathButton, &QPushButton::clicked, this, &TDialogConfig::BtnPathClick);
     for (QWidget *w :
          {static_cast<QWidget *>(m_normal), static_cast<QWidget *>(m_list), static_cast<QWidget *>(m_path)})
@@ -148,6 +154,8 @@ QWidget *TDialogConfig::BuildMaskGroup()
         for (int kind = 0; kind < MaskKindCount; ++kind) {
             auto *radio = new QRadioButton(KindCaptions[kind], group);
             radio->setObjectName(QStringLiteral("RadioButtonMask%1_%2").arg(element + 1).arg(kind));
+            // The five choices repeat in every element's group: the group's title tells them apart.
+            radio->setAccessibleName(group->title() + QStringLiteral(": ") + KindCaptions[kind]);
             buttons->addButton(radio, kind);
             column->addWidget(radio);
             BindFocusColouring(radio);

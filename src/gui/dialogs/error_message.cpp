@@ -12,6 +12,8 @@
 namespace orva {
 namespace {
 
+constexpr int MessagePixels = 19; // the headline's and the hint's font size when they fit
+
 QLabel *Heading(const QString &text, const QColor &colour, const QPoint &at, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
@@ -27,7 +29,7 @@ StaticText *MessageText(const QString &name, const QColor &colour, int top, QWid
     auto *text = new StaticText(parent);
     text->setObjectName(name);
     text->setGeometry(7, top, 601, 73);
-    text->setFont(ArialPx(19, Bold | Italic));
+    text->setFont(ArialPx(MessagePixels, Bold | Italic));
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetTextColour(text, colour);
@@ -73,8 +75,8 @@ TFormErrorMessage::TFormErrorMessage(QWidget *parent)
 void TFormErrorMessage::SetMessages(const QString &message, const QString &recommendation, bool fix,
                                     bool cont)
 {
-    m_message->setText(message);
-    m_recommendation->setText(recommendation);
+    SetFittedText(m_message, message, MessagePixels);
+    SetFittedText(m_recommendation, recommendation, MessagePixels);
     m_fix->setVisible(fix);
     m_continue->setVisible(cont);
     m_default->setVisible(false);
@@ -83,8 +85,8 @@ void TFormErrorMessage::SetMessages(const QString &message, const QString &recom
 void TFormErrorMessage::SetErrorContinue(const QString &message, const QString &recommendation,
                                          bool offerDefault)
 {
-    m_message->setText(message);
-    m_recommendation->setText(recommendation);
+    SetFittedText(m_message, message, MessagePixels);
+    SetFittedText(m_recommendation, recommendation, MessagePixels);
     m_fix->setVisible(true);
     m_continue->setVisible(false);
     m_default->setVisible(offerDefault);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 namespace orva {
@@ -38,12 +39,8 @@ public:
             return false;
         auto *label = qobject_cast<QLabel *>(watched);
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (label && mouse->button() == Qt::LeftButton &&
-            label->rect().contains(mouse->position().toPoint())) {
-            QWidget *field = label->buddy();
-            if (field && field->isEnabled() && field->isVisible())
-                field->setFocus(Qt::MouseFocusReason);
-        }
+        if (label && mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint()))
+            EnterLabelField(label);
         return false;
     }
 };
@@ -60,6 +57,17 @@ template <typename Filter> Filter *SharedFilter()
 bool IsWindowFocusChange(int reason)
 {
     return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+void EnterLabelField(QLabel *label)
+{
+    QWidget *field = label ? label->buddy() : nullptr;
+    if (!field || !field->isEnabled() || !field->isVisible())
+        return;
+    field->setFocus(Qt::MouseFocusReason);
+    // The field's text is selected, as Tab selects it, so that typing replaces it.
+    if (auto *edit = qobject_cast<QLineEdit *>(field))
+        edit->selectAll();
 }
 
 void BindFocusColouring(QWidget *control)

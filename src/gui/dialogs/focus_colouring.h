@@ -8,13 +8,15 @@ namespace orva {
 
 enum class HighlightMode {
     Focused = 0,   // yellow
-    Unfocused = 1, // the control's normal background for its kind
+    Unfocused = 1, // the look the control has before it is ever focused (or its own normal colour)
     Given = 2,     // the colour passed in
 };
 
-// Sets the background of a control by its kind: labels, radio buttons, check boxes and track bars take
-// the button-face colour when unfocused; text fields, lists, trees and combo boxes the window colour.
-// Controls of other kinds (static texts, buttons, panels) are left as they are.
+// Sets the background of a control by its kind, in the colour role the control paints with: labels,
+// radio buttons, check boxes and track bars show their parent's button-face background when unfocused;
+// text fields, text buffers, lists, trees and combo boxes the window colour. Unfocused gives a control
+// exactly the look it had before it was ever focused. Controls of other kinds (static texts, buttons,
+// panels) are left as they are.
 void HighlightFocus(QWidget *control, HighlightMode mode, const QColor &colour = QColor());
 
 // Gives a control a normal background of its own instead of the one of its kind (the GSM dial lists are

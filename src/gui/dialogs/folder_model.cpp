@@ -1,5 +1,7 @@
 #include "folder_model.h"
 
+#include "folder_pictures.h"
+
 #include <QDirIterator>
 
 namespace orva {
@@ -13,6 +15,9 @@ FolderModel::FolderModel(QObject *parent) : QFileSystemModel(parent)
 {
     setFilter(FolderFilter);
     setReadOnly(true);
+    // The pictures outlive every model: the model's own thread may still ask for one while it stops.
+    static const FolderPictures *pictures = new FolderPictures;
+    setIconProvider(const_cast<FolderPictures *>(pictures));
     setRootPath(QString());
     connect(this, &QFileSystemModel::directoryLoaded, this, &FolderModel::ForgetSubfolders);
     connect(this, &QAbstractItemModel::rowsRemoved, this, &FolderModel::ForgetSubfolders);

@@ -43,6 +43,7 @@ TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget *parent)
 
     m_entry = new FieldEdit(this);
     m_entry->setObjectName(QStringLiteral("EditKEYConfig"));
+    m_entry->setAccessibleName(QStringLiteral("Ключ шифрования файла конфигурации"));
     m_entry->setKeyFilter(KeyFilter::KeyDialog);
     m_entry->setTypingLimit(KeyLength);
     m_entry->setFont(CourierNewPx(19, Bold));

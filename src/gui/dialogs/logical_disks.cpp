@@ -1,10 +1,12 @@
 #include "logical_disks.h"
 
 #include "button_pictures.h"
+#include "colours.h"
 #include "dialog_buttons.h"
 #include "focus_binding.h"
 #include "fonts.h"
 #include "modal_result.h"
+#include "static_text.h"
 
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -24,7 +26,15 @@ TFormLogicalDisks::TFormLogicalDisks(QWidget *parent)
     m_list->setMinimumSize(404, 212);
     m_list->setFont(ArialPx(19, Bold));
     m_list->setUniformItemSizes(true);
+    m_list->setAccessibleName(QStringLiteral("Съёмные диски"));
     BindFocusColouring(m_list);
+
+    m_noDisks = new StaticText(NoDisksText, this);
+    m_noDisks->setObjectName(QStringLiteral("StaticTextNoDisks"));
+    m_noDisks->setFont(ArialPx(17, Bold | Italic));
+    m_noDisks->setWordWrap(true);
+    SetTextColour(m_noDisks, Colours::Hint);
+    m_noDisks->hide();
 
     m_ok = MakeDialogButton(this, QStringLiteral("BtnOK"), 2);
     m_ok->setDefault(true);
@@ -35,6 +45,7 @@ TFormLogicalDisks::TFormLogicalDisks(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(m_list);
+    layout->addWidget(m_noDisks);
     layout->addLayout(ButtonRow({m_ok, m_cancel}));
     BindButtonFaces(this, &m_images, &m_captions);
 }
@@ -53,6 +64,7 @@ void TFormLogicalDisks::FillList()
         item->setSizeHint(QSize(0, 32));
         item->setData(Qt::UserRole, disk.rootPath);
     }
+    m_noDisks->setVisible(m_disks.isEmpty());
     if (m_disks.isEmpty()) {
         m_ok->setEnabled(false);
     } else {

@@ -5,12 +5,13 @@
 
 #include <QDialog>
 
+class QLabel;
 class QListWidget;
 
 namespace orva {
 
 // Picks the removable disk that is the panel's storage. The list is built anew at every showing; with
-// no removable disk only "Отказаться" can be used.
+// no removable disk only "Отказаться" can be used, and a line under the list tells why it is empty.
 class TFormLogicalDisks : public QDialog
 {
     Q_OBJECT
@@ -28,12 +29,17 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
 
+public:
+    static inline const QString NoDisksText =
+        QStringLiteral("Съёмные диски не найдены: вставьте носитель прибора");
+
 private:
     void FillList();
 
     std::unique_ptr<RemovableDisks> m_source;
     QList<RemovableDisk> m_disks;
     QListWidget *m_list;
+    QLabel *m_noDisks;
     PictureButton *m_ok;
     PictureButton *m_cancel;
     ImageList m_images;

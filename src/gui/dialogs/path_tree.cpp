@@ -36,11 +36,22 @@ TFormSelectPathTree::TFormSelectPathTree(QWidget *parent)
     m_tree->sortByColumn(0, Qt::AscendingOrder);
     m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tree->setAccessibleName(QStringLiteral("Папки"));
     BindFocusColouring(m_tree);
     // Expanding a folder looks at its subfolders afresh.
     connect(m_tree, &QTreeView::expanded, m_model, &FolderModel::ForgetSubfolders);
     connect(m_tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TFormSelectPathTree::SelectionChanged);
+    // The folders load in the background: as the ones on the way to the preselected folder arrive, the
+    // tree scrolls on until that folder is in view.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
+        const QModelIndex current = m_tree->currentIndex();
+        if (!isVisible() || m_startPath.isEmpty() || !current.isValid() ||
+            m_model->filePath(current) != m_startPath)
+            return;
+        if (m_startPath == loaded || m_startPath.startsWith(WithTrailingSeparator(loaded)) || loaded == u"/")
+            m_tree->scrollTo(current, QAbstractItemView::PositionAtCenter);
+    });
 
     m_tempPath = new StaticText(NoPath, this);
     m_tempPath->setObjectName(QStringLiteral("StaticText_TempPath"));
@@ -96,11 +107,13 @@ void TFormSelectPathTree::showEvent(QShowEvent *event)
 {
     // Start at the given folder when it exists; otherwise nothing is selected.
     m_tree->clearSelection();
+    m_startPath.clear();
     const QFileInfo start(m_chosenPath);
     if (!m_chosenPath.isEmpty() && start.isDir()) {
         const QModelIndex index = m_model->index(start.absoluteFilePath());
+        m_startPath = m_model->filePath(index);
         m_tree->setCurrentIndex(index);
-        m_tree->scrollTo(index);
+        m_tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
     }
     SelectionChanged();
     m_cancel->setFocus(Qt::OtherFocusReason);

@@ -37,6 +37,7 @@ private:
     void BtnOKClick();
 
     QString m_chosenPath;
+    QString m_startPath; // the folder preselected at this showing, while it is still the current one
     FolderModel *m_model;
     QTreeView *m_tree;
     StaticText *m_tempPath;

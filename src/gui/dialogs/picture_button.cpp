@@ -4,6 +4,7 @@
 
 #include <QBitmap>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <cstdlib>
@@ -93,6 +94,20 @@ PictureButton::PictureButton(int tag, GlyphLayout layout, QWidget *parent)
     : QPushButton(parent), m_tag(tag), m_layout(layout)
 {}
 
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    // Enter presses the focused button, as Space does.
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (isEnabled())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 void PictureButton::setFace(const QPixmap &face)
 {
     m_face = face;
@@ -164,9 +179,21 @@ QString CaptionOf(const CaptionTable &captions, int tag)
     return index < captions.size() ? captions.at(index) : QString();
 }
 
+QList<PictureButton *> WindowButtons(QWidget *window)
+{
+    // Dialogs are children of the main window: their buttons belong to them, with their own captions.
+    QList<PictureButton *> own;
+    const auto buttons = window->findChildren<PictureButton *>();
+    for (PictureButton *button : buttons) {
+        if (button->window() == window)
+            own.append(button);
+    }
+    return own;
+}
+
 void RepaintButtons(QWidget *window, const ImageList &images, const CaptionTable &captions)
 {
-    const auto buttons = window->findChildren<PictureButton *>();
+    const auto buttons = WindowButtons(window);
     for (PictureButton *button : buttons) {
         if (button->tag() == 0)
             continue;
@@ -181,7 +208,7 @@ void RepaintButtons(QWidget *window, const ImageList &images, const CaptionTable
 void BindButtonFaces(QWidget *window, const ImageList *images, const CaptionTable *captions)
 {
     auto *binder = new ButtonFaceBinder(window, *images, *captions);
-    const auto buttons = window->findChildren<PictureButton *>();
+    const auto buttons = WindowButtons(window);
     for (PictureButton *button : buttons)
         button->installEventFilter(binder);
 }

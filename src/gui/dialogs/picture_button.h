@@ -32,6 +32,10 @@ public:
     // Makes `face` the button's picture; PaintButtonFace calls it.
     void setFace(const QPixmap &face);
 
+protected:
+    // Enter presses the focused button as Space does (also outside dialogs).
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     int m_tag = 0;
     GlyphLayout m_layout = GlyphLayout::Left;
@@ -48,6 +52,9 @@ void PaintNormalFace(PictureButton *button, const ImageList &images, const QStri
 
 // Entry |tag| of the caption table, or an empty text when the table is shorter.
 QString CaptionOf(const CaptionTable &captions, int tag);
+
+// The picture buttons of the window itself, not those of the dialogs it owns.
+QList<PictureButton *> WindowButtons(QWidget *window);
 
 // Redraws every picture button of the window with a non-zero tag: the focused face for the button that
 // has the focus, the normal face for the others.

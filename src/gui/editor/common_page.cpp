@@ -114,6 +114,9 @@ void CommonPage::BuildBalanceOf(QWidget *group, int sim, int top)
     b.valueUpDown = MakeUpDown(group, u"UD_Common_BalanceVal" + n, b.value, 0, 0);
     MakeLabel(group, u"L_Common_BalanceVal" + n + u"_1",
               QStringLiteral("Порог оповещения о низком балансе счета   :"), b.value, 8, top + 59);
+    // The two thresholds share their caption: a screen reader names the card as well.
+    b.value->setAccessibleName(
+        QStringLiteral("Порог оповещения о низком балансе счета SIM-карты №%1").arg(sim));
     MakeLabel(group, u"L_Common_BalanceVal" + n + u"_2", QStringLiteral(" единиц тарификации"), b.value,
               left + 60, top + 59);
 }

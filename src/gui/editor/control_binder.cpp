@@ -2,9 +2,11 @@
 
 #include "up_down.h"
 
+#include "dialogs/accessible_names.h"
 #include "dialogs/focus_binding.h"
 #include "dialogs/focus_colouring.h"
 #include "dialogs/picture_button.h"
+#include "dialogs/radio_tab_stops.h"
 #include "dialogs/static_text.h"
 
 #include <QComboBox>
@@ -33,6 +35,14 @@ void ControlBinder::Bind(QWidget *root, PageSlot slot)
     const auto children = root->findChildren<QWidget *>();
     for (QWidget *child : children)
         BindOne(child, slot);
+    KeepRadioTabStops(root);
+    NameControlsByLabels(root);
+    // An up-down is announced as the stepper of its field.
+    const auto upDowns = root->findChildren<UpDown *>();
+    for (UpDown *upDown : upDowns) {
+        if (upDown->accessibleName().isEmpty() && upDown->associate())
+            upDown->setAccessibleName(upDown->associate()->accessibleName() + QStringLiteral(": изменить"));
+    }
 }
 
 void ControlBinder::BindOne(QWidget *control, PageSlot slot)
@@ -112,11 +122,8 @@ void ControlBinder::Event_Exit(QWidget *control)
 void ControlBinder::Event_LabelClick(QWidget *sender)
 {
     auto *label = qobject_cast<QLabel *>(sender);
-    if (!label || qobject_cast<StaticText *>(label))
-        return;
-    QWidget *field = label->buddy();
-    if (field && field->isEnabled() && field->isVisible())
-        field->setFocus(Qt::MouseFocusReason);
+    if (label && !qobject_cast<StaticText *>(label))
+        EnterLabelField(label);
 }
 
 QWidget *ControlBinder::LastFocused(PageSlot slot) const

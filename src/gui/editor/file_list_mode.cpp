@@ -3,6 +3,7 @@
 #include "bottom_buttons.h"
 #include "config_text/win1251_codec.h"
 #include "device_model/device.h"
+#include "dialogs/focus_binding.h"
 #include "dialogs/fonts.h"
 #include "file_list_pictures.h"
 
@@ -94,6 +95,10 @@ FileListMode::FileListMode(QWidget *window, T_Command_DEVICE *listModel)
     header->setMinimumSectionSize(ColumnWidths[TypeColumn]);
     for (int column = 0; column < ColumnCount; ++column)
         m_list->setColumnWidth(column, ColumnWidths[column]);
+    // Tab leaves the list for its buttons instead of walking its cells; the list is yellow while focused.
+    m_list->setTabKeyNavigation(false);
+    m_list->setAccessibleName(QStringLiteral("Список файлов конфигурации"));
+    BindFocusColouring(m_list);
     m_list->installEventFilter(this);
     m_list->hide();
 
@@ -107,6 +112,8 @@ FileListMode::FileListMode(QWidget *window, T_Command_DEVICE *listModel)
     m_cancel = listButton(window, u"B_CancelOpenList", 8, QRect(10, 486, 100, 67));
     m_open = listButton(window, u"B_OpenLIst", 9, QRect(115, 486, 130, 67));
     m_manual = listButton(window, u"B_OpenDirectly", 10, QRect(565, 486, 225, 67));
+    for (PictureButton *button : {m_cancel, m_open, m_manual})
+        button->installEventFilter(this);
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("TimerTestListConfig"));
@@ -165,6 +172,8 @@ void FileListMode::ShowRow(int index)
     m_list->setItem(index, TypeColumn, type);
     for (int column = NameColumn; column < ColumnCount; ++column) {
         auto *item = new QTableWidgetItem(cellText(row, column));
+        // A text wider than its column stays readable.
+        item->setToolTip(item->text());
         if (column == IdentifierColumn)
             item->setTextAlignment(Qt::AlignCenter);
         if (row.unreadable)
@@ -289,12 +298,13 @@ void FileListMode::UpdateCounter()
     m_counter->setText(QStringLiteral("%1 из %2").arg(position).arg(m_rows.size()));
 }
 
-// Enter opens the selected file as a double click does; Esc is the "Отменить" button.
+// Enter in the list opens the selected file as a double click does; Esc in the list or on one of its
+// buttons is the "Отменить" button.
 bool FileListMode::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_list && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (watched == m_list && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
             Q_EMIT OpenRequested();
             return true;
         }

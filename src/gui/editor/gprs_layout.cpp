@@ -87,6 +87,7 @@ void GprsPage::BuildIdent()
             GroupedField(group, QStringLiteral("E_GPRS_Key%1").arg(part + 1), KeyFilter::Hex, KeyPartLength);
         key->setGeometry(10 + (part % 2) * 182, 70 + (part / 2) * RowStep, 176, RowHeight);
         key->installEventFilter(this);
+        key->setAccessibleName(QStringLiteral("Ключ шифрации, часть %1").arg(part + 1));
         m_keys[part] = key;
     }
     MakeLabel(group, QStringLiteral("L_GPRS_Key"), QStringLiteral("Ключ шифрации:"), m_keys[0], 10, 50);

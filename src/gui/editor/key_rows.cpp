@@ -70,6 +70,7 @@ void KeysPage::Create_Keys()
         row.name->setFont(CourierNewPx(14, Bold));
         row.name->setKeyFilter(KeyFilter::Text);
         row.name->setTypingLimit(10);
+        row.name->setAccessibleName(QStringLiteral("Ключ %1: псевдоним").arg(key));
         connect(row.name, &QLineEdit::textChanged, this, [this, key] { EditKeyName_Change(key); });
 
         row.label = MakeLabel(page, QStringLiteral("L_Key_Number%1").arg(key),
@@ -81,6 +82,7 @@ void KeysPage::Create_Keys()
         row.type->setObjectName(QStringLiteral("CB_Key_Type%1").arg(key));
         row.type->setGeometry(262, top, 330, RowHeight);
         row.type->setFont(ArialPx(11, Bold));
+        row.type->setAccessibleName(QStringLiteral("Ключ %1: тип").arg(key));
         // Only the user's choice is a change; the redraw selects the stored type without one.
         connect(row.type, &QComboBox::activated, this,
                 [this, key](int type) { CB_Key_TypeChange(key, type); });
@@ -109,6 +111,7 @@ void KeysPage::Create_Keys()
         row.code->setEchoMode(QLineEdit::Password);
         row.code->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
         row.code->setEnabled(false);
+        row.code->setAccessibleName(QStringLiteral("Ключ %1: код").arg(key));
 
         // Colouring the row's code field and the type box's own colour follow the focus.
         row.name->installEventFilter(this);

@@ -74,6 +74,11 @@ void KeysPage::Keys_RedrawElements()
         m_redrawingZones = false;
 
         row.code->setText(model().record(Cmd::ua, key).text(2));
+        // The code is shown as stars: a screen reader says whether the key is learned.
+        const QString learned =
+            row.code->text().isEmpty() ? QStringLiteral("ключ не обучен") : QStringLiteral("ключ обучен");
+        row.code->setAccessibleDescription(learned);
+        row.name->setAccessibleDescription(learned);
     }
 }
 

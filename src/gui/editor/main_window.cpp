@@ -18,11 +18,14 @@
 #include "text_page.h"
 #include "zone_page.h"
 
+#include "dialogs/accessible_names.h"
 #include "dialogs/fonts.h"
 #include "dialogs/modal_questions.h"
 #include "dialogs/static_text.h"
 #include "fields/field_catalogue.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
@@ -42,7 +45,7 @@ template <typename P> EditorPage *MakePage(PageHost &host, QWidget *tab)
     return new P(host, tab);
 }
 
-// The pages of PagesParam in tab order; "Текст" follows them.
+// The pages of PagesParam in tab order; "Текст" follows them with "-debug".
 const PageRow PageRows[] = {
     {u"TabCommon", PageSlot::Common, &MakePage<CommonPage>},
     {u"TabMode", PageSlot::Mode, &MakePage<ModePage>},
@@ -79,6 +82,7 @@ TForm2::TForm2(QWidget *parent)
       m_buttonImages(MainButtonImages()), m_binder(new ControlBinder(this)), m_questions(new NoQuestions),
       m_checkRules(CoreCheckRules())
 {
+    InstallAccessibleControls();
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(DesignCaption);
     setFixedSize(796, 558);
@@ -121,6 +125,10 @@ TForm2::~TForm2()
     // Hiding moves the focus off the picture buttons, whose faces are then painted with the window's
     // button images: that must happen while the images still exist, not in QWidget's destructor.
     hide();
+    // The pages outside the tab bar belong to no widget.
+    delete m_zoneTab;
+    if (!m_textPage->parent())
+        delete m_textPage;
 }
 
 void TForm2::CreatePages()
@@ -129,17 +137,22 @@ void TForm2::CreatePages()
     m_pages->setObjectName(QStringLiteral("PagesParam"));
     m_pages->setGeometry(5, 8, 785, 473);
     m_pages->tabBar()->setFont(ArialPx(12));
+    m_pages->tabBar()->setAccessibleName(QStringLiteral("Страницы"));
     for (const PageRow &row : PageRows) {
         auto *tab = new QWidget;
         tab->setObjectName(QString::fromUtf16(row.name));
-        m_pages->addTab(tab, PageCaptionOf(QStringView(row.name)));
+        tab->setWindowTitle(PageCaptionOf(QStringView(row.name)));
+        // "Разделы" is never shown: its page lives outside the tab bar and outside the window, so that
+        // neither Ctrl+Tab nor the accessibility tree can reach it.
+        if (row.slot == PageSlot::Zone)
+            m_zoneTab = tab;
+        else
+            m_pages->addTab(tab, tab->windowTitle());
         m_pageList[static_cast<int>(row.slot)] = row.make(*this, tab);
     }
-    m_pages->setTabVisible(m_pages->indexOf(Page(PageSlot::Zone)->tab()), false);
 
     m_textPage = new TextPage;
-    m_pages->addTab(m_textPage, QStringLiteral("Текст"));
-    SetDebugPageVisible(false);
+    m_textPage->setWindowTitle(QStringLiteral("Текст"));
 
     m_status = new StaticText(Page(PageSlot::Common)->tab());
     m_status->setObjectName(QStringLiteral("StaticTextStatus"));
@@ -222,7 +235,19 @@ QWidget *TForm2::LastFocused(PageSlot slot) const
 
 void TForm2::SetDebugPageVisible(bool visible)
 {
-    m_pages->setTabVisible(m_pages->indexOf(m_textPage), visible);
+    // Out of the tab bar the page belongs to no window (see CreatePages).
+    const int index = m_pages->indexOf(m_textPage);
+    if (visible && index < 0) {
+        m_pages->addTab(m_textPage, m_textPage->windowTitle());
+    } else if (!visible && index >= 0) {
+        m_pages->removeTab(index);
+        m_textPage->setParent(nullptr);
+    }
+}
+
+bool TForm2::DebugPageVisible() const
+{
+    return m_pages->indexOf(m_textPage) >= 0;
 }
 
 void TForm2::showEvent(QShowEvent *event)
@@ -232,6 +257,19 @@ void TForm2::showEvent(QShowEvent *event)
         m_shown = true;
         FormShow();
     }
+}
+
+void TForm2::keyPressEvent(QKeyEvent *event)
+{
+    // Ctrl+Tab and Ctrl+Shift+Tab change the page wherever the focus is in the window (a bottom button
+    // included), not only inside the page control.
+    const bool pageKey = (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+                         (event->modifiers() & Qt::ControlModifier);
+    if (pageKey && m_pages->isVisible()) {
+        QCoreApplication::sendEvent(m_pages, event);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TForm2::FormShow()

@@ -83,8 +83,9 @@ public:
     // The caption: the prefix followed by the file's full name (or by nothing); the file is also the
     // one print-to-file names the record after.
     void SetCaptionFile(const QString &fileName);
-    // Shows or hides the page "Текст".
+    // Puts the page "Текст" into the tab bar or takes it out.
     void SetDebugPageVisible(bool visible);
+    bool DebugPageVisible() const;
 
     // The file side of the window (main_window_open.cpp, main_window_save.cpp).
     // The shared load step: the text of Memo1 into `target` (reset to its defaults first); a container's
@@ -116,6 +117,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void CreatePages();
@@ -158,6 +160,7 @@ private:
     QTabWidget *m_pages = nullptr;
     FileListMode *m_fileList = nullptr;
     TextPage *m_textPage = nullptr;
+    QWidget *m_zoneTab = nullptr; // the never-shown page "Разделы", owned here
     std::array<EditorPage *, PageSlotCount> m_pageList{};
     StaticText *m_status = nullptr;
     BottomButtons m_buttons;

@@ -10,11 +10,11 @@
 #include "storage/config_file.h"
 #include "storage/crypto_container.h"
 #include "storage/crypto_key.h"
+#include "storage/short_date.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QTabWidget>
 
 namespace orva {
@@ -74,8 +74,7 @@ bool TForm2::LoadPlainFile(const QString &fileName)
 void TForm2::ShowFileStatus(const QString &fileName, int kind)
 {
     const QDate modified = QFileInfo(fileName).lastModified().date();
-    FormatStaticTextStatus(fileName, kind, QLocale().toString(modified, QLocale::ShortFormat),
-                           model().record(Cmd::Zentrix).text(1));
+    FormatStaticTextStatus(fileName, kind, ShortDateText(modified), model().record(Cmd::Zentrix).text(1));
 }
 
 QString TForm2::StartUpLoad()
@@ -176,7 +175,6 @@ void TForm2::B_OpenClick()
     else
         OpenFileDirectly();
 }
-
 
 void TForm2::OpenFileDirectly()
 {

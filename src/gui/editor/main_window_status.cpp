@@ -15,8 +15,8 @@ namespace orva {
 void TForm2::FormatStaticTextStatus(const QString &fileName, int kind, const QString &dateText,
                                     const QString &versionText)
 {
-    QString text = StatusText(kind, dateText, versionText);
     m_readOnly = PanelIsArmed(fileName);
+    QString mark;
     if (m_readOnly) {
         // Editing and saving to a file stay possible; only writing to the panel is withheld.
         const SaveMessage armed = ArmedPanelMessage();
@@ -24,13 +24,16 @@ void TForm2::FormatStaticTextStatus(const QString &fileName, int kind, const QSt
         m_buttons.saveToDevice->hide();
         m_buttons.saveToDevice->setEnabled(false);
         SetTextColour(m_status, Colours::StatusReadOnly);
-        text += ReadOnlyMark;
+        mark = ReadOnlyMark;
     } else {
         SetTextColour(m_status, Colours::StatusNormal);
         m_buttons.saveToDevice->show();
         m_buttons.saveToDevice->setEnabled(true);
     }
-    m_status->setText(text);
+    // The whole text stays readable as the line's tooltip when the version text had to be shortened.
+    const int room = m_status->contentsRect().width() - 2 * m_status->margin() - 4;
+    m_status->setText(FittedStatusText(m_status->fontMetrics(), room, kind, dateText, versionText, mark));
+    m_status->setToolTip(StatusText(kind, dateText, versionText) + mark);
 }
 
 void TForm2::SetCaptionFile(const QString &fileName)

@@ -38,6 +38,7 @@ void RelePage::CreateControls()
 
     m_list = new QListWidget(page);
     m_list->setObjectName(QStringLiteral("L_Rele_Reles"));
+    m_list->setAccessibleName(QStringLiteral("Список реле"));
     m_list->setGeometry(8, 8, 436, 88);
     for (int relay = 1; relay <= T_Command_DEVICE::RelayCount; ++relay)
         new QListWidgetItem(m_list);

@@ -107,6 +107,7 @@ void RelePage::UnLoad_Rele()
 void RelePage::Rele_RedrawRem(int relay)
 {
     m_list->item(relay - 1)->setText(RowText(model(), relay));
+    m_list->item(relay - 1)->setToolTip(m_list->item(relay - 1)->text());
 }
 
 // Ticks each zone check box and radio button of the relay's zones, with the guard flag set.

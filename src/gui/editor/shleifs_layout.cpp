@@ -48,6 +48,7 @@ void ShleifsPage::CreateControls()
 
     m_list = new QListWidget(page);
     m_list->setObjectName(QStringLiteral("L_Shleif_Shleifs"));
+    m_list->setAccessibleName(QStringLiteral("Список шлейфов"));
     m_list->setGeometry(8, 8, 436, 88);
     for (int loop = 1; loop <= T_Command_DEVICE::LoopCount; ++loop) {
         auto *item = new QListWidgetItem(m_list);

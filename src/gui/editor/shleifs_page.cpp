@@ -117,6 +117,7 @@ void ShleifsPage::Shleifs_RedrawRem(int loop)
     QListWidgetItem *item = m_list->item(loop - 1);
     m_redrawingRows = true;
     item->setText(RowText(model(), loop));
+    item->setToolTip(item->text()); // a long row is cut at the list's edge; its hint shows it whole
     item->setCheckState(LoopModeInUse(model().record(Cmd::lm, loop).value(1)) ? Qt::Checked : Qt::Unchecked);
     m_redrawingRows = false;
 }

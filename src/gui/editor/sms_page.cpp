@@ -49,6 +49,7 @@ void SmsPage::Build(QWidget *tab)
                              QRect(8, 44, 470, 388));
     m_phones = new CheckListBox(true, ItemHeight, phones);
     m_phones->setObjectName(QStringLiteral("ListSMSPhones"));
+    m_phones->setAccessibleName(QStringLiteral("Телефоны для отправки SMS"));
     m_phones->setGeometry(12, 20, 446, PhoneCount * ItemHeight + 4);
     m_phones->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_phones->setCount(PhoneCount);

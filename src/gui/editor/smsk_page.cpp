@@ -31,6 +31,7 @@ SmskPage::SmskPage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::SM
 {
     m_phones = new CheckListBox(false, ItemHeight, tab);
     m_phones->setObjectName(QStringLiteral("ListSMSK_Phones"));
+    m_phones->setAccessibleName(QStringLiteral("Телефоны для SMS по ключам"));
     m_phones->setGeometry(8, 12, 360, PhoneCount * ItemHeight + 4);
     m_phones->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_phones->setCount(PhoneCount);
@@ -108,6 +109,8 @@ void SmskPage::SMSK_Redraw_KeyName(int key)
     if (!stored.isEmpty())
         caption += QStringLiteral("(\"") + stored + QStringLiteral("\")");
     m_keys[key - 1]->setText(caption);
+    // A long alias is cut at the box's edge: the hint shows it whole.
+    m_keys[key - 1]->setToolTip(caption);
 }
 
 void SmskPage::SMSK_RedrawRem(int phone)

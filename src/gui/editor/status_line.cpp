@@ -1,5 +1,7 @@
 #include "status_line.h"
 
+#include <QFontMetrics>
+
 namespace orva {
 
 QString StatusText(int kind, const QString &dateText, const QString &versionText)
@@ -16,6 +18,17 @@ QString StatusText(int kind, const QString &dateText, const QString &versionText
     default:
         return QString();
     }
+}
+
+QString FittedStatusText(const QFontMetrics &metrics, int width, int kind, const QString &dateText,
+                         const QString &versionText, const QString &mark)
+{
+    const QString full = StatusText(kind, dateText, versionText) + mark;
+    if (metrics.horizontalAdvance(full) <= width)
+        return full;
+    const int rest = metrics.horizontalAdvance(StatusText(kind, dateText, QString()) + mark);
+    const QString version = metrics.elidedText(versionText, Qt::ElideMiddle, qMax(0, width - rest));
+    return StatusText(kind, dateText, version) + mark;
 }
 
 } // namespace orva

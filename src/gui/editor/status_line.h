@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QFontMetrics;
+
 namespace orva {
 
 // Kinds of configuration the status line names.
@@ -17,5 +19,10 @@ constexpr int Device = 2;  // an encrypted configuration read from the file list
 QString StatusText(int kind, const QString &dateText, const QString &versionText);
 
 inline const QString ReadOnlyMark = QStringLiteral("(только чтение)");
+
+// The status line's text (with `mark` appended) as it fits `width` in `metrics`: a version text too long
+// for the line is shortened in its middle, so that the kind, the date and the mark stay readable.
+QString FittedStatusText(const QFontMetrics &metrics, int width, int kind, const QString &dateText,
+                         const QString &versionText, const QString &mark);
 
 } // namespace orva

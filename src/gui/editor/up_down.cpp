@@ -1,5 +1,6 @@
 #include "up_down.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QStyleOption>
@@ -21,6 +22,30 @@ UpDown::UpDown(QWidget *parent) : QWidget(parent), m_repeat(new QTimer(this))
         m_repeat->setInterval(RepeatInterval);
         step(m_pressed);
     });
+}
+
+void UpDown::setAssociate(QLineEdit *edit)
+{
+    if (m_associate)
+        m_associate->removeEventFilter(this);
+    m_associate = edit;
+    if (m_associate)
+        m_associate->installEventFilter(this);
+}
+
+bool UpDown::eventFilter(QObject *watched, QEvent *event)
+{
+    // Up and Down in the field step its value as a click on the up-down does; the field keeps the focus.
+    if (watched == m_associate && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const int direction = key->key() == Qt::Key_Up ? 1 : key->key() == Qt::Key_Down ? -1 : 0;
+        if (direction != 0 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && isEnabled() &&
+            m_associate->isEnabled() && !m_associate->isReadOnly()) {
+            step(direction);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void UpDown::setRange(int minimum, int maximum)

@@ -9,14 +9,15 @@ namespace orva {
 
 // An up-down button pair bound to a numeric field: a step reads the field's number (the position when
 // the field holds none), moves it by one within the range and writes it back into the field. A mouse
-// press reports itself first, so the window can put the focus into the field.
+// press reports itself first, so the window can put the focus into the field. The up-down itself takes
+// no focus: the Up and Down keys in its field step the value.
 class UpDown : public QWidget
 {
     Q_OBJECT
 public:
     explicit UpDown(QWidget *parent = nullptr);
 
-    void setAssociate(QLineEdit *edit) { m_associate = edit; }
+    void setAssociate(QLineEdit *edit);
     QLineEdit *associate() const { return m_associate; }
     void setRange(int minimum, int maximum);
     int minimum() const { return m_min; }
@@ -34,6 +35,7 @@ Q_SIGNALS:
     void changed(int position);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
