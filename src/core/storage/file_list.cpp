@@ -2,8 +2,11 @@
 
 #include "config_file.h"
 #include "crypto_header.h"
+#include "list_examiner.h"
 
 #include <QDir>
+
+#include <numeric>
 
 namespace orva {
 
@@ -52,15 +55,24 @@ void ExamineListRow(const QString &folder, ListRow &row, T_Command_DEVICE &listM
 QList<ListRow> ExamineFolder(const QString &folder)
 {
     QList<ListRow> rows;
-    T_Command_DEVICE listModel;
     for (ListFileType type : {ListFileType::Plain, ListFileType::Container}) {
-        for (const QString &name : FindConfigurationFiles(folder, type)) {
-            ListRow row = UnexaminedRow(name, type);
-            ExamineListRow(folder, row, listModel);
-            rows.append(row);
-        }
+        for (const QString &name : FindConfigurationFiles(folder, type))
+            rows.append(UnexaminedRow(name, type));
     }
+    ExamineRows(folder, rows);
     return rows;
+}
+
+void ExamineRows(const QString &folder, QList<ListRow> &rows)
+{
+    ListExaminer examiner;
+    examiner.Load(folder, rows);
+    QList<int> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    examiner.Start(order);
+    examiner.WaitForDone();
+    for (ListExaminer::Examined &examined : examiner.TakeFinished())
+        rows[examined.first] = std::move(examined.second);
 }
 
 } // namespace orva
