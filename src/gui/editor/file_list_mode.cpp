@@ -174,26 +174,36 @@ void FileListMode::AddRow(const QString &fileName, ListFileType type, bool exami
     ShowRow(index);
 }
 
-// Updates the row's items in place (creating them the first time): the view repaints only what changed.
+namespace {
+QString typeName(const ListRow &row)
+{
+    return row.type == ListFileType::Container ? QStringLiteral("cry") : QStringLiteral("ini");
+}
+} // namespace
+
+// The first time a row is shown its items are made whole before they go into the list; later the items
+// are updated in place, so the view repaints only what changed.
 void FileListMode::ShowRow(int index)
 {
     const ListRow &row = m_rows.at(index);
     QTableWidgetItem *type = m_list->item(index, TypeColumn);
     if (!type) {
-        type = new QTableWidgetItem();
+        type = new QTableWidgetItem(FileListPicture(int(row.type)), QString());
+        type->setData(Qt::AccessibleTextRole, typeName(row));
         m_list->setItem(index, TypeColumn, type);
         for (int column = NameColumn; column < ColumnCount; ++column) {
-            auto *item = new QTableWidgetItem();
+            auto *item = new QTableWidgetItem(cellText(row, column));
             if (column == IdentifierColumn)
                 item->setTextAlignment(Qt::AlignCenter);
+            if (row.unreadable)
+                item->setForeground(UnreadableText);
             m_list->setItem(index, column, item);
         }
+        return;
     }
-    const QString typeName =
-        row.type == ListFileType::Container ? QStringLiteral("cry") : QStringLiteral("ini");
-    if (type->data(Qt::AccessibleTextRole).toString() != typeName) {
+    if (type->data(Qt::AccessibleTextRole).toString() != typeName(row)) {
         type->setIcon(FileListPicture(int(row.type)));
-        type->setData(Qt::AccessibleTextRole, typeName);
+        type->setData(Qt::AccessibleTextRole, typeName(row));
     }
     for (int column = NameColumn; column < ColumnCount; ++column) {
         QTableWidgetItem *item = m_list->item(index, column);
