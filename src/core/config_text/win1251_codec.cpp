@@ -99,29 +99,30 @@ QString DecodeWindows1251(QByteArrayView bytes)
         QStringDecoder decoder(CodecName, QStringConverter::Flag::Stateless);
         return decoder.decode(bytes);
     }
+    if (page.asciiIsItself) {
+        // Configuration texts are mostly ASCII: Qt widens every byte at once (as Latin-1, with SIMD),
+        // then the bytes from 0x80 up, found eight at a time, are put right through the table.
+        QString text = QString::fromLatin1(bytes);
+        char16_t *out = reinterpret_cast<char16_t *>(text.data());
+        const uchar *in = reinterpret_cast<const uchar *>(bytes.data());
+        constexpr qsizetype Block = 8;
+        qsizetype i = 0;
+        for (; i + Block <= bytes.size(); i += Block) {
+            quint64 block;
+            std::memcpy(&block, in + i, Block);
+            if (!(block & 0x8080808080808080ULL))
+                continue;
+            for (qsizetype j = i; j < i + Block; ++j)
+                out[j] = page.toChar[in[j]];
+        }
+        for (; i < bytes.size(); ++i)
+            out[i] = page.toChar[in[i]];
+        return text;
+    }
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    const uchar *in = reinterpret_cast<const uchar *>(bytes.data());
-    const uchar *const end = in + bytes.size();
-    constexpr qsizetype Block = 8;
-    if (page.asciiIsItself) {
-        // Configuration texts are mostly ASCII: a block of eight ASCII bytes is widened without the table.
-        while (end - in >= Block) {
-            quint64 block;
-            std::memcpy(&block, in, Block);
-            if (block & 0x8080808080808080ULL) {
-                for (qsizetype i = 0; i < Block; ++i)
-                    out[i] = page.toChar[in[i]];
-            } else {
-                for (qsizetype i = 0; i < Block; ++i)
-                    out[i] = in[i];
-            }
-            in += Block;
-            out += Block;
-        }
-    }
-    while (in < end)
-        *out++ = page.toChar[*in++];
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = page.toChar[uchar(bytes[i])];
     return text;
 }
 

@@ -52,14 +52,36 @@ void ExamineListRow(const QString &folder, ListRow &row, T_Command_DEVICE &listM
     row.identifier = FormatListIdentifier(listModel.record(Cmd::gi).text(1));
 }
 
-QList<ListRow> ExamineFolder(const QString &folder)
+namespace {
+QList<ListRow> unexaminedRows(const QString &folder, ListFileType type)
 {
     QList<ListRow> rows;
-    for (ListFileType type : {ListFileType::Plain, ListFileType::Container}) {
-        for (const QString &name : FindConfigurationFiles(folder, type))
-            rows.append(UnexaminedRow(name, type));
-    }
-    ExamineRows(folder, rows);
+    for (const QString &name : FindConfigurationFiles(folder, type))
+        rows.append(UnexaminedRow(name, type));
+    return rows;
+}
+
+void takeExamined(ListExaminer &examiner, QList<ListRow> &rows)
+{
+    examiner.WaitForDone();
+    for (ListExaminer::Examined &examined : examiner.TakeFinished())
+        rows[examined.first] = std::move(examined.second);
+}
+} // namespace
+
+// The plain files are examined while the containers are being listed.
+QList<ListRow> ExamineFolder(const QString &folder)
+{
+    QList<ListRow> rows = unexaminedRows(folder, ListFileType::Plain);
+    ListExaminer examiner;
+    examiner.Load(folder, rows);
+    QList<int> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    examiner.Start(order);
+    const QList<ListRow> containers = unexaminedRows(folder, ListFileType::Container);
+    examiner.Add(containers);
+    rows.append(containers);
+    takeExamined(examiner, rows);
     return rows;
 }
 
@@ -70,9 +92,7 @@ void ExamineRows(const QString &folder, QList<ListRow> &rows)
     QList<int> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
     examiner.Start(order);
-    examiner.WaitForDone();
-    for (ListExaminer::Examined &examined : examiner.TakeFinished())
-        rows[examined.first] = std::move(examined.second);
+    takeExamined(examiner, rows);
 }
 
 } // namespace orva

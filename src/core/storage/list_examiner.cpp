@@ -50,6 +50,22 @@ void ListExaminer::Start(const QList<int> &order)
         m_pool.start([this] { RunWorker(); });
 }
 
+void ListExaminer::Add(const QList<ListRow> &rows)
+{
+    QList<int> order;
+    {
+        QMutexLocker lock(&m_mutex);
+        const int first = int(m_rows.size());
+        m_rows.append(rows);
+        order = m_order.mid(m_next);
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            m_state.push_back(rows.at(i).examined ? State::Taken : State::Waiting);
+            order.append(first + int(i));
+        }
+    }
+    Start(order);
+}
+
 void ListExaminer::Reorder(const QList<int> &order)
 {
     QMutexLocker lock(&m_mutex);

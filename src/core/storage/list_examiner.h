@@ -29,6 +29,9 @@ public:
     // Forgets all earlier work and takes the rows of `folder`; rows already examined are left alone.
     // No worker starts yet.
     void Load(const QString &folder, const QList<ListRow> &rows);
+    // Adds rows after the loaded ones (their ids follow on) at the end of the order, and starts workers
+    // for them if none runs: a folder's containers are added while its plain files are examined.
+    void Add(const QList<ListRow> &rows);
     // Starts the workers on the rows of `order` that wait for examination, in that order.
     void Start(const QList<int> &order);
     // From now on the workers take the waiting rows in this order.
