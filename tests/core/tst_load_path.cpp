@@ -33,13 +33,21 @@ void TestLoadPath::lineBreaks_data()
     QTest::newRow("cr cr lf") << QStringLiteral("\r\r\n") << QStringLiteral("\r\n\r\n");
     QTest::newRow("nothing added at end") << QStringLiteral("abc") << QStringLiteral("abc");
     QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("lone cr at end") << QStringLiteral("a\r\nb\r") << QStringLiteral("a\r\nb\r\n");
+    QTest::newRow("lf first") << QStringLiteral("\nb\r\n") << QStringLiteral("\r\nb\r\n");
+    QTest::newRow("crlf then lf") << QStringLiteral("a\r\n\n") << QStringLiteral("a\r\n\r\n");
+    QTest::newRow("crlf then cr") << QStringLiteral("a\r\n\rb") << QStringLiteral("a\r\n\r\nb");
+    QTest::newRow("Cyrillic around") << QStringLiteral("Склад\r\nя\n") << QStringLiteral("Склад\r\nя\r\n");
 }
 
+// The text, its view and its Windows-1251 bytes all come out the same.
 void TestLoadPath::lineBreaks()
 {
     QFETCH(QString, input);
     QFETCH(QString, output);
     QCOMPARE(NormalizeLineBreaks(input), output);
+    QCOMPARE(NormalizeLineBreaks(QStringView(input)), output);
+    QCOMPARE(ConfigurationTextFromBytes(EncodeWindows1251(input).bytes), output);
 }
 
 void TestLoadPath::codecRoundTripsEveryByte()

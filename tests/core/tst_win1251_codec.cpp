@@ -1,5 +1,7 @@
 #include "config_text/win1251_codec.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTest>
 
 using namespace orva;
@@ -36,6 +38,58 @@ private Q_SLOTS:
         QCOMPARE(uint(found), codePoint);
         if (index < 0)
             QCOMPARE(DecodeWindows1251(encoded.bytes), text);
+    }
+
+    // The codec converts through tables taken from Qt's converter; they must agree with the converter
+    // on every byte and on every character of the Basic Multilingual Plane it can encode.
+    void agreesWithQtConverter()
+    {
+        QByteArray all(256, '\0');
+        for (int b = 0; b < 256; ++b)
+            all[b] = char(b);
+        QStringDecoder decoder("windows-1251", QStringConverter::Flag::Stateless);
+        const QString decoded = decoder.decode(all);
+        QCOMPARE(DecodeWindows1251(all), decoded);
+        // Runs longer than the eight-byte blocks, starting at every offset, ASCII and not.
+        const QByteArray mixed = all + all.mid(0x20, 0x60) + all.mid(0x80) + "a";
+        for (int from = 0; from < 9; ++from)
+            QCOMPARE(DecodeWindows1251(mixed.mid(from)), decoder.decode(mixed.mid(from)));
+
+        // Every character the table has encodes as the converter encodes it alone; every other
+        // character of the plane (surrogates apart) is one the converter refuses, which it shows by
+        // putting its replacement byte in its place.
+        QString others;
+        for (char32_t c = 0; c <= 0xFFFF; ++c) {
+            const QChar ch{char16_t(c)};
+            if (ch.isSurrogate())
+                continue;
+            const EncodeResult ours = EncodeWindows1251(QStringView(&ch, 1));
+            if (!ours.ok()) {
+                others.append(ch);
+                continue;
+            }
+            QStringEncoder encoder("windows-1251", QStringConverter::Flag::Stateless);
+            const QByteArray expected = encoder.encode(QStringView(&ch, 1));
+            QVERIFY(!encoder.hasError());
+            QCOMPARE(ours.bytes, expected);
+        }
+        QCOMPARE(others.size(), 0x10000 - 0x800 - 256);
+        // The converter itself replaces them, or drops them without a word (the default-ignorable
+        // characters such as U+200B): the codec refuses both, so no character is ever lost silently.
+        QStringEncoder replacing("windows-1251");
+        const QByteArray replacement = replacing.encode(QStringView(u"\u4E2D"));
+        QCOMPARE(replacement.size(), 1);
+        for (const QChar c : std::as_const(others)) {
+            QStringEncoder one("windows-1251");
+            const QByteArray converted = one.encode(QStringView(&c, 1));
+            QVERIFY2(converted == replacement || converted.isEmpty(),
+                     qPrintable(QString::number(c.unicode(), 16)));
+        }
+        QStringEncoder dropping("windows-1251");
+        QVERIFY(QByteArray(dropping.encode(QStringView(u"a\u200Bb"))) == "ab");
+        QVERIFY(!EncodeWindows1251(QStringView(u"a\u200Bb")).ok());
+        QVERIFY(!EncodeWindows1251(QStringView(u"\xD800")).ok());
+        QVERIFY(!EncodeWindows1251(QStringView(u"\xDC00")).ok());
     }
 };
 

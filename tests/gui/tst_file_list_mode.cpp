@@ -55,6 +55,7 @@ private Q_SLOTS:
     void enterOpensSelectedFile();
     void unreadableFileDoesNotStopTheList();
     void columnWidthsFixed();
+    void sortWhileExamining();
 };
 
 void TestFileListMode::emptyFolder()
@@ -171,6 +172,32 @@ void TestFileListMode::columnWidthsFixed()
         QCOMPARE(header->sectionResizeMode(column), QHeaderView::Fixed);
     }
     QVERIFY(!header->sectionsMovable());
+}
+
+// A click on a column header while the workers still examine rows sorts at once; every row then fills in
+// at its new place, and the counter turns to its normal colour when the last one is in.
+void TestFileListMode::sortWhileExamining()
+{
+    ListFixture fx;
+    fx.writePlainFiles(120);
+    fx.mode.OpenFileList(fx.dir.path());
+    fx.window.resize(800, 600);
+    fx.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fx.window));
+    fx.mode.SetListVisible(true);
+    QHeaderView *header = fx.mode.ListFileConfig()->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(3) + 10, header->height() / 2));
+    QCOMPARE(fx.column(3).first(), QStringLiteral("p99.ini")); // descending
+    QTRY_VERIFY(!fx.mode.HasUnexaminedRows());
+    const QStringList files = fx.column(3);
+    const QStringList names = fx.column(1);
+    for (int row = 0; row < files.size(); ++row) {
+        const QString number = files.at(row).mid(1).chopped(4);
+        QCOMPARE(names.at(row), QStringLiteral("N%1").arg(number.toInt()));
+    }
+    QVERIFY(!fx.mode.TimerTestListConfig()->isActive());
+    QVERIFY(fx.mode.LabelPozList()->palette().color(QPalette::WindowText) != QColor(255, 0, 0));
 }
 
 QTEST_MAIN(TestFileListMode)

@@ -43,6 +43,7 @@ private Q_SLOTS:
     void enterOpensPlainFile();
     void containerOpensWithLastConfirmedKey();
     void cancelReturnsUnchanged();
+    void openBeforeExaminationEnds();
 };
 
 void TestListModeWindow::openShowsTheListInPlaceOfThePages()
@@ -99,6 +100,26 @@ void TestListModeWindow::cancelReturnsUnchanged()
     QVERIFY(f.window->Buttons().open->isVisible());
     QVERIFY(!f.window->FileList()->TimerTestListConfig()->isActive());
     QCOMPARE(f.working.record(Cmd::xo).value(1), exitDelay);
+}
+
+// Enter right after the list appears, while the other files are still being examined: the file opens, the
+// examination stops with the list and nothing of it comes back.
+void TestListModeWindow::openBeforeExaminationEnds()
+{
+    EditorFixture f;
+    QTemporaryDir folder;
+    for (int i = 0; i < 300; ++i) {
+        QVERIFY(WriteBytes(folder.filePath(QStringLiteral("z%1.ini").arg(i, 3, 10, QLatin1Char('0'))),
+                           QStringLiteral("oa-Z%1\r\nxo-%2\r\n").arg(i).arg(i % 180 + 1).toLatin1()));
+    }
+    QVERIFY(startInListMode(f, folder));
+    QTest::keyClick(f.window->FileList()->ListFileConfig(), Qt::Key_Return);
+    QCOMPARE(f.working.record(Cmd::xo).value(1), 45); // a.ini, the first row
+    QVERIFY(!f.window->FileList()->TimerTestListConfig()->isActive());
+    QTest::qWait(100); // rows the workers finished meanwhile are only filled into the hidden list
+    QVERIFY(f.window->PagesParam()->isVisible());
+    QVERIFY(!f.window->FileList()->ListFileConfig()->isVisible());
+    QCOMPARE(f.working.record(Cmd::oa).text(1), QStringLiteral("Plain"));
 }
 
 QTEST_MAIN(TestListModeWindow)

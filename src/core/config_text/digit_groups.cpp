@@ -1,18 +1,33 @@
 #include "digit_groups.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
 #include <cstdlib>
 
 namespace orva {
 namespace {
 
-QString fillRun(const QString &run, QChar fill, int groupWidth, int totalWidth)
+// The texts are short (addresses, identifiers, keys): they are assembled on the stack.
+using Chars = QVarLengthArray<QChar, 64>;
+
+void appendFill(Chars &to, QChar fill, qsizetype count)
 {
-    const QString padding(qMax<qsizetype>(0, groupWidth - run.size()), fill);
-    if (totalWidth > 0)
-        return run + padding;
+    for (qsizetype i = 0; i < count; ++i)
+        to.append(fill);
+}
+
+// A run of allowed characters filled to the group width: the fill after the run for a positive total
+// width, before it for a negative one, only the fill for 0.
+void appendFilledRun(Chars &to, QStringView run, QChar fill, int groupWidth, int totalWidth)
+{
+    const qsizetype padding = qMax<qsizetype>(0, groupWidth - run.size());
     if (totalWidth < 0)
-        return padding + run;
-    return padding;
+        appendFill(to, fill, padding);
+    if (totalWidth != 0)
+        to.append(run.data(), run.size());
+    if (totalWidth >= 0)
+        appendFill(to, fill, padding);
 }
 
 } // namespace
@@ -20,46 +35,52 @@ QString fillRun(const QString &run, QChar fill, int groupWidth, int totalWidth)
 bool FormatDigitGroups(QString &text, QStringView allowed, QChar separator, QChar fill, int groupWidth,
                        int totalWidth, bool withSeparator)
 {
-    QString normalised;
-    QString run;
-    for (QChar c : std::as_const(text)) {
-        if (allowed.contains(c)) {
-            run.append(c);
-        } else {
-            normalised += fillRun(run, fill, groupWidth, totalWidth);
-            normalised.append(c);
-            run.clear();
-        }
-    }
-    if (!run.isEmpty())
-        normalised += fillRun(run, fill, groupWidth, totalWidth);
+    const auto isAllowed = [allowed](QChar c) {
+        return std::find(allowed.begin(), allowed.end(), c) != allowed.end();
+    };
 
-    QString digits;
-    digits.reserve(normalised.size());
-    for (QChar c : std::as_const(normalised)) {
-        if (allowed.contains(c))
+    Chars normalised;
+    const QStringView source(text);
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        if (isAllowed(source[i]))
+            continue;
+        appendFilledRun(normalised, source.sliced(runStart, i - runStart), fill, groupWidth, totalWidth);
+        normalised.append(source[i]);
+        runStart = i + 1;
+    }
+    if (runStart < source.size())
+        appendFilledRun(normalised, source.sliced(runStart), fill, groupWidth, totalWidth);
+
+    Chars digits;
+    for (QChar c : normalised) {
+        if (isAllowed(c))
             digits.append(c);
     }
     const int width = std::abs(totalWidth);
     if (digits.size() < width) {
-        const QString padding(width - digits.size(), fill);
-        digits = totalWidth > 0 ? digits + padding : padding + digits;
+        const qsizetype padding = width - digits.size();
+        if (totalWidth > 0) {
+            appendFill(digits, fill, padding);
+        } else {
+            digits.insert(digits.begin(), padding, fill);
+        }
     }
 
+    Chars result;
     if (!withSeparator) {
-        text = digits;
+        result = digits;
     } else {
-        const QString head = digits.left(width);
-        QString grouped;
-        grouped.reserve(head.size() + head.size() / qMax(1, groupWidth));
-        for (qsizetype i = 0; i < head.size(); ++i) {
+        const qsizetype head = qMin<qsizetype>(digits.size(), width);
+        for (qsizetype i = 0; i < head; ++i) {
             if (i > 0 && groupWidth > 0 && i % groupWidth == 0)
-                grouped.append(separator);
-            grouped.append(head[i]);
+                result.append(separator);
+            result.append(digits[i]);
         }
-        text = grouped;
     }
-    return text != normalised;
+    const bool changed = !std::equal(result.begin(), result.end(), normalised.begin(), normalised.end());
+    text = QString(result.constData(), result.size());
+    return changed;
 }
 
 } // namespace orva

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
+
+#include <cstring>
 
 namespace orva {
 
@@ -24,12 +27,21 @@ class TLexema
 {
 public:
     TLexema() = default;
-    void clear() { *this = TLexema(); }
+    // Back to kind LineEnd, empty text, value 0. The text keeps its storage for the next lexeme.
+    void clear()
+    {
+        m_kind = LexemeKind::LineEnd;
+        m_text.resize(0);
+        m_value = 0;
+    }
 
     LexemeKind kind() const { return m_kind; }
     void setKind(LexemeKind kind) { m_kind = kind; }
     const QString &text() const { return m_text; }
-    void setText(const QString &text) { m_text = text; }
+    // Copies the characters into the lexeme's own storage, which is reused from lexeme to lexeme.
+    void setText(QStringView text);
+    // The text for in-place changes (the command-word lookup lower-cases it).
+    QString &textToChange() { return m_text; }
     qint32 value() const { return m_value; }
     void setValue(qint32 value) { m_value = value; }
 
@@ -45,11 +57,52 @@ class TLitPipe
 public:
     void SetText(const QString &text);
     // The next character, or NUL (without advancing) past the end or without text.
-    QChar NextChar();
-    void Back();
+    char16_t NextChar()
+    {
+        if (m_position == 0 || m_position > m_size)
+            return 0;
+        return m_chars[m_position++ - 1];
+    }
+    void Back()
+    {
+        if (m_position != 0)
+            --m_position;
+    }
+    // Steps over a run of blanks.
+    void SkipBlanks()
+    {
+        if (m_position == 0)
+            return;
+        // Lines are filled with blanks to 45 characters: four at a time first.
+        constexpr quint64 FourBlanks = 0x0020002000200020ULL;
+        while (m_position + 3 <= m_size) {
+            quint64 four;
+            std::memcpy(&four, m_chars + m_position - 1, sizeof four);
+            if (four != FourBlanks)
+                break;
+            m_position += 4;
+        }
+        while (m_position <= m_size && m_chars[m_position - 1] == u' ')
+            ++m_position;
+    }
+    // Steps up to the next CR, LF, "$" or NUL, which the next NextChar returns.
+    void SkipCommentText()
+    {
+        while (m_position != 0 && m_position <= m_size) {
+            const char16_t c = m_chars[m_position - 1];
+            if (c == u'\r' || c == u'\n' || c == u'$' || c == 0)
+                break;
+            ++m_position;
+        }
+    }
+    // The characters from the 1-based position `from` up to, not including, the next character.
+    QStringView Taken(qsizetype from) const { return QStringView(m_chars + from - 1, m_position - from); }
+    qsizetype Position() const { return m_position; }
 
 private:
     QString m_text;
+    const char16_t *m_chars = nullptr; // m_text's characters
+    qsizetype m_size = 0;
     qsizetype m_position = 0; // 1-based index of the next character; 0 means no text
 };
 
@@ -65,13 +118,23 @@ public:
 
 private:
     bool isStringMode() const { return m_mode == StringMode; }
-    void ScanWord();
-    void ScanNumber();
+    // A scan's characters are the ones taken from the pipe since its starting character, so a lexeme's
+    // text is a slice of the loaded text: nothing is assembled character by character.
+    void ScanWord(qsizetype start);
+    void ScanNumber(qsizetype start);
+
+    // The current lexeme. Its text is a slice of the loaded text or of m_keptText.
+    struct Current
+    {
+        LexemeKind kind = LexemeKind::LineEnd;
+        QStringView text;
+        qint32 value = 0;
+    };
 
     TLitPipe m_chars;
-    TLexema m_current;
+    Current m_current;
+    QString m_keptText; // the current lexeme's text once its own text is replaced by SetText
     bool m_pushBack = false;
-    QString m_buffer;
     quint8 m_mode = 0;
 };
 

@@ -3,7 +3,9 @@
 #include "digit_groups.h"
 #include "text_utils.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace orva {
 namespace {
@@ -17,16 +19,31 @@ constexpr quint8 ExpectSeparator = 5;
 const QString LearnedKeyMarker = QStringLiteral("************");
 const QString UnknownVersionText = QStringLiteral("??????");
 
-// The lower-cased codes of the command table, index = row number.
-const std::array<QString, CommandRowCount + 1> &lowerCodes()
+// The lower-cased codes of the command table, index = row number, and the rows by the first character
+// of their code, in table order: a word is compared with the few codes that can begin it.
+struct CodeIndex
 {
-    static const std::array<QString, CommandRowCount + 1> codes = [] {
-        std::array<QString, CommandRowCount + 1> result;
-        for (quint8 code = 1; code <= CommandRowCount; ++code)
-            result[code] = LowerAsciiLetters(CommandRowOf(code).code);
-        return result;
-    }();
-    return codes;
+    static constexpr char16_t FirstCharacters = 128; // every code begins with an ASCII character
+
+    std::array<QString, CommandRowCount + 1> codes;
+    std::array<std::vector<quint8>, FirstCharacters> rowsByFirst;
+
+    CodeIndex()
+    {
+        for (quint8 code = 1; code <= CommandRowCount; ++code) {
+            codes[code] = LowerAsciiLetters(CommandRowOf(code).code);
+            const char16_t first = codes[code].isEmpty() ? 0 : codes[code].front().unicode();
+            Q_ASSERT(first < FirstCharacters);
+            if (first != 0 && first < FirstCharacters)
+                rowsByFirst[first].push_back(code);
+        }
+    }
+};
+
+const CodeIndex &codeIndex()
+{
+    static const CodeIndex index;
+    return index;
 }
 
 bool isDigit(QChar c)
@@ -354,14 +371,17 @@ void ParseConfiguration(T_Command &scratch, TLexPipe &lexer, T_Command_DEVICE &m
 
 quint8 IsCommandWord(TLexema &lexeme)
 {
-    const QString text = LowerAsciiLetters(lexeme.text());
-    lexeme.setText(text);
-    const auto &codes = lowerCodes();
-    for (quint8 code = 1; code <= CommandRowCount; ++code) {
-        const QString &c = codes[code];
-        if (c.isEmpty() || !text.startsWith(c))
+    QString &text = lexeme.textToChange();
+    LowerAsciiLettersInPlace(text);
+    if (text.isEmpty() || text.front().unicode() >= CodeIndex::FirstCharacters)
+        return 0;
+    const CodeIndex &index = codeIndex();
+    const QStringView word(text);
+    for (quint8 code : index.rowsByFirst[text.front().unicode()]) {
+        const QStringView c = index.codes[code];
+        if (word.size() < c.size() || !std::equal(c.begin(), c.end(), word.begin()))
             continue;
-        if (text.size() == c.size() || isDigit(text.at(c.size())))
+        if (word.size() == c.size() || isDigit(word[c.size()]))
             return code;
     }
     return 0;

@@ -1,6 +1,32 @@
 #include "text_utils.h"
 
+#include <algorithm>
+
 namespace orva {
+namespace {
+
+bool isUpperAscii(QChar c)
+{
+    return c >= u'A' && c <= u'Z';
+}
+
+// The index of the first CR or LF that is not part of a CR LF pair, or the size of the text.
+qsizetype firstLoneBreak(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r') {
+            if (i + 1 >= text.size() || text[i + 1] != u'\n')
+                return i;
+            ++i;
+        } else if (c == u'\n') {
+            return i;
+        }
+    }
+    return text.size();
+}
+
+} // namespace
 
 QString TrimBlanksAndControls(QStringView text)
 {
@@ -16,11 +42,20 @@ QString TrimBlanksAndControls(QStringView text)
 QString LowerAsciiLetters(QStringView text)
 {
     QString result = text.toString();
-    for (QChar &c : result) {
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() + (u'a' - u'A'));
-    }
+    LowerAsciiLettersInPlace(result);
     return result;
+}
+
+void LowerAsciiLettersInPlace(QString &text)
+{
+    const qsizetype first = std::find_if(text.cbegin(), text.cend(), isUpperAscii) - text.cbegin();
+    if (first == text.size())
+        return;
+    QChar *chars = text.data();
+    for (qsizetype i = first; i < text.size(); ++i) {
+        if (isUpperAscii(chars[i]))
+            chars[i] = QChar(chars[i].unicode() + (u'a' - u'A'));
+    }
 }
 
 QString NormalizeLineBreaks(QStringView text)
@@ -40,6 +75,14 @@ QString NormalizeLineBreaks(QStringView text)
         }
     }
     return result;
+}
+
+QString NormalizeLineBreaks(const QString &text)
+{
+    const qsizetype first = firstLoneBreak(text);
+    if (first == text.size())
+        return text; // already CR LF throughout: the same text, not a copy
+    return text.first(first) + NormalizeLineBreaks(QStringView(text).sliced(first));
 }
 
 } // namespace orva

@@ -21,13 +21,22 @@ T_Command_DEVICE::T_Command_DEVICE()
 
 T_Command &T_Command_DEVICE::record(quint8 code, int instance)
 {
-    const bool valid = code >= 1 && code <= CommandRowCount && CommandRowOf(code).hasInstance(instance);
-    Q_ASSERT_X(valid, "T_Command_DEVICE::record", "instance outside the row's range");
-    if (!valid) {
-        m_outOfRange = T_Command();
-        return m_outOfRange;
+    // Every parse and reset goes through here: the row's first instance comes from a small table of
+    // its own rather than from the command table's row each time.
+    static const std::array<quint8, CommandRowCount + 1> firstInstance = [] {
+        std::array<quint8, CommandRowCount + 1> first{};
+        for (quint8 c = 1; c <= CommandRowCount; ++c)
+            first[c] = CommandRowOf(c).firstInstance;
+        return first;
+    }();
+    if (code >= 1 && code <= CommandRowCount) {
+        const qsizetype index = qsizetype(instance) - firstInstance[code];
+        if (index >= 0 && index < m_rows[code].size())
+            return m_rows[code][index];
     }
-    return m_rows[code][instance - CommandRowOf(code).firstInstance];
+    Q_ASSERT_X(false, "T_Command_DEVICE::record", "instance outside the row's range");
+    m_outOfRange = T_Command();
+    return m_outOfRange;
 }
 
 const T_Command &T_Command_DEVICE::record(quint8 code, int instance) const

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstring>
+
 namespace orva {
 
 FileReadResult ReadFileBytes(const QString &path, qint64 limit)
@@ -38,8 +40,35 @@ FileReadResult ReadFileBytes(const QString &path, qint64 limit)
     return result;
 }
 
+namespace {
+// True when every CR byte is followed by LF and every LF follows a CR (CR and LF are the same bytes in
+// Windows-1251 as in ASCII): the decoded text then needs no line-break change. Looking at the bytes
+// with memchr is much cheaper than walking the decoded text.
+bool hasOnlyCrLfBreaks(QByteArrayView bytes)
+{
+    const char *const begin = bytes.data();
+    const char *const end = begin + bytes.size();
+    for (const char *p = begin; p < end;) {
+        const char *lf = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
+        const char *const upTo = lf ? lf : end;
+        // The only CR of this stretch may be its last byte, right before the LF.
+        const char *cr = static_cast<const char *>(std::memchr(p, '\r', size_t(upTo - p)));
+        if (cr && (cr != upTo - 1 || !lf))
+            return false;
+        if (lf && (lf == begin || lf[-1] != '\r'))
+            return false;
+        if (!lf)
+            return true;
+        p = lf + 1;
+    }
+    return true;
+}
+} // namespace
+
 QString ConfigurationTextFromBytes(QByteArrayView bytes)
 {
+    if (hasOnlyCrLfBreaks(bytes))
+        return DecodeWindows1251(bytes);
     return NormalizeLineBreaks(DecodeWindows1251(bytes));
 }
 

@@ -2,8 +2,11 @@
 
 #include "config_file.h"
 #include "crypto_header.h"
+#include "list_examiner.h"
 
 #include <QDir>
+
+#include <numeric>
 
 namespace orva {
 
@@ -49,18 +52,47 @@ void ExamineListRow(const QString &folder, ListRow &row, T_Command_DEVICE &listM
     row.identifier = FormatListIdentifier(listModel.record(Cmd::gi).text(1));
 }
 
-QList<ListRow> ExamineFolder(const QString &folder)
+namespace {
+QList<ListRow> unexaminedRows(const QString &folder, ListFileType type)
 {
     QList<ListRow> rows;
-    T_Command_DEVICE listModel;
-    for (ListFileType type : {ListFileType::Plain, ListFileType::Container}) {
-        for (const QString &name : FindConfigurationFiles(folder, type)) {
-            ListRow row = UnexaminedRow(name, type);
-            ExamineListRow(folder, row, listModel);
-            rows.append(row);
-        }
-    }
+    for (const QString &name : FindConfigurationFiles(folder, type))
+        rows.append(UnexaminedRow(name, type));
     return rows;
+}
+
+void takeExamined(ListExaminer &examiner, QList<ListRow> &rows)
+{
+    examiner.WaitForDone();
+    for (ListExaminer::Examined &examined : examiner.TakeFinished())
+        rows[examined.first] = std::move(examined.second);
+}
+} // namespace
+
+// The plain files are examined while the containers are being listed.
+QList<ListRow> ExamineFolder(const QString &folder)
+{
+    QList<ListRow> rows = unexaminedRows(folder, ListFileType::Plain);
+    ListExaminer examiner;
+    examiner.Load(folder, rows);
+    QList<int> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    examiner.Start(order);
+    const QList<ListRow> containers = unexaminedRows(folder, ListFileType::Container);
+    examiner.Add(containers);
+    rows.append(containers);
+    takeExamined(examiner, rows);
+    return rows;
+}
+
+void ExamineRows(const QString &folder, QList<ListRow> &rows)
+{
+    ListExaminer examiner;
+    examiner.Load(folder, rows);
+    QList<int> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    examiner.Start(order);
+    takeExamined(examiner, rows);
 }
 
 } // namespace orva

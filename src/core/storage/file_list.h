@@ -39,7 +39,12 @@ ListRow UnexaminedRow(const QString &fileName, ListFileType type);
 // container from its header. A file that cannot be read gets an empty name and is marked unreadable.
 void ExamineListRow(const QString &folder, ListRow &row, T_Command_DEVICE &listModel);
 
-// The rows of a folder in the list's order (plain files, then containers), every one examined.
+// The rows of a folder in the list's order (plain files, then containers), every one examined (on
+// worker threads, see ExamineRows).
 QList<ListRow> ExamineFolder(const QString &folder);
+
+// Examines the rows of `folder` that are not examined yet, on one worker thread per core, each with its
+// own list model; returns when all are done. The rows keep their order.
+void ExamineRows(const QString &folder, QList<ListRow> &rows);
 
 } // namespace orva

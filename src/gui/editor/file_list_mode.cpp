@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <numeric>
 
 namespace orva {
 namespace {
@@ -118,8 +119,14 @@ FileListMode::FileListMode(QWidget *window, T_Command_DEVICE *listModel)
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("TimerTestListConfig"));
     m_timer->setInterval(TimerInterval);
+    m_examiner = new ListExaminer(this);
 
     connect(m_timer, &QTimer::timeout, this, &FileListMode::TimerTestListConfigTimer);
+    // Queued: the workers signal from their threads.
+    connect(m_examiner, &ListExaminer::FinishedWaiting, this, [this] {
+        FillInExamined();
+        UpdateCounterColour();
+    });
     connect(header, &QHeaderView::sectionClicked, this, &FileListMode::ListFileConfigColumnClick);
     connect(m_list, &QTableWidget::itemSelectionChanged, this, &FileListMode::ListFileConfigSelectItem);
     connect(m_list, &QTableWidget::cellDoubleClicked, this, [this] { Q_EMIT OpenRequested(); });
@@ -130,13 +137,22 @@ FileListMode::FileListMode(QWidget *window, T_Command_DEVICE *listModel)
 
 void FileListMode::OpenFileList(const QString &folder)
 {
+    m_examiner->Stop();
+    m_arrived.clear();
     m_folder = folder;
     m_rows.clear();
     m_list->setRowCount(0);
     m_firstUnexamined = 0;
+    m_unexamined = 0;
     SetHeaderMarks(-1);
     FindFileList(folder, ListFileType::Plain);
     FindFileList(folder, ListFileType::Container);
+    m_ids.resize(m_rows.size());
+    std::iota(m_ids.begin(), m_ids.end(), 0);
+    m_rowOfId = m_ids;
+    m_examiner->Load(folder, m_rows);
+    if (m_timer->isActive())
+        m_examiner->Start(UnexaminedInListOrder());
     if (m_list->rowCount() > 0) {
         m_list->setCurrentCell(0, 0);
         m_list->selectRow(0);
@@ -160,61 +176,124 @@ void FileListMode::AddRow(const QString &fileName, ListFileType type, bool exami
     const int index = int(m_rows.size()) - 1;
     if (examineNow)
         ExamineListRow(m_folder, m_rows[index], *m_listModel);
+    else
+        ++m_unexamined;
     ShowRow(index);
 }
 
+namespace {
+QString typeName(const ListRow &row)
+{
+    return row.type == ListFileType::Container ? QStringLiteral("cry") : QStringLiteral("ini");
+}
+} // namespace
+
+// The first time a row is shown its items are made whole before they go into the list; later the items
+// are updated in place, so the view repaints only what changed.
 void FileListMode::ShowRow(int index)
 {
     const ListRow &row = m_rows.at(index);
-    auto *type = new QTableWidgetItem(FileListPicture(int(row.type)), QString());
-    type->setData(Qt::AccessibleTextRole,
-                  row.type == ListFileType::Container ? QStringLiteral("cry") : QStringLiteral("ini"));
-    m_list->setItem(index, TypeColumn, type);
+    QTableWidgetItem *type = m_list->item(index, TypeColumn);
+    if (!type) {
+        type = new QTableWidgetItem(FileListPicture(int(row.type)), QString());
+        type->setData(Qt::AccessibleTextRole, typeName(row));
+        m_list->setItem(index, TypeColumn, type);
+        for (int column = NameColumn; column < ColumnCount; ++column) {
+            auto *item = new QTableWidgetItem(cellText(row, column));
+            item->setToolTip(item->text()); // a text wider than its column stays readable
+            if (column == IdentifierColumn)
+                item->setTextAlignment(Qt::AlignCenter);
+            if (row.unreadable)
+                item->setForeground(UnreadableText);
+            m_list->setItem(index, column, item);
+        }
+        return;
+    }
+    if (type->data(Qt::AccessibleTextRole).toString() != typeName(row)) {
+        type->setIcon(FileListPicture(int(row.type)));
+        type->setData(Qt::AccessibleTextRole, typeName(row));
+    }
     for (int column = NameColumn; column < ColumnCount; ++column) {
-        auto *item = new QTableWidgetItem(cellText(row, column));
-        // A text wider than its column stays readable.
-        item->setToolTip(item->text());
-        if (column == IdentifierColumn)
-            item->setTextAlignment(Qt::AlignCenter);
+        QTableWidgetItem *item = m_list->item(index, column);
+        item->setText(cellText(row, column));
+        item->setToolTip(item->text()); // a text wider than its column stays readable
         if (row.unreadable)
             item->setForeground(UnreadableText);
-        m_list->setItem(index, column, item);
+        else if (item->data(Qt::ForegroundRole).isValid())
+            item->setData(Qt::ForegroundRole, QVariant());
     }
 }
 
-void FileListMode::Examine(int index)
+void FileListMode::SetRow(int id, const ListRow &row)
 {
-    ExamineListRow(m_folder, m_rows[index], *m_listModel);
+    const int index = m_rowOfId.at(id);
+    if (!m_rows.at(index).examined && row.examined)
+        --m_unexamined;
+    m_rows[index] = row;
     ShowRow(index);
+}
+
+int FileListMode::FillInExamined()
+{
+    m_arrived.append(m_examiner->TakeFinished());
+    QElapsedTimer clock;
+    clock.start();
+    int filled = 0;
+    for (; filled < m_arrived.size(); ++filled) {
+        if (filled > 0 && clock.elapsed() >= TickBudget)
+            break;
+        SetRow(m_arrived.at(filled).first, m_arrived.at(filled).second);
+    }
+    m_arrived.remove(0, filled);
+    if (!m_arrived.isEmpty()) // the rest after the events waiting meanwhile
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                FillInExamined();
+                UpdateCounterColour();
+            },
+            Qt::QueuedConnection);
+    return filled;
 }
 
 void FileListMode::TimerTestListConfigTimer()
 {
-    QElapsedTimer clock;
-    clock.start();
-    int examined = 0;
-    while (m_firstUnexamined < m_rows.size()) {
+    int filled = FillInExamined();
+    // At least two rows per tick: the first unexamined rows in the list's order, waited for if a worker
+    // has them, examined here if none has.
+    while (filled < 2 && m_firstUnexamined < m_rows.size()) {
         if (!m_rows.at(m_firstUnexamined).examined) {
-            if (examined >= 2 && clock.elapsed() >= TickBudget)
-                break;
-            Examine(m_firstUnexamined);
-            ++examined;
+            const int id = m_ids.at(m_firstUnexamined);
+            SetRow(id, m_examiner->ExamineNow(id, *m_listModel));
+            ++filled;
         }
         ++m_firstUnexamined;
     }
-    if (!HasUnexaminedRows()) {
-        m_timer->stop();
-        SetTextColour(m_counter, CounterDone);
-    }
+    UpdateCounterColour();
+}
+
+void FileListMode::UpdateCounterColour()
+{
+    if (HasUnexaminedRows())
+        return;
+    m_timer->stop();
+    SetTextColour(m_counter, CounterDone);
 }
 
 bool FileListMode::HasUnexaminedRows() const
 {
-    for (int i = m_firstUnexamined; i < m_rows.size(); ++i) {
+    return m_unexamined > 0;
+}
+
+QList<int> FileListMode::UnexaminedInListOrder() const
+{
+    QList<int> order;
+    order.reserve(m_unexamined);
+    for (int i = 0; i < m_rows.size(); ++i) {
         if (!m_rows.at(i).examined)
-            return true;
+            order.append(m_ids.at(i));
     }
-    return false;
+    return order;
 }
 
 void FileListMode::ListFileConfigColumnClick(int column)
@@ -223,24 +302,32 @@ void FileListMode::ListFileConfigColumnClick(int column)
     const int d = m_sortDirection;
     const QString selected = SelectedFileName();
     // Each row's sort key once: the type, or the upper-cased cell text as Windows-1251 bytes.
-    QList<std::pair<QByteArray, ListRow>> keyed;
+    QList<std::pair<QByteArray, int>> keyed;
     keyed.reserve(m_rows.size());
-    for (const ListRow &row : std::as_const(m_rows)) {
+    for (int i = 0; i < m_rows.size(); ++i) {
+        const ListRow &row = m_rows.at(i);
         const QByteArray key =
             column == TypeColumn ? QByteArray(1, char(row.type)) : sortKey(cellText(row, column));
-        keyed.append({key, row});
+        keyed.append({key, i});
     }
     std::stable_sort(keyed.begin(), keyed.end(), [d](const auto &a, const auto &b) {
         return d > 0 ? a.first < b.first : b.first < a.first;
     });
-    for (int i = 0; i < keyed.size(); ++i)
-        m_rows[i] = keyed[i].second;
+    const QList<ListRow> rows = m_rows;
+    const QList<int> ids = m_ids;
+    for (int i = 0; i < keyed.size(); ++i) {
+        m_rows[i] = rows.at(keyed.at(i).second);
+        m_ids[i] = ids.at(keyed.at(i).second);
+        m_rowOfId[m_ids.at(i)] = i;
+    }
     for (int i = 0; i < m_rows.size(); ++i) {
         ShowRow(i);
         if (!selected.isEmpty() && m_rows.at(i).fileName == selected)
             m_list->selectRow(i);
     }
     m_firstUnexamined = 0;
+    // The workers go on in the new order of the list.
+    m_examiner->Reorder(UnexaminedInListOrder());
     SetHeaderMarks(column);
 }
 
@@ -261,9 +348,11 @@ void FileListMode::SetListVisible(bool visible)
     m_manual->setVisible(visible);
     if (visible) {
         m_timer->start();
+        m_examiner->Start(UnexaminedInListOrder());
         m_list->setFocus();
     } else {
         m_timer->stop();
+        m_examiner->Stop();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "dialogs/picture_button.h"
 #include "storage/file_list.h"
+#include "storage/list_examiner.h"
 
 #include <QObject>
 
@@ -17,15 +18,17 @@ class T_Command_DEVICE;
 
 // List mode of the main window: the configuration files of the list folder with the device name and
 // identifier inside each, replacing the pages while the installer picks one panel's file. The first
-// nine files of each kind are examined while the list is built, the rest by a timer within a small time
-// budget per tick, so the window answers input at once even for thousands of files.
+// nine files of each kind are examined while the list is built; while the list is shown, the rest are
+// examined by worker threads in the list's order (also after a sort) and filled in as they arrive, in
+// small batches, so the window answers input at once even for thousands of files. The timer tick fills
+// in at least two rows itself, so the list completes even where no worker runs.
 class FileListMode : public QObject
 {
     Q_OBJECT
 public:
     static constexpr int ExaminedWhileBuilding = 9;
     static constexpr int TimerInterval = 50; // ms
-    static constexpr int TickBudget = 20;    // ms of examining per tick, at least two rows
+    static constexpr int TickBudget = 8;     // ms of filling in rows at a time (at least two per tick)
 
     // `listModel` is the scratch model plain files are parsed into (the window's list model); it may be
     // given later with SetListModel.
@@ -44,7 +47,7 @@ public:
     void FindFileList(const QString &folder, ListFileType type);
     // Shows (list mode) or hides the list, its counter and its three buttons; starts or stops the timer.
     void SetListVisible(bool visible);
-    // One timer tick: examines rows that are not examined yet.
+    // One timer tick: fills in the rows the workers examined, and examines at least two rows in all.
     void TimerTestListConfigTimer();
     // Sorts by a column with the one shared direction, which each click negates.
     void ListFileConfigColumnClick(int column);
@@ -68,7 +71,12 @@ protected:
 private:
     void AddRow(const QString &fileName, ListFileType type, bool examineNow);
     void ShowRow(int index);
-    void Examine(int index);
+    // Fills in the rows the workers examined, for at most TickBudget ms; returns how many.
+    int FillInExamined();
+    void SetRow(int id, const ListRow &row);
+    // The ids of the rows not examined yet, in the list's order: the workers' order.
+    QList<int> UnexaminedInListOrder() const;
+    void UpdateCounterColour();
     void ListFileConfigSelectItem();
     void UpdateCounter();
     void SetHeaderMarks(int sortedColumn);
@@ -83,8 +91,13 @@ private:
     std::unique_ptr<T_Command_DEVICE> m_ownModel; // until the window's list model is given
     QString m_folder;
     QList<ListRow> m_rows; // in the order shown
-    int m_firstUnexamined = 0;
-    int m_sortDirection = 1; // shared by all columns, never reset
+    QList<int> m_ids;      // the examiner's id of each row shown
+    QList<int> m_rowOfId;  // where the row of an id is shown
+    ListExaminer *m_examiner = nullptr;
+    QList<ListExaminer::Examined> m_arrived; // examined, not filled in yet
+    int m_firstUnexamined = 0;               // no row before it is unexamined
+    int m_unexamined = 0;                    // rows not examined yet
+    int m_sortDirection = 1;                 // shared by all columns, never reset
 };
 
 } // namespace orva
