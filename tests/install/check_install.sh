@@ -3,14 +3,14 @@
 # what a user gets from there: the files at their places, the installed orva-config, the installed
 # editor finding its pictures, the desktop entry and metainfo passing their validators, the manual
 # pages matching --help, and the file types recognising our configurations and no other .ini files.
-#   check_install.sh BUILD_DIR MIME_PROBE SOURCE_DIR      (cmake from $CMAKE_COMMAND, else PATH)
+#   check_install.sh BUILD_DIR MIME_PROBE SOURCE_DIR APP_ID      (cmake from $CMAKE_COMMAND, else PATH)
 set -euo pipefail
 
 build=$1
 mime_probe=$2
 source_dir=$3
+app_id=$4
 cmake=${CMAKE_COMMAND:-cmake}
-app_id=ru.norvek.OrvaConfigurator
 
 stage=$(mktemp -d)
 editor_pid=
