@@ -137,6 +137,17 @@ desktop-file-validate "$usr/share/applications/$app_id.desktop" || fail "desktop
 appstreamcli validate --no-net "$usr/share/metainfo/$app_id.metainfo.xml" >"$stage/appstream.log" 2>&1 ||
     fail "appstreamcli validate: $(cat "$stage/appstream.log")"
 
+# The entry starts an installed program and names only file types that the package defines.
+desktop=$usr/share/applications/$app_id.desktop
+exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[ -x "$usr/bin/$exec_program" ] || fail "the desktop entry starts $exec_program, which is not installed"
+for type in $(sed -n 's/^MimeType=//p' "$desktop" | tr ';' ' '); do
+    grep -q "<mime-type type=\"$type\">" "$usr/share/mime/packages/$app_id.xml" ||
+        fail "the desktop entry names $type, which no installed file type defines"
+    grep -q "<mediatype>$type</mediatype>" "$usr/share/metainfo/$app_id.metainfo.xml" ||
+        fail "the metainfo does not provide $type"
+done
+
 # --- File types -----------------------------------------------------------------------------------
 export XDG_DATA_DIRS=$usr/share:/usr/share
 update-mime-database "$usr/share/mime" || fail "update-mime-database refuses the file types"
