@@ -15,7 +15,7 @@ private Q_SLOTS:
     void defaultsPrintsFactoryConfiguration();
     void defaultsToFile();
     void normalizeFile();
-    void normalizeIsStableButForVersion();
+    void normalizeIsStable();
     void failures_data();
     void failures();
     void helpAndVersion();
@@ -57,7 +57,7 @@ void TestCli::normalizeFile()
     QCOMPARE(run.out, fixture(QStringLiteral("normalize_expected.ini")));
 }
 
-void TestCli::normalizeIsStableButForVersion()
+void TestCli::normalizeIsStable()
 {
     const auto run = runCli({QStringLiteral("normalize"), QStringLiteral(ORVA_FIXTURES_DIR "/defaults.ini")});
     QCOMPARE(run.exitCode, 0);
@@ -68,12 +68,11 @@ void TestCli::normalizeIsStableButForVersion()
     file.write(run.out);
     file.close();
     const auto twice = runCli({QStringLiteral("normalize"), once});
-    // Reading the version text puts a blank after each of its points, so only that line grows.
+    // The version text gets its blank after each point once; read again it stays as it is.
     const QList<QByteArray> first = run.out.split('\n');
     const QList<QByteArray> second = twice.out.split('\n');
     QCOMPARE(first.at(0), QByteArray("Zentrix-Config Orva soft v. 3. 0             \r"));
-    QCOMPARE(second.at(0), QByteArray("Zentrix-Config Orva soft v.  3.  0           \r"));
-    QCOMPARE(second.mid(1), first.mid(1));
+    QCOMPARE(second, first);
 }
 
 void TestCli::failures_data()

@@ -1,6 +1,7 @@
 #include "config_text/lexer.h"
 #include "config_text/parser.h"
 #include "config_text/text_utils.h"
+#include "config_text/writer.h"
 #include "model_probe.h"
 #include "storage/config_file.h"
 
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void commands();
     void versionText_data();
     void versionText();
+    void versionTextStaysOverSaves();
     void skippedCommandKeepsEarlierValue();
     void commandWordLookup_data();
     void commandWordLookup();
@@ -71,7 +73,9 @@ void TestParser::commands_data()
     row("server port too large", "gs1-10,0,0,1.70000\r\n", {"gs1 v2=10001"});
     row("relay mode out of range", "rm1-11.5\r\n", {"rm1 v1=0", "rm1 v2=5"});
     row("relay mode 0 stays", "rm1-0.5\r\n", {"rm1 v1=0"});
-    row("file keys with blanks", "ks1-my  key . x\r\n", {"ks1 t1=my  key.  x"});
+    // Runs of blanks between words stay; the blank after a point is the word's own, not a second one.
+    row("file keys with blanks", "ks1-my  key . x\r\n", {"ks1 t1=my  key. x"});
+    row("file keys with blanks, read back", "ks1-my  key. x\r\n", {"ks1 t1=my  key. x"});
     row("text at end of file without line end", "ks1-abc", {"ks1 t1="});
     row("second parameter missing at end of file", "lm3-5", {"lm3 v1=2", "lm3 v2=90"});
     row("second parameter at end of file", "lm3-5.7", {"lm3 v1=5", "lm3 v2=7"});
@@ -107,6 +111,12 @@ void TestParser::versionText_data()
     QTest::addColumn<QString>("version");
     QTest::newRow("version command") << QStringLiteral("Zentrix-Config Orva soft v.3.0\r\n")
                                      << QStringLiteral("Config Orva soft v. 3. 0");
+    // The text as the writer puts it back: a point already followed by a blank gets no second one, so
+    // opening and saving leaves the version text as it is.
+    QTest::newRow("version text as saved") << QStringLiteral("Zentrix-Config Orva soft v. 3. 0\r\n")
+                                           << QStringLiteral("Config Orva soft v. 3. 0");
+    QTest::newRow("point at the end of a word")
+        << QStringLiteral("Zentrix-soft v.3.\r\n") << QStringLiteral("soft v. 3.");
     QTest::newRow("free first line") << QStringLiteral("my panel\r\nxo-5\r\n") << QStringLiteral("my panel");
     QTest::newRow("header lower-cased, numbers plain")
         << QStringLiteral("My Panel 007-x\r\n") << QStringLiteral("my panel 7-x");
@@ -122,6 +132,19 @@ void TestParser::versionText()
     QFETCH(QString, text);
     QFETCH(QString, version);
     QCOMPARE(parsed(text).record(Cmd::Zentrix).text(1), version);
+}
+
+// Opened and saved three times over, the factory version text reads back the same each time.
+void TestParser::versionTextStaysOverSaves()
+{
+    T_Command_DEVICE model;
+    model.ResetToDefaults();
+    for (int save = 0; save < 3; ++save) {
+        QStringList lines;
+        WriteConfiguration(model, lines);
+        model = parsed(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        QCOMPARE(model.record(Cmd::Zentrix).text(1), QStringLiteral("Config Orva soft v. 3. 0"));
+    }
 }
 
 void TestParser::skippedCommandKeepsEarlierValue()

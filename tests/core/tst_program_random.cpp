@@ -1,4 +1,6 @@
-// The program's random generator: the 32-bit linear congruential sequence and the draws below a range.
+// The program's random generator: the 32-bit linear congruential sequence and the draws below a range;
+// and the strong source that encryption keys come from instead.
+#include "random/key_random.h"
 #include "random/program_random.h"
 
 #include <QTest>
@@ -16,6 +18,8 @@ private Q_SLOTS:
     void drawStaysBelowTheRange_data();
     void drawStaysBelowTheRange();
     void sameSeedSameDigits();
+    void strongKeyDigits_data();
+    void strongKeyDigits();
 };
 
 void ProgramRandomTest::sequenceFromZero()
@@ -87,6 +91,27 @@ void ProgramRandomTest::sameSeedSameDigits()
         ++counts[c.Random(16)];
     for (int count : counts)
         QVERIFY2(count > 850 && count < 1150, qPrintable(QString::number(count)));
+}
+
+void ProgramRandomTest::strongKeyDigits_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::newRow("a key part") << 16;
+    QTest::newRow("a whole key") << 64;
+    QTest::newRow("an odd count") << 7;
+}
+
+// Upper-case hexadecimal digits of the asked count; two draws of a key part or more differ.
+void ProgramRandomTest::strongKeyDigits()
+{
+    QFETCH(int, count);
+    const QString first = StrongRandomHexDigits(count);
+    QCOMPARE(first.size(), count);
+    for (const QChar c : first)
+        QVERIFY2((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F'), qPrintable(first));
+    if (count >= 16)
+        QVERIFY(StrongRandomHexDigits(count) != first);
+    QVERIFY(StrongRandomHexDigits(0).isEmpty());
 }
 
 QTEST_APPLESS_MAIN(ProgramRandomTest)

@@ -58,6 +58,7 @@ private Q_SLOTS:
     void singleCheckFromItsStart();
     void emptyKeyStopsLast();
     void sameServersMirrorThePortDefault();
+    void badAddressTakesTheEmptyAddress();
     void texts_data();
     void texts();
     void readBackAgreesWithReader_data();
@@ -213,6 +214,27 @@ void ValidationChainTest::sameServersMirrorThePortDefault()
     failure = FirstFailure(model, failure->position.next());
     QVERIFY(failure);
     QCOMPARE(label(*failure), u"Check_GPRS 14"_s);
+}
+
+// Also with GPRS off, where the address field cannot be entered; with "=" the second card's server
+// follows.
+void ValidationChainTest::badAddressTakesTheEmptyAddress()
+{
+    const QStringList badAddress = edits({"sm.v1=0", "gs2.t1=300,001,001,001", "gs5.t1=300,001,001,001"});
+    T_Command_DEVICE model = ModelWith(badAddress);
+    std::optional<RuleFailure> failure = FirstFailure(model);
+    QVERIFY(failure);
+    QCOMPARE(label(*failure), u"Check_GPRS 6"_s);
+    QVERIFY(failure->defaultOffered);
+    QVERIFY(ApplyDefault(model, *failure, DefaultOptions{true}));
+    QVERIFY(ModelHas(model, u"gs2.t1=000,000,000,000"_s));
+    QVERIFY(ModelHas(model, u"gs5.t1=000,000,000,000"_s));
+    QVERIFY(!FirstFailure(model, failure->position.next()));
+
+    model = ModelWith(badAddress);
+    QVERIFY(ApplyDefault(model, *FirstFailure(model)));
+    QVERIFY(ModelHas(model, u"gs5.t1=300,001,001,001"_s));
+    QCOMPARE(label(*FirstFailure(model, failure->position.next())), u"Check_GPRS 9"_s);
 }
 
 void ValidationChainTest::texts_data()

@@ -162,8 +162,12 @@ void ValidationRulesTest::rules_data()
     pass("timing at the bounds", {"sm.v1=1", "gd.v1=10", "gd.v2=900", "gt.v1=60", "gt.v2=1"});
     pass("address 255 in every group (stored with commas)", {"gs2.t1=255,255,255,255"});
     pass("address as read (points)", {"gs2.t1=010.000.000.001"});
-    fail("address group 300", {"gs2.t1=192.168.300.001"}, "Check_GPRS", 6, "", "E_GPRS_Server2");
-    fail("address group 256 on server 6", {"gs6.t1=256,000,000,000"}, "Check_GPRS", 10, "", "E_GPRS_Server6");
+    fail("address group 300", {"gs2.t1=192.168.300.001"}, "Check_GPRS", 6, "gs2.t1=000,000,000,000",
+         "E_GPRS_Server2");
+    fail("address group 256 on server 6", {"gs6.t1=256,000,000,000"}, "Check_GPRS", 10,
+         "gs6.t1=000,000,000,000", "E_GPRS_Server6");
+    fail("address with GPRS off", {"sm.v1=0", "gs3.t1=300,001,001,001"}, "Check_GPRS", 7,
+         "gs3.t1=000,000,000,000", "E_GPRS_Server3");
     fail("port 0 with GPRS off", {"sm.v1=0", "gs5.v2=0"}, "Check_GPRS", 15, "gs5.v2=10001", "E_GPRS_Port5");
     fail("port 10000", {"gs1.v2=10000"}, "Check_GPRS", 11, "gs1.v2=10001", "E_GPRS_Port1");
     fail("port 65536", {"gs6.v2=65536"}, "Check_GPRS", 16, "gs6.v2=10001", "E_GPRS_Port6");

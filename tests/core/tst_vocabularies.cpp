@@ -14,6 +14,8 @@ private Q_SLOTS:
     void relayModes();
     void keyTypes_data();
     void keyTypes();
+    void keyAliasOfType_data();
+    void keyAliasOfType();
     void picturePath();
 };
 
@@ -118,6 +120,30 @@ void TestVocabularies::keyTypes()
     QCOMPARE(KeyType(model, 7), type);
     QCOMPARE(KeyName(model, 7), name);
     QCOMPARE(KeyDisplayName(model, 7), display);
+}
+
+void TestVocabularies::keyAliasOfType_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("plain") << 0 << QStringLiteral("Gate") << QStringLiteral("Gate");
+    QTest::newRow("plain, duress mark at the start") << 0 << QStringLiteral("!ABC") << QStringLiteral("ABC");
+    QTest::newRow("plain, marks at the start") << 0 << QStringLiteral("*!*AB!C") << QStringLiteral("AB!C");
+    QTest::newRow("plain, only marks") << 0 << QStringLiteral("!*") << QString();
+    QTest::newRow("duress keeps a marked alias") << 1 << QStringLiteral("!ABC") << QStringLiteral("!!ABC");
+    QTest::newRow("patrol") << 2 << QStringLiteral("ABC") << QStringLiteral("*ABC");
+    QTest::newRow("patrol, empty alias") << 2 << QString() << QStringLiteral("*");
+}
+
+// The stored text reads back as the type it was stored for.
+void TestVocabularies::keyAliasOfType()
+{
+    QFETCH(int, type);
+    QFETCH(QString, name);
+    QFETCH(QString, stored);
+    QCOMPARE(KeyAliasOfType(type, name), stored);
+    QCOMPARE(KeyTypeOfAlias(stored), type);
 }
 
 void TestVocabularies::picturePath()

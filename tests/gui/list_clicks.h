@@ -1,9 +1,10 @@
 #pragma once
 
 // Mouse and keyboard on the rows of a list, as the user does them.
+#include <QAbstractButton>
 #include <QListWidget>
 #include <QStyle>
-#include <QStyleOptionViewItem>
+#include <QStyleOption>
 #include <QTest>
 
 namespace orva::test {
@@ -26,22 +27,33 @@ inline void DoubleClickRow(QListWidget *list, int row)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }
 
-// A click on the row's tick box.
-inline void ClickTick(QListWidget *list, int row)
+// The middle of the row's tick box, where the style draws it.
+inline QPoint TickCentre(QListWidget *list, int row)
 {
     QStyleOptionViewItem option;
     option.initFrom(list);
     option.rect = list->visualItemRect(list->item(row));
     option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
     option.text = list->item(row)->text();
-    const QRect box = list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
+    return list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list).center();
 }
 
-// A click on a radio button's or check box's indicator.
-inline void ClickButton(QWidget *button)
+// A click on the row's tick box.
+inline void ClickTick(QListWidget *list, int row)
 {
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, TickCentre(list, row));
+}
+
+// A click on a radio button's or check box's indicator, where the style draws it.
+inline void ClickButton(QAbstractButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QStyle::SubElement element =
+        button->inherits("QRadioButton") ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator;
+    QTest::mouseClick(button, Qt::LeftButton, {},
+                      button->style()->subElementRect(element, &option, button).center());
 }
 
 } // namespace orva::test

@@ -40,6 +40,10 @@ private Q_SLOTS:
     void pasteIsCutToTheRoomLeft();
     void pasteReplacesTheSelection();
     void programTextIsKeptWhole();
+    void longProgramTextIsKeptWhole();
+    void ctrlShortcutsTypeNothing();
+    void clickIntoAGroupedFieldSelectsIt_data();
+    void clickIntoAGroupedFieldSelectsIt();
     void contextMenuPasteIsFiltered();
 };
 
@@ -63,6 +67,8 @@ void FieldEditTest::typedCharacters_data()
                            << QStringLiteral("+7912345#*");
     QTest::newRow("digits") << KeyFilter::Digital << QStringLiteral("1a2 3-4") << QStringLiteral("1234");
     QTest::newRow("hex") << KeyFilter::Hex << QStringLiteral("0aFgG9z") << QStringLiteral("0aF9");
+    QTest::newRow("address: digits, points and commas")
+        << KeyFilter::Address << QStringLiteral("10.0,a-1 2") << QStringLiteral("10.0,12");
     QTest::newRow("key dialog: [ \\ ] ^ _ ` admitted")
         << KeyFilter::KeyDialog << QStringLiteral("[\\]^_`{!Ёф") << QStringLiteral("[\\]^_`ф");
     QTest::newRow("file name mask") << KeyFilter::FileNameMask << QStringLiteral("a:b*c?d<e>f|g\"h/i\\j.k")
@@ -154,6 +160,55 @@ void FieldEditTest::programTextIsKeptWhole()
     field.end(false);
     Type(&field, QStringLiteral("x"));
     QCOMPARE(field.text(), fromFile);
+}
+
+// Longer than QLineEdit's usual maxLength of 32767.
+void FieldEditTest::longProgramTextIsKeptWhole()
+{
+    FieldEdit field;
+    const QString fromFile(40000, u'a');
+    field.setText(fromFile);
+    QCOMPARE(field.text(), fromFile);
+}
+
+// Ctrl with a letter is a shortcut, also when the key event carries the letter: Ctrl+A selects.
+void FieldEditTest::ctrlShortcutsTypeNothing()
+{
+    FieldEdit field;
+    field.setKeyFilter(KeyFilter::Digital);
+    field.setText(QStringLiteral("90"));
+    QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(field.selectedText(), QStringLiteral("90"));
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    QCOMPARE(field.text(), QString());
+}
+
+void FieldEditTest::clickIntoAGroupedFieldSelectsIt_data()
+{
+    QTest::addColumn<bool>("selectAllOnEntry");
+    QTest::addColumn<QString>("afterTyping");
+    QTest::newRow("grouped field: typing replaces the text") << true << QStringLiteral("1");
+    QTest::newRow("plain field: the click places the cursor") << false << QStringLiteral("000.000.000.0001");
+}
+
+void FieldEditTest::clickIntoAGroupedFieldSelectsIt()
+{
+    QFETCH(bool, selectAllOnEntry);
+    QFETCH(QString, afterTyping);
+    QWidget window;
+    auto *other = new FieldEdit(&window);
+    auto *field = new FieldEdit(&window);
+    field->move(0, 40);
+    field->setKeyFilter(KeyFilter::Address);
+    field->setSelectAllOnEntry(selectAllOnEntry);
+    field->setText(QStringLiteral("000.000.000.000"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    other->setFocus();
+    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() - 4, field->height() / 2));
+    QVERIFY(field->hasFocus());
+    QTest::keyClicks(field, QStringLiteral("1"));
+    QCOMPARE(field->text(), afterTyping);
 }
 
 void FieldEditTest::contextMenuPasteIsFiltered()

@@ -90,7 +90,7 @@ void FieldPagesChecksTest::fixGoesToThePageAndControl_data()
     QTest::newRow("address") << "E_GPRS_Server3"
                              << "001.256.000.001"
                              << "Недопустимый IP-адрес сервера для приема сообщений."
-                             << "TabGPRS" << false;
+                             << "TabGPRS" << true;
     QTest::newRow("port of SIM 2") << "E_GPRS_Port6"
                                    << ""
                                    << "Недопустимый номер порта сервера для приема сообщений."

@@ -11,6 +11,7 @@
 #include "editor/check_list_box.h"
 #include "editor/gsm_page.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -67,11 +68,15 @@ private:
             texts.append(m_lists[list]->itemText(row));
         return texts;
     }
+    // The user opens the delivery box, closes its list, and picks the item with the keys.
     void ChooseDelivery(int index)
     {
         auto *combo = Find<QComboBox>(u"ComboBoxGSM_DataMode"_s);
-        combo->setCurrentIndex(index);
-        Q_EMIT combo->activated(index);
+        QTest::mouseClick(combo, Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(combo, Qt::Key_Home);
+        for (int i = 0; i < index; ++i)
+            QTest::keyClick(combo, Qt::Key_Down);
     }
 
     std::unique_ptr<EditorFixture> m_f;

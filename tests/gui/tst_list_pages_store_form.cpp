@@ -1,6 +1,7 @@
 // The list pages and the hidden zones page together: a configuration opened and stored unchanged gives
 // the core's store form for the pages' commands; the zone bindings pass through loads, edits and saves
 // untouched; the page "Разделы" holds its grid but never any data.
+#include "list_clicks.h"
 #include "list_pages_support.h"
 
 #include "config_text/writer.h"
@@ -118,10 +119,10 @@ void ListPagesStoreFormTest::zonesSurviveShowingTheLoopsAndRelays()
     const QStringList zonesBefore = ZoneLines(f.working);
     // Every loop that is in use and zoned, and every relay (the lock among them), shown in turn.
     for (int loop : {1, 2, 3})
-        f.Find<QListWidget>("L_Shleif_Shleifs")->setCurrentRow(loop - 1);
+        test::ClickRow(f.Find<QListWidget>("L_Shleif_Shleifs"), loop - 1);
     f.window->PagesParam()->setCurrentWidget(f.Find<QWidget>("TabRele"));
     for (int relay : {2, 3, 4, 1, 2})
-        f.Find<QListWidget>("L_Rele_Reles")->setCurrentRow(relay - 1);
+        test::ClickRow(f.Find<QListWidget>("L_Rele_Reles"), relay - 1);
     f.window->UnLoad_All();
     QCOMPARE(ZoneLines(f.working), zonesBefore);
 }

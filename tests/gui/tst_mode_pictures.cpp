@@ -1,6 +1,7 @@
 // The pictures of the loop and relay modes: the build puts all of them beside the program, the program
 // finds an installed copy in its data folder, and the loops and relays pages show a mode's picture, or
 // its relative file name between "Файл с изображением" and "не найден" when the file is missing.
+#include "list_clicks.h"
 #include "list_pages_support.h"
 
 #include "device_model/vocabularies.h"
@@ -106,7 +107,7 @@ void ModePicturesTest::pageShowsThePictureOrItsName()
     QTemporaryDir empty;
     ListPageFixture f;
     QVERIFY(f.Start(tab.toLatin1().constData(), present ? PicturesProgramFolder() : empty.path() + u'/'));
-    f.Find<QListWidget>(list)->setCurrentRow(0);
+    test::ClickRow(f.Find<QListWidget>(list), 0);
 
     auto *image = f.Find<QLabel>(names[0]);
     QCOMPARE(image->isVisible(), present);

@@ -322,7 +322,8 @@ void OpenFileTest::lockBesideTheOpenedFile()
 
     QCOMPARE(f.questions->askedKinds(),
              (QList<QuestionKind>{QuestionKind::OpenFile, QuestionKind::ErrorBox}));
-    QCOMPARE(f.questions->asked().at(1).headline, QStringLiteral("Прибор находится во взятом состоянии, редактирование параметров невозможно"));
+    QCOMPARE(f.questions->asked().at(1).headline,
+             QStringLiteral("Прибор находится во взятом состоянии, редактирование параметров невозможно"));
     QVERIFY(f.window->IsReadOnly());
     QVERIFY(f.window->Buttons().saveToDevice->isHidden());
     QVERIFY(f.window->StaticTextStatus()->text().endsWith(QStringLiteral("(только чтение)")));

@@ -1,5 +1,6 @@
 // The page "Реле": row texts, no relay selected at start, modes and on-times stored at once, the
 // clamped on-time, "Замок" and the hidden zone controls, the activation boxes, and the check.
+#include "list_clicks.h"
 #include "list_pages_support.h"
 
 #include "dialogs/caption_group.h"
@@ -28,7 +29,8 @@ struct RelaysFixture : ListPageFixture
     QWidget *Tab() const { return Find<QWidget>("TabRele"); }
     qint32 Mode(int relay) const { return working.record(Cmd::rm, relay).value(1); }
     qint32 OnTime(int relay) const { return working.record(Cmd::rm, relay).value(2); }
-    void Select(int relay) const { List()->setCurrentRow(relay - 1); }
+    // The user clicks a row's text: it becomes the selected one.
+    void Select(int relay) const { test::ClickRow(List(), relay - 1); }
     QList<int> Zones(int relay) const
     {
         QList<int> zones;
@@ -117,7 +119,7 @@ void RelePageTest::modeButtonsStoreAtOnce()
     f.Select(1);
     QVERIFY(f.Button("RB_ReleSirena1")->isChecked());
     QCOMPARE(f.Find<CaptionGroup>("GroupBoxReleMode")->captionColour(), Colours::GroupEnabled);
-    f.Find<QRadioButton>(button)->click();
+    test::ClickButton(f.Find<QRadioButton>(button));
     QCOMPARE(f.Mode(1), mode);
     QCOMPARE(f.OnTime(1), 90);
     QCOMPARE(f.RowText(1), row);
@@ -130,7 +132,7 @@ void RelePageTest::smsHidesTheOnTime()
     f.Select(2);
     QVERIFY(f.Delay()->isVisibleTo(f.Tab()));
     QVERIFY(f.Delay()->isEnabled());
-    f.Button("RB_ReleSMS")->click();
+    test::ClickButton(f.Button("RB_ReleSMS"));
     QVERIFY(!f.Delay()->isVisibleTo(f.Tab()));
     QVERIFY(!f.Find<QWidget>("UD_Rele_Delay")->isVisibleTo(f.Tab()));
     QVERIFY(!f.Find<QWidget>("L_Rele_Delay1")->isVisibleTo(f.Tab()));
@@ -182,7 +184,7 @@ void RelePageTest::lockLeavesTheFirstZone()
     f.Load({QStringLiteral("rz2-2,3")});
     f.Select(2);
     QCOMPARE(f.Zones(2), (QList<int>{2, 3}));
-    f.Button("RB_ReleLocker")->click();
+    test::ClickButton(f.Button("RB_ReleLocker"));
     QCOMPARE(f.Mode(2), 10);
     QCOMPARE(f.Zones(2), QList<int>{2});
     // The lock shows its single zone by the radio buttons.
@@ -214,8 +216,8 @@ void RelePageTest::zoneControlsStayHidden()
     auto *zones = f.Find<QWidget>("GB_Rele_Zone");
     QVERIFY(!zones->isVisibleTo(f.Tab()));
     f.Select(1);
-    f.Button("RB_ReleLocker")->click();
-    f.Button("RB_ReleLamp")->click();
+    test::ClickButton(f.Button("RB_ReleLocker"));
+    test::ClickButton(f.Button("RB_ReleLamp"));
     f.Select(3);
     QVERIFY(!zones->isVisibleTo(f.Tab()));
 }
@@ -230,8 +232,8 @@ void RelePageTest::activationBoxes()
     QCOMPARE(kts->text(), QStringLiteral("Активация реле при нарушении шлейфа КТС"));
     QVERIFY(kts->isChecked());
     QVERIFY(!tamper->isChecked());
-    kts->click();
-    tamper->click();
+    test::ClickButton(kts);
+    test::ClickButton(tamper);
     // Stored by the page's store step only.
     QCOMPARE(f.working.record(Cmd::br).value(1), 1);
     f.window->UnLoad_All();
@@ -244,7 +246,7 @@ void RelePageTest::emptiedOnTimeFailsTheCheckWithItsDefault()
     RelaysFixture f;
     QVERIFY(f.Start());
     f.Select(4);
-    f.Button("RB_ReleLamp")->click();
+    test::ClickButton(f.Button("RB_ReleLamp"));
     f.Delay()->setFocus();
     f.Delay()->selectAll();
     QTest::keyClick(f.Delay(), Qt::Key_Delete);

@@ -1,6 +1,7 @@
 // The page "Шлейфы": row texts, no loop selected at start, every loop edit stored at once (unticking,
 // ticking, mode buttons, delay, alias), what showing a loop changes, the alarm repeats, and the way
 // back from a failed check.
+#include "list_clicks.h"
 #include "list_pages_support.h"
 
 #include "dialogs/caption_group.h"
@@ -28,14 +29,10 @@ struct LoopsFixture : ListPageFixture
     FieldEdit *Name() const { return Find<FieldEdit>("E_Shleif_Name"); }
     qint32 Mode(int loop) const { return working.record(Cmd::lm, loop).value(1); }
     qint32 DelayOf(int loop) const { return working.record(Cmd::lm, loop).value(2); }
-    // The user clicks a row: it becomes the selected one.
-    void Select(int loop) const { List()->setCurrentRow(loop - 1); }
-    // The user clicks a row's check box.
-    void ClickBox(int loop) const
-    {
-        Select(loop);
-        Row(loop)->setCheckState(Row(loop)->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-    }
+    // The user clicks a row's text: it becomes the selected one.
+    void Select(int loop) const { test::ClickRow(List(), loop - 1); }
+    // The user clicks a row's tick box.
+    void ClickBox(int loop) const { test::ClickTick(List(), loop - 1); }
 };
 
 } // namespace
@@ -143,11 +140,11 @@ void ShleifsPageTest::patrolLeavesTheZoneAndKtsComesBack()
     LoopsFixture f;
     QVERIFY(f.Start());
     f.Select(2);
-    f.Button("RB_Shleif_Patrol")->click();
+    test::ClickButton(f.Button("RB_Shleif_Patrol"));
     QCOMPARE(f.Mode(2), 14);
     QCOMPARE(f.working.ZoneOfLoop(2), 0);
     QCOMPARE(f.Row(2)->text(), QStringLiteral("Шлейф 2(ПАТРУЛЬ)"));
-    f.Button("RB_Shleif_GuardKTS")->click();
+    test::ClickButton(f.Button("RB_Shleif_GuardKTS"));
     QCOMPARE(f.Mode(2), 6);
     QCOMPARE(f.working.ZoneOfLoop(2), 1);
     QCOMPARE(f.Row(2)->text(), QStringLiteral("Шлейф 2(охранный КТС)"));
@@ -217,7 +214,7 @@ void ShleifsPageTest::delayControlsFollowTheMode()
     QVERIFY(f.Button("RB_Shleif_GuardWalk")->isChecked());
     QVERIFY(!f.Delay()->isVisibleTo(tab));
     QVERIFY(f.Name()->isEnabled());
-    f.Button("RB_Shleif_Fixed")->click();
+    test::ClickButton(f.Button("RB_Shleif_Fixed"));
     QVERIFY(f.Delay()->isVisibleTo(tab));
     QVERIFY(f.Delay()->isEnabled());
     QCOMPARE(f.Mode(2), 16);

@@ -8,7 +8,9 @@
 #include "editor/check_list_box.h"
 #include "editor/smsk_page.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -224,26 +226,42 @@ void TestSmskPage::numberWithoutKeysGoesOnSelection()
 
 void TestSmskPage::keyCaptions_data()
 {
-    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("alias"); // typed into key 4's alias field on the Keys page
+    QTest::addColumn<int>("type");      // then chosen in its type box with the keys
     QTest::addColumn<QString>("caption");
-    QTest::newRow("empty") << QString() << u"04"_s;
-    QTest::newRow("plain") << u"Петров"_s << u"04(\"Петров\")"_s;
-    QTest::newRow("duress") << u"!Петров"_s << u"04(\"!Петров\")"_s;
-    QTest::newRow("patrol") << u"*Обход"_s << u"04(\"*Обход\")"_s;
+    QTest::newRow("empty") << QString() << 0 << u"04"_s;
+    QTest::newRow("plain") << u"Петров"_s << 0 << u"04(\"Петров\")"_s;
+    QTest::newRow("duress") << u"Петров"_s << 1 << u"04(\"!Петров\")"_s;
+    QTest::newRow("patrol") << u"Обход"_s << 2 << u"04(\"*Обход\")"_s;
 }
 
 void TestSmskPage::keyCaptions()
 {
-    QFETCH(QString, stored);
+    QFETCH(QString, alias);
+    QFETCH(int, type);
     QFETCH(QString, caption);
     m_f->working.record(Cmd::ua, 4).setText(1, u"Старое"_s);
     m_f->window->Redraw_All();
     QCOMPARE(Key(4)->text(), u"04(\"Старое\")"_s);
     QCOMPARE(Key(12)->text(), u"12"_s);
 
-    // What the Keys page does when a key's alias or type changes.
-    m_f->working.record(Cmd::ua, 4).setText(1, stored);
-    m_page->SMSK_Redraw_KeyName(4);
+    // The user edits key 4 on the Keys page; the SMS-К caption follows at once.
+    m_f->window->PagesParam()->setCurrentWidget(m_f->window->findChild<QWidget *>(u"TabKeys"_s));
+    auto *name = m_f->window->findChild<QLineEdit *>(u"E_Key_Name4"_s);
+    QTest::mouseClick(name, Qt::LeftButton);
+    QTest::keyClick(name, Qt::Key_End);
+    QTest::keyClick(name, Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClick(name, Qt::Key_Backspace);
+    for (const QChar c : alias) { // Cyrillic letters as the keyboard delivers them
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(name, &press);
+    }
+    QTest::keyClick(name, Qt::Key_Tab);
+    QWidget *typeBox = QApplication::focusWidget();
+    QCOMPARE(typeBox->objectName(), u"CB_Key_Type4"_s);
+    QTest::keyClick(typeBox, Qt::Key_Home);
+    for (int i = 0; i < type; ++i)
+        QTest::keyClick(typeBox, Qt::Key_Down);
     QCOMPARE(Key(4)->text(), caption);
     QCOMPARE(Key(5)->text(), u"05"_s);
 }

@@ -268,7 +268,8 @@ void StartUpLoadTest::lockBesideTheFile()
     QVERIFY(f.ShowActive());
 
     QCOMPARE(f.questions->askedKinds(), QList<QuestionKind>{QuestionKind::ErrorBox});
-    QCOMPARE(f.questions->asked().at(0).headline, QStringLiteral("Прибор находится во взятом состоянии, редактирование параметров невозможно"));
+    QCOMPARE(f.questions->asked().at(0).headline,
+             QStringLiteral("Прибор находится во взятом состоянии, редактирование параметров невозможно"));
     QVERIFY(f.window->IsReadOnly());
     QVERIFY(f.window->StaticTextStatus()->text().endsWith(QStringLiteral("(только чтение)")));
     QVERIFY(f.window->Buttons().saveToDevice->isHidden());

@@ -22,9 +22,9 @@ using namespace orva::test;
 namespace {
 
 // The pages whose redraw and store are implemented.
-const std::set<PageSlot> ImplementedPages = {PageSlot::Common, PageSlot::Mode,  PageSlot::Indic, PageSlot::GPRS,
-                                             PageSlot::Shleifs, PageSlot::Rele, PageSlot::Keys,  PageSlot::Zone,
-                                             PageSlot::SMS,     PageSlot::SMSK, PageSlot::GSM};
+const std::set<PageSlot> ImplementedPages = {
+    PageSlot::Common, PageSlot::Mode, PageSlot::Indic, PageSlot::GPRS, PageSlot::Shleifs, PageSlot::Rele,
+    PageSlot::Keys,   PageSlot::Zone, PageSlot::SMS,   PageSlot::SMSK, PageSlot::GSM};
 
 // Which pages store which commands (the command table's "Tab" column). A command two pages store is
 // compared only when both are implemented: `ci` (off without GPRS), the zone lists (the Zones page

@@ -224,7 +224,9 @@ bool Parser::parseInteger()
     }
 }
 
-// The rest of the line: words joined by one blank, points appended as they are.
+// The rest of the line: words joined by one blank, points appended as they are. In string mode a blank
+// starts a word of its own (so runs of blanks in a file key are kept); a word that follows a point with
+// its own blank gets no second one, so a text read, written and read again stays the same.
 bool Parser::parseText()
 {
     if (!expectDash())
@@ -233,7 +235,8 @@ bool Parser::parseText()
     for (;;) {
         switch (read(StringMode)) {
         case LexemeKind::Word:
-            text.append(u' ');
+            if (!(text.endsWith(u'.') && m_lex.text().startsWith(u' ')))
+                text.append(u' ');
             text.append(m_lex.text());
             break;
         case LexemeKind::Point:

@@ -149,6 +149,22 @@ QString KeyDisplayNameOfAlias(const QString &alias)
     }
 }
 
+QString KeyAliasOfType(int type, const QString &name)
+{
+    switch (type) {
+    case 1:
+        return DuressMark + name;
+    case 2:
+        return PatrolMark + name;
+    default: {
+        qsizetype start = 0;
+        while (start < name.size() && (name.at(start) == DuressMark || name.at(start) == PatrolMark))
+            ++start;
+        return name.mid(start);
+    }
+    }
+}
+
 QString PicturePath(const QString &programFolder, const QString &pictureName)
 {
     QString relative = pictureName;

@@ -33,5 +33,8 @@ QString PicturePath(const QString &programFolder, const QString &pictureName);
 int KeyTypeOfAlias(const QString &alias);
 QString KeyNameOfAlias(const QString &alias);
 QString KeyDisplayNameOfAlias(const QString &alias);
+// The text a key of `type` (0, 1 "!", 2 "*") with the alias `name` is stored as: the type's mark, then
+// the alias. A type-0 alias loses the marks at its start, so that the key reads back as type 0.
+QString KeyAliasOfType(int type, const QString &name);
 
 } // namespace orva

@@ -51,7 +51,7 @@ RuleFailure FailureOf(const T_Command_DEVICE &model, int index)
     failure.pageCaption = PageCaption(failure.page);
     failure.headline = rule.headline;
     failure.hint = rule.hint;
-    failure.defaultOffered = rule.defaultValue.has_value();
+    failure.defaultOffered = rule.defaultValue.has_value() || bool(rule.textDefault);
     failure.focusControl = rule.fix.focusControl;
     failure.listControl = rule.fix.listControl;
     failure.listRow = rule.fix.listRow;
@@ -111,6 +111,10 @@ bool ApplyDefault(T_Command_DEVICE &model, const RuleFailure &failure, const Def
     if (index < 0 || index >= chain.size())
         return false;
     const CheckRule &rule = chain[index];
+    if (rule.textDefault) {
+        rule.textDefault(model, options.gprsSameServers);
+        return true;
+    }
     if (!rule.defaultValue)
         return false;
     rule.defaultValue->set(model, rule.defaultValue->columnDefault());

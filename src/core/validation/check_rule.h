@@ -51,6 +51,9 @@ struct CheckRule
     std::function<bool(const T_Command_DEVICE &)> passes;
     std::optional<ValueRef> defaultValue; // set to its column default on "Установить \"по-умолчанию\""
     std::optional<ValueRef> mirroredDefault; // also set while the GPRS "=" switch is ticked
+    // A default that is not a number of the command table (a server address): what
+    // "Установить \"по-умолчанию\"" writes; the flag says whether the GPRS "=" switch is ticked.
+    std::function<void(T_Command_DEVICE &, bool sameServers)> textDefault;
     FixTarget fix;
     // Rules whose hint or fix target depend on the model (the read-back rule names the offending
     // character; a GSM phone is found in the list of its kind) fill them in here.

@@ -42,6 +42,16 @@ CheckRule addressRule(int server)
                           MaxAddressGroup, QString());
     rule.passes = [server](const T_Command_DEVICE &model) { return addressInRange(model, server); };
     rule.fix.focusControl = QStringLiteral("E_GPRS_Server%1").arg(server);
+    // The default is the empty address in the form the page stores it (shown as 000.000.000.000), so
+    // that a bad address can be put right also while GPRS is off and its field cannot be entered.
+    // With "=" ticked the second SIM card's server follows, as for the ports.
+    rule.textDefault = [server](T_Command_DEVICE &model, bool sameServers) {
+        QString empty;
+        FormatDigitGroups(empty, DecimalDigits, u',', u'0', 3, -12, true);
+        model.record(Cmd::gs, server).setText(1, empty);
+        if (sameServers && server <= ServersPerSim)
+            model.record(Cmd::gs, server + ServersPerSim).setText(1, empty);
+    };
     return rule;
 }
 

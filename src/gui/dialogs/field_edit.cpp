@@ -3,10 +3,14 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+
+#include <limits>
+#include <utility>
 
 namespace orva {
 namespace {
@@ -26,6 +30,8 @@ bool IsInsertingText(const QString &text)
 FieldEdit::FieldEdit(QWidget *parent) : QLineEdit(parent)
 {
     setAcceptDrops(false);
+    // QLineEdit cuts any text at its maxLength (32767 unless set), also a text the program puts in.
+    setMaxLength(std::numeric_limits<int>::max());
 }
 
 int FieldEdit::room() const
@@ -57,8 +63,11 @@ void FieldEdit::keyPressEvent(QKeyEvent *event)
         return;
     }
     const QString typed = event->text();
-    // Shortcuts carry control characters; AltGr characters may arrive with Ctrl+Alt and are text.
-    if (!isReadOnly() && IsInsertingText(typed)) {
+    // Shortcuts carry control characters (or, from some sources, their letter with Ctrl held); AltGr
+    // characters may arrive with Ctrl+Alt and are text.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    const bool shortcut = modifiers == Qt::ControlModifier;
+    if (!isReadOnly() && !shortcut && IsInsertingText(typed)) {
         // A typed character either passes the filter and fits, or is swallowed.
         for (const QChar c : typed) {
             if (!FilterAdmits(m_filter, c) || room() < 1) {
@@ -83,8 +92,21 @@ void FieldEdit::inputMethodEvent(QInputMethodEvent *event)
     QLineEdit::inputMethodEvent(&filtered);
 }
 
+void FieldEdit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    m_selectOnRelease = m_selectAllOnEntry && event->reason() == Qt::MouseFocusReason;
+}
+
 void FieldEdit::mouseReleaseEvent(QMouseEvent *event)
 {
+    // The press that entered the field placed the cursor; its release selects the text instead, unless
+    // the user dragged a selection of their own.
+    if (std::exchange(m_selectOnRelease, false) && event->button() == Qt::LeftButton && !hasSelectedText()) {
+        QLineEdit::mouseReleaseEvent(event);
+        selectAll();
+        return;
+    }
     // The middle button pastes the selection on systems that have one; it goes through the filter too.
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
         if (!isReadOnly()) {

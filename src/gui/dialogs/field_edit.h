@@ -27,9 +27,14 @@ public:
     // Inserts text as a paste does: filtered, cut to the room left, replacing the selection.
     void insertFiltered(const QString &text);
 
+    // Entering the field by a mouse click selects its whole text, as entering it by Tab does, so that
+    // what is typed next replaces it (for fields that always hold their full grouped length).
+    void setSelectAllOnEntry(bool on) { m_selectAllOnEntry = on; }
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
@@ -40,6 +45,8 @@ private:
 
     KeyFilter m_filter = KeyFilter::None;
     int m_limit = 0;
+    bool m_selectAllOnEntry = false;
+    bool m_selectOnRelease = false; // entered by the press of the click now being released
 };
 
 } // namespace orva

@@ -24,6 +24,7 @@ constexpr std::array TextRanges{Digits, Capitals, CharRange{u'_', u'_'}, Smalls,
 constexpr std::array PhoneRanges{CharRange{u'#', u'#'}, CharRange{u'*', u'+'}, Digits};
 constexpr std::array DigitRanges{Digits};
 constexpr std::array HexRanges{Digits, CharRange{u'A', u'F'}, CharRange{u'a', u'f'}};
+constexpr std::array AddressRanges{CharRange{u',', u','}, CharRange{u'.', u'.'}, Digits};
 constexpr std::array KeyDialogRanges{Blank, Digits, CharRange{u'A', u'z'}, Cyrillic};
 
 // Characters a file name cannot hold.
@@ -42,6 +43,8 @@ std::span<const CharRange> RangesOf(KeyFilter filter)
         return DigitRanges;
     case KeyFilter::Hex:
         return HexRanges;
+    case KeyFilter::Address:
+        return AddressRanges;
     case KeyFilter::KeyDialog:
         return KeyDialogRanges;
     case KeyFilter::None:

@@ -13,6 +13,7 @@ enum class KeyFilter {
     PhoneNumber,  // EditPhoneNumber_KeyPress: "#", "*", "+", 0-9
     Digital,      // EditDigital_KeyPress: 0-9
     Hex,          // EditHex_KeyPress: 0-9, A-F, a-f
+    Address,      // the GPRS server addresses: 0-9 and the group separators "." and ","
     KeyDialog,    // the key entry dialog: blank, 0-9, the characters 65..122, А..я
     FileNameMask, // EditMaskKeyPress: everything except " * / : < > ? \ | and control characters
 };

@@ -47,14 +47,16 @@ CheckListBox::CheckListBox(bool checkable, int itemHeight, QWidget *parent)
     setItemDelegate(new FixedHeightDelegate(itemHeight, this));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_programmatic && row >= 0)
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const int row = itemIndex(); !m_programmatic && row >= 0)
             Q_EMIT clickedRow(row);
     });
     // Items are not editable, so a change the program did not make is a tick of the user.
     connect(this, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) {
-        if (!m_programmatic && m_checkable)
-            Q_EMIT clickCheck(row(item));
+        if (m_programmatic || !m_checkable)
+            return;
+        m_tickedSincePress = true;
+        Q_EMIT clickCheck(row(item));
     });
     connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
         if (!m_programmatic)
@@ -62,13 +64,41 @@ CheckListBox::CheckListBox(bool checkable, int itemHeight, QWidget *parent)
     });
 }
 
+int CheckListBox::itemIndex() const
+{
+    const QListWidgetItem *current = currentItem();
+    return current && current->isSelected() ? currentRow() : -1;
+}
+
+void CheckListBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (m_tickedSincePress) {
+        m_swallowRelease = true;
+        event->accept();
+        return;
+    }
+    QListWidget::mouseDoubleClickEvent(event);
+}
+
+void CheckListBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_swallowRelease) {
+        m_swallowRelease = false;
+        event->accept();
+        return;
+    }
+    QListWidget::mouseReleaseEvent(event);
+}
+
 void CheckListBox::mousePressEvent(QMouseEvent *event)
 {
+    m_tickedSincePress = false;
+    m_swallowRelease = false;
     // A press selects its row first, on the tick box as well (where the view alone would only tick),
     // so that a tick always acts on the selected item.
     if (event->button() == Qt::LeftButton) {
         const QModelIndex index = indexAt(event->position().toPoint());
-        if (index.isValid() && index.row() != currentRow())
+        if (index.isValid() && index.row() != itemIndex())
             setCurrentRow(index.row());
     }
     QListWidget::mousePressEvent(event);

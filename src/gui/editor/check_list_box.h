@@ -16,7 +16,9 @@ public:
 
     int itemHeight() const { return m_itemHeight; }
 
-    int itemIndex() const { return currentRow(); }
+    // The selected row, or -1. A row the view only made current (the list took the focus by Tab or by
+    // a click elsewhere) is not selected: it shows nothing and nothing acts on it.
+    int itemIndex() const;
     // Selects the row (and only it), or nothing for -1 or a row the list does not have.
     void setItemIndex(int row);
 
@@ -30,7 +32,7 @@ public:
     void setItemText(int row, const QString &text);
 
 Q_SIGNALS:
-    // The user selected a row (mouse or keyboard).
+    // The user selected a row (mouse or keyboard); the focus arriving selects nothing.
     void clickedRow(int row);
     // The user ticked or unticked the row's box.
     void clickCheck(int row);
@@ -39,6 +41,8 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     QListWidgetItem *newItem();
@@ -47,6 +51,11 @@ private:
     int m_itemHeight;
     // Set while the program changes the list, so that its changes report nothing.
     bool m_programmatic = false;
+    // One gesture changes one tick: the first click of a double click that ticked a box ends it, and
+    // the double click and its release (which may land on another row once the lists were rebuilt) do
+    // nothing more.
+    bool m_tickedSincePress = false;
+    bool m_swallowRelease = false;
 };
 
 } // namespace orva

@@ -7,6 +7,7 @@
 #include "dialogs/picture_button.h"
 #include "dialogs/static_text.h"
 
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,6 +45,10 @@ void ControlBinder::BindOne(QWidget *control, PageSlot slot)
         });
         return;
     }
+    // The mouse wheel changes a combo box only while it has the focus; over any other it does
+    // nothing (a wheel over the delivery box changed every connected phone's messages).
+    if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->focusPolicy() == Qt::WheelFocus)
+        combo->setFocusPolicy(Qt::StrongFocus);
     const bool label = qobject_cast<QLabel *>(control) && !qobject_cast<StaticText *>(control);
     if (!label && control->focusPolicy() == Qt::NoFocus)
         return;
@@ -63,6 +68,12 @@ bool ControlBinder::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusOut:
         if (!IsWindowFocusChange(static_cast<QFocusEvent *>(event)->reason()))
             Event_Exit(control);
+        break;
+    case QEvent::Wheel:
+        if (qobject_cast<QComboBox *>(control) && !control->hasFocus()) {
+            event->ignore();
+            return true;
+        }
         break;
     case QEvent::MouseButtonRelease: {
         const auto *mouse = static_cast<QMouseEvent *>(event);

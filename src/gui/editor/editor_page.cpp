@@ -39,6 +39,12 @@ bool EditorPage::SelectRowOf(const QAbstractItemView *list, const QString &listC
 
 void EditorPage::AddDefaultOptions(DefaultOptions &) const {}
 
-void EditorPage::BeforeShow() {}
+void EditorPage::BeforeShow()
+{
+    if (!m_redrawWhenShown)
+        return;
+    m_redrawWhenShown = false;
+    redraw();
+}
 
 } // namespace orva

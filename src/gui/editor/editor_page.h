@@ -39,6 +39,7 @@ public:
     // What the page adds to the defaults a check writes (the GPRS "=" switch).
     virtual void AddDefaultOptions(DefaultOptions &options) const;
     // Runs when the page becomes the active page, before its last focused control gets the focus back.
+    // By default it redraws a page that RedrawWhenShown marked.
     virtual void BeforeShow();
 
 protected:
@@ -47,11 +48,14 @@ protected:
     // and relay pages then show the selected item).
     bool SelectRowOf(const QAbstractItemView *list, const QString &listControl, int row);
     T_Command_DEVICE &model() const;
+    // The model changed while the page was not shown: it is redrawn when it becomes the active page.
+    void RedrawWhenShown() { m_redrawWhenShown = true; }
 
 private:
     PageHost &m_host;
     PageSlot m_slot;
     QWidget *m_tab;
+    bool m_redrawWhenShown = false;
 };
 
 } // namespace orva

@@ -3,8 +3,10 @@
 
 #include "page_host.h"
 
+#include "config_text/digit_groups.h"
 #include "dialogs/field_edit.h"
-#include "random/program_random.h"
+#include "dialogs/modal_questions.h"
+#include "random/key_random.h"
 
 namespace orva {
 namespace {
@@ -13,50 +15,50 @@ constexpr int IdentDigits = 12;
 constexpr int IdentGroup = 4;
 constexpr int KeyDigits = 16;
 constexpr int KeyGroup = 2;
-constexpr quint32 HexBase = 16;
 
-// The text of a masked edit without its "-" literals, made `digits` long: a position the text does not
-// reach, or that holds a blank, becomes "0"; then "-" after every group but the last.
+// The text in groups of `groupWidth` upper-case hexadecimal digits joined by "-", `digits` in all: each
+// group the user wrote (between "-" or other characters) is filled with "0" on the right, then the
+// digits are filled on the right or cut to `digits`. "12AB" becomes 12AB-0000-0000.
 QString NormalisedGroups(const QString &shown, int digits, int groupWidth)
 {
-    QString plain = shown;
-    plain.remove(u'-');
-    QString result;
-    for (int i = 0; i < digits; ++i) {
-        if (i > 0 && i % groupWidth == 0)
-            result.append(u'-');
-        const QChar c = i < plain.size() ? plain.at(i) : QChar(u' ');
-        result.append(c == u' ' ? QChar(u'0') : c);
-    }
-    return result;
+    QString text = shown;
+    FormatDigitGroups(text, HexDigits, u'-', u'0', groupWidth, digits, true);
+    return text.toUpper();
 }
 
 } // namespace
 
 void GprsPage::E_ZR2_IdentExit()
 {
-    m_ident->setText(NormalisedGroups(m_ident->displayText(), IdentDigits, IdentGroup));
+    m_ident->setText(NormalisedGroups(m_ident->text(), IdentDigits, IdentGroup));
 }
 
 void GprsPage::E_ZR2_KeyExit(QLineEdit *part)
 {
-    part->setText(NormalisedGroups(part->displayText(), KeyDigits, KeyGroup));
+    part->setText(NormalisedGroups(part->text(), KeyDigits, KeyGroup));
+}
+
+void GprsPage::NormaliseGroupedFields()
+{
+    E_ZR2_IdentExit();
+    for (FieldEdit *part : m_keys)
+        E_ZR2_KeyExit(part);
+    for (FieldEdit *server : m_servers)
+        E_GPRS_ServerExit(server);
 }
 
 void GprsPage::B_GPRS_KeyGenerateClick()
 {
-    static constexpr char16_t Digits[] = u"0123456789ABCDEF";
-    ProgramRandom &random = host().random();
-    // The model receives the key when the page is stored.
-    for (FieldEdit *part : m_keys) {
-        QString text;
-        for (int i = 0; i < KeyDigits; ++i) {
-            if (i > 0 && i % KeyGroup == 0)
-                text.append(u'-');
-            text.append(QChar(Digits[random.Random(HexBase)]));
-        }
-        part->setText(text);
+    // The digits come from the strong random source, all 64 at once; the model receives the key when
+    // the page is stored.
+    const QString digits = StrongRandomHexDigits(KeyDigits * KeyParts);
+    if (digits.size() != KeyDigits * KeyParts) {
+        host().questions().Ask(Question::Error(QStringLiteral("Ошибка генерации ключа"),
+                                               QStringLiteral("Ключ оставлен без изменений"), false, true));
+        return;
     }
+    for (int part = 0; part < KeyParts; ++part)
+        m_keys[part]->setText(NormalisedGroups(digits.mid(part * KeyDigits, KeyDigits), KeyDigits, KeyGroup));
 }
 
 void GprsPage::B_GPRS_KeyClearClick()

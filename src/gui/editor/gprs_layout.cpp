@@ -17,15 +17,30 @@ namespace {
 constexpr int RowHeight = 21;
 constexpr int RowStep = 26;
 
-// Masks of the window resource: upper case, hexadecimal or decimal digits, blanks shown as "0".
-const QString IdentMask = QStringLiteral(">hhhh-hhhh-hhhh;0");
-const QString KeyMask = QStringLiteral(">hh-hh-hh-hh-hh-hh-hh-hh;0");
-const QString ServerMask = QStringLiteral(">000.000.000.000;0");
+// The identifier, the key parts and the server addresses are plain fields, not masked edits: a mask
+// fills a short group on the right ("10." became "100."), keeps typed zeros out of the field's text and
+// gives a screen reader other characters than the field shows. Typing and pasting are limited to the
+// grouped length (a click into the field selects its text, so typing replaces it); leaving the field
+// (and storing the page) puts the text into its groups.
+constexpr int IdentLength = 14;   // XXXX-XXXX-XXXX
+constexpr int KeyPartLength = 23; // XX-XX-XX-XX-XX-XX-XX-XX
+constexpr int ServerLength = 15;  // 999.999.999.999
 
-FieldEdit *MaskedField(QWidget *parent, const QString &name, KeyFilter filter, const QString &mask)
+FieldEdit *GroupedField(QWidget *parent, const QString &name, KeyFilter filter, int length)
 {
-    FieldEdit *edit = MakeField(parent, name, filter, 0);
-    edit->setInputMask(mask);
+    FieldEdit *edit = MakeField(parent, name, filter, length);
+    edit->setSelectAllOnEntry(true);
+    if (filter == KeyFilter::Hex) {
+        // Hexadecimal digits show in upper case as they are typed.
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
+            const QString upper = text.toUpper();
+            if (upper == text)
+                return;
+            const int cursor = edit->cursorPosition();
+            edit->setText(upper);
+            edit->setCursorPosition(cursor);
+        });
+    }
     return edit;
 }
 
@@ -64,12 +79,12 @@ void GprsPage::BuildIdent()
 {
     CaptionGroup *group = Group(tab(), QStringLiteral("GB_GPRS_Ident"),
                                 QStringLiteral("Параметры идентификации:"), QRect(8, 30, 380, 172));
-    m_ident = MaskedField(group, QStringLiteral("E_GPRS_Ident"), KeyFilter::Hex, IdentMask);
+    m_ident = GroupedField(group, QStringLiteral("E_GPRS_Ident"), KeyFilter::Hex, IdentLength);
     m_ident->setGeometry(110, 20, 110, RowHeight);
     MakeLabel(group, QStringLiteral("L_GPRS_Ident"), QStringLiteral("Идентификатор:"), m_ident, 10, 23);
     for (int part = 0; part < KeyParts; ++part) {
         FieldEdit *key =
-            MaskedField(group, QStringLiteral("E_GPRS_Key%1").arg(part + 1), KeyFilter::Hex, KeyMask);
+            GroupedField(group, QStringLiteral("E_GPRS_Key%1").arg(part + 1), KeyFilter::Hex, KeyPartLength);
         key->setGeometry(10 + (part % 2) * 182, 70 + (part / 2) * RowStep, 176, RowHeight);
         key->installEventFilter(this);
         m_keys[part] = key;
@@ -155,9 +170,10 @@ void GprsPage::BuildServers(int sim)
     for (int row = 0; row < ServersPerSim; ++row) {
         const int server = (sim - 1) * ServersPerSim + row + 1;
         const int top = 20 + row * RowStep;
-        FieldEdit *address =
-            MaskedField(group, QStringLiteral("E_GPRS_Server%1").arg(server), KeyFilter::None, ServerMask);
+        FieldEdit *address = GroupedField(group, QStringLiteral("E_GPRS_Server%1").arg(server),
+                                          KeyFilter::Address, ServerLength);
         address->setGeometry(44, top, 120, RowHeight);
+        address->installEventFilter(this);
         FieldEdit *port =
             MakeField(group, QStringLiteral("E_GPRS_Port%1").arg(server), KeyFilter::Digital, 5);
         port->setGeometry(220, top, 60, RowHeight);

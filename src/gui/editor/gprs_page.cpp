@@ -21,7 +21,7 @@
 namespace orva {
 namespace {
 
-// The identifier and the key parts shown in groups, upper case (the masked edits show upper case).
+// The identifier and the key parts shown in groups, upper case.
 QString ShownIdentifier(const QString &stored)
 {
     QString text = stored;
@@ -83,11 +83,13 @@ void GprsPage::Redraw_GPRS()
 
 void GprsPage::UnLoad_GPRS()
 {
+    // A field the user has not left yet holds the text as typed; it is stored as leaving it shows it.
+    NormaliseGroupedFields();
     T_Command_DEVICE &m = model();
     m.record(Cmd::sm).setValue(1, m_active->isChecked() ? 1 : 0);
-    m.record(Cmd::gi).setText(1, StoredGprsIdentifier(m_ident->displayText()));
+    m.record(Cmd::gi).setText(1, StoredGprsIdentifier(m_ident->text()));
     for (int part = 1; part <= KeyParts; ++part)
-        m.record(Cmd::gk, part).setText(1, StoredGprsKeyPart(m_keys[part - 1]->displayText()));
+        m.record(Cmd::gk, part).setText(1, StoredGprsKeyPart(m_keys[part - 1]->text()));
     for (int sim = 1; sim <= 2; ++sim) {
         m.record(Cmd::ga, sim).setText(1, ReplaceChar(m_apn[sim - 1]->text(), u'.', u','));
         m.record(Cmd::gl, sim).setText(1, m_login[sim - 1]->text());
@@ -161,6 +163,10 @@ bool GprsPage::eventFilter(QObject *watched, QEvent *event)
         for (FieldEdit *part : m_keys) {
             if (watched == part)
                 E_ZR2_KeyExit(part);
+        }
+        for (FieldEdit *server : m_servers) {
+            if (watched == server)
+                E_GPRS_ServerExit(server);
         }
     }
     return EditorPage::eventFilter(watched, event);

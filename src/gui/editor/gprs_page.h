@@ -76,6 +76,9 @@ private:
     void B_GPRS_KeyClearClick();
     void E_ZR2_IdentExit();
     void E_ZR2_KeyExit(QLineEdit *part);
+    void E_GPRS_ServerExit(QLineEdit *server);
+    // What leaving each grouped field does, for all of them: the page stores what they then show.
+    void NormaliseGroupedFields();
 
     // The controls by name, for the control list.
     QWidget *Named(const QString &name) const;

@@ -37,12 +37,18 @@ void GprsPage::Redraw_Server(int sim)
     }
 }
 
+void GprsPage::E_GPRS_ServerExit(QLineEdit *server)
+{
+    // As the reader takes an address from a file: groups filled with "0" on the left.
+    server->setText(ShownServerAddress(server->text()));
+}
+
 void GprsPage::Unload_Server(int sim)
 {
     T_Command_DEVICE &m = model();
     for (int server = (sim - 1) * ServersPerSim + 1; server <= sim * ServersPerSim; ++server) {
         T_Command &record = m.record(Cmd::gs, server);
-        record.setText(1, StoredServerAddress(m_servers[server - 1]->displayText()));
+        record.setText(1, StoredServerAddress(m_servers[server - 1]->text()));
         record.setValue(2, NumberOrZero(m_ports[server - 1]));
     }
 }
@@ -80,7 +86,7 @@ void GprsPage::Event_ChangeServer()
     if (!m_equal->isChecked())
         return;
     for (int server = 0; server < ServersPerSim; ++server)
-        m_servers[server + ServersPerSim]->setText(m_servers[server]->displayText());
+        m_servers[server + ServersPerSim]->setText(m_servers[server]->text());
 }
 
 void GprsPage::Event_ChangePort()

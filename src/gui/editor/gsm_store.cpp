@@ -68,8 +68,18 @@ void GsmPage::UnLoad_GSM()
     T_Command &protocol = model().record(Cmd::dp);
     protocol.setValue(1, m_protocol->currentIndex());
     protocol.setValue(2, m_transparent->isChecked() ? 0 : 1);
+    // The sort moves whole records; the selection follows the current phone (known by its number) to
+    // its new row, so that the number field goes on editing that phone.
+    const int current = GSM_FindTempPhone();
+    const qint32 number = current != 0 ? model().record(Cmd::dn, current).number() : 0;
     GSM_SortPhones();
     Redraw_GSM();
+    for (int phone = 1; current != 0 && phone <= PhoneCount; ++phone) {
+        if (model().record(Cmd::dn, phone).number() == number) {
+            ListClick(ListOfMode(ModeOf(phone)), GSM_CalckListTempPhone(phone));
+            break;
+        }
+    }
 }
 
 void GsmPage::GSM_SortPhones()

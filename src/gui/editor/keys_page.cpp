@@ -47,18 +47,6 @@ QColor KeysPage::GetColorKeyType(int type)
     }
 }
 
-QString KeysPage::TypeMark(int type)
-{
-    switch (type) {
-    case 1:
-        return QStringLiteral("!");
-    case 2:
-        return QStringLiteral("*");
-    default:
-        return QString();
-    }
-}
-
 void KeysPage::Redraw_Keys()
 {
     Keys_RedrawElements();
@@ -78,7 +66,7 @@ void KeysPage::Keys_RedrawElements()
         row.name->setText(KeyName(model(), key));
         // Putting the alias in stores mark + alias (a typed key's alias cut to 9 characters), also when
         // the field already held that text.
-        Keys_SaveName(key, TypeMark(type) + row.name->text());
+        Keys_SaveName(key, KeyAliasOfType(type, row.name->text()));
 
         m_redrawingZones = true;
         for (int zone = 1; zone <= ZoneCount; ++zone)
@@ -98,7 +86,7 @@ void KeysPage::Keys_SaveName(int key, const QString &text)
 void KeysPage::EditKeyName_Change(int key)
 {
     const KeyRow &row = m_rows[key - 1];
-    Keys_SaveName(key, TypeMark(row.type->currentIndex()) + row.name->text());
+    Keys_SaveName(key, KeyAliasOfType(row.type->currentIndex(), row.name->text()));
 }
 
 void KeysPage::CB_Key_TypeChange(int key, int type)
@@ -107,11 +95,16 @@ void KeysPage::CB_Key_TypeChange(int key, int type)
     QString text = row.name->text();
     if (type != 0 && text.size() > TypedNameLength)
         text.truncate(TypedNameLength);
+    // A type-0 alias cannot start with a type mark (it would read back as that type): the field shows
+    // the alias as it is stored.
+    const QString stored = KeyAliasOfType(type, text);
+    if (type == 0)
+        text = stored;
     row.name->setTypingLimit(NameLength(type));
     row.name->setText(text);
     // An empty alias of a typed key is stored as its mark alone. The box keeps its colour until the
     // focus leaves it.
-    Keys_SaveName(key, TypeMark(type) + text);
+    Keys_SaveName(key, stored);
 }
 
 void KeysPage::CB_Key_ZoneChange(int key, int zone)

@@ -48,8 +48,6 @@ public:
     void Keys_SaveName(int key, const QString &text);
     // The colour of a type box showing this type.
     static QColor GetColorKeyType(int type);
-    // The type mark that starts a stored alias: none, "!" or "*".
-    static QString TypeMark(int type);
 
     const KeyRow &Row(int key) const { return m_rows[key - 1]; }
 

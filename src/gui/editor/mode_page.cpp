@@ -210,6 +210,15 @@ void ModePage::Redraw_Mode()
     m_logEnable->setChecked(m.record(Cmd::lf).value(1) == 1);
 }
 
+void ModePage::RedrawAfterDefault(bool)
+{
+    const bool gprsOff = !m_lockNoGprs->isEnabled();
+    const int remembered = m_lockNoGprsTag;
+    Redraw_Mode();
+    if (gprsOff)
+        m_lockNoGprsTag = remembered;
+}
+
 void ModePage::UnLoad_Mode()
 {
     T_Command_DEVICE &m = model();

@@ -28,6 +28,9 @@ public:
 
     void redraw() override { Redraw_Mode(); }
     void unload() override { UnLoad_Mode(); }
+    // The redraw after a default keeps the remembered choice of "Запрещена постановка..." while GPRS
+    // is off (the box is unticked then, and the store before the check wrote that as 0).
+    void RedrawAfterDefault(bool isCurrentPage) override;
 
     // The GPRS switch (GPRS_EnableElements): with GPRS on, "Запрещена постановка..." is enabled and
     // ticked again when its Tag (the user's last choice) is not 0; with GPRS off it is unticked and

@@ -310,8 +310,11 @@ void RelePage::E_Rele_ZoneChange_R(int zone, bool checked)
 
 void RelePage::RedrawAfterDefault(bool isCurrentPage)
 {
+    // A page the user does not see is redrawn when it is shown next.
     if (isCurrentPage)
         Redraw_Rele();
+    else
+        RedrawWhenShown();
 }
 
 void RelePage::SelectListRow(const QString &listControl, int row)

@@ -136,6 +136,9 @@ void ShleifsPage::Shleifs_RedrawElements()
         m_zone->setCurrentIndex(0);
         return;
     }
+    // Showing a loop leaves the zones as they are; only the user's choice of a mode moves the loop.
+    const bool wasShowing = m_showingRow;
+    m_showingRow = true;
     const qint32 mode = model().record(Cmd::lm, loop).value(1);
     QRadioButton *shown = ButtonOf(mode);
     // Ticking a button that was not ticked runs its click handler, which stores the mode from the
@@ -145,6 +148,7 @@ void ShleifsPage::Shleifs_RedrawElements()
     // stored as shown, whichever loop was shown before.
     if (!shown && IsUsedMode(mode) && model().record(Cmd::lm, loop).value(1) == mode)
         RadioButton_ShleifModeClick(true);
+    m_showingRow = wasShowing;
 
     const T_Command &loopMode = model().record(Cmd::lm, loop);
     m_name->setText(model().record(Cmd::la, loop).text(1));
@@ -218,7 +222,10 @@ void ShleifsPage::Shleifs_SaveMode()
     }
     ShowDelay(record.value(2));
 
-    // A loop not in use and a patrol loop belong to no zone; any other loop to one.
+    // A loop not in use and a patrol loop belong to no zone; any other loop to one. Only a change the
+    // user makes moves it: a loop being shown keeps its zones.
+    if (m_showingRow)
+        return;
     if (mode == UnusedMode || mode == PatrolMode)
         model().SetLoopZone(loop, 0);
     else if (model().ZoneOfLoop(loop) == 0)
@@ -257,9 +264,19 @@ void ShleifsPage::L_Shleif_ShleifsClickCheck(QListWidgetItem *item)
 {
     if (m_redrawingRows)
         return;
-    // The row whose box the user ticked is the one the steps act on.
-    if (m_list->row(item) + 1 != SelectedLoop())
+    // The row whose box the user ticked is the one the steps act on. The view changes the tick before
+    // the row is selected; the row is first shown as the model holds it (its tick put back for that
+    // moment), exactly as a click on its text shows it, and then gets the user's tick.
+    if (m_list->row(item) + 1 != SelectedLoop()) {
+        const Qt::CheckState wanted = item->checkState();
+        m_redrawingRows = true;
+        item->setCheckState(wanted == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+        m_redrawingRows = false;
         m_list->setCurrentItem(item);
+        m_redrawingRows = true;
+        item->setCheckState(wanted);
+        m_redrawingRows = false;
+    }
     Shleifs_SaveMode();
     Shleifs_EnableElements();
     Shleifs_RedrawImage();
@@ -315,8 +332,11 @@ void ShleifsPage::E_Shleif_ZoneChange()
 
 void ShleifsPage::RedrawAfterDefault(bool isCurrentPage)
 {
+    // A page the user does not see is redrawn when it is shown next.
     if (isCurrentPage)
         Redraw_Shleifs();
+    else
+        RedrawWhenShown();
 }
 
 void ShleifsPage::SelectListRow(const QString &listControl, int row)

@@ -91,6 +91,7 @@ private:
     std::unique_ptr<ModePicture> m_picture;
 
     bool m_redrawingRows = false; // row texts and check boxes are being set, not clicked
+    bool m_showingRow = false;    // the selected loop's controls are being filled, not clicked
 };
 
 } // namespace orva

@@ -202,6 +202,13 @@ void SmsPage::ListSMSPhonesClick()
 
 void SmsPage::ListSMSPhonesClickCheck()
 {
+    if (SelectedPhone() == 0) {
+        // A tick on a list without a selected phone (the keyboard on a row the focus only made current)
+        // changes nothing: the ticks go back to what the model says.
+        for (int phone = 1; phone <= PhoneCount; ++phone)
+            SMS_RedrawRem(phone);
+        return;
+    }
     SMS_SaveMode();
     SMS_EnableElements();
     if (const int phone = SelectedPhone())

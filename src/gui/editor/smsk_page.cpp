@@ -175,18 +175,18 @@ void SmskPage::SMSK_RedrawElements()
         return;
     }
     const T_Command &r = model().record(Cmd::su, phone);
-    bool any = false;
+    bool listed = false;
     {
         UpdatingScope updating(host());
         for (int slot = 1; slot <= T_Command::ItemCount; ++slot) {
             const qint32 key = r.item(slot);
-            if (key >= 1 && key <= KeyCount) {
+            listed = listed || key != 0;
+            if (key >= 1 && key <= KeyCount)
                 m_keys[key - 1]->setChecked(true);
-                any = true;
-            }
         }
     }
-    PutNumber(any ? r.text(2) : QString());
+    // The number goes only with an empty list: a list of keys outside 1..15 (from a file) keeps it.
+    PutNumber(listed ? r.text(2) : QString());
 }
 
 void SmskPage::SMSK_SaveMode()

@@ -1,0 +1,363 @@
+// The list pages as a user works them, with the mouse and keyboard only: a tick box clicked or double
+// clicked, a list entered by Tab or by a click on its page's tab, rows shown one after the other, a
+// key's type chosen with the keys, a save from another page. Every case ends with "Сохранить" and the
+// lines of the saved file.
+#include "user_input.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+
+using namespace orva;
+using namespace orva::test;
+
+namespace {
+
+const QString FileKey = QStringLiteral("ks1-k");
+
+QListWidget *List(EditorFixture &f, const char *name)
+{
+    return f.window->findChild<QListWidget *>(QString::fromLatin1(name));
+}
+
+// Puts the focus into the control with Tab presses from the page's tab bar, as far as `limit` presses.
+bool TabInto(EditorFixture &f, QWidget *control, int limit = 40)
+{
+    for (int i = 0; i < limit && QApplication::focusWidget() != control; ++i)
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : f.window.get(),
+                        Qt::Key_Tab);
+    return QApplication::focusWidget() == control;
+}
+
+} // namespace
+
+class ListGesturesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void loopTickBoxActsOnItsRow_data();
+    void loopTickBoxActsOnItsRow();
+    void showingLoopsKeepsZones_data();
+    void showingLoopsKeepsZones();
+    void dialDoubleClickChangesOnePhone_data();
+    void dialDoubleClickChangesOnePhone();
+    void focusAloneChangesNoPhone_data();
+    void focusAloneChangesNoPhone();
+    void smsKeysOutOfRangeKeepTheNumber_data();
+    void smsKeysOutOfRangeKeepTheNumber();
+    void typeZeroAliasLosesItsMarks_data();
+    void typeZeroAliasLosesItsMarks();
+    void defaultFromAnotherPageIsShown_data();
+    void defaultFromAnotherPageIsShown();
+    void dialSelectionFollowsItsPhoneAfterSave_data();
+    void dialSelectionFollowsItsPhoneAfterSave();
+};
+
+void ListGesturesTest::loopTickBoxActsOnItsRow_data()
+{
+    QTest::addColumn<int>("rowClickedFirst"); // -1: no row selected
+    QTest::addColumn<int>("tickClicks");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("no row selected, unticked and ticked again") << -1 << 2 << QStringLiteral("lm4-12");
+    QTest::newRow("another row selected, unticked and ticked again") << 0 << 2 << QStringLiteral("lm4-12");
+    QTest::newRow("no row selected, unticked") << -1 << 1 << QStringLiteral("lm4-7");
+    QTest::newRow("its own row selected, unticked and ticked again") << 3 << 2 << QStringLiteral("lm4-12");
+}
+
+// Loop 4 is "пожарный тип 2 (с контрольным сбросом)" in the factory configuration.
+void ListGesturesTest::loopTickBoxActsOnItsRow()
+{
+    QFETCH(int, rowClickedFirst);
+    QFETCH(int, tickClicks);
+    QFETCH(QString, line);
+    EditorFixture f;
+    QVERIFY(StartWithLines(f, {FileKey}));
+    QVERIFY(ClickTab(f, QStringLiteral("TabShleifs")));
+    QListWidget *loops = List(f, "L_Shleif_Shleifs");
+    if (rowClickedFirst >= 0)
+        ClickRow(loops, rowClickedFirst);
+    for (int i = 0; i < tickClicks; ++i)
+        ClickTick(loops, 3);
+    QCOMPARE(LinesOf(SaveLines(f), QStringLiteral("lm4")), QStringList{line});
+    QCOMPARE(f.questions->unexpected(), 0);
+}
+
+void ListGesturesTest::showingLoopsKeepsZones_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QList<int>>("rowsShown");
+    QTest::addColumn<QStringList>("zones");
+    QTest::newRow("a loop in no zone shown")
+        << QStringList{QStringLiteral("zn1-1,,3"), QStringLiteral("zn2-1"), QStringLiteral("zn3-4,4"),
+                       QStringLiteral("zn4-9"), QStringLiteral("lm2-5")}
+        << QList<int>{0, 1}
+        << QStringList{QStringLiteral("zn1-1,3"), QStringLiteral("zn2-1"), QStringLiteral("zn3-4,4"),
+                       QStringLiteral("zn4-9")};
+    QTest::newRow("a patrol loop listed in a zone shown")
+        << QStringList{QStringLiteral("lm3-14")} << QList<int>{2, 0}
+        << QStringList{QStringLiteral("zn1-1,2,3,4"), QStringLiteral("zn2-"), QStringLiteral("zn3-"),
+                       QStringLiteral("zn4-")};
+}
+
+void ListGesturesTest::showingLoopsKeepsZones()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QList<int>, rowsShown);
+    QFETCH(QStringList, zones);
+    EditorFixture f;
+    QVERIFY(StartWithLines(f, QStringList{FileKey} + lines));
+    QVERIFY(ClickTab(f, QStringLiteral("TabShleifs")));
+    for (const int row : rowsShown)
+        ClickRow(List(f, "L_Shleif_Shleifs"), row);
+    QCOMPARE(LinesOf(SaveLines(f), QStringLiteral("zn")), zones);
+}
+
+void ListGesturesTest::dialDoubleClickChangesOnePhone_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("onTheBox"); // else on the row's text
+    QTest::addColumn<QString>("freed"); // the line of the one phone that changes
+    QTest::newRow("second dial phone, on its box") << "ListGSM_Dial" << 1 << true << "dn2-.";
+    QTest::newRow("first dial phone, on its box") << "ListGSM_Dial" << 0 << true << "dn1-.";
+    QTest::newRow("third dial phone, on its text") << "ListGSM_Dial" << 2 << false << "dn3-.";
+}
+
+void ListGesturesTest::dialDoubleClickChangesOnePhone()
+{
+    QFETCH(QString, list);
+    QFETCH(int, row);
+    QFETCH(bool, onTheBox);
+    QFETCH(QString, freed);
+    const QStringList phones = {QStringLiteral("dn1-7.+71"), QStringLiteral("dn2-6.+72"),
+                                QStringLiteral("dn3-5.+73"), QStringLiteral("dn4-7.+74"),
+                                QStringLiteral("dn5-6.+75"), QStringLiteral("dn6-5.+76"),
+                                QStringLiteral("dn7-1.+77")};
+    EditorFixture f;
+    QVERIFY(StartWithLines(f, QStringList{FileKey} + phones));
+    QVERIFY(ClickTab(f, QStringLiteral("TabDialGSM")));
+    auto *box = Control<QListWidget>(f, list);
+    if (onTheBox) {
+        DoubleClickTick(box, row);
+    } else {
+        const QPoint at = RowCentre(box, row);
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(box->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    QStringList expected = phones;
+    for (QString &line : expected) {
+        if (line.left(3) == freed.left(3))
+            line = freed;
+    }
+    expected << QStringLiteral("dn8-.") << QStringLiteral("dn9-.");
+    QStringList saved = LinesOf(SaveLines(f), QStringLiteral("dn"));
+    saved.sort();
+    QCOMPARE(saved, expected);
+    QCOMPARE(f.questions->unexpected(), 0);
+}
+
+void ListGesturesTest::focusAloneChangesNoPhone_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("otherField"); // focused on another page before the page's tab is clicked
+    QTest::addColumn<QString>("thenClick");  // a control of the page clicked afterwards
+    QTest::addColumn<QStringList>("lines");
+    const QStringList smsk = {QStringLiteral("su1-.+7111")};
+    const QStringList sms = {QStringLiteral("sn1-2.+7111")};
+    QTest::newRow("SMS-К list entered by Tab") << "TabSMSK"
+                                               << "ListSMSK_Phones" << QString() << QString() << smsk;
+    QTest::newRow("SMS-К tab clicked while a field had the focus") << "TabSMSK"
+                                                                   << "ListSMSK_Phones"
+                                                                   << "E_SMS_Name" << QString() << smsk;
+    QTest::newRow("SMS-К key box clicked after Tab")
+        << "TabSMSK"
+        << "ListSMSK_Phones" << QString() << "CheckBoxSMSK_03" << smsk;
+    QTest::newRow("SMS message set clicked after Tab")
+        << "TabSMS"
+        << "ListSMSPhones" << QString() << "RadioButtonSMSAll" << sms;
+    QTest::newRow("SMS list: space after Tab") << "TabSMS"
+                                               << "ListSMSPhones" << QString() << "space" << sms;
+}
+
+void ListGesturesTest::focusAloneChangesNoPhone()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, list);
+    QFETCH(QString, otherField);
+    QFETCH(QString, thenClick);
+    QFETCH(QStringList, lines);
+    EditorFixture f;
+    QVERIFY(StartWithLines(f, QStringList{FileKey} + lines));
+    auto *phones = Control<QListWidget>(f, list);
+    if (otherField.isEmpty()) {
+        QVERIFY(ClickTab(f, page));
+        QVERIFY(TabInto(f, phones));
+    } else {
+        QVERIFY(ClickTab(f, QStringLiteral("TabSMS")));
+        ClickAt(Control<QWidget>(f, otherField));
+        QCOMPARE(QApplication::focusWidget()->objectName(), otherField);
+        QVERIFY(ClickTab(f, page));
+    }
+    // Nothing is highlighted, so nothing is shown for editing.
+    QVERIFY(phones->selectedItems().isEmpty());
+    if (thenClick == QStringLiteral("space"))
+        QTest::keyClick(phones, Qt::Key_Space);
+    else if (!thenClick.isEmpty())
+        ClickButton(Control<QAbstractButton>(f, thenClick));
+
+    const QString code = lines.first().left(3);
+    QCOMPARE(LinesOf(SaveLines(f), code), QStringList{lines.first()});
+}
+
+void ListGesturesTest::smsKeysOutOfRangeKeepTheNumber_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("keys outside 1..15") << "su7-16,99.+7777"
+                                        << "su7-16,99.+7777";
+    QTest::newRow("one key in range") << "su7-3.+7777"
+                                      << "su7-3.+7777";
+    QTest::newRow("no key: the number goes") << "su7-.+7777"
+                                             << "su7-.";
+}
+
+void ListGesturesTest::smsKeysOutOfRangeKeepTheNumber()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, saved);
+    EditorFixture f;
+    QVERIFY(StartWithLines(f, {FileKey, line}));
+    QVERIFY(ClickTab(f, QStringLiteral("TabSMSK")));
+    ClickRow(List(f, "ListSMSK_Phones"), 6);
+    QCOMPARE(LinesOf(SaveLines(f), QStringLiteral("su7")), QStringList{saved});
+}
+
+void ListGesturesTest::typeZeroAliasLosesItsMarks_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("alias"); // shown after the switch to "Постановка/Снятие"
+    QTest::newRow("duress key, alias starting with !") << "ua04-!!ABC."
+                                                       << "ABC";
+    QTest::newRow("duress key, alias starting with *") << "ua04-!*ABC."
+                                                       << "ABC";
+    QTest::newRow("patrol key, alias starting with !*") << "ua04-*!*X."
+                                                        << "X";
+    QTest::newRow("duress key, plain alias") << "ua04-!ABC."
+                                             << "ABC";
+}
+
+void ListGesturesTest::typeZeroAliasLosesItsMarks()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, alias);
+    EditorFixture f;
+    QVERIFY(StartWithLines(f, {FileKey, line}));
+    QVERIFY(ClickTab(f, QStringLiteral("TabKeys")));
+    auto *name = Control<QLineEdit>(f, QStringLiteral("E_Key_Name4"));
+    ClickAt(name);
+    QTest::keyClick(name, Qt::Key_Tab);
+    auto *type = qobject_cast<QComboBox *>(QApplication::focusWidget());
+    QVERIFY(type);
+    QTest::keyClick(type, Qt::Key_Home);
+    QCOMPARE(type->currentIndex(), 0);
+    QCOMPARE(name->text(), alias);
+
+    const QString saved = QStringLiteral("ua04-") + alias;
+    QCOMPARE(LinesOf(SaveLines(f), QStringLiteral("ua04")),
+             QStringList{saved + QString(15 - saved.size(), u' ') + u'.'});
+    // Read back, the key is of the type the user chose.
+    EditorFixture again;
+    QVERIFY(StartWithLines(again, {FileKey, saved + u'.'}));
+    QCOMPARE(again.window->findChild<QComboBox *>(type->objectName())->currentIndex(), 0);
+}
+
+void ListGesturesTest::defaultFromAnotherPageIsShown_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("loop delay") << "TabShleifs"
+                                << "L_Shleif_Shleifs"
+                                << "E_Shleif_Delay"
+                                << "lm1-1.90";
+    QTest::newRow("relay on-time") << "TabRele"
+                                   << "L_Rele_Reles"
+                                   << "E_Rele_Delay"
+                                   << "rm1-4.90";
+}
+
+void ListGesturesTest::defaultFromAnotherPageIsShown()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, list);
+    QFETCH(QString, field);
+    QFETCH(QString, line);
+    EditorFixture f;
+    QVERIFY(StartWithLines(f, {FileKey}));
+    QVERIFY(ClickTab(f, page));
+    ClickRow(Control<QListWidget>(f, list), 0);
+    auto *delay = Control<QLineEdit>(f, field);
+    ClickAt(delay);
+    SelectAllText(delay);
+    QTest::keyClick(delay, Qt::Key_Backspace); // stores 0
+    QVERIFY(ClickTab(f, QStringLiteral("TabCommon")));
+
+    QCOMPARE(LinesOf(SaveLines(f, {ModalResult::Ok}), line.left(3)), QStringList{line});
+    QVERIFY(ClickTab(f, page));
+    QCOMPARE(delay->text(), QStringLiteral("90"));
+    QCOMPARE(LinesOf(SaveLines(f), line.left(3)), QStringList{line});
+    QCOMPARE(f.questions->unexpected(), 0);
+}
+
+void ListGesturesTest::dialSelectionFollowsItsPhoneAfterSave_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("number"); // of the phone selected
+    QTest::addColumn<QString>("line");   // its line after the number was retyped
+    QTest::newRow("first dial phone, sorted behind the other two") << "ListGSM_Dial" << 0 << "+71"
+                                                                   << "dn1-5.+79";
+    QTest::newRow("second dial phone, sorted to the front") << "ListGSM_Dial" << 1 << "+72"
+                                                            << "dn2-7.+79";
+    QTest::newRow("connected phone, stays") << "ListGSM_Connect" << 0 << "+74"
+                                            << "dn4-1.+79";
+}
+
+// After a save the phones are sorted; the number field goes on editing the phone that was selected.
+void ListGesturesTest::dialSelectionFollowsItsPhoneAfterSave()
+{
+    QFETCH(QString, list);
+    QFETCH(int, row);
+    QFETCH(QString, number);
+    QFETCH(QString, line);
+    const QStringList phones = {QStringLiteral("dn1-5.+71"), QStringLiteral("dn2-7.+72"),
+                                QStringLiteral("dn3-6.+73"), QStringLiteral("dn4-1.+74")};
+    EditorFixture f;
+    QVERIFY(StartWithLines(f, QStringList{FileKey} + phones));
+    QVERIFY(ClickTab(f, QStringLiteral("TabDialGSM")));
+    ClickRow(Control<QListWidget>(f, list), row);
+    QVERIFY(!SaveLines(f).isEmpty());
+    auto *field = Control<QLineEdit>(f, QStringLiteral("EditGSM_PhoneNumber"));
+    QCOMPARE(field->text(), number);
+    ClickAt(field);
+    SelectAllText(field);
+    QTest::keyClicks(field, QStringLiteral("+79"));
+
+    QStringList expected = phones;
+    for (QString &phone : expected) {
+        if (phone.left(3) == line.left(3))
+            phone = line;
+    }
+    QStringList saved = LinesOf(SaveLines(f), QStringLiteral("dn"));
+    saved.sort();
+    QCOMPARE(saved.mid(0, 4), expected);
+}
+
+QTEST_MAIN(ListGesturesTest)
+#include "tst_list_gestures.moc"
