@@ -83,16 +83,9 @@ void CheckCommand::configure(QCommandLineParser &parser) const
 
 int CheckCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
 {
-    const QStringList args = parser.positionalArguments().mid(1);
-    if (args.size() != 1) {
-        io.err << "orva-config: check needs exactly one FILE" << Qt::endl;
-        return ExitUsage;
-    }
-    const ConfigurationInput input = ReadConfigurationInput(parser, args.first(), io);
-    if (input.exitCode != ExitOk)
-        return input.exitCode == ExitFailure ? ExitUnreadable : input.exitCode;
     T_Command_DEVICE model;
-    LoadEditorModel(input, model);
+    if (const int read = ReadEditorModel(parser, name(), io, model); read != ExitOk)
+        return read == ExitFailure ? ExitUnreadable : read;
 
     const QList<RuleFailure> failures = AllFailures(model);
     const QByteArray output = parser.isSet(JsonOption) ? asJson(failures) : FailuresAsText(failures);

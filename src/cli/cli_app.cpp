@@ -1,11 +1,15 @@
 #include "cli_app.h"
 
+#include "audit_command.h"
 #include "check_command.h"
 #include "configuration_commands.h"
 #include "container_commands.h"
+#include "diff_command.h"
+#include "field_commands.h"
 #include "list_command.h"
 #include "report_command.h"
 #include "save_commands.h"
+#include "set_command.h"
 
 #include <memory>
 #include <vector>
@@ -24,6 +28,11 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands()
     commands.push_back(std::make_unique<WriteDeviceCommand>());
     commands.push_back(std::make_unique<ListCommand>());
     commands.push_back(std::make_unique<ReportCommand>());
+    commands.push_back(std::make_unique<FieldsCommand>());
+    commands.push_back(std::make_unique<ShowCommand>());
+    commands.push_back(std::make_unique<DiffCommand>());
+    commands.push_back(std::make_unique<AuditCommand>());
+    commands.push_back(std::make_unique<SetCommand>());
     return commands;
 }
 

@@ -97,6 +97,44 @@ ConfigurationInput decoded(const CryptoDecodeResult &result, const QString &path
     return input;
 }
 
+// Reads FILE as a plain file or, detected or as `kind` says, as a container opened with the key that
+// `key` gives (asked only when a container needs it).
+ConfigurationInput readInput(const QString &path, CliStreams &io, InputKind kind,
+                             const std::function<KeyText()> &key)
+{
+    ConfigurationInput input;
+    if (kind == InputKind::Container) {
+        const KeyText given = key();
+        if (given.exitCode != ExitOk) {
+            input.exitCode = given.exitCode;
+            return input;
+        }
+        ConfigurationInput container = decoded(LoadCryptoFile(path, PrepareCryptoKey(given.text)), path, io);
+        container.key = given.text;
+        return container;
+    }
+
+    FileReadResult read = ReadFileBytes(path);
+    if (!read.ok) {
+        io.err << "orva-config: cannot read " << path << ": " << read.error << Qt::endl;
+        return input;
+    }
+    if (IsContainerInput(path, read.bytes)) {
+        const KeyText given = key();
+        if (given.exitCode != ExitOk) {
+            input.exitCode = given.exitCode;
+            return input;
+        }
+        ConfigurationInput container =
+            decoded(DecodeCryptoContainer(read.bytes, PrepareCryptoKey(given.text)), path, io);
+        container.key = given.text;
+        return container;
+    }
+    input.exitCode = ExitOk;
+    input.textBytes = std::move(read.bytes);
+    return input;
+}
+
 } // namespace
 
 void AddKeyOptions(QCommandLineParser &parser)
@@ -124,48 +162,54 @@ QString ConfigurationInputExitCodes()
 ConfigurationInput ReadConfigurationInput(const QCommandLineParser &parser, const QString &path,
                                           CliStreams &io, InputKind kind)
 {
-    ConfigurationInput input;
     if (parser.isSet(KeyOption) && parser.isSet(KeyStdinOption)) {
         io.err << "orva-config: give --key or --key-stdin, not both" << Qt::endl;
+        ConfigurationInput input;
         input.exitCode = ExitUsage;
         return input;
     }
-    if (kind == InputKind::Container) {
-        const KeyText key = readKey(parser, path, io);
-        if (key.exitCode != ExitOk) {
-            input.exitCode = key.exitCode;
-            return input;
-        }
-        ConfigurationInput input = decoded(LoadCryptoFile(path, PrepareCryptoKey(key.text)), path, io);
-        input.key = key.text;
-        return input;
-    }
+    return readInput(path, io, kind, [&] { return readKey(parser, path, io); });
+}
 
-    FileReadResult read = ReadFileBytes(path);
-    if (!read.ok) {
-        io.err << "orva-config: cannot read " << path << ": " << read.error << Qt::endl;
-        return input;
-    }
-    if (path.endsWith(QStringLiteral(".cry"), Qt::CaseInsensitive) || HasCryptoSignature(read.bytes)) {
-        const KeyText key = readKey(parser, path, io);
-        if (key.exitCode != ExitOk) {
-            input.exitCode = key.exitCode;
-            return input;
+ConfigurationInput ReadConfigurationInputWithKey(const QString &path, const std::optional<QString> &key,
+                                                 const QString &keyOption, CliStreams &io)
+{
+    return readInput(path, io, InputKind::Detect, [&] {
+        KeyText given;
+        if (!key) {
+            io.err << "orva-config: " << path << " is an encrypted container: give its key with --"
+                   << keyOption << " KEY" << Qt::endl;
+            return given;
         }
-        ConfigurationInput container =
-            decoded(DecodeCryptoContainer(read.bytes, PrepareCryptoKey(key.text)), path, io);
-        container.key = key.text;
-        return container;
-    }
-    input.exitCode = ExitOk;
-    input.textBytes = std::move(read.bytes);
-    return input;
+        given.exitCode = ExitOk;
+        given.text = *key;
+        return given;
+    });
+}
+
+bool IsContainerInput(const QString &path, QByteArrayView bytes)
+{
+    return path.endsWith(QStringLiteral(".cry"), Qt::CaseInsensitive) || HasCryptoSignature(bytes);
 }
 
 void LoadEditorModel(const ConfigurationInput &input, T_Command_DEVICE &model)
 {
     LoadConfigurationText(ConfigurationTextFromBytes(input.textBytes), model, input.key);
     ApplyStoreForm(model);
+}
+
+int ReadEditorModel(const QCommandLineParser &parser, const QString &command, CliStreams &io,
+                    T_Command_DEVICE &model)
+{
+    const QStringList args = parser.positionalArguments().mid(1);
+    if (args.size() != 1) {
+        io.err << "orva-config: " << command << " needs exactly one FILE" << Qt::endl;
+        return ExitUsage;
+    }
+    const ConfigurationInput input = ReadConfigurationInput(parser, args.first(), io);
+    if (input.exitCode == ExitOk)
+        LoadEditorModel(input, model);
+    return input.exitCode;
 }
 
 } // namespace orva::cli

@@ -6,6 +6,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 namespace orva::cli {
 
 // --key KEY and --key-stdin: the file key of an encrypted container, for every command that reads one.
@@ -34,8 +37,22 @@ struct ConfigurationInput
 ConfigurationInput ReadConfigurationInput(const QCommandLineParser &parser, const QString &path,
                                           CliStreams &io, InputKind kind = InputKind::Detect);
 
+// The same with the key given by the caller (a command with a key option per file): a container needs
+// `key`; `keyOption` names the option in the message when it is missing.
+ConfigurationInput ReadConfigurationInputWithKey(const QString &path, const std::optional<QString> &key,
+                                                 const QString &keyOption, CliStreams &io);
+
+// True when FILE is read as a container: its name ends in ".cry" (any letter case) or its bytes start
+// with the container's signature line.
+bool IsContainerInput(const QString &path, QByteArrayView bytes);
+
 // The model as the editor holds it after opening the input and storing its pages without an edit: the
 // container's key as file key where the file has none, then the store form.
 void LoadEditorModel(const ConfigurationInput &input, T_Command_DEVICE &model);
+
+// For a command of one FILE: reads the FILE given (with the key options) into the model as the editor
+// holds it. Returns the exit code of reading (ExitUsage when not exactly one FILE is given).
+int ReadEditorModel(const QCommandLineParser &parser, const QString &command, CliStreams &io,
+                    T_Command_DEVICE &model);
 
 } // namespace orva::cli

@@ -84,6 +84,12 @@ struct CommandRow
     qint32 min2, default2, max2;
     QStringView description; // without its trailing fill blanks; nothing writes or shows it
 
+    // Kind, range and default of parameter 1 or 2.
+    ParamKind kindOf(int parameter) const { return parameter == 1 ? kind1 : kind2; }
+    qint32 minOf(int parameter) const { return parameter == 1 ? min1 : min2; }
+    qint32 maxOf(int parameter) const { return parameter == 1 ? max1 : max2; }
+    qint32 defaultOf(int parameter) const { return parameter == 1 ? default1 : default2; }
+
     int instanceCount() const { return lastInstance - firstInstance + 1; }
     bool hasSeveralInstances() const { return lastInstance != firstInstance; }
     bool hasInstance(qint64 n) const { return n >= firstInstance && n <= lastInstance; }

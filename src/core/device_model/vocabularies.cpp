@@ -87,7 +87,6 @@ const RelayMode *findRelayMode(qint32 mode)
 
 constexpr QChar DuressMark = u'!';
 constexpr QChar PatrolMark = u'*';
-constexpr int TypedKeyNameLength = 9;
 
 } // namespace
 

@@ -30,6 +30,9 @@ QString RelayPictureOf(qint32 mode);
 // The file of a picture name under the program folder, with "/" as separator on every platform.
 QString PicturePath(const QString &programFolder, const QString &pictureName);
 
+// A duress or patrol key's alias has at most this many characters behind its type mark.
+inline constexpr int TypedKeyNameLength = 9;
+
 int KeyTypeOfAlias(const QString &alias);
 QString KeyNameOfAlias(const QString &alias);
 QString KeyDisplayNameOfAlias(const QString &alias);

@@ -1,5 +1,7 @@
 #include "check_rule.h"
 
+#include "fields/field_catalogue.h"
+
 #include <array>
 
 namespace orva {
@@ -9,43 +11,36 @@ struct PageInfo
 {
     CheckId check;
     QStringView name;
-    QStringView caption;
 };
 
-// The checked pages: their objectName and caption, one per check.
-constexpr std::array<PageInfo, 9> Pages = {{
-    {CheckId::RezervAndSignal, u"TabRezervAndSignal", u"Индикация"},
-    {CheckId::Mode, u"TabMode", u"Режимы"},
-    {CheckId::Shleifs, u"TabShleifs", u"Шлейфы"},
-    {CheckId::Rele, u"TabRele", u"Реле"},
-    {CheckId::SMS, u"TabSMS", u"SMS"},
-    {CheckId::SMSK, u"TabSMSK", u"SMS-К"},
-    {CheckId::DialGSM, u"TabDialGSM", u"GSM-дозвон"},
-    {CheckId::GPRS, u"TabGPRS", u"GPRS"},
-    {CheckId::Common, u"TabCommon", u"Общие"},
+// The checked pages by objectName, one per check; their captions are those of the field catalogue.
+constexpr std::array<PageInfo, 9> CheckedPages = {{
+    {CheckId::RezervAndSignal, u"TabRezervAndSignal"},
+    {CheckId::Mode, u"TabMode"},
+    {CheckId::Shleifs, u"TabShleifs"},
+    {CheckId::Rele, u"TabRele"},
+    {CheckId::SMS, u"TabSMS"},
+    {CheckId::SMSK, u"TabSMSK"},
+    {CheckId::DialGSM, u"TabDialGSM"},
+    {CheckId::GPRS, u"TabGPRS"},
+    {CheckId::Common, u"TabCommon"},
 }};
-
-// Pages without a check of their own that the read-back rule can lead to.
-constexpr PageInfo KeysPage = {CheckId::ReadBack, u"TabKeys", u"Ключи"};
 
 } // namespace
 
 qint32 ValueRef::columnMin() const
 {
-    const CommandRow &row = CommandRowOf(code);
-    return index == 1 ? row.min1 : row.min2;
+    return CommandRowOf(code).minOf(index);
 }
 
 qint32 ValueRef::columnMax() const
 {
-    const CommandRow &row = CommandRowOf(code);
-    return index == 1 ? row.max1 : row.max2;
+    return CommandRowOf(code).maxOf(index);
 }
 
 qint32 ValueRef::columnDefault() const
 {
-    const CommandRow &row = CommandRowOf(code);
-    return index == 1 ? row.default1 : row.default2;
+    return CommandRowOf(code).defaultOf(index);
 }
 
 bool ValueRef::inColumnRange(const T_Command_DEVICE &model) const
@@ -83,7 +78,7 @@ QString RangeHint(const QString &prefix, const ValueRef &value, const QString &u
 
 QString PageOf(CheckId check)
 {
-    for (const PageInfo &page : Pages) {
+    for (const PageInfo &page : CheckedPages) {
         if (page.check == check)
             return page.name.toString();
     }
@@ -92,13 +87,7 @@ QString PageOf(CheckId check)
 
 QString PageCaption(const QString &page)
 {
-    for (const PageInfo &info : Pages) {
-        if (info.name == page)
-            return info.caption.toString();
-    }
-    if (KeysPage.name == page)
-        return KeysPage.caption.toString();
-    return {};
+    return PageCaptionOf(page);
 }
 
 } // namespace orva

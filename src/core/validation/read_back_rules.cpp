@@ -1,48 +1,48 @@
 #include "check_rule.h"
 
 #include "config_text/win1251_codec.h"
+#include "fields/field_catalogue.h"
 
 #include <array>
 
 namespace orva {
 namespace {
 
-// An editable text of the model and the control that edits it. The version text (not edited), the
-// learned-key marker and the server addresses (stored forms of their own) are not among them.
+// An editable text of the model and the control that edits it; the field catalogue gives its page and
+// the name the headline uses. The version text (not edited), the learned-key marker and the server
+// addresses (stored forms of their own) are not among them.
 struct EditableText
 {
     quint8 code;
     int firstInstance;
     int lastInstance;
     int textIndex;
-    QStringView page;
     QStringView control;     // "%1" is replaced by the instance where each instance has its own control
     QStringView listControl; // the list whose row (instance - 1) is selected first; empty when none
-    QStringView name;        // the field as the headline names it; "%1" is the instance
 };
 
 // clang-format off
 // In the order of the pages' tabs, and within a page in the order of its controls.
 constexpr std::array<EditableText, 19> Fields = {{
-    {Cmd::ks,       1, 1, 1, u"TabCommon",  u"E_Common_KEY",           u"", u"Ключ шифрования конфигурации"},
-    {Cmd::ks,       2, 2, 1, u"TabCommon",  u"E_Common_KEYOld",        u"", u"Старый ключ шифрования"},
-    {Cmd::Password, 0, 0, 1, u"TabCommon",  u"E_Common_Password",      u"", u"Пароль удаленного управления"},
-    {Cmd::ph,       1, 2, 1, u"TabCommon",  u"E_Common_PhoneNumber%1", u"", u"Номер телефона SIM-карты №%1"},
-    {Cmd::cb,       1, 2, 2, u"TabCommon",  u"E_Common_BalancePhone%1", u"", u"Код запроса баланса SIM-карты №%1"},
-    {Cmd::la,       1, 4, 1, u"TabShleifs", u"E_Shleif_Name", u"L_Shleif_Shleifs", u"Псевдоним шлейфа %1"},
-    {Cmd::ua,       1, 15, 1, u"TabKeys",   u"E_Key_Name%1",           u"", u"Псевдоним ключа №%1"},
-    {Cmd::oa,       0, 0, 1, u"TabSMS",     u"E_SMS_Name",             u"", u"Псевдоним"},
-    {Cmd::sn,       1, 9, 2, u"TabSMS",     u"EditSMSPhoneNumber", u"ListSMSPhones", u"Номер телефона %1 для SMS"},
-    {Cmd::su,       1, 9, 2, u"TabSMSK",    u"EditSMSK_PhoneNumber", u"ListSMSK_Phones", u"Номер телефона %1 для SMS по ключам"},
-    {Cmd::dn,       1, 9, 2, u"TabDialGSM", u"EditGSM_PhoneNumber",    u"", u"Номер телефона (поз.%1) для дозвона"},
-    {Cmd::gi,       0, 0, 1, u"TabGPRS",    u"E_GPRS_Ident",           u"", u"Идентификатор"},
-    {Cmd::gk,       1, 4, 1, u"TabGPRS",    u"E_GPRS_Key%1",           u"", u"Ключ шифрации, часть %1"},
-    {Cmd::ga,       1, 1, 1, u"TabGPRS",    u"E_GPRS_APN1",            u"", u"APN-сервер SIM-карты №1"},
-    {Cmd::gl,       1, 1, 1, u"TabGPRS",    u"E_GPRS_Login1",          u"", u"Логин SIM-карты №1"},
-    {Cmd::gp,       1, 1, 1, u"TabGPRS",    u"E_GPRS_Password1",       u"", u"Пароль SIM-карты №1"},
-    {Cmd::ga,       2, 2, 1, u"TabGPRS",    u"E_GPRS_APN2",            u"", u"APN-сервер SIM-карты №2"},
-    {Cmd::gl,       2, 2, 1, u"TabGPRS",    u"E_GPRS_Login2",          u"", u"Логин SIM-карты №2"},
-    {Cmd::gp,       2, 2, 1, u"TabGPRS",    u"E_GPRS_Password2",       u"", u"Пароль SIM-карты №2"},
+    {Cmd::ks,       1, 1, 1, u"E_Common_KEY",            u""},
+    {Cmd::ks,       2, 2, 1, u"E_Common_KEYOld",         u""},
+    {Cmd::Password, 0, 0, 1, u"E_Common_Password",       u""},
+    {Cmd::ph,       1, 2, 1, u"E_Common_PhoneNumber%1",  u""},
+    {Cmd::cb,       1, 2, 2, u"E_Common_BalancePhone%1", u""},
+    {Cmd::la,       1, 4, 1, u"E_Shleif_Name",           u"L_Shleif_Shleifs"},
+    {Cmd::ua,       1, 15, 1, u"E_Key_Name%1",           u""},
+    {Cmd::oa,       0, 0, 1, u"E_SMS_Name",              u""},
+    {Cmd::sn,       1, 9, 2, u"EditSMSPhoneNumber",      u"ListSMSPhones"},
+    {Cmd::su,       1, 9, 2, u"EditSMSK_PhoneNumber",    u"ListSMSK_Phones"},
+    {Cmd::dn,       1, 9, 2, u"EditGSM_PhoneNumber",     u""},
+    {Cmd::gi,       0, 0, 1, u"E_GPRS_Ident",            u""},
+    {Cmd::gk,       1, 4, 1, u"E_GPRS_Key%1",            u""},
+    {Cmd::ga,       1, 1, 1, u"E_GPRS_APN1",             u""},
+    {Cmd::gl,       1, 1, 1, u"E_GPRS_Login1",           u""},
+    {Cmd::gp,       1, 1, 1, u"E_GPRS_Password1",        u""},
+    {Cmd::ga,       2, 2, 1, u"E_GPRS_APN2",             u""},
+    {Cmd::gl,       2, 2, 1, u"E_GPRS_Login2",           u""},
+    {Cmd::gp,       2, 2, 1, u"E_GPRS_Password2",        u""},
 }};
 // clang-format on
 
@@ -58,8 +58,7 @@ bool isReaderSeparator(QChar c)
 
 ParamKind kindOf(const EditableText &field)
 {
-    const CommandRow &row = CommandRowOf(field.code);
-    return field.textIndex == 1 ? row.kind1 : row.kind2;
+    return CommandRowOf(field.code).kindOf(field.textIndex);
 }
 
 QString withInstance(QStringView pattern, int instance)
@@ -87,9 +86,11 @@ CheckRule fieldRule(const EditableText &field, int instance, int number)
     rule.check = CheckId::ReadBack;
     rule.number = number;
     rule.subject = instance;
-    rule.page = field.page.toString();
-    rule.headline =
-        QStringLiteral("Недопустимые символы в поле \"%1\".").arg(withInstance(field.name, instance));
+    // The field as the pages name it; a dial phone's rule concerns the phone in that place of the list.
+    const Field *shown = FieldAt(field.code, instance, field.textIndex);
+    Q_ASSERT(shown);
+    rule.page = shown->page;
+    rule.headline = QStringLiteral("Недопустимые символы в поле \"%1\".").arg(shown->caption);
     rule.hint =
         kind == ParamKind::Text
             ? QStringLiteral("Текст не может начинаться или заканчиваться пробелом, содержать два пробела "

@@ -5,6 +5,7 @@
 #include "check_list_box.h"
 
 #include "device_model/device.h"
+#include "device_model/page_choices.h"
 #include "dialogs/focus_colouring.h"
 
 #include <QCheckBox>
@@ -72,29 +73,16 @@ QString GsmPage::GSM_GetRemPhone(int phone, int shownAs) const
     const T_Command &r = model().record(Cmd::dn, phone);
     const qint32 mode = r.value(1);
     if (ListOfMode(mode) == Free)
-        return QStringLiteral("Телефон (поз.") + QString::number(phone) +
-               QStringLiteral("): (не используется)");
+        return QStringLiteral("Телефон (поз.") + QString::number(phone) + QStringLiteral("): (") +
+               NotUsedText + u')';
 
     QString text = QStringLiteral("Телефон ") + QString::number(shownAs) + QStringLiteral(" (поз.") +
                    QString::number(phone) + QStringLiteral("): ");
     if (!r.text(2).isEmpty())
         text += r.text(2) + u' ';
-    QString captions;
-    switch (mode) {
-    case 5:
-        captions = m_dialLock->text();
-        break;
-    case 6:
-        captions = m_dialUnLock->text();
-        break;
-    case 7:
-        captions = m_dialDuty->text();
-        break;
-    default: // 1..4: the connect button's caption runs straight into the sub-mode's
-        captions = m_connect->text() + m_subModes[mode - 1]->text();
-        break;
-    }
-    return text + u'(' + captions + u')';
+    // The captions of the phone's mode controls; for a connected phone the connect button's caption runs
+    // straight into the sub-mode's.
+    return text + u'(' + ChoiceTextOf(PageChoices::DialModes(), mode) + u')';
 }
 
 void GsmPage::GSM_RedrawPhones(int phone)

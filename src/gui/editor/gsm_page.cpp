@@ -4,6 +4,7 @@
 #include "placed_controls.h"
 
 #include "device_model/device.h"
+#include "device_model/page_choices.h"
 #include "dialogs/caption_group.h"
 #include "dialogs/field_edit.h"
 #include "dialogs/focus_binding.h"
@@ -41,14 +42,11 @@ const ListRow ListRows[GsmPage::ListCount] = {
 
 const char16_t *const SubModeNames[4] = {u"CheckBoxConnectAlarmOnly", u"CheckBoxConnectAlarmService",
                                          u"CheckBoxConnectAlarmLockUnlock", u"CheckBoxConnectAll"};
-const char16_t *const SubModeCaptions[4] = {u"Тревожные", u"Тревожные + Служебные",
-                                            u"Тревожные + Постановка/Снятие", u"Все сообщения"};
 
-// Items of ComboBoxGSM_DataMode by `ds` value and of ComboBoxGSM_Protocol by `dp` value.
-const char16_t *const DataModeItems[] = {u"Звонок с соединением при событии",
-                                         u"Звонок без соединения, затем с соединением",
-                                         u"Только звонок без соединения"};
-const char16_t *const ProtocolItems[] = {u"Автоопр.", u"v.32", u"v.34", u"v.120", u"v.110"};
+QString dialModeText(qint32 mode)
+{
+    return ChoiceTextOf(PageChoices::DialModes(), mode).toString();
+}
 constexpr int HighestProtocol = 4;
 
 } // namespace
@@ -98,16 +96,15 @@ void GsmPage::BuildModes(QWidget *tab)
 
     m_messageGroup = MakeGroup(tab, u"GroupBoxGSM_ListMessage",
                                QStringLiteral(" Набор сообщений для телефона"), QRect(Left, 38, Width, 196));
-    m_dialDuty = MakeRadio(m_messageGroup, u"RadioButtonDialDuty", QStringLiteral("Дозвон: Дежурные режимы"),
-                           QRect(12, 20, 270, 20));
-    m_dialLock = MakeRadio(m_messageGroup, u"RadioButtonDialLock", QStringLiteral("Дозвон: Взятия"),
-                           QRect(12, 42, 270, 20));
-    m_dialUnLock = MakeRadio(m_messageGroup, u"RadioButtonDialUnLock", QStringLiteral("Дозвон: Снятия"),
-                             QRect(12, 64, 270, 20));
-    m_connect = MakeRadio(m_messageGroup, u"RadioButtonConnect", QStringLiteral("Дозвон/Соединение: Тревоги"),
+    m_dialDuty = MakeRadio(m_messageGroup, u"RadioButtonDialDuty", dialModeText(7), QRect(12, 20, 270, 20));
+    m_dialLock = MakeRadio(m_messageGroup, u"RadioButtonDialLock", dialModeText(5), QRect(12, 42, 270, 20));
+    m_dialUnLock =
+        MakeRadio(m_messageGroup, u"RadioButtonDialUnLock", dialModeText(6), QRect(12, 64, 270, 20));
+    m_connect = MakeRadio(m_messageGroup, u"RadioButtonConnect", DialConnectCaption.toString(),
                           QRect(12, 86, 270, 20));
     for (int i = 0; i < 4; ++i) {
-        m_subModes[i] = MakeCheck(m_messageGroup, SubModeNames[i], QString::fromUtf16(SubModeCaptions[i]),
+        m_subModes[i] = MakeCheck(m_messageGroup, SubModeNames[i],
+                                  ChoiceTextOf(PageChoices::SmsMessageSets(), i + 1).toString(),
                                   QRect(32, 108 + 21 * i, 250, 20));
     }
 
@@ -136,8 +133,7 @@ void GsmPage::BuildDelivery(QWidget *tab)
     m_dataMode->setGeometry(Left, 262, Width, 22);
     // A drop-down list without free text: the delivery is always one of its items.
     m_dataMode->setEditable(false);
-    for (const char16_t *item : DataModeItems)
-        m_dataMode->addItem(QString::fromUtf16(item));
+    m_dataMode->addItems(ChoiceTextList(PageChoices::DialDeliveries()));
     MakeLabel(tab, u"LabelGSM_DataMode", QStringLiteral("Способ передачи сообщения о событии:"),
               QRect(Left, 244, Width, 16), m_dataMode);
     connect(m_dataMode, &QComboBox::activated, this, &GsmPage::ComboBoxGSM_DataModeChange);
@@ -148,8 +144,7 @@ void GsmPage::BuildDelivery(QWidget *tab)
     m_protocol = new QComboBox(m_protocolGroup);
     m_protocol->setObjectName(QStringLiteral("ComboBoxGSM_Protocol"));
     m_protocol->setGeometry(70, 24, 96, 22);
-    for (const char16_t *item : ProtocolItems)
-        m_protocol->addItem(QString::fromUtf16(item));
+    m_protocol->addItems(ChoiceTextList(PageChoices::DialProtocols()));
     m_protocolLabel = MakeLabel(m_protocolGroup, u"LabelGSM_Protocol", QStringLiteral("Протокол"),
                                 QRect(12, 27, 56, 16), m_protocol);
     m_transparent = MakeCheck(m_protocolGroup, u"CheckBoxGSM_Transparent", QStringLiteral("Прозрачность:"),

@@ -4,6 +4,7 @@
 #include "up_down.h"
 
 #include "device_model/device.h"
+#include "device_model/page_choices.h"
 #include "dialogs/caption_group.h"
 #include "dialogs/field_edit.h"
 #include "dialogs/focus_binding.h"
@@ -117,8 +118,7 @@ void IndicPage::BuildSignalGroup()
     // The zone of the remote indicator; the window hides the box and its labels for good.
     m_zone = new QComboBox(group);
     m_zone->setObjectName(QStringLiteral("CB_Indic_Zone"));
-    m_zone->addItems({QStringLiteral("нет раздела"), QStringLiteral("раздел 1"), QStringLiteral("раздел 2"),
-                      QStringLiteral("раздел 3"), QStringLiteral("раздел 4")});
+    m_zone->addItems(ChoiceTextList(PageChoices::IndicatorZones()));
     m_zone->setGeometry(FieldLeft, 122, 120, RowHeight);
     MakeLabel(group, QStringLiteral("L_Indic_Zone1"),
               QStringLiteral("Привязка выносного индикатора к разделам"), m_zone, 8, 125);

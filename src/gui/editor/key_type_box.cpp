@@ -1,5 +1,6 @@
 #include "key_type_box.h"
 
+#include "device_model/page_choices.h"
 #include <QAbstractItemView>
 #include <QKeyEvent>
 
@@ -7,9 +8,7 @@ namespace orva {
 
 KeyTypeBox::KeyTypeBox(QWidget *parent) : QComboBox(parent)
 {
-    addItem(QStringLiteral("Постановка/Снятие"));
-    addItem(QStringLiteral("Принуждение"));
-    addItem(QStringLiteral("Патруль"));
+    addItems(ChoiceTextList(PageChoices::KeyTypes()));
     setCurrentIndex(0);
     // The open list searches its items by typed letters too.
     view()->installEventFilter(this);

@@ -21,6 +21,7 @@
 #include "dialogs/fonts.h"
 #include "dialogs/modal_questions.h"
 #include "dialogs/static_text.h"
+#include "fields/field_catalogue.h"
 
 #include <QShowEvent>
 #include <QTabBar>
@@ -31,8 +32,7 @@ namespace {
 
 struct PageRow
 {
-    const char16_t *name;
-    const char16_t *caption;
+    const char16_t *name; // the caption is the field catalogue's (PageCaptionOf)
     PageSlot slot;
     EditorPage *(*make)(PageHost &, QWidget *);
 };
@@ -44,17 +44,17 @@ template <typename P> EditorPage *MakePage(PageHost &host, QWidget *tab)
 
 // The pages of PagesParam in tab order; "Текст" follows them.
 const PageRow PageRows[] = {
-    {u"TabCommon", u"Общие", PageSlot::Common, &MakePage<CommonPage>},
-    {u"TabMode", u"Режимы", PageSlot::Mode, &MakePage<ModePage>},
-    {u"TabRezervAndSignal", u"Индикация", PageSlot::Indic, &MakePage<IndicPage>},
-    {u"TabShleifs", u"Шлейфы", PageSlot::Shleifs, &MakePage<ShleifsPage>},
-    {u"TabRele", u"Реле", PageSlot::Rele, &MakePage<RelePage>},
-    {u"TabKeys", u"Ключи", PageSlot::Keys, &MakePage<KeysPage>},
-    {u"TabZone", u"Разделы", PageSlot::Zone, &MakePage<ZonePage>},
-    {u"TabSMS", u"SMS", PageSlot::SMS, &MakePage<SmsPage>},
-    {u"TabSMSK", u"SMS-К", PageSlot::SMSK, &MakePage<SmskPage>},
-    {u"TabDialGSM", u"GSM-дозвон", PageSlot::GSM, &MakePage<GsmPage>},
-    {u"TabGPRS", u"GPRS", PageSlot::GPRS, &MakePage<GprsPage>},
+    {u"TabCommon", PageSlot::Common, &MakePage<CommonPage>},
+    {u"TabMode", PageSlot::Mode, &MakePage<ModePage>},
+    {u"TabRezervAndSignal", PageSlot::Indic, &MakePage<IndicPage>},
+    {u"TabShleifs", PageSlot::Shleifs, &MakePage<ShleifsPage>},
+    {u"TabRele", PageSlot::Rele, &MakePage<RelePage>},
+    {u"TabKeys", PageSlot::Keys, &MakePage<KeysPage>},
+    {u"TabZone", PageSlot::Zone, &MakePage<ZonePage>},
+    {u"TabSMS", PageSlot::SMS, &MakePage<SmsPage>},
+    {u"TabSMSK", PageSlot::SMSK, &MakePage<SmskPage>},
+    {u"TabDialGSM", PageSlot::GSM, &MakePage<GsmPage>},
+    {u"TabGPRS", PageSlot::GPRS, &MakePage<GprsPage>},
 };
 
 // Zone (partition) bindings are switched off in the editor: their controls are hidden for good.
@@ -132,7 +132,7 @@ void TForm2::CreatePages()
     for (const PageRow &row : PageRows) {
         auto *tab = new QWidget;
         tab->setObjectName(QString::fromUtf16(row.name));
-        m_pages->addTab(tab, QString::fromUtf16(row.caption));
+        m_pages->addTab(tab, PageCaptionOf(QStringView(row.name)));
         m_pageList[static_cast<int>(row.slot)] = row.make(*this, tab);
     }
     m_pages->setTabVisible(m_pages->indexOf(Page(PageSlot::Zone)->tab()), false);

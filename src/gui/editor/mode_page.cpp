@@ -4,6 +4,7 @@
 #include "up_down.h"
 
 #include "device_model/device.h"
+#include "device_model/page_choices.h"
 #include "dialogs/caption_group.h"
 #include "dialogs/field_edit.h"
 #include "dialogs/focus_binding.h"
@@ -73,11 +74,11 @@ void ModePage::BuildSimGroup()
     group->setObjectName(QStringLiteral("GB_Mode_ModeSIM"));
     group->setGeometry(8, 166, 761, 150);
 
-    m_symmetric = new QRadioButton(QStringLiteral("симметричный"), group);
+    m_symmetric = new QRadioButton(ChoiceTextOf(PageChoices::SimModes(), 1).toString(), group);
     m_symmetric->setObjectName(QStringLiteral("RB_Mode_SIMSymmetr"));
     m_symmetric->move(190, 22);
     m_symmetric->adjustSize();
-    m_reserve = new QRadioButton(QStringLiteral("резервированный"), group);
+    m_reserve = new QRadioButton(ChoiceTextOf(PageChoices::SimModes(), 2).toString(), group);
     m_reserve->setObjectName(QStringLiteral("RB_Mode_SIMRezerv"));
     m_reserve->move(330, 22);
     m_reserve->adjustSize();
@@ -103,7 +104,7 @@ void ModePage::BuildSimGroup()
 
     m_master = new QComboBox(group);
     m_master->setObjectName(QStringLiteral("CB_Mode_SIM_Master"));
-    m_master->addItems({QStringLiteral("1"), QStringLiteral("2")});
+    m_master->addItems(ChoiceTextList(PageChoices::MasterSims()));
     m_master->setGeometry(SimFieldLeft, 106, 48, RowHeight);
     QLabel *master2 = MakeLabel(group, QStringLiteral("L_Mode_SIM_Master2"),
                                 QStringLiteral("Основная SIM-карта :"), m_master, 8, 109);

@@ -9,6 +9,7 @@
 #include "up_down.h"
 
 #include "device_model/device.h"
+#include "device_model/page_choices.h"
 #include "dialogs/caption_group.h"
 #include "dialogs/field_edit.h"
 
@@ -28,11 +29,7 @@ constexpr int ZoneColumn = 75;
 
 QString ReleModeCaption(qint32 mode)
 {
-    for (const ReleModeRow &row : ReleModeRows) {
-        if (row.mode == mode)
-            return QString::fromUtf16(row.caption);
-    }
-    return QString();
+    return ChoiceTextOf(PageChoices::RelayModes(), mode).toString();
 }
 
 void RelePage::CreateControls()
@@ -61,7 +58,7 @@ void RelePage::CreateControls()
     m_group->setObjectName(QStringLiteral("GroupBoxReleMode"));
     int top = ButtonTop;
     for (const ReleModeRow &row : ReleModeRows) {
-        auto *button = new QRadioButton(QString::fromUtf16(row.caption), m_group);
+        auto *button = new QRadioButton(ReleModeCaption(row.mode), m_group);
         button->setObjectName(QString::fromUtf16(row.name));
         button->setGeometry(12, top, 300, 20);
         m_modes.append(ModeButton{row.mode, button});

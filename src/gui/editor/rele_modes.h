@@ -4,27 +4,20 @@
 
 namespace orva {
 
-// The mode buttons of the group "Режим работы реле": mode number, button name and caption. The row
-// texts of the relay list name a relay's mode by its button's caption.
+// The mode buttons of the group "Режим работы реле": mode number and button name; the captions are the
+// core's (`PageChoices::RelayModes`). The row texts of the relay list name a relay's mode by its
+// button's caption.
 struct ReleModeRow
 {
     qint32 mode;
     const char16_t *name;
-    const char16_t *caption;
 };
 
 inline constexpr ReleModeRow ReleModeRows[] = {
-    {0, u"RB_ReleSMS", u"SMS"},
-    {1, u"RB_RelePCNGuard", u"ПЦН - охрана"},
-    {2, u"RB_ReleTranspGuard", u"Транспарант-охрана"},
-    {3, u"RB_ReleLamp", u"Лампа"},
-    {4, u"RB_ReleSirena1", u"Сирена 1"},
-    {5, u"RB_ReleSirena2", u"Сирена 2"},
-    {6, u"RB_RelePCNFire", u"ПЦН - пожар"},
-    {7, u"RB_ReleTranspFire", u"Транспарант-пожар"},
-    {8, u"RB_ReleSirena1Fire", u"Сирена 1 - пожар"},
-    {9, u"RB_ReleSirena2Fire", u"Сирена 2 - пожар"},
-    {10, u"RB_ReleLocker", u"Замок"},
+    {0, u"RB_ReleSMS"},         {1, u"RB_RelePCNGuard"},   {2, u"RB_ReleTranspGuard"},
+    {3, u"RB_ReleLamp"},        {4, u"RB_ReleSirena1"},    {5, u"RB_ReleSirena2"},
+    {6, u"RB_RelePCNFire"},     {7, u"RB_ReleTranspFire"}, {8, u"RB_ReleSirena1Fire"},
+    {9, u"RB_ReleSirena2Fire"}, {10, u"RB_ReleLocker"},
 };
 
 inline constexpr qint32 ReleSmsMode = 0;

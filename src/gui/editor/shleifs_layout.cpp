@@ -8,6 +8,7 @@
 #include "up_down.h"
 
 #include "device_model/device.h"
+#include "device_model/page_choices.h"
 #include "dialogs/caption_group.h"
 #include "dialogs/field_edit.h"
 
@@ -23,25 +24,16 @@ struct ModeRow
 {
     qint32 mode;
     const char16_t *name;
-    const char16_t *caption;
 };
 
-// The mode buttons of " Тип шлейфа ", top to bottom. Modes 7 and 0 (not used) and 13 have none.
+// The mode buttons of " Тип шлейфа ", top to bottom, with the captions of `PageChoices::LoopModes`.
+// Modes 7 and 0 (not used) and 13 have none.
 const ModeRow ModeRows[] = {
-    {1, u"RB_Shleif_GuardDelay", u"охранный с задержкой"},
-    {2, u"RB_Shleif_Guard", u"охранный без задержки"},
-    {3, u"RB_Shleif_GuardDrop", u"охранный без задержки,расщепленный"},
-    {4, u"RB_Shleif_GuardWalk", u"охранный проходной"},
-    {5, u"RB_Shleif_GuardWalkDrop", u"охранный проходной,расщепленный"},
-    {6, u"RB_Shleif_GuardKTS", u"охранный КТС"},
-    {8, u"RB_Shleif_Fire1", u"пожарный тип 1 (дымовые извещатели)"},
-    {9, u"RB_Shleif_Fire2", u"пожарный тип 2 (дымовые+тепловые)"},
-    {10, u"RB_Shleif_Fire3", u"пожарный тип 3 (тепловые извещатели)"},
-    {11, u"RB_Shleif_Fire4", u"пожарный тип 1 (c контрольным сбросом)"},
-    {12, u"RB_Shleif_Fire5", u"пожарный тип 2 (с контрольным сбросом)"},
-    {14, u"RB_Shleif_Patrol", u"патруль"},
-    {15, u"RB_Shleif_Rule", u"управление"},
-    {16, u"RB_Shleif_Fixed", u"охранный с фиксированной задержкой"},
+    {1, u"RB_Shleif_GuardDelay"}, {2, u"RB_Shleif_Guard"},         {3, u"RB_Shleif_GuardDrop"},
+    {4, u"RB_Shleif_GuardWalk"},  {5, u"RB_Shleif_GuardWalkDrop"}, {6, u"RB_Shleif_GuardKTS"},
+    {8, u"RB_Shleif_Fire1"},      {9, u"RB_Shleif_Fire2"},         {10, u"RB_Shleif_Fire3"},
+    {11, u"RB_Shleif_Fire4"},     {12, u"RB_Shleif_Fire5"},        {14, u"RB_Shleif_Patrol"},
+    {15, u"RB_Shleif_Rule"},      {16, u"RB_Shleif_Fixed"},
 };
 
 constexpr int ButtonTop = 22;
@@ -74,9 +66,7 @@ void ShleifsPage::CreateControls()
     m_alarmRepeat = new QComboBox(page);
     m_alarmRepeat->setObjectName(QStringLiteral("CB_Shleif_AlarmRepeat"));
     m_alarmRepeat->setGeometry(312, 390, 60, 22);
-    m_alarmRepeat->addItem(QStringLiteral("Все"));
-    for (int n = 1; n <= 9; ++n)
-        m_alarmRepeat->addItem(QString::number(n));
+    m_alarmRepeat->addItems(ChoiceTextList(PageChoices::AlarmRepeats()));
     m_alarmRepeatLabels << MakeLabel(page, u"L_Shleif_AlarmRepeat1", QString(), QRect(376, 392, 8, 21));
     m_alarmRepeatLabels[0]->setBuddy(m_alarmRepeat);
     m_alarmRepeatLabels[1]->setBuddy(m_alarmRepeat);
@@ -86,7 +76,7 @@ void ShleifsPage::CreateControls()
     m_group->setGeometry(452, 2, 320, 420);
     int top = ButtonTop;
     for (const ModeRow &row : ModeRows) {
-        auto *button = new QRadioButton(QString::fromUtf16(row.caption), m_group);
+        auto *button = new QRadioButton(ChoiceTextOf(PageChoices::LoopModes(), row.mode).toString(), m_group);
         button->setObjectName(QString::fromUtf16(row.name));
         button->setGeometry(12, top, 300, 20);
         m_modes.append(ModeButton{row.mode, button});

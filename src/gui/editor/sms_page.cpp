@@ -5,6 +5,7 @@
 #include "placed_controls.h"
 
 #include "device_model/device.h"
+#include "device_model/page_choices.h"
 #include "dialogs/caption_group.h"
 #include "dialogs/field_edit.h"
 
@@ -19,17 +20,12 @@ constexpr int AliasLength = 10;
 constexpr int NumberLength = 16;
 constexpr int ItemHeight = 22;
 
-// The message-set buttons by value 1..4.
-struct MessageSetRow
-{
-    const char16_t *name;
-    const char16_t *caption;
-};
-const MessageSetRow MessageSets[SmsPage::MessageSetCount] = {
-    {u"RadioButtonSMSAlarm", u"Тревожные"},
-    {u"RadioButtonSMSAlarmService", u"Тревожные + Служебные"},
-    {u"RadioButtonSMSAlarmLock", u"Тревожные + Постановка/Снятие"},
-    {u"RadioButtonSMSAll", u"Все сообщения"},
+// The message-set buttons by value 1..4; their captions are those of `PageChoices::SmsMessageSets`.
+const char16_t *const MessageSetButtons[SmsPage::MessageSetCount] = {
+    u"RadioButtonSMSAlarm",
+    u"RadioButtonSMSAlarmService",
+    u"RadioButtonSMSAlarmLock",
+    u"RadioButtonSMSAll",
 };
 
 bool IsMessageSet(qint32 value)
@@ -63,23 +59,24 @@ void SmsPage::Build(QWidget *tab)
     m_modeGroup =
         MakeGroup(phones, u"GroupBoxSMSMode", QStringLiteral(" Набор сообщений"), QRect(12, 264, 446, 114));
     for (int i = 0; i < MessageSetCount; ++i) {
-        m_sets[i] = MakeRadio(m_modeGroup, MessageSets[i].name, QString::fromUtf16(MessageSets[i].caption),
+        m_sets[i] = MakeRadio(m_modeGroup, MessageSetButtons[i],
+                              ChoiceTextOf(PageChoices::SmsMessageSets(), i + 1).toString(),
                               QRect(12, 20 + 22 * i, 300, 20));
     }
 
     auto *charset =
         MakeGroup(tab, u"G_SMS_ModeSMS", QStringLiteral("Кодировка SMS"), QRect(492, 44, 276, 74));
-    m_cyrillic =
-        MakeRadio(charset, u"RB_SMS_Cyrillic", QStringLiteral("\"кириллица\""), QRect(12, 20, 250, 20));
-    m_translit =
-        MakeRadio(charset, u"RB_SMS_Translit", QStringLiteral("\"транслит\""), QRect(12, 44, 250, 20));
+    m_cyrillic = MakeRadio(charset, u"RB_SMS_Cyrillic",
+                           ChoiceTextOf(PageChoices::SmsCharsets(), 1).toString(), QRect(12, 20, 250, 20));
+    m_translit = MakeRadio(charset, u"RB_SMS_Translit",
+                           ChoiceTextOf(PageChoices::SmsCharsets(), 0).toString(), QRect(12, 44, 250, 20));
 
     auto *sending =
         MakeGroup(tab, u"GB_SMS_Mode", QStringLiteral("Режим отправки SMS"), QRect(492, 128, 276, 74));
-    m_double = MakeRadio(sending, u"RB_SMS_ModeDouble", QStringLiteral("дублирование GPRS/CSD"),
-                         QRect(12, 20, 250, 20));
-    m_rezerv = MakeRadio(sending, u"RB_SMS_ModeRezerv", QStringLiteral("резервирование GPRS/CSD"),
-                         QRect(12, 44, 250, 20));
+    m_double = MakeRadio(sending, u"RB_SMS_ModeDouble",
+                         ChoiceTextOf(PageChoices::SmsSendModes(), 1).toString(), QRect(12, 20, 250, 20));
+    m_rezerv = MakeRadio(sending, u"RB_SMS_ModeRezerv",
+                         ChoiceTextOf(PageChoices::SmsSendModes(), 0).toString(), QRect(12, 44, 250, 20));
 
     // Zone bindings play no part; the window hides the group when it is created.
     auto *zones =
@@ -132,8 +129,7 @@ void SmsPage::SMS_RedrawRem(int phone)
     if (!r.text(2).isEmpty())
         text += r.text(2) + u' ';
     const qint32 value = r.value(1);
-    text +=
-        u'(' + (IsMessageSet(value) ? m_sets[value - 1]->text() : QStringLiteral("не используется")) + u')';
+    text += u'(' + (IsMessageSet(value) ? m_sets[value - 1]->text() : NotUsedText.toString()) + u')';
     m_phones->setItemText(phone - 1, text);
     m_phones->setChecked(phone - 1, IsMessageSet(value));
 }

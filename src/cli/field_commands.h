@@ -1,0 +1,39 @@
+#pragma once
+
+#include "cli_command.h"
+
+namespace orva {
+struct Field;
+}
+
+namespace orva::cli {
+
+// orva-config fields [--json]: the field catalogue, one field per line.
+class FieldsCommand : public CliCommand
+{
+public:
+    QString name() const override { return QStringLiteral("fields"); }
+    QString description() const override;
+    void configure(QCommandLineParser &parser) const override;
+    int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+};
+
+// orva-config show FILE [--key KEY | --key-stdin] [--json]: every field as the editor shows it after
+// opening the file.
+class ShowCommand : public CliCommand
+{
+public:
+    QString name() const override { return QStringLiteral("show"); }
+    QString description() const override;
+    QString helpDetails() const override;
+    void configure(QCommandLineParser &parser) const override;
+    int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+};
+
+// Writes `bytes` to standard output; reports a failed write. Returns ExitOk or ExitFailure.
+int WriteToStandardOutput(const QByteArray &bytes, CliStreams &io);
+
+// "page / field" of a field, as the text outputs name it.
+QString FieldPath(const Field &field);
+
+} // namespace orva::cli

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "fields/field_catalogue.h"
+
+#include <QByteArray>
+
+namespace orva::cli {
+
+// One line per difference: "page / field: A-value → B-value" (an empty value as ""), UTF-8. Each line
+// starts with `prefix`.
+QByteArray DifferencesAsText(const QList<FieldDifference> &differences, const QString &prefix = {});
+
+} // namespace orva::cli

@@ -1,0 +1,149 @@
+#include "set_command.h"
+
+#include "check_command.h"
+#include "configuration_input.h"
+#include "field_diff_text.h"
+#include "fields/field_edit.h"
+#include "save_commands.h"
+#include "storage/config_file.h"
+#include "storage/config_save.h"
+
+namespace orva::cli {
+namespace {
+
+const QString FieldOption = QStringLiteral("field");
+const QString DryRunOption = QStringLiteral("dry-run");
+
+using Result = FieldEditOutcome::Result;
+
+// The --field options as assignments; a wrong id, a field that cannot be set or a value that is no value
+// of its field is a wrong command line.
+bool readAssignments(const QCommandLineParser &parser, QList<FieldAssignment> &assignments, CliStreams &io)
+{
+    for (const QString &option : parser.values(FieldOption)) {
+        const qsizetype equals = option.indexOf(u'=');
+        const Field *field = equals > 0 ? FindField(option.left(equals)) : nullptr;
+        if (!field) {
+            io.err << "orva-config: --field " << option << ": give ID=VALUE with an id that "
+                   << "\"orva-config fields\" lists" << Qt::endl;
+            return false;
+        }
+        const QString value = option.mid(equals + 1);
+        T_Command_DEVICE probe;
+        probe.ResetToDefaults();
+        QString error;
+        if (!SetField(*field, probe, value, &error)) {
+            io.err << "orva-config: --field " << field->id << ": " << error << Qt::endl;
+            return false;
+        }
+        assignments.append(FieldAssignment{field, value});
+    }
+    if (assignments.isEmpty()) {
+        io.err << "orva-config: set needs at least one --field ID=VALUE" << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+int refuse(const QString &path, const FieldEditOutcome &outcome, CliStreams &io)
+{
+    if (outcome.result == Result::ChecksFail) {
+        io.err << "orva-config: " << path << " is left unchanged: it would not pass the checks:\n"
+               << QString::fromUtf8(FailuresAsText(outcome.failures)) << Qt::flush;
+    } else {
+        io.err << "orva-config: " << path << " is left unchanged: " << outcome.message << Qt::endl;
+    }
+    return ExitChecksFail;
+}
+
+// Edits one file; returns its exit code.
+int setFile(const QString &path, const QList<FieldAssignment> &assignments, bool dryRun, CliStreams &io)
+{
+    const FileReadResult read = ReadFileBytes(path);
+    if (!read.ok) {
+        io.err << "orva-config: cannot read " << path << ": " << read.error << Qt::endl;
+        return ExitFailure;
+    }
+    if (IsContainerInput(path, read.bytes)) {
+        io.err << "orva-config: " << path << " is an encrypted container: this program never writes one. "
+               << "Open it with its key in the editor and save it as a plain file, then set that file."
+               << Qt::endl;
+        return SetCommand::ExitContainerRefused;
+    }
+    const FieldEditOutcome outcome = EditConfiguration(read.bytes, assignments);
+    if (outcome.result != Result::Ready)
+        return refuse(path, outcome, io);
+    if (dryRun) {
+        const QByteArray changes = DifferencesAsText(outcome.changes, path + u": ");
+        return io.out.write(changes) == changes.size() ? ExitOk : ExitFailure;
+    }
+    if (outcome.bytes == read.bytes)
+        return ExitOk; // already so: the file keeps its bytes and its date
+    const SaveOutcome saved = SaveConfigurationFile(path, outcome.bytes);
+    if (saved != SaveOutcome::Saved) {
+        const SaveMessage message = SaveFailureMessage(saved);
+        io.err << "orva-config: " << path << ": " << message.headline << '\n' << message.hint << Qt::endl;
+        return ExitFailure;
+    }
+    return ExitOk;
+}
+
+} // namespace
+
+QString SetCommand::description() const
+{
+    return QStringLiteral(
+        "Change fields in plain configuration files: each --field ID=VALUE (ids as \"orva-config fields\" "
+        "lists them) is read as the field shows values (an address with points, a mode by its number or its "
+        "page text, ...). Each file is opened as the editor opens it, given the values as its pages store "
+        "them, checked with every save-time check and written (replaced atomically) only when all pass and "
+        "the written file reads back the same; otherwise it is reported with its failures and left "
+        "byte-identical. A file changed this way and then opened and saved unchanged in the editor keeps its "
+        "bytes (but for the version line, whose blanks every reading multiplies). Encrypted containers are "
+        "refused: this program never writes one. With --dry-run nothing is "
+        "written and the changes are printed as \"FILE: page / field: old → new\".");
+}
+
+QString SetCommand::helpDetails() const
+{
+    return QStringLiteral("Exit codes (the first file's that fails, 0 when every file passes):\n"
+                          "  0  every file written (or, with --dry-run, would be)\n"
+                          "  1  a file cannot be read or written\n"
+                          "  2  wrong command line: no FILE, no --field, an unknown id or a value that is no "
+                          "value of its field\n"
+                          "  8  a file would fail the save-time checks, or would not keep the values given; "
+                          "it is left unchanged\n"
+                          " 11  a file is an encrypted container; it is left unchanged");
+}
+
+void SetCommand::configure(QCommandLineParser &parser) const
+{
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The plain configuration files to change."),
+                                 QStringLiteral("FILE..."));
+    parser.addOption(QCommandLineOption(FieldOption, QStringLiteral("A field and its new value, as shown."),
+                                        QStringLiteral("ID=VALUE")));
+    parser.addOption(QCommandLineOption(
+        DryRunOption, QStringLiteral("Write nothing; print the changes each file would get.")));
+}
+
+int SetCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+{
+    const QStringList files = parser.positionalArguments().mid(1);
+    if (files.isEmpty()) {
+        io.err << "orva-config: set needs at least one FILE" << Qt::endl;
+        return ExitUsage;
+    }
+    QList<FieldAssignment> assignments;
+    if (!readAssignments(parser, assignments, io))
+        return ExitUsage;
+    int exitCode = ExitOk;
+    for (const QString &path : files) {
+        const int code = setFile(path, assignments, parser.isSet(DryRunOption), io);
+        if (exitCode == ExitOk)
+            exitCode = code;
+    }
+    return exitCode;
+}
+
+} // namespace orva::cli
