@@ -99,7 +99,7 @@ QString SetCommand::description() const
         "them, checked with every save-time check and written (replaced atomically) only when all pass and "
         "the written file reads back the same; otherwise it is reported with its failures and left "
         "byte-identical. A file changed this way and then opened and saved unchanged in the editor keeps its "
-        "bytes (but for the version line, whose blanks every reading multiplies). Encrypted containers are "
+        "bytes. Encrypted containers are "
         "refused: this program never writes one. With --dry-run nothing is "
         "written and the changes are printed as \"FILE: page / field: old → new\".");
 }
