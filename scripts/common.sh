@@ -8,6 +8,10 @@ ORVA_PACKAGES=(
     libgcrypt20-dev
     libbenchmark-dev
     fonts-liberation2
+    qt6-translations-l10n
+    # The Debian package and the install test: dependencies of the binaries, the desktop entry's and
+    # the metainfo's validators, the file-type database and its GIO reader, the manual page formatter.
+    dpkg-dev desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db
 )
 
 orva_install_missing() {

@@ -2,6 +2,8 @@
 #include "program.h"
 #include "qt_translation.h"
 
+#include <QIcon>
+
 int main(int argc, char *argv[])
 {
     orva::GuardedApplication app(argc, argv);
@@ -9,6 +11,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("PPKOPOrva"));
     // Qt's own dialogs and menus speak Russian like the rest of the program.
     orva::InstallQtRussian(app);
+    // Ties the window to its desktop entry and gives it the installed icon (none when not installed).
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORVA_APP_ID));
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(ORVA_APP_ID)));
 
     // The arguments after the program's own name: a file to open, or "-debug" and a file.
     QStringList arguments = QCoreApplication::arguments();

@@ -27,6 +27,11 @@ QString ProgramFolder()
     const QString beside = QCoreApplication::applicationDirPath();
     if (QDir(beside).exists(QStringLiteral("Image")))
         return WithTrailingSeparator(beside);
+    // The data folder of the same installation, found from the executable so that an installation
+    // under any prefix (or a staging folder) finds its own pictures first.
+    const QString sameInstallation = QDir::cleanPath(beside + u'/' + QStringLiteral(ORVA_DATA_FROM_BINDIR));
+    if (QDir(sameInstallation).exists(QStringLiteral("Image")))
+        return WithTrailingSeparator(sameInstallation);
     const QString installed =
         QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("orva-configurator/Image"),
                                QStandardPaths::LocateDirectory);

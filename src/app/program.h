@@ -20,8 +20,9 @@ class TFormLogicalDisks;
 class TFormOkMessage;
 class TFormSelectPathTree;
 
-// The folder that holds Image/: beside the program file, else the installed data folder; the program
-// file's folder when neither has it. Ends with "/".
+// The folder that holds Image/: beside the program file, else the data folder of the installation the
+// program file belongs to (<bin>/../share/orva-configurator), else the installed data folder found in the
+// system's data folders; the program file's folder when none has it. Ends with "/".
 QString ProgramFolder();
 
 // The editor's start-up: the windows once each, in this order: TForm2, TFormLogicalDisks,

@@ -5,10 +5,15 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QPixmap>
 
 namespace orva {
 namespace {
+
+// Which picture file each showing loaded or missed, for whoever installs or packages the program:
+// quiet unless enabled (QT_LOGGING_RULES="orva.pictures.info=true").
+Q_LOGGING_CATEGORY(lcPictures, "orva.pictures", QtWarningMsg)
 
 constexpr int LabelHeight = 20;
 
@@ -49,8 +54,10 @@ bool ModePicture::Show(const QString &programFolder, const QString &pictureName)
     // A file that exists but does not decode is treated as missing: the user sees which file it is.
     const bool shown = !pictureName.isEmpty() && QFileInfo(path).isFile() && picture.load(path);
     if (shown) {
+        qCInfo(lcPictures, "picture loaded: %s", qUtf8Printable(path));
         m_image->setPixmap(QPixmap::fromImage(picture));
     } else {
+        qCInfo(lcPictures, "picture not shown: %s", qUtf8Printable(path));
         m_image->clear();
         m_fileName->setText(pictureName);
     }
