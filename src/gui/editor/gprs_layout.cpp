@@ -142,7 +142,7 @@ void GprsPage::BuildParam()
     m_duty2 = numeric(QStringLiteral("E_GPRS_Duty2"), 3, 1);
     m_answer = numeric(QStringLiteral("E_GPRS_Answer"), 2, 2);
     m_noAnswer = numeric(QStringLiteral("E_GPRS_NoAnswer"), 2, 3);
-    // The up-downs' ranges of the window resource.
+    // The up-downs' own ranges: the stepping limits of the page, not the command table's.
     m_duty1UpDown = MakeUpDown(group, QStringLiteral("UD_GPRS_Duty1"), m_duty1, 0, 900);
     m_duty2UpDown = MakeUpDown(group, QStringLiteral("UD_GPRS_Duty2"), m_duty2, 0, 900);
     m_answerUpDown = MakeUpDown(group, QStringLiteral("UD_GPRS_Answer"), m_answer, 5, 60);

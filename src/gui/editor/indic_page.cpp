@@ -22,7 +22,7 @@ namespace {
 
 constexpr int RowHeight = 21;
 constexpr int FieldLeft = 360;
-// The up-downs' ranges of the window resource.
+// The up-downs' own stepping ranges.
 constexpr int DutyDelayMin = 1, DutyDelayMax = 48;
 constexpr int ExtIndicMin = 1, ExtIndicMax = 999;
 constexpr int VolumeMin = 0, VolumeMax = 4;

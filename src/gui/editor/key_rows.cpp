@@ -1,4 +1,4 @@
-// The controls of the page "Ключи": the column headers of the window resource and the fifteen rows that
+// The controls of the page "Ключи": the fixed column headers and the fifteen rows that
 // Create_Keys builds, with the geometry and fonts of the page's design.
 #include "keys_page.h"
 

@@ -101,7 +101,7 @@ TForm2::TForm2(QWidget *parent)
     connect(m_fileList, &FileListMode::CancelRequested, this, &TForm2::B_CancelOpenListClick);
     connect(m_fileList, &FileListMode::ManualRequested, this, &TForm2::B_OpenDirectlyClick);
 
-    // Controls the window resource does not hold, in this order.
+    // Controls built at run time rather than with their pages, in this order.
     PageAs<RelePage>(PageSlot::Rele)->Create_Rele();
     PageAs<KeysPage>(PageSlot::Keys)->Create_Keys();
     PageAs<ZonePage>(PageSlot::Zone)->Create_Zone();

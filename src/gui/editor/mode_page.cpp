@@ -24,7 +24,8 @@ constexpr qint32 ReserveSimMode = 2;
 constexpr int RowHeight = 21;
 constexpr int SimFieldLeft = 400;
 
-// The up-downs' ranges of the window resource; the page does not take them from the command table.
+// The up-downs' own stepping ranges; the page does not take them from the command table, so a typed
+// value beyond them stays for the page check to judge.
 constexpr int ExitDelayMin = 1, ExitDelayMax = 180;
 constexpr int SimDelayMin = 1, SimDelayMax = 120;
 constexpr int AttemptsMin = 1, AttemptsMax = 20;

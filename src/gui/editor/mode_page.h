@@ -15,7 +15,7 @@ class FieldEdit;
 class UpDown;
 
 // The page "Режимы" (TabMode): exit delay, SIM selection and the mode switches. Its up-downs keep the
-// ranges of the window resource (1..180, 1..120, 1..20) while the fields admit more digits: a typed 500
+// page's own ranges (1..180, 1..120, 1..20) while the fields admit more digits: a typed 500
 // stays 500 in the field and in the model, and the page check (in the save chain) judges it.
 class ModePage : public EditorPage
 {

@@ -1,4 +1,4 @@
-// The controls of the page "Реле", as the window resource lays them out: the relay list and the picture
+// The controls of the page "Реле" and their fixed layout: the relay list and the picture
 // on the left with the two activation boxes below, the group "Режим работы реле" with the mode buttons
 // and the on-time on the right, and under it the (hidden) zone group.
 #include "rele_page.h"

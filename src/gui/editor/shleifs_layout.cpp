@@ -1,4 +1,4 @@
-// The controls of the page "Шлейфы", as the window resource lays them out: the loop list and the
+// The controls of the page "Шлейфы" and their fixed layout: the loop list and the
 // picture on the left, the group " Тип шлейфа " with the mode buttons, delay, alias and zone on the
 // right, the alarm repeats below the picture.
 #include "shleifs_page.h"

@@ -34,7 +34,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void CreateStaticContent(); // the headers and the three information panels of the window resource
+    void CreateStaticContent(); // the headers and the three information panels of the page
 
     QList<QCheckBox *> m_gridBoxes;
 };
