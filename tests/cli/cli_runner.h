@@ -35,10 +35,23 @@ inline CliRun runCli(QStringList arguments, const QByteArray &input = QByteArray
     return run;
 }
 
+// A file's whole bytes; empty when it cannot be read.
+inline QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes `bytes` as the whole file; false when any of them could not be written.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 inline QByteArray fixture(const QString &name)
 {
-    QFile file(QStringLiteral(ORVA_FIXTURES_DIR "/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return readAll(QStringLiteral(ORVA_FIXTURES_DIR "/") + name);
 }
 
 } // namespace orva::test

@@ -11,14 +11,9 @@
 #endif
 
 using orva::test::runCli;
+using orva::test::writeFile;
 
 namespace {
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QByteArray binary(int size)
 {

@@ -111,8 +111,9 @@ void CheckCommandTest::failuresAsText()
     QCOMPARE(lines.size(), 2 * 12 + 1);
     QCOMPARE(lines[0], u"Шлейфы [Check_Shleifs 5]: Задано больше одного управляющего шлейфа."_s);
     QCOMPARE(lines[1], u"    Измените тип шлейфа"_s);
-    QCOMPARE(lines[22],
-             u"Общие [Check_ReadBack 2]: Недопустимые символы в поле \"\"Старый\" ключ (для смены ключа)\"."_s);
+    QCOMPARE(
+        lines[22],
+        u"Общие [Check_ReadBack 2]: Недопустимые символы в поле \"\"Старый\" ключ (для смены ключа)\"."_s);
     QVERIFY(lines.last().isEmpty());
 }
 

@@ -17,6 +17,8 @@ using namespace orva;
 using namespace Qt::StringLiterals;
 using orva::test::fixture;
 using orva::test::runCli;
+using orva::test::readAll;
+using orva::test::writeFile;
 
 namespace {
 
@@ -24,18 +26,6 @@ const QString PanelA = QStringLiteral(ORVA_FIXTURES_DIR "/fleet/panel_a.ini");
 const QString PanelB = QStringLiteral(ORVA_FIXTURES_DIR "/fleet/panel_b.ini");
 const QString Fields = QStringLiteral(ORVA_FIXTURES_DIR "/pages/fields.ini");
 const QString Stored = QStringLiteral(ORVA_FIXTURES_DIR "/opensave/stored.ini");
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QStringList jsonIds(const QByteArray &json)
 {

@@ -20,6 +20,8 @@
 
 using namespace orva;
 using orva::test::runCli;
+using orva::test::readAll;
+using orva::test::writeFile;
 
 namespace {
 
@@ -31,18 +33,6 @@ const QString CannotCreate = QStringLiteral("Ошибка записи в фай
 const QString CannotWrite = QStringLiteral("Ошибка записи в файл - файл не может быть записан");
 // A file size below every output of these commands (a configuration text, a PDF record).
 constexpr qint64 SmallLimit = 1024;
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // The passing configuration without a file key: a container of it gets the key it is opened with.
 QByteArray passingWithoutKey()
