@@ -4,7 +4,7 @@
 // runs of a 1 ms probe, and the most CPU time the window's thread spent within such a gap (on a busy
 // machine the gap also holds the time the thread waited for a core; the CPU time is the window's own).
 #include "device_model/device.h"
-#include "editor/file_list_mode.h"
+#include "frame/file_list_mode.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -10,7 +10,7 @@
 #include "dialogs/logical_disks.h"
 #include "dialogs/ok_message.h"
 #include "dialogs/path_tree.h"
-#include "editor/main_window.h"
+#include "frame/main_window.h"
 
 #include <QCoreApplication>
 #include <QDir>

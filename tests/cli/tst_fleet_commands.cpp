@@ -16,8 +16,8 @@
 using namespace orva;
 using namespace Qt::StringLiterals;
 using orva::test::fixture;
-using orva::test::runCli;
 using orva::test::readAll;
+using orva::test::runCli;
 using orva::test::writeFile;
 
 namespace {

@@ -19,8 +19,8 @@
 #include <optional>
 
 using namespace orva;
-using orva::test::runCli;
 using orva::test::readAll;
+using orva::test::runCli;
 using orva::test::writeFile;
 
 namespace {

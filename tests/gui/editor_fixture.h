@@ -3,7 +3,7 @@
 #include "scripted_questions.h"
 
 #include "device_model/device.h"
-#include "editor/main_window.h"
+#include "frame/main_window.h"
 #include "random/program_random.h"
 #include "storage/program_settings.h"
 

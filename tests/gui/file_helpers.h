@@ -6,7 +6,7 @@
 
 #include "config_text/win1251_codec.h"
 #include "device_model/device.h"
-#include "editor/main_window.h"
+#include "frame/main_window.h"
 #include "storage/config_file.h"
 #include "storage/store_form.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/focus_colouring.h"
-#include "dialogs/picture_button.h"
+#include "widgets/focus_colouring.h"
+#include "widgets/picture_button.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -3,7 +3,7 @@
 // box changes nothing. First on rules of the test's own (to see every move), then on the core's rules.
 #include "editor_fixture.h"
 
-#include "editor/check_rules.h"
+#include "frame/check_rules.h"
 
 #include <QLineEdit>
 #include <QListWidget>

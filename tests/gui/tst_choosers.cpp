@@ -4,7 +4,7 @@
 #include "dialogs/logical_disks.h"
 #include "dialogs/modal_result.h"
 #include "dialogs/path_tree.h"
-#include "dialogs/static_text.h"
+#include "widgets/static_text.h"
 
 #include <QDir>
 #include <QListWidget>

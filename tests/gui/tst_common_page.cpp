@@ -2,8 +2,8 @@
 // fields' font, the balance up-downs' ranges from the command table, empty numeric fields stored as 0.
 #include "page_probe.h"
 
-#include "dialogs/field_edit.h"
-#include "editor/up_down.h"
+#include "widgets/field_edit.h"
+#include "widgets/up_down.h"
 
 #include <QLabel>
 

@@ -2,11 +2,11 @@
 // through the questions, and what "Применить" writes (also when the store cannot be written).
 #include "scripted_questions.h"
 
-#include "dialogs/caption_group.h"
-#include "dialogs/colours.h"
 #include "dialogs/config_dialog.h"
-#include "dialogs/field_edit.h"
-#include "dialogs/static_text.h"
+#include "widgets/caption_group.h"
+#include "widgets/colours.h"
+#include "widgets/field_edit.h"
+#include "widgets/static_text.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -3,7 +3,7 @@
 // and control, "Установить \"по-умолчанию\"" writes the default and the page shows it.
 #include "page_probe.h"
 
-#include "dialogs/field_edit.h"
+#include "widgets/field_edit.h"
 
 #include <QCheckBox>
 

@@ -1,5 +1,5 @@
 #include "../core/list_folder.h"
-#include "editor/file_list_mode.h"
+#include "frame/file_list_mode.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -3,14 +3,14 @@
 // the key, and the "=" switch in the check's defaults.
 #include "page_probe.h"
 
-#include "dialogs/caption_group.h"
-#include "dialogs/colours.h"
-#include "dialogs/field_edit.h"
-#include "dialogs/focus_colouring.h"
-#include "dialogs/picture_button.h"
-#include "editor/gprs_page.h"
-#include "editor/up_down.h"
+#include "pages/gprs_page.h"
 #include "storage/store_form.h"
+#include "widgets/caption_group.h"
+#include "widgets/colours.h"
+#include "widgets/field_edit.h"
+#include "widgets/focus_colouring.h"
+#include "widgets/picture_button.h"
+#include "widgets/up_down.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -4,12 +4,12 @@
 #include "editor_fixture.h"
 #include "list_clicks.h"
 
-#include "dialogs/caption_group.h"
-#include "dialogs/colours.h"
-#include "dialogs/focus_colouring.h"
 #include "dialogs/modal_result.h"
-#include "editor/check_list_box.h"
-#include "editor/gsm_page.h"
+#include "pages/gsm_page.h"
+#include "widgets/caption_group.h"
+#include "widgets/check_list_box.h"
+#include "widgets/colours.h"
+#include "widgets/focus_colouring.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,10 +2,10 @@
 // period, the track bar's label, the blank labels that toggle their boxes, the hidden zone box.
 #include "page_probe.h"
 
-#include "dialogs/colours.h"
-#include "dialogs/field_edit.h"
-#include "dialogs/focus_colouring.h"
-#include "editor/up_down.h"
+#include "widgets/colours.h"
+#include "widgets/field_edit.h"
+#include "widgets/focus_colouring.h"
+#include "widgets/up_down.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 // The key entry dialog: its filter and length, the last confirmed key, the check layout.
-#include "dialogs/colours.h"
-#include "dialogs/field_edit.h"
-#include "dialogs/focus_colouring.h"
 #include "dialogs/key_dialog.h"
 #include "dialogs/modal_result.h"
-#include "dialogs/static_text.h"
+#include "widgets/colours.h"
+#include "widgets/field_edit.h"
+#include "widgets/focus_colouring.h"
+#include "widgets/static_text.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -5,9 +5,9 @@
 #include "list_pages_support.h"
 
 #include "dialogs/config_dialog.h"
-#include "editor/file_list_mode.h"
-#include "editor/up_down.h"
+#include "frame/file_list_mode.h"
 #include "storage/program_settings.h"
+#include "widgets/up_down.h"
 
 #include <QLabel>
 #include <QLineEdit>

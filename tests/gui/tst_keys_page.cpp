@@ -4,11 +4,11 @@
 #include "list_pages_support.h"
 
 #include "device_model/vocabularies.h"
-#include "dialogs/colours.h"
-#include "dialogs/field_edit.h"
-#include "dialogs/focus_colouring.h"
-#include "editor/key_type_box.h"
-#include "editor/keys_page.h"
+#include "pages/keys_page.h"
+#include "widgets/colours.h"
+#include "widgets/field_edit.h"
+#include "widgets/focus_colouring.h"
+#include "widgets/key_type_box.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

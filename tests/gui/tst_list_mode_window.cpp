@@ -1,10 +1,10 @@
 // List mode in the main window: "Открыть" with the list setting shows the list in place of the pages;
 // a file opened from it becomes the working configuration.
 #include "dialogs/modal_result.h"
-#include "dialogs/static_text.h"
-#include "editor/file_list_mode.h"
 #include "editor_fixture.h"
 #include "file_helpers.h"
+#include "frame/file_list_mode.h"
+#include "widgets/static_text.h"
 
 #include <QLabel>
 #include <QTabWidget>

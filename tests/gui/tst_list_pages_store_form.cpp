@@ -5,11 +5,11 @@
 #include "list_pages_support.h"
 
 #include "config_text/writer.h"
-#include "dialogs/field_edit.h"
-#include "editor/key_type_box.h"
-#include "editor/keys_page.h"
-#include "editor/zone_page.h"
+#include "pages/keys_page.h"
+#include "pages/zone_page.h"
 #include "storage/store_form.h"
+#include "widgets/field_edit.h"
+#include "widgets/key_type_box.h"
 
 #include <QCheckBox>
 #include <QFile>

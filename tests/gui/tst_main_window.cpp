@@ -2,14 +2,14 @@
 // caption, and the shared handlers (enter/exit colouring, LastFocused, label click, up-down press).
 #include "editor_fixture.h"
 
-#include "dialogs/colours.h"
-#include "dialogs/field_edit.h"
-#include "dialogs/focus_colouring.h"
-#include "dialogs/static_text.h"
-#include "editor/control_binder.h"
-#include "editor/status_line.h"
-#include "editor/up_down.h"
+#include "frame/control_binder.h"
+#include "frame/status_line.h"
 #include "storage/store_form.h"
+#include "widgets/colours.h"
+#include "widgets/field_edit.h"
+#include "widgets/focus_colouring.h"
+#include "widgets/static_text.h"
+#include "widgets/up_down.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,10 +1,10 @@
 // The error box and the information box: which buttons each setter shows, where they sit, which button
 // gets the focus, and the result of each way out.
-#include "dialogs/colours.h"
 #include "dialogs/error_message.h"
 #include "dialogs/modal_result.h"
 #include "dialogs/ok_message.h"
-#include "dialogs/static_text.h"
+#include "widgets/colours.h"
+#include "widgets/static_text.h"
 
 #include <QPushButton>
 #include <QSignalSpy>

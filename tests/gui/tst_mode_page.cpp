@@ -3,11 +3,11 @@
 // "Запрещена постановка..." box that the GPRS switch drives.
 #include "page_probe.h"
 
-#include "dialogs/colours.h"
-#include "dialogs/field_edit.h"
-#include "dialogs/focus_colouring.h"
-#include "editor/mode_page.h"
-#include "editor/up_down.h"
+#include "pages/mode_page.h"
+#include "widgets/colours.h"
+#include "widgets/field_edit.h"
+#include "widgets/focus_colouring.h"
+#include "widgets/up_down.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 // Button faces (picture, frame, caption) and the focus colouring by kind of control.
-#include "dialogs/button_pictures.h"
-#include "dialogs/caption_group.h"
-#include "dialogs/colours.h"
-#include "dialogs/focus_colouring.h"
-#include "dialogs/picture_button.h"
-#include "dialogs/static_text.h"
+#include "widgets/button_pictures.h"
+#include "widgets/caption_group.h"
+#include "widgets/colours.h"
+#include "widgets/focus_colouring.h"
+#include "widgets/picture_button.h"
+#include "widgets/static_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

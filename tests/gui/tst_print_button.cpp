@@ -1,6 +1,6 @@
 #include "dialogs/modal_result.h"
-#include "editor/bottom_buttons.h"
 #include "editor_fixture.h"
+#include "frame/bottom_buttons.h"
 #include "pdf_answers.h"
 #include "pdf_probe.h"
 

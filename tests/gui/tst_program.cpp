@@ -6,10 +6,10 @@
 
 #include "dialogs/dialog_questions.h"
 #include "dialogs/error_message.h"
-#include "dialogs/field_edit.h"
 #include "dialogs/key_dialog.h"
-#include "dialogs/static_text.h"
-#include "editor/main_window.h"
+#include "frame/main_window.h"
+#include "widgets/field_edit.h"
+#include "widgets/static_text.h"
 
 #include <QDialog>
 #include <QPushButton>

@@ -3,11 +3,11 @@
 #include "list_clicks.h"
 #include "list_pages_support.h"
 
-#include "dialogs/caption_group.h"
-#include "dialogs/colours.h"
-#include "dialogs/field_edit.h"
-#include "editor/rele_page.h"
-#include "editor/up_down.h"
+#include "pages/rele_page.h"
+#include "widgets/caption_group.h"
+#include "widgets/colours.h"
+#include "widgets/field_edit.h"
+#include "widgets/up_down.h"
 
 #include <QCheckBox>
 #include <QListWidget>

@@ -6,9 +6,9 @@
 #include "qt_translation.h"
 
 #include "dialogs/dialog_questions.h"
-#include "dialogs/static_text.h"
 #include "report/configuration_report.h"
 #include "storage/short_date.h"
+#include "widgets/static_text.h"
 
 #include <QAbstractButton>
 #include <QApplication>

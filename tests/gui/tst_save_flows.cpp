@@ -3,7 +3,7 @@
 #include "editor_fixture.h"
 #include "file_helpers.h"
 
-#include "dialogs/static_text.h"
+#include "widgets/static_text.h"
 
 #include <QSettings>
 #include <QTabWidget>

@@ -4,10 +4,10 @@
 #include "list_clicks.h"
 #include "list_pages_support.h"
 
-#include "dialogs/caption_group.h"
-#include "dialogs/colours.h"
-#include "dialogs/field_edit.h"
-#include "editor/shleifs_page.h"
+#include "pages/shleifs_page.h"
+#include "widgets/caption_group.h"
+#include "widgets/colours.h"
+#include "widgets/field_edit.h"
 
 #include <QComboBox>
 #include <QListWidget>

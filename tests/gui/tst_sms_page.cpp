@@ -4,10 +4,10 @@
 #include "editor_fixture.h"
 #include "list_clicks.h"
 
-#include "dialogs/caption_group.h"
 #include "dialogs/modal_result.h"
-#include "editor/check_list_box.h"
-#include "editor/sms_page.h"
+#include "pages/sms_page.h"
+#include "widgets/caption_group.h"
+#include "widgets/check_list_box.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

@@ -3,10 +3,10 @@
 #include "editor_fixture.h"
 #include "list_clicks.h"
 
-#include "dialogs/caption_group.h"
 #include "dialogs/modal_result.h"
-#include "editor/check_list_box.h"
-#include "editor/smsk_page.h"
+#include "pages/smsk_page.h"
+#include "widgets/caption_group.h"
+#include "widgets/check_list_box.h"
 
 #include <QApplication>
 #include <QCheckBox>

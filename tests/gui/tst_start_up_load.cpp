@@ -4,8 +4,8 @@
 #include "editor_fixture.h"
 #include "file_helpers.h"
 
-#include "dialogs/static_text.h"
-#include "editor/status_line.h"
+#include "frame/status_line.h"
+#include "widgets/static_text.h"
 
 #include <QDir>
 #include <QLocale>

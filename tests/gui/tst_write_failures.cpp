@@ -6,7 +6,7 @@
 #include "file_helpers.h"
 #include "pdf_answers.h"
 
-#include "editor/bottom_buttons.h"
+#include "frame/bottom_buttons.h"
 
 #include <QTest>
 

@@ -1,15 +1,15 @@
-#include "config_dialog.h"
+#include "dialogs/config_dialog.h"
 
-#include "accessible_names.h"
-#include "button_pictures.h"
-#include "caption_group.h"
-#include "dialog_buttons.h"
-#include "field_edit.h"
-#include "focus_binding.h"
-#include "fonts.h"
-#include "modal_questions.h"
-#include "radio_tab_stops.h"
-#include "static_text.h"
+#include "dialogs/dialog_buttons.h"
+#include "dialogs/modal_questions.h"
+#include "widgets/accessible_names.h"
+#include "widgets/button_pictures.h"
+#include "widgets/caption_group.h"
+#include "widgets/field_edit.h"
+#include "widgets/focus_binding.h"
+#include "widgets/fonts.h"
+#include "widgets/radio_tab_stops.h"
+#include "widgets/static_text.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

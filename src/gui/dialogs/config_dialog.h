@@ -1,7 +1,7 @@
 #pragma once
 
-#include "picture_button.h"
 #include "storage/program_settings.h"
+#include "widgets/picture_button.h"
 
 #include <QDialog>
 

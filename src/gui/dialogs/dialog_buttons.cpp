@@ -1,4 +1,4 @@
-#include "dialog_buttons.h"
+#include "dialogs/dialog_buttons.h"
 
 #include <QHBoxLayout>
 

@@ -1,11 +1,11 @@
-#include "dialog_questions.h"
+#include "dialogs/dialog_questions.h"
 
-#include "config_dialog.h"
-#include "error_message.h"
-#include "key_dialog.h"
-#include "logical_disks.h"
-#include "ok_message.h"
-#include "path_tree.h"
+#include "dialogs/config_dialog.h"
+#include "dialogs/error_message.h"
+#include "dialogs/key_dialog.h"
+#include "dialogs/logical_disks.h"
+#include "dialogs/ok_message.h"
+#include "dialogs/path_tree.h"
 
 #include <QFileDialog>
 #include <QPrintDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modal_questions.h"
+#include "dialogs/modal_questions.h"
 
 class QWidget;
 

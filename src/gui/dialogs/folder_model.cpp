@@ -1,6 +1,6 @@
-#include "folder_model.h"
+#include "dialogs/folder_model.h"
 
-#include "folder_pictures.h"
+#include "dialogs/folder_pictures.h"
 
 #include <QDirIterator>
 

@@ -1,4 +1,4 @@
-#include "folder_pictures.h"
+#include "dialogs/folder_pictures.h"
 
 #include <QDir>
 #include <QFileInfo>

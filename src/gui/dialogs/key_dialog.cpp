@@ -1,12 +1,12 @@
-#include "key_dialog.h"
+#include "dialogs/key_dialog.h"
 
-#include "button_pictures.h"
-#include "colours.h"
-#include "field_edit.h"
-#include "focus_binding.h"
-#include "fonts.h"
-#include "modal_result.h"
-#include "static_text.h"
+#include "dialogs/modal_result.h"
+#include "widgets/button_pictures.h"
+#include "widgets/colours.h"
+#include "widgets/field_edit.h"
+#include "widgets/focus_binding.h"
+#include "widgets/fonts.h"
+#include "widgets/static_text.h"
 
 namespace orva {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "picture_button.h"
+#include "widgets/picture_button.h"
 
 #include <QDialog>
 

@@ -1,12 +1,12 @@
-#include "logical_disks.h"
+#include "dialogs/logical_disks.h"
 
-#include "button_pictures.h"
-#include "colours.h"
-#include "dialog_buttons.h"
-#include "focus_binding.h"
-#include "fonts.h"
-#include "modal_result.h"
-#include "static_text.h"
+#include "dialogs/dialog_buttons.h"
+#include "dialogs/modal_result.h"
+#include "widgets/button_pictures.h"
+#include "widgets/colours.h"
+#include "widgets/focus_binding.h"
+#include "widgets/fonts.h"
+#include "widgets/static_text.h"
 
 #include <QListWidget>
 #include <QVBoxLayout>

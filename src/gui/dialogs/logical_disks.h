@@ -1,7 +1,7 @@
 #pragma once
 
-#include "picture_button.h"
-#include "removable_disks.h"
+#include "dialogs/removable_disks.h"
+#include "widgets/picture_button.h"
 
 #include <QDialog>
 

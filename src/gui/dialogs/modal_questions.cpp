@@ -1,4 +1,4 @@
-#include "modal_questions.h"
+#include "dialogs/modal_questions.h"
 
 namespace orva {
 

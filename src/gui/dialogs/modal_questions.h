@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modal_result.h"
+#include "dialogs/modal_result.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,10 +1,10 @@
-#include "ok_message.h"
+#include "dialogs/ok_message.h"
 
-#include "button_pictures.h"
-#include "colours.h"
-#include "fonts.h"
-#include "modal_result.h"
-#include "static_text.h"
+#include "dialogs/modal_result.h"
+#include "widgets/button_pictures.h"
+#include "widgets/colours.h"
+#include "widgets/fonts.h"
+#include "widgets/static_text.h"
 
 #include <QKeyEvent>
 

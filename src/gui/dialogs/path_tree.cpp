@@ -1,12 +1,12 @@
-#include "path_tree.h"
+#include "dialogs/path_tree.h"
 
-#include "button_pictures.h"
-#include "dialog_buttons.h"
-#include "focus_binding.h"
-#include "folder_model.h"
-#include "fonts.h"
-#include "modal_result.h"
-#include "static_text.h"
+#include "dialogs/dialog_buttons.h"
+#include "dialogs/folder_model.h"
+#include "dialogs/modal_result.h"
+#include "widgets/button_pictures.h"
+#include "widgets/focus_binding.h"
+#include "widgets/fonts.h"
+#include "widgets/static_text.h"
 
 #include "storage/program_settings.h"
 

@@ -1,4 +1,4 @@
-#include "removable_disks.h"
+#include "dialogs/removable_disks.h"
 
 #include <QDir>
 #include <QFile>

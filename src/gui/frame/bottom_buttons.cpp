@@ -1,0 +1,82 @@
+#include "frame/bottom_buttons.h"
+
+#include "widgets/button_pictures.h"
+
+namespace orva {
+namespace {
+
+constexpr int RowTop = 486;
+constexpr int RowHeight = 67;
+
+struct ButtonRow
+{
+    const char16_t *name;
+    int tag;
+    int left;
+    int width;
+    const char16_t *hint;
+    PictureButton *BottomButtons::*slot;
+};
+
+const ButtonRow Rows[] = {
+    {u"B_Open", 1, 10, 100, u"Открыть файл конфигурации", &BottomButtons::open},
+    {u"B_Print", 2, 115, 100, u"Печать формуляра конфигурации устройства", &BottomButtons::print},
+    {u"B_SaveToDevice", 3, 220, 130, u"Запись конфигурации в устройство", &BottomButtons::saveToDevice},
+    {u"B_Save", 4, 355, 100, u"Сохранить конфигурацию в файл", &BottomButtons::save},
+    {u"B_Default", 6, 565, 120, u"Сброс конфигурации \"по-умолчанию\"", &BottomButtons::defaults},
+    {u"B_Config", 7, 690, 100, u"Настройки параметров работы программы", &BottomButtons::config},
+};
+
+} // namespace
+
+BottomButtons CreateBottomButtons(QWidget *window)
+{
+    BottomButtons buttons;
+    for (const ButtonRow &row : Rows) {
+        auto *button = new PictureButton(row.tag, GlyphLayout::Top, window);
+        button->setObjectName(QString::fromUtf16(row.name));
+        button->setGeometry(row.left, RowTop, row.width, RowHeight);
+        button->setToolTip(QString::fromUtf16(row.hint));
+        button->setText(CaptionOf(ButtonCaptions(), row.tag));
+        buttons.*row.slot = button;
+    }
+    return buttons;
+}
+
+const CaptionTable &ButtonCaptions()
+{
+    static const CaptionTable captions{
+        QString(),
+        QStringLiteral("Открыть"),
+        QStringLiteral("Печать"),
+        QStringLiteral("В устройство..."),
+        QStringLiteral("Сохранить"),
+        QStringLiteral("Связь"),
+        QStringLiteral("По-умолчанию"),
+        QStringLiteral("Настройки"),
+        QStringLiteral("Отменить"),
+        QStringLiteral("Открыть файл"),
+        QStringLiteral("Выбрать файл \"в ручную\""),
+        QStringLiteral("Генерация ключа"),
+        QStringLiteral("Очистка ключа"),
+    };
+    return captions;
+}
+
+ImageList MainButtonImages()
+{
+    return MakeImageList({
+        QStringLiteral("open"),
+        QStringLiteral("print"),
+        QStringLiteral("device"),
+        QStringLiteral("save"),
+        QStringLiteral("link"),
+        QStringLiteral("default"),
+        QStringLiteral("config"),
+        QStringLiteral("cancel"),
+        QStringLiteral("open_file"),
+        QStringLiteral("open_manual"),
+    });
+}
+
+} // namespace orva

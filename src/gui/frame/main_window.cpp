@@ -1,0 +1,344 @@
+#include "frame/main_window.h"
+
+#include "frame/file_list_mode.h"
+
+#include "frame/check_rules.h"
+#include "frame/control_binder.h"
+#include "frame/file_list_mode.h"
+#include "pages/common_page.h"
+#include "pages/gprs_page.h"
+#include "pages/gsm_page.h"
+#include "pages/indic_page.h"
+#include "pages/keys_page.h"
+#include "pages/mode_page.h"
+#include "pages/rele_page.h"
+#include "pages/shleifs_page.h"
+#include "pages/sms_page.h"
+#include "pages/smsk_page.h"
+#include "pages/text_page.h"
+#include "pages/zone_page.h"
+
+#include "dialogs/modal_questions.h"
+#include "fields/field_catalogue.h"
+#include "widgets/accessible_names.h"
+#include "widgets/fonts.h"
+#include "widgets/static_text.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QShowEvent>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace orva {
+namespace {
+
+struct PageRow
+{
+    const char16_t *name; // the caption is the field catalogue's (PageCaptionOf)
+    PageSlot slot;
+    EditorPage *(*make)(PageHost &, QWidget *);
+};
+
+template <typename P> EditorPage *MakePage(PageHost &host, QWidget *tab)
+{
+    return new P(host, tab);
+}
+
+// The pages of PagesParam in tab order; "Текст" follows them with "-debug".
+const PageRow PageRows[] = {
+    {u"TabCommon", PageSlot::Common, &MakePage<CommonPage>},
+    {u"TabMode", PageSlot::Mode, &MakePage<ModePage>},
+    {u"TabRezervAndSignal", PageSlot::Indic, &MakePage<IndicPage>},
+    {u"TabShleifs", PageSlot::Shleifs, &MakePage<ShleifsPage>},
+    {u"TabRele", PageSlot::Rele, &MakePage<RelePage>},
+    {u"TabKeys", PageSlot::Keys, &MakePage<KeysPage>},
+    {u"TabZone", PageSlot::Zone, &MakePage<ZonePage>},
+    {u"TabSMS", PageSlot::SMS, &MakePage<SmsPage>},
+    {u"TabSMSK", PageSlot::SMSK, &MakePage<SmskPage>},
+    {u"TabDialGSM", PageSlot::GSM, &MakePage<GsmPage>},
+    {u"TabGPRS", PageSlot::GPRS, &MakePage<GprsPage>},
+};
+
+// Zone (partition) bindings are switched off in the editor: their controls are hidden for good.
+const char16_t *const ZoneControls[] = {
+    u"CB_Indic_Zone",    u"L_Indic_Zone1",    u"L_Indic_Zone3",    u"L_Shleif_Zone1",
+    u"CB_Shleif_Zone",   u"GB_Rele_Zone",     u"L_Key_Zone",       u"L_Key_ZoneLabel1",
+    u"L_Key_ZoneLabel2", u"L_Key_ZoneLabel3", u"L_Key_ZoneLabel4", u"GB_SMS_Zone",
+};
+
+// Answers every question with "closed" until the program installs its dialogs.
+class NoQuestions : public ModalQuestions
+{
+public:
+    Answer Ask(const Question &) override { return {}; }
+};
+
+} // namespace
+
+TForm2::TForm2(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_buttonImages(MainButtonImages()), m_binder(new ControlBinder(this)), m_questions(new NoQuestions),
+      m_checkRules(CoreCheckRules())
+{
+    InstallAccessibleControls();
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(DesignCaption);
+    setFixedSize(796, 558);
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+
+    CreatePages();
+    m_buttons = CreateBottomButtons(this);
+    connect(m_buttons.open, &QPushButton::clicked, this, &TForm2::B_OpenClick);
+    connect(m_buttons.save, &QPushButton::clicked, this, &TForm2::B_SaveClick);
+    connect(m_buttons.saveToDevice, &QPushButton::clicked, this, &TForm2::B_SaveToDeviceClick);
+    connect(m_buttons.defaults, &QPushButton::clicked, this, &TForm2::B_DefaultClick);
+    connect(m_buttons.config, &QPushButton::clicked, this, &TForm2::B_ConfigClick);
+    connect(m_buttons.print, &QPushButton::clicked, this, &TForm2::B_PrintClick);
+    m_fileList = new FileListMode(this);
+    connect(m_fileList, &FileListMode::OpenRequested, this, &TForm2::ListFileConfigDblClick);
+    connect(m_fileList, &FileListMode::CancelRequested, this, &TForm2::B_CancelOpenListClick);
+    connect(m_fileList, &FileListMode::ManualRequested, this, &TForm2::B_OpenDirectlyClick);
+
+    // Controls built at run time rather than with their pages, in this order.
+    PageAs<RelePage>(PageSlot::Rele)->Create_Rele();
+    PageAs<KeysPage>(PageSlot::Keys)->Create_Keys();
+    PageAs<ZonePage>(PageSlot::Zone)->Create_Zone();
+    PageAs<SmskPage>(PageSlot::SMSK)->Create_SMSK();
+    PageAs<GprsPage>(PageSlot::GPRS)->Create_GPRS();
+    HideZoneControls();
+    // A key's alias or type changed on the keys page: its caption on the SMS-by-keys page follows.
+    connect(PageAs<KeysPage>(PageSlot::Keys), &KeysPage::KeyNameChanged, PageAs<SmskPage>(PageSlot::SMSK),
+            &SmskPage::SMSK_Redraw_KeyName);
+
+    for (EditorPage *page : m_pageList) {
+        if (page)
+            m_binder->Bind(page->tab(), page->slot());
+    }
+    BindButtonFaces(this, &m_buttonImages, &ButtonCaptions());
+    connect(m_pages, &QTabWidget::currentChanged, this, &TForm2::PageShown);
+}
+
+TForm2::~TForm2()
+{
+    // Hiding moves the focus off the picture buttons, whose faces are then painted with the window's
+    // button images: that must happen while the images still exist, not in QWidget's destructor.
+    hide();
+    // The pages outside the tab bar belong to no widget.
+    delete m_zoneTab;
+    if (!m_textPage->parent())
+        delete m_textPage;
+}
+
+void TForm2::CreatePages()
+{
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PagesParam"));
+    m_pages->setGeometry(5, 8, 785, 473);
+    m_pages->tabBar()->setFont(ArialPx(12));
+    m_pages->tabBar()->setAccessibleName(QStringLiteral("Страницы"));
+    for (const PageRow &row : PageRows) {
+        auto *tab = new QWidget;
+        tab->setObjectName(QString::fromUtf16(row.name));
+        tab->setWindowTitle(PageCaptionOf(QStringView(row.name)));
+        // "Разделы" is never shown: its page lives outside the tab bar and outside the window, so that
+        // neither Ctrl+Tab nor the accessibility tree can reach it.
+        if (row.slot == PageSlot::Zone)
+            m_zoneTab = tab;
+        else
+            m_pages->addTab(tab, tab->windowTitle());
+        m_pageList[static_cast<int>(row.slot)] = row.make(*this, tab);
+    }
+
+    m_textPage = new TextPage;
+    m_textPage->setWindowTitle(QStringLiteral("Текст"));
+
+    m_status = new StaticText(Page(PageSlot::Common)->tab());
+    m_status->setObjectName(QStringLiteral("StaticTextStatus"));
+    m_status->setGeometry(8, 3, 761, 25);
+    m_status->setFont(ArialPx(15, Bold | Italic));
+    m_pages->setCurrentIndex(0);
+    // The pages appear once the first showing has loaded the configuration.
+    m_pages->hide();
+}
+
+void TForm2::HideZoneControls()
+{
+    for (const char16_t *name : ZoneControls) {
+        if (auto *control = findChild<QWidget *>(QString::fromUtf16(name)))
+            control->hide();
+    }
+}
+
+void TForm2::AttachModels(T_Command_DEVICE *working, T_Command_DEVICE *list, ProgramRandom *random)
+{
+    m_working = working;
+    m_list = list;
+    m_fileList->SetListModel(list);
+    m_random = random;
+}
+
+void TForm2::SetQuestions(std::unique_ptr<ModalQuestions> questions)
+{
+    m_questions = std::move(questions);
+}
+
+void TForm2::SetCheckRules(std::unique_ptr<CheckRules> rules)
+{
+    m_checkRules = std::move(rules);
+}
+
+T_Command_DEVICE &TForm2::model()
+{
+    Q_ASSERT(m_working);
+    return *m_working;
+}
+
+T_Command_DEVICE &TForm2::listModel()
+{
+    Q_ASSERT(m_list);
+    return *m_list;
+}
+
+ModalQuestions &TForm2::questions()
+{
+    return *m_questions;
+}
+
+ProgramRandom &TForm2::random()
+{
+    // Without the program's generator (a window on its own) the window keeps one of its own.
+    return m_random ? *m_random : m_ownRandom;
+}
+
+void TForm2::bindControls(QWidget *root, PageSlot slot)
+{
+    m_binder->Bind(root, slot);
+    BindButtonFaces(this, &m_buttonImages, &ButtonCaptions());
+}
+
+EditorPage *TForm2::Page(PageSlot slot) const
+{
+    return m_pageList[static_cast<int>(slot)];
+}
+
+QPlainTextEdit *TForm2::Memo1() const
+{
+    return m_textPage->Memo1();
+}
+
+QWidget *TForm2::LastFocused(PageSlot slot) const
+{
+    return m_binder->LastFocused(slot);
+}
+
+void TForm2::SetDebugPageVisible(bool visible)
+{
+    // Out of the tab bar the page belongs to no window (see CreatePages).
+    const int index = m_pages->indexOf(m_textPage);
+    if (visible && index < 0) {
+        m_pages->addTab(m_textPage, m_textPage->windowTitle());
+    } else if (!visible && index >= 0) {
+        m_pages->removeTab(index);
+        m_textPage->setParent(nullptr);
+    }
+}
+
+bool TForm2::DebugPageVisible() const
+{
+    return m_pages->indexOf(m_textPage) >= 0;
+}
+
+void TForm2::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_shown && !event->spontaneous()) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TForm2::keyPressEvent(QKeyEvent *event)
+{
+    // Ctrl+Tab and Ctrl+Shift+Tab change the page wherever the focus is in the window (a bottom button
+    // included), not only inside the page control.
+    const bool pageKey = (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+                         (event->modifiers() & Qt::ControlModifier);
+    if (pageKey && m_pages->isVisible()) {
+        QCoreApplication::sendEvent(m_pages, event);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TForm2::FormShow()
+{
+    if (m_settingsStore)
+        m_settings = m_settingsStore->Read();
+    model().ResetToDefaults();
+    FormatStaticTextStatus(QString(), 0, QString(), QString());
+    // The start-up load may show the key dialog (and message boxes): their modal loops run from the event
+    // loop, not from inside this show event.
+    QMetaObject::invokeMethod(this, &TForm2::FinishFirstShowing, Qt::QueuedConnection);
+}
+
+void TForm2::FinishFirstShowing()
+{
+    const QString fileName = StartUpLoad();
+    SetCaptionFile(fileName);
+    m_pages->show();
+    RepaintButtons(this, m_buttonImages, ButtonCaptions());
+    m_startUpFinished = true;
+    Q_EMIT StartUpLoaded();
+}
+
+void TForm2::PageShown(int index)
+{
+    // TabCommonShow, TabModeShow, ...: the page's remembered control takes the focus back.
+    QWidget *tab = m_pages->widget(index);
+    for (EditorPage *page : m_pageList) {
+        if (page && page->tab() == tab) {
+            page->BeforeShow();
+            m_binder->RestoreTabFocus(page->slot());
+            return;
+        }
+    }
+}
+
+void TForm2::Redraw_All()
+{
+    PageAs<CommonPage>(PageSlot::Common)->Redraw_Common();
+    PageAs<ModePage>(PageSlot::Mode)->Redraw_Mode();
+    PageAs<IndicPage>(PageSlot::Indic)->Redraw_Indic();
+    PageAs<ShleifsPage>(PageSlot::Shleifs)->Redraw_Shleifs();
+    PageAs<RelePage>(PageSlot::Rele)->Redraw_Rele();
+    PageAs<KeysPage>(PageSlot::Keys)->Redraw_Keys();
+    PageAs<ZonePage>(PageSlot::Zone)->Redraw_Zone();
+    PageAs<SmsPage>(PageSlot::SMS)->Redraw_SMS();
+    PageAs<SmskPage>(PageSlot::SMSK)->Redraw_SMSK();
+    PageAs<GsmPage>(PageSlot::GSM)->Redraw_GSM();
+    PageAs<GprsPage>(PageSlot::GPRS)->Redraw_GPRS();
+}
+
+void TForm2::UnLoad_All()
+{
+    PageAs<ModePage>(PageSlot::Mode)->UnLoad_Mode();
+    PageAs<IndicPage>(PageSlot::Indic)->UnLoad_Indic();
+    PageAs<ShleifsPage>(PageSlot::Shleifs)->UnLoad_Shleifs();
+    PageAs<RelePage>(PageSlot::Rele)->UnLoad_Rele();
+    PageAs<KeysPage>(PageSlot::Keys)->UnLoad_Keys();
+    PageAs<ZonePage>(PageSlot::Zone)->UnLoad_Zone();
+    PageAs<SmsPage>(PageSlot::SMS)->UnLoad_SMS();
+    PageAs<SmskPage>(PageSlot::SMSK)->UnLoad_SMSK();
+    PageAs<GsmPage>(PageSlot::GSM)->UnLoad_GSM();
+    PageAs<GprsPage>(PageSlot::GPRS)->UnLoad_GPRS();
+    PageAs<CommonPage>(PageSlot::Common)->UnLoad_Common();
+}
+
+void TForm2::B_ConfigClick()
+{
+    questions().Ask(Question::Of(QuestionKind::Settings));
+}
+
+} // namespace orva

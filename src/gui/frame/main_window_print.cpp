@@ -1,0 +1,33 @@
+// "Печать": the pages are stored (no checks), the identifier normalised into the model, the standard
+// print dialog asked through the window's modal seam, and the record printed.
+#include "dialogs/modal_questions.h"
+#include "frame/main_window.h"
+#include "pdf_printer.h"
+#include "print_flow.h"
+#include "storage/record_file_name.h"
+
+#include <QDate>
+#include <QDir>
+#include <QPrinter>
+
+namespace orva {
+
+void TForm2::B_PrintClick()
+{
+    UnLoad_All();
+    QPrinter printer(QPrinter::HighResolution);
+    // Print-to-file proposes the name a save would (with ".pdf"), before the identifier is grouped.
+    ProposePrintFile(printer,
+                     RecordPdfPath(m_settings, model().record(Cmd::oa).text(1),
+                                   model().record(Cmd::gi).text(1), m_configurationFile, QDir::homePath()));
+    const AskPrinter askPrinter = [this](QPrinter &chosen) {
+        Question question = Question::Of(QuestionKind::Print);
+        question.printer = &chosen;
+        return questions().Ask(question).ok();
+    };
+    const PrintResult result = RunPrintFlow(model(), printer, askPrinter, QDate::currentDate());
+    if (result.failed())
+        questions().Ask(Question::Error(result.headline, result.hint, true, false));
+}
+
+} // namespace orva

@@ -1,0 +1,163 @@
+#include "pages/common_page.h"
+
+#include "pages/page_host.h"
+#include "widgets/page_fields.h"
+#include "widgets/up_down.h"
+
+#include "device_model/device.h"
+#include "widgets/caption_group.h"
+#include "widgets/field_edit.h"
+#include "widgets/fonts.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace orva {
+namespace {
+
+constexpr int SimCount = 2;
+constexpr int KeyLength = 32;
+constexpr int PasswordLength = 5;
+constexpr int PhoneLength = 16;
+constexpr int BalanceDelayDigits = 2;
+constexpr int BalanceValueDigits = 3;
+constexpr int RowHeight = 21;
+constexpr int FieldLeft = 300;
+
+// The captions of the balance fields of SIM 1 and SIM 2; SIM 2's period is written in lower case.
+const QString DelayCaptions[SimCount] = {QStringLiteral("Период опроса баланса SIM-карты №1 (0..48):"),
+                                         QStringLiteral("период опроса баланса SIM-карты №2 (0..48):")};
+
+} // namespace
+
+CommonPage::CommonPage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::Common, tab)
+{
+    BuildAccess();
+    BuildPhones();
+    BuildBalance();
+}
+
+void CommonPage::BuildAccess()
+{
+    QWidget *page = tab();
+    m_key = MakeField(page, QStringLiteral("E_Common_KEY"), KeyFilter::FileKey, KeyLength);
+    m_keyOld = MakeField(page, QStringLiteral("E_Common_KEYOld"), KeyFilter::FileKey, KeyLength);
+    const QFont keyFont = CourierNewPx(16, Bold);
+    m_key->setFont(keyFont);
+    m_keyOld->setFont(keyFont);
+    m_key->setGeometry(FieldLeft, 36, 400, 26);
+    m_keyOld->setGeometry(FieldLeft, 68, 400, 26);
+    MakeLabel(page, QStringLiteral("L_Common_KEY"), QStringLiteral("Ключ шифрования конфигурации :"), m_key,
+              16, 42);
+    MakeLabel(page, QStringLiteral("L_Common_KEYOld"), QStringLiteral("\"Старый\" ключ (для смены ключа):"),
+              m_keyOld, 16, 74);
+
+    m_password = MakeField(page, QStringLiteral("E_Common_Password"), KeyFilter::Text, PasswordLength);
+    m_password->setGeometry(FieldLeft, 102, 80, RowHeight);
+    MakeLabel(page, QStringLiteral("L_Common_Password"), QStringLiteral("Пароль удаленного управления    :"),
+              m_password, 16, 105);
+}
+
+void CommonPage::BuildPhones()
+{
+    auto *group = new CaptionGroup(
+        QStringLiteral("Номера используемых SIM-карт (для справки, прибором в работе не используются)"),
+        tab());
+    group->setObjectName(QStringLiteral("GB_Common_Phones"));
+    group->setGeometry(8, 132, 761, 80);
+    for (int sim = 1; sim <= SimCount; ++sim) {
+        const int top = 20 + (sim - 1) * 28;
+        FieldEdit *phone = MakeField(group, QStringLiteral("E_Common_PhoneNumber%1").arg(sim),
+                                     KeyFilter::PhoneNumber, PhoneLength);
+        phone->setGeometry(FieldLeft - 8, top, 140, RowHeight);
+        MakeLabel(group, QStringLiteral("L_Common_PhoneNumber%1").arg(sim),
+                  QStringLiteral("Номер телефона SIM-карты №%1:").arg(sim), phone, 8, top + 3);
+        m_phones[sim - 1] = phone;
+    }
+}
+
+void CommonPage::BuildBalance()
+{
+    auto *group = new CaptionGroup(QStringLiteral("Контроль баланса"), tab());
+    group->setObjectName(QStringLiteral("GB_Common_Balance"));
+    group->setGeometry(8, 220, 761, 210);
+    BuildBalanceOf(group, 1, 20);
+    auto *separator = new QFrame(group);
+    separator->setObjectName(QStringLiteral("Bevel_Common_Balance"));
+    separator->setFrameShape(QFrame::HLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    separator->setGeometry(8, 110, 745, 4);
+    BuildBalanceOf(group, 2, 122);
+}
+
+void CommonPage::BuildBalanceOf(QWidget *group, int sim, int top)
+{
+    Balance &b = m_balance[sim - 1];
+    const QString n = QString::number(sim);
+    const int left = FieldLeft - 8;
+
+    b.delay = MakeField(group, u"E_Common_BalanceDelay" + n, KeyFilter::Digital, BalanceDelayDigits);
+    b.delay->setGeometry(left, top, 40, RowHeight);
+    b.delayUpDown = MakeUpDown(group, u"UD_Common_BalanceDelay" + n, b.delay, 0, 0);
+    MakeLabel(group, u"L_Common_BalanceDelay" + n + u"_1", DelayCaptions[sim - 1], b.delay, 8, top + 3);
+    MakeLabel(group, u"L_Common_BalanceDelay" + n + u"_2", QStringLiteral(" час."), b.delay, left + 60,
+              top + 3);
+
+    b.phone = MakeField(group, u"E_Common_BalancePhone" + n, KeyFilter::PhoneNumber, PhoneLength);
+    b.phone->setGeometry(left, top + 28, 140, RowHeight);
+    MakeLabel(group, u"L_Common_BalancePhone" + n,
+              QStringLiteral("Код запроса баланса SIM-карты №%1                 :").arg(sim), b.phone, 8,
+              top + 31);
+
+    b.value = MakeField(group, u"E_Common_BalanceVal" + n, KeyFilter::Digital, BalanceValueDigits);
+    b.value->setGeometry(left, top + 56, 40, RowHeight);
+    b.valueUpDown = MakeUpDown(group, u"UD_Common_BalanceVal" + n, b.value, 0, 0);
+    MakeLabel(group, u"L_Common_BalanceVal" + n + u"_1",
+              QStringLiteral("Порог оповещения о низком балансе счета   :"), b.value, 8, top + 59);
+    // The two thresholds share their caption: a screen reader names the card as well.
+    b.value->setAccessibleName(
+        QStringLiteral("Порог оповещения о низком балансе счета SIM-карты №%1").arg(sim));
+    MakeLabel(group, u"L_Common_BalanceVal" + n + u"_2", QStringLiteral(" единиц тарификации"), b.value,
+              left + 60, top + 59);
+}
+
+void CommonPage::Redraw_Common()
+{
+    const T_Command_DEVICE &m = model();
+    m_key->setText(m.record(Cmd::ks, 1).text(1));
+    m_keyOld->setText(m.record(Cmd::ks, 2).text(1));
+    m_password->setText(m.record(Cmd::Password).text(1));
+    for (int sim = 1; sim <= SimCount; ++sim)
+        m_phones[sim - 1]->setText(m.record(Cmd::ph, sim).text(1));
+
+    // The up-downs step within the ranges of the command table.
+    const CommandRow &balanceRow = CommandRowOf(Cmd::cb);
+    const CommandRow &thresholdRow = CommandRowOf(Cmd::ct);
+    for (int sim = 1; sim <= SimCount; ++sim) {
+        Balance &b = m_balance[sim - 1];
+        const T_Command &balance = m.record(Cmd::cb, sim);
+        b.delayUpDown->setRange(balanceRow.min1, balanceRow.max1);
+        ShowNumber(b.delay, b.delayUpDown, balance.value(1));
+        b.phone->setText(balance.text(2));
+        b.valueUpDown->setRange(thresholdRow.min1, thresholdRow.max1);
+        ShowNumber(b.value, b.valueUpDown, m.record(Cmd::ct, sim).value(1));
+    }
+}
+
+void CommonPage::UnLoad_Common()
+{
+    T_Command_DEVICE &m = model();
+    m.record(Cmd::ks, 1).setText(1, m_key->text());
+    m.record(Cmd::ks, 2).setText(1, m_keyOld->text());
+    m.record(Cmd::Password).setText(1, m_password->text());
+    for (int sim = 1; sim <= SimCount; ++sim) {
+        m.record(Cmd::ph, sim).setText(1, m_phones[sim - 1]->text());
+        m.record(Cmd::cb, sim).setText(2, m_balance[sim - 1].phone->text());
+    }
+    for (int sim = 1; sim <= SimCount; ++sim) {
+        m.record(Cmd::cb, sim).setValue(1, NumberOrZero(m_balance[sim - 1].delay));
+        m.record(Cmd::ct, sim).setValue(1, NumberOrZero(m_balance[sim - 1].value));
+    }
+}
+
+} // namespace orva

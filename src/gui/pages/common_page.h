@@ -1,0 +1,51 @@
+#pragma once
+
+#include "pages/editor_page.h"
+
+#include <array>
+
+class QLineEdit;
+
+namespace orva {
+
+class FieldEdit;
+class UpDown;
+
+// The page "Общие" (TabCommon): the file key and the old key, the remote-control password, the SIM phone
+// numbers and the balance control; the status line of the window stands on this page.
+class CommonPage : public EditorPage
+{
+    Q_OBJECT
+public:
+    CommonPage(PageHost &host, QWidget *tab);
+
+    void Redraw_Common();
+    void UnLoad_Common();
+
+    void redraw() override { Redraw_Common(); }
+    void unload() override { UnLoad_Common(); }
+
+private:
+    // The balance control of one SIM card.
+    struct Balance
+    {
+        FieldEdit *delay = nullptr;
+        UpDown *delayUpDown = nullptr;
+        FieldEdit *phone = nullptr;
+        FieldEdit *value = nullptr;
+        UpDown *valueUpDown = nullptr;
+    };
+
+    void BuildAccess();
+    void BuildPhones();
+    void BuildBalance();
+    void BuildBalanceOf(QWidget *group, int sim, int top);
+
+    FieldEdit *m_key = nullptr;
+    FieldEdit *m_keyOld = nullptr;
+    FieldEdit *m_password = nullptr;
+    std::array<FieldEdit *, 2> m_phones{};
+    std::array<Balance, 2> m_balance{};
+};
+
+} // namespace orva

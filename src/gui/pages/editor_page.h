@@ -1,0 +1,61 @@
+#pragma once
+
+#include "pages/page_slot.h"
+
+#include <QObject>
+#include <QString>
+
+class QAbstractItemView;
+class QWidget;
+
+namespace orva {
+
+class PageHost;
+class T_Command_DEVICE;
+struct DefaultOptions;
+
+// One page of the main window: its tab, its controls, and its steps under their own names
+// (Redraw_Common, UnLoad_Common, ...). The frame calls the named steps in the orders of the data cycle;
+// the check protocol uses the generic hooks below.
+class EditorPage : public QObject
+{
+    Q_OBJECT
+public:
+    EditorPage(PageHost &host, PageSlot slot, QWidget *tab);
+
+    QWidget *tab() const { return m_tab; }
+    PageSlot slot() const { return m_slot; }
+
+    // Model to controls, controls to model: the page's Redraw_* and UnLoad_* steps.
+    virtual void redraw() = 0;
+    virtual void unload() = 0;
+
+    // After a check wrote a default into the model. Most pages redraw; a page that must only redraw
+    // while the user sees it says so.
+    virtual void RedrawAfterDefault(bool isCurrentPage);
+    // "Исправить" on a rule with a list item: select that row of the named list. The default works for
+    // item views (list, tree, table widgets); pages with other lists override it.
+    virtual void SelectListRow(const QString &listControl, int row);
+    // What the page adds to the defaults a check writes (the GPRS "=" switch).
+    virtual void AddDefaultOptions(DefaultOptions &options) const;
+    // Runs when the page becomes the active page, before its last focused control gets the focus back.
+    // By default it redraws a page that RedrawWhenShown marked.
+    virtual void BeforeShow();
+
+protected:
+    PageHost &host() const { return m_host; }
+    // The default row selection; true when the rule's list is `list` and the row exists in it (the loop
+    // and relay pages then show the selected item).
+    bool SelectRowOf(const QAbstractItemView *list, const QString &listControl, int row);
+    T_Command_DEVICE &model() const;
+    // The model changed while the page was not shown: it is redrawn when it becomes the active page.
+    void RedrawWhenShown() { m_redrawWhenShown = true; }
+
+private:
+    PageHost &m_host;
+    PageSlot m_slot;
+    QWidget *m_tab;
+    bool m_redrawWhenShown = false;
+};
+
+} // namespace orva

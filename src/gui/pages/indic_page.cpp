@@ -1,0 +1,208 @@
+#include "pages/indic_page.h"
+
+#include "widgets/page_fields.h"
+#include "widgets/up_down.h"
+
+#include "device_model/device.h"
+#include "device_model/page_choices.h"
+#include "widgets/caption_group.h"
+#include "widgets/field_edit.h"
+#include "widgets/focus_binding.h"
+#include "widgets/focus_colouring.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QSlider>
+
+namespace orva {
+namespace {
+
+constexpr int RowHeight = 21;
+constexpr int FieldLeft = 360;
+// The up-downs' own stepping ranges.
+constexpr int DutyDelayMin = 1, DutyDelayMax = 48;
+constexpr int ExtIndicMin = 1, ExtIndicMax = 999;
+constexpr int VolumeMin = 0, VolumeMax = 4;
+
+QLabel *BlankLabel(QWidget *parent, const QString &name, QWidget *box)
+{
+    QLabel *label = MakeLabel(parent, name, QString(), box, box->geometry().right() + 2, box->y() - 2);
+    label->resize(80, RowHeight);
+    return label;
+}
+
+} // namespace
+
+IndicPage::IndicPage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::Indic, tab)
+{
+    BuildDutyGroup();
+    BuildSignalGroup();
+}
+
+void IndicPage::BuildDutyGroup()
+{
+    auto *group =
+        new CaptionGroup(QStringLiteral("Параметры формирования сообщения \"Дежурный режим\" "), tab());
+    group->setObjectName(QStringLiteral("GB_Indic_DutyMode"));
+    group->setGeometry(8, 8, 761, 90);
+
+    m_dutyActive = MakeCheckBox(group, QStringLiteral("CB_Indic_DutyActive"), QString(), FieldLeft, 24);
+    MakeLabel(group, QStringLiteral("L_Indic_DutyActive_1"),
+              QStringLiteral("Функция формирования сообщения активна                 :"), m_dutyActive, 8,
+              25);
+    m_dutyActiveBlank = BlankLabel(group, QStringLiteral("L_Indic_DutyActive_2"), m_dutyActive);
+
+    m_dutyDelay = MakeField(group, QStringLiteral("E_Indic_DutyDelay"), KeyFilter::Digital, 2);
+    m_dutyDelay->setGeometry(FieldLeft, 54, 40, RowHeight);
+    m_dutyDelayUpDown =
+        MakeUpDown(group, QStringLiteral("UD_Indic_DutyDelay"), m_dutyDelay, DutyDelayMin, DutyDelayMax);
+    QLabel *delay1 =
+        MakeLabel(group, QStringLiteral("L_Indic_DutyDelay_1"),
+                  QStringLiteral("Периодичность формирования сообщений (1-48)        :"), m_dutyDelay, 8, 57);
+    QLabel *delay2 = MakeLabel(group, QStringLiteral("L_Indic_DutyDelay_2"), QStringLiteral(" часов"),
+                               m_dutyDelay, FieldLeft + 60, 57);
+    m_dutyPeriod = {m_dutyDelay, m_dutyDelayUpDown, delay1, delay2};
+
+    // The box is ticked or unticked by the user or by a redraw; either way the period follows it.
+    connect(m_dutyActive, &QCheckBox::toggled, this, &IndicPage::CB_Indic_DutyActiveClick);
+    m_dutyActive->installEventFilter(this);
+    m_dutyActiveBlank->installEventFilter(this);
+}
+
+void IndicPage::BuildSignalGroup()
+{
+    auto *group = new CaptionGroup(QStringLiteral("Индикация и сигнализация "), tab());
+    group->setObjectName(QStringLiteral("GB_Indic_SignalAndInd"));
+    group->setGeometry(8, 106, 761, 160);
+
+    m_extIndic = MakeField(group, QStringLiteral("E_Indic_ExtIndic"), KeyFilter::Digital, 3);
+    m_extIndic->setGeometry(FieldLeft, 22, 40, RowHeight);
+    m_extIndicUpDown =
+        MakeUpDown(group, QStringLiteral("UD_Indic_ExtIndic"), m_extIndic, ExtIndicMin, ExtIndicMax);
+    MakeLabel(group, QStringLiteral("L_Indic_ExtIndic_1"),
+              QStringLiteral("Время работы выносного индикатора  (1..999 )"), m_extIndic, 8, 25);
+    MakeLabel(group, QStringLiteral("L_Indic_ExtIndic_2"), QStringLiteral(":"), m_extIndic, FieldLeft - 16,
+              25);
+    MakeLabel(group, QStringLiteral("L_Indic_ExtIndic_3"), QStringLiteral(" секунд"), m_extIndic,
+              FieldLeft + 60, 25);
+
+    m_volume = new QSlider(Qt::Horizontal, group);
+    m_volume->setObjectName(QStringLiteral("TB_Indic_IntZummer"));
+    m_volume->setRange(VolumeMin, VolumeMax);
+    m_volume->setPageStep(1);
+    m_volume->setTickPosition(QSlider::TicksBelow);
+    m_volume->setTickInterval(1);
+    m_volume->setFocusPolicy(Qt::StrongFocus);
+    m_volume->setGeometry(FieldLeft - 4, 50, 150, 30);
+    MakeLabel(group, QStringLiteral("L_Indic_IntZummer_1"),
+              QStringLiteral("Уровень громкости встроенного зуммера (0..4)"), m_volume, 8, 58);
+    MakeLabel(group, QStringLiteral("L_Indic_IntZummer_2"), QStringLiteral(":"), m_volume, FieldLeft - 16,
+              58);
+    m_volumeLabel = MakeLabel(group, QStringLiteral("L_Indic_IntZummer_3"), QStringLiteral(" (0)"), m_volume,
+                              FieldLeft + 152, 58);
+    m_volumeLabel->resize(40, m_volumeLabel->height());
+    connect(m_volume, &QSlider::valueChanged, this, &IndicPage::TB_Indic_IntZummerChange);
+
+    m_extBuzzer = MakeCheckBox(group, QStringLiteral("CB_Indic_ExtZumm"), QString(), FieldLeft, 92);
+    MakeLabel(group, QStringLiteral("L_Indic_ExtZummerActive_1"), QStringLiteral("Внешний зуммер включен"),
+              m_extBuzzer, 8, 93);
+    MakeLabel(group, QStringLiteral("L_Indic_ExtZummerActive_2"), QStringLiteral(":"), m_extBuzzer,
+              FieldLeft - 16, 93);
+    m_extBuzzerBlank = BlankLabel(group, QStringLiteral("L_Indic_ExtZummerActive_3"), m_extBuzzer);
+    m_extBuzzer->installEventFilter(this);
+    m_extBuzzerBlank->installEventFilter(this);
+
+    // The zone of the remote indicator; the window hides the box and its labels for good.
+    m_zone = new QComboBox(group);
+    m_zone->setObjectName(QStringLiteral("CB_Indic_Zone"));
+    m_zone->addItems(ChoiceTextList(PageChoices::IndicatorZones()));
+    m_zone->setGeometry(FieldLeft, 122, 120, RowHeight);
+    MakeLabel(group, QStringLiteral("L_Indic_Zone1"),
+              QStringLiteral("Привязка выносного индикатора к разделам"), m_zone, 8, 125);
+    MakeLabel(group, QStringLiteral("L_Indic_Zone3"), QStringLiteral(":"), m_zone, FieldLeft - 16, 125);
+    connect(m_zone, &QComboBox::currentIndexChanged, this, &IndicPage::E_Indic_ZoneChange);
+}
+
+bool IndicPage::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool dutyBox = watched == m_dutyActive;
+    if (dutyBox || watched == m_extBuzzer) {
+        // CB_Indic_DutyActiveEnter/Exit, CB_Indic_ExtZummEnter/Exit: the blank label beside the box is
+        // coloured with it.
+        QLabel *blank = dutyBox ? m_dutyActiveBlank : m_extBuzzerBlank;
+        if (event->type() == QEvent::FocusIn)
+            HighlightFocus(blank, HighlightMode::Focused);
+        else if (event->type() == QEvent::FocusOut &&
+                 !IsWindowFocusChange(static_cast<QFocusEvent *>(event)->reason()))
+            HighlightFocus(blank, HighlightMode::Unfocused);
+    } else if ((watched == m_dutyActiveBlank || watched == m_extBuzzerBlank) &&
+               event->type() == QEvent::MouseButtonRelease) {
+        // L_Indic_DutyActive_2Click, L_Indic_ExtZummerActive_3Click: a click on the blank label toggles
+        // its box (the window's label click gives the box the focus).
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        auto *label = static_cast<QLabel *>(watched);
+        QCheckBox *box = watched == m_dutyActiveBlank ? m_dutyActive : m_extBuzzer;
+        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint()) &&
+            box->isEnabled())
+            box->click();
+    }
+    return EditorPage::eventFilter(watched, event);
+}
+
+void IndicPage::EnableDutyPeriod(bool enabled)
+{
+    for (QWidget *control : std::as_const(m_dutyPeriod))
+        control->setEnabled(enabled);
+}
+
+void IndicPage::CB_Indic_DutyActiveClick()
+{
+    EnableDutyPeriod(m_dutyActive->isChecked());
+}
+
+void IndicPage::TB_Indic_IntZummerChange()
+{
+    m_volumeLabel->setText(QStringLiteral(" (%1)").arg(m_volume->value()));
+}
+
+void IndicPage::E_Indic_ZoneChange()
+{
+    model().record(Cmd::ez).setValue(1, m_zone->currentIndex());
+}
+
+void IndicPage::Redraw_Indic()
+{
+    const T_Command_DEVICE &m = model();
+    const qint32 period = m.record(Cmd::om).value(1);
+    if (period <= 0) {
+        // Switched off: the period shows the default the box brings back when it is ticked.
+        m_dutyActive->setChecked(false);
+        EnableDutyPeriod(false);
+        ShowNumber(m_dutyDelay, m_dutyDelayUpDown, CommandRowOf(Cmd::om).default1);
+    } else {
+        m_dutyActive->setChecked(true);
+        EnableDutyPeriod(true);
+        ShowNumber(m_dutyDelay, m_dutyDelayUpDown, period);
+    }
+    ShowNumber(m_extIndic, m_extIndicUpDown, m.record(Cmd::el).value(1));
+    m_zone->setCurrentIndex(m.record(Cmd::ez).value(1));
+    m_volume->setValue(m.record(Cmd::bv).value(1));
+    // The label follows the bar even when the position did not change.
+    TB_Indic_IntZummerChange();
+    m_extBuzzer->setChecked(m.record(Cmd::eb).value(1) == 1);
+}
+
+void IndicPage::UnLoad_Indic()
+{
+    T_Command_DEVICE &m = model();
+    m.record(Cmd::om).setValue(1, m_dutyActive->isChecked() ? NumberOrZero(m_dutyDelay) : 0);
+    m.record(Cmd::el).setValue(1, NumberOrZero(m_extIndic));
+    m.record(Cmd::ez).setValue(1, m_zone->currentIndex());
+    m.record(Cmd::bv).setValue(1, m_volume->value());
+    m.record(Cmd::eb).setValue(1, m_extBuzzer->isChecked() ? 1 : 0);
+}
+
+} // namespace orva

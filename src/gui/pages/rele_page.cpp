@@ -1,0 +1,327 @@
+#include "pages/rele_page.h"
+
+#include "pages/page_host.h"
+#include "pages/rele_modes.h"
+#include "widgets/mode_picture.h"
+#include "widgets/radio_buttons.h"
+#include "widgets/up_down.h"
+
+#include "device_model/vocabularies.h"
+#include "widgets/caption_group.h"
+#include "widgets/colours.h"
+#include "widgets/field_edit.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+
+namespace orva {
+namespace {
+
+// The order in which Rele_SaveMode looks for the ticked button; the first one wins.
+constexpr qint32 SaveOrder[] = {10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
+
+qint32 OnTimeDefault()
+{
+    return CommandRowOf(Cmd::rm).default2;
+}
+
+} // namespace
+
+RelePage::RelePage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::Rele, tab)
+{
+    CreateControls();
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &RelePage::L_Rele_RelesClick);
+    for (const ModeButton &mode : std::as_const(m_modes))
+        connect(mode.button, &QRadioButton::toggled, this, &RelePage::RB_ReleModeClick);
+    connect(m_delay, &QLineEdit::textChanged, this, &RelePage::E_Rele_DelayChange);
+}
+
+RelePage::~RelePage() = default;
+
+void RelePage::Create_Rele()
+{
+    // The zone controls in a table of four (check box, radio button) pairs, zone 1 to 4.
+    for (int zone = 1; zone <= T_Command_DEVICE::ZoneCount; ++zone) {
+        ZonePair &pair = m_zones[zone - 1];
+        pair.box = m_zoneGroup->findChild<QCheckBox *>(QStringLiteral("CB_Rele_Zone%1").arg(zone));
+        pair.radio = m_zoneGroup->findChild<QRadioButton *>(QStringLiteral("RB_Rele_Zone%1").arg(zone));
+        connect(pair.box, &QCheckBox::toggled, this, &RelePage::E_Rele_ZoneChange_C);
+        connect(pair.radio, &QRadioButton::toggled, this,
+                [this, zone](bool checked) { E_Rele_ZoneChange_R(zone, checked); });
+    }
+}
+
+QString RelePage::RowText(const T_Command_DEVICE &model, int relay)
+{
+    const T_Command &record = model.record(Cmd::rm, relay);
+    const qint32 mode = record.value(1);
+    QString text =
+        QStringLiteral("Реле ") + QString::number(relay) + QStringLiteral(" (") + ReleModeCaption(mode);
+    if (mode == ReleSmsMode || mode == ReleLockMode)
+        return text + u')';
+    return text + QStringLiteral(", ") + QString::number(record.value(2)) + QStringLiteral(" сек.)");
+}
+
+int RelePage::SelectedRelay() const
+{
+    return SelectedNumber(m_list);
+}
+
+QRadioButton *RelePage::ButtonOf(qint32 mode) const
+{
+    return ButtonOfMode(m_modes, mode);
+}
+
+QList<QRadioButton *> RelePage::ModeButtons() const
+{
+    return ButtonsOf(m_modes);
+}
+
+QList<QRadioButton *> RelePage::ZoneRadios() const
+{
+    QList<QRadioButton *> radios;
+    for (const ZonePair &pair : m_zones)
+        radios.append(pair.radio);
+    return radios;
+}
+
+void RelePage::Redraw_Rele()
+{
+    for (int relay = 1; relay <= T_Command_DEVICE::RelayCount; ++relay)
+        Rele_RedrawRem(relay);
+    m_activeKts->setChecked(model().record(Cmd::br).value(1) != 0);
+    m_activeTamper->setChecked(model().record(Cmd::tb).value(1) != 0);
+    Rele_EnableElements();
+    Rele_RedrawImage();
+    Rele_RedrawElements();
+}
+
+void RelePage::UnLoad_Rele()
+{
+    model().record(Cmd::br).setValue(1, m_activeKts->isChecked() ? 1 : 0);
+    model().record(Cmd::tb).setValue(1, m_activeTamper->isChecked() ? 1 : 0);
+}
+
+void RelePage::Rele_RedrawRem(int relay)
+{
+    m_list->item(relay - 1)->setText(RowText(model(), relay));
+    m_list->item(relay - 1)->setToolTip(m_list->item(relay - 1)->text());
+}
+
+// Ticks each zone check box and radio button of the relay's zones, with the guard flag set.
+void RelePage::ShowZonesOf(int relay)
+{
+    m_zoneGuard = true;
+    UntickAll(ZoneRadios());
+    for (int zone = 1; zone <= T_Command_DEVICE::ZoneCount; ++zone) {
+        const bool listed = relay != 0 && model().RelayHasZone(relay, zone);
+        m_zones[zone - 1].box->setChecked(listed);
+        if (listed)
+            m_zones[zone - 1].radio->setChecked(true);
+    }
+    m_zoneGuard = false;
+}
+
+void RelePage::Rele_RedrawElements()
+{
+    const int relay = SelectedRelay();
+    if (relay == 0) {
+        UntickAll(ModeButtons());
+        m_delayUpDown->setPosition(OnTimeDefault());
+        m_delay->setText(QString::number(m_delayUpDown->position()));
+        ShowZonesOf(0);
+        return;
+    }
+    // Ticking the mode's button runs its click handler when it was not ticked. The zone controls still
+    // show the relay shown before, so the guard keeps "Замок" from moving this relay into that relay's
+    // zone: showing a relay never changes its zones.
+    m_zoneGuard = true;
+    if (QRadioButton *button = ButtonOf(model().record(Cmd::rm, relay).value(1)))
+        button->setChecked(true);
+    else
+        UntickAll(ModeButtons());
+    m_zoneGuard = false;
+
+    // A stored on-time outside the up-down's range is shown clamped and stored back, also when the
+    // field's text does not change.
+    const qint32 stored = model().record(Cmd::rm, relay).value(2);
+    m_delayUpDown->setPosition(stored);
+    m_delay->setText(QString::number(m_delayUpDown->position()));
+    if (stored != m_delayUpDown->position())
+        E_Rele_DelayChange();
+
+    ShowZonesOf(relay);
+}
+
+void RelePage::Rele_EnableElements()
+{
+    const int relay = SelectedRelay();
+    const QList<QWidget *> delayControls = {m_delay, m_delayUpDown, m_delayLabels[0], m_delayLabels[1]};
+    m_group->setEnabled(true);
+    if (relay == 0) {
+        m_group->setCaptionColour(Colours::GroupDisabled);
+        for (const ModeButton &m : std::as_const(m_modes))
+            m.button->setEnabled(false);
+        for (QWidget *control : delayControls) {
+            control->setVisible(true);
+            control->setEnabled(false);
+        }
+        m_zoneGroup->setEnabled(false);
+        for (const ZonePair &pair : m_zones) {
+            pair.box->setVisible(true);
+            pair.box->setEnabled(false);
+            pair.radio->setVisible(false);
+            pair.radio->setEnabled(false);
+        }
+        return;
+    }
+    m_group->setCaptionColour(Colours::GroupEnabled);
+    for (const ModeButton &m : std::as_const(m_modes))
+        m.button->setEnabled(true);
+    const qint32 mode = model().record(Cmd::rm, relay).value(1);
+    if (mode == ReleSmsMode) {
+        m_zoneGroup->setVisible(false);
+        for (QWidget *control : delayControls)
+            control->setVisible(false);
+        return;
+    }
+    for (QWidget *control : delayControls) {
+        control->setVisible(true);
+        control->setEnabled(true);
+    }
+    // The zone group itself is never shown again once the window has hidden it.
+    m_zoneGroup->setEnabled(true);
+    const bool lock = mode == ReleLockMode;
+    for (const ZonePair &pair : m_zones) {
+        pair.radio->setVisible(lock);
+        pair.radio->setEnabled(lock);
+        pair.box->setVisible(!lock);
+        pair.box->setEnabled(!lock);
+    }
+}
+
+void RelePage::Rele_RedrawImage()
+{
+    // Without a selection the picture area keeps what it shows.
+    if (const int relay = SelectedRelay())
+        m_picture->Show(host().programFolder(), RelayPicture(model(), relay));
+}
+
+void RelePage::Rele_SaveMode()
+{
+    const int relay = SelectedRelay();
+    if (relay == 0)
+        return;
+    qint32 mode = -1;
+    for (qint32 candidate : SaveOrder) {
+        if (ButtonOf(candidate)->isChecked()) {
+            mode = candidate;
+            break;
+        }
+    }
+    if (mode < 0) {
+        mode = ReleSmsMode;
+        ButtonOf(ReleSmsMode)->setChecked(true);
+    }
+    model().record(Cmd::rm, relay).setValue(1, mode);
+    if (mode != ReleLockMode)
+        return;
+    // A lock follows a single zone: the radio buttons take the check boxes' states up to the first
+    // ticked one; ticking that radio button leaves the relay in its zone only.
+    for (const ZonePair &pair : m_zones) {
+        pair.radio->setChecked(pair.box->isChecked());
+        if (pair.box->isChecked())
+            break;
+    }
+}
+
+void RelePage::Rele_SaveDelay()
+{
+    if (const int relay = SelectedRelay())
+        model().record(Cmd::rm, relay).setValue(2, m_delay->text().toInt());
+}
+
+void RelePage::Rele_SaveZone()
+{
+    const int relay = SelectedRelay();
+    if (relay == 0)
+        return;
+    for (int zone = 1; zone <= T_Command_DEVICE::ZoneCount; ++zone)
+        model().SetRelayZone(relay, zone, m_zones[zone - 1].box->isChecked());
+}
+
+void RelePage::L_Rele_RelesClick()
+{
+    Rele_EnableElements();
+    Rele_RedrawImage();
+    Rele_RedrawElements();
+}
+
+void RelePage::RB_ReleModeClick(bool checked)
+{
+    // Only ticking a button is a click; the button that loses its tick runs nothing.
+    if (!checked)
+        return;
+    Rele_SaveMode();
+    Rele_RedrawImage();
+    Rele_EnableElements();
+    if (const int relay = SelectedRelay())
+        Rele_RedrawRem(relay);
+}
+
+void RelePage::E_Rele_DelayChange()
+{
+    if (const int relay = SelectedRelay()) {
+        Rele_SaveDelay();
+        Rele_RedrawRem(relay);
+    }
+}
+
+void RelePage::E_Rele_ZoneChange_C()
+{
+    const int relay = SelectedRelay();
+    if (relay == 0 || m_zoneGuard)
+        return;
+    Rele_SaveZone();
+    Rele_RedrawRem(relay);
+    m_zoneGuard = true;
+    UntickAll(ZoneRadios());
+    for (const ZonePair &pair : m_zones) {
+        if (pair.box->isChecked())
+            pair.radio->setChecked(true);
+    }
+    m_zoneGuard = false;
+}
+
+void RelePage::E_Rele_ZoneChange_R(int zone, bool checked)
+{
+    const int relay = SelectedRelay();
+    if (!checked || relay == 0 || m_zoneGuard)
+        return;
+    m_zoneGuard = true;
+    for (const ZonePair &pair : m_zones)
+        pair.box->setChecked(false);
+    m_zones[zone - 1].box->setChecked(true);
+    Rele_SaveZone();
+    Rele_RedrawRem(relay);
+    m_zoneGuard = false;
+}
+
+void RelePage::RedrawAfterDefault(bool isCurrentPage)
+{
+    // A page the user does not see is redrawn when it is shown next.
+    if (isCurrentPage)
+        Redraw_Rele();
+    else
+        RedrawWhenShown();
+}
+
+void RelePage::SelectListRow(const QString &listControl, int row)
+{
+    if (SelectRowOf(m_list, listControl, row))
+        Redraw_Rele();
+}
+
+} // namespace orva

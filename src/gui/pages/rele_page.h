@@ -1,0 +1,98 @@
+#pragma once
+
+#include "pages/editor_page.h"
+#include "widgets/radio_buttons.h"
+
+#include <QList>
+
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QRadioButton;
+
+namespace orva {
+
+class CaptionGroup;
+class FieldEdit;
+class ModePicture;
+class UpDown;
+
+// The page "Реле" (TabRele): the four relays with their modes, on-times and (hidden) zones, and the two
+// activation boxes. One relay is edited at a time, chosen in the list; every relay edit goes into the
+// model at once, only the activation boxes wait for UnLoad_Rele. No relay is selected at start.
+class RelePage : public EditorPage
+{
+    Q_OBJECT
+public:
+    RelePage(PageHost &host, QWidget *tab);
+    ~RelePage() override;
+
+    // Builds the controls that are made at run time; the window runs it once when it is created.
+    void Create_Rele();
+    void Redraw_Rele();
+    void UnLoad_Rele();
+
+    // The page steps.
+    void Rele_RedrawRem(int relay);
+    void Rele_RedrawElements();
+    void Rele_EnableElements();
+    void Rele_RedrawImage();
+    void Rele_SaveMode();
+    void Rele_SaveDelay();
+    void Rele_SaveZone();
+
+    // The selected relay, 1..4, or 0 when no row is selected.
+    int SelectedRelay() const;
+
+    void redraw() override { Redraw_Rele(); }
+    void unload() override { UnLoad_Rele(); }
+    // A default written by the check redraws this page only while the user sees it.
+    void RedrawAfterDefault(bool isCurrentPage) override;
+    // "Исправить": the relay's row is selected and the page redrawn.
+    void SelectListRow(const QString &listControl, int row) override;
+
+    // The row text of a relay: "Реле 1 (Сирена 1, 90 сек.)", "Реле 3 (SMS)".
+    static QString RowText(const T_Command_DEVICE &model, int relay);
+
+private:
+    // The zone controls of one zone: the check box (several zones) and the radio button (one zone).
+    struct ZonePair
+    {
+        QCheckBox *box = nullptr;
+        QRadioButton *radio = nullptr;
+    };
+
+    void CreateControls(); // rele_layout.cpp
+    QRadioButton *ButtonOf(qint32 mode) const;
+    QList<QRadioButton *> ModeButtons() const;
+    QList<QRadioButton *> ZoneRadios() const;
+    void ShowZonesOf(int relay);
+
+    // Handlers.
+    void L_Rele_RelesClick();
+    void RB_ReleModeClick(bool checked);
+    void E_Rele_DelayChange();
+    void E_Rele_ZoneChange_C();
+    void E_Rele_ZoneChange_R(int zone, bool checked);
+
+    QListWidget *m_list = nullptr;
+    CaptionGroup *m_group = nullptr;
+    QList<ModeButton> m_modes;
+    FieldEdit *m_delay = nullptr;
+    UpDown *m_delayUpDown = nullptr;
+    QList<QLabel *> m_delayLabels;
+    CaptionGroup *m_zoneGroup = nullptr;
+    std::array<ZonePair, 4> m_zones{};
+    QCheckBox *m_activeKts = nullptr;
+    QCheckBox *m_activeTamper = nullptr;
+    std::unique_ptr<ModePicture> m_picture;
+
+    // The guard flag of the zone controls (the list's tag): set while a redraw or the other zone
+    // handler changes them, so that their own handlers do nothing.
+    bool m_zoneGuard = false;
+};
+
+} // namespace orva

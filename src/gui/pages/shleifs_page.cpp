@@ -1,0 +1,376 @@
+#include "pages/shleifs_page.h"
+
+#include "pages/page_host.h"
+#include "widgets/mode_picture.h"
+#include "widgets/radio_buttons.h"
+#include "widgets/up_down.h"
+
+#include "device_model/vocabularies.h"
+#include "widgets/caption_group.h"
+#include "widgets/field_edit.h"
+#include "widgets/focus_binding.h"
+#include "widgets/focus_colouring.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QStyle>
+
+namespace orva {
+namespace {
+
+constexpr qint32 UnusedMode = 7;
+constexpr qint32 NoMode = 0;
+constexpr qint32 GuardDelayMode = 1;
+constexpr qint32 PatrolMode = 14;
+constexpr qint32 FixedDelayMode = 16;
+
+// The order in which Shleifs_SaveMode tests the buttons; the last ticked one wins.
+constexpr qint32 SaveOrder[] = {1, 16, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 14, 15};
+
+bool IsDelayMode(qint32 mode)
+{
+    return mode == GuardDelayMode || mode == FixedDelayMode;
+}
+
+qint32 DelayDefault()
+{
+    return CommandRowOf(Cmd::lm).default2;
+}
+
+} // namespace
+
+ShleifsPage::ShleifsPage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::Shleifs, tab)
+{
+    CreateControls();
+
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &ShleifsPage::L_Shleif_ShleifsClick);
+    connect(m_list, &QListWidget::itemChanged, this, &ShleifsPage::L_Shleif_ShleifsClickCheck);
+    m_list->viewport()->installEventFilter(this);
+    for (const ModeButton &mode : std::as_const(m_modes))
+        connect(mode.button, &QRadioButton::toggled, this, &ShleifsPage::RadioButton_ShleifModeClick);
+    connect(m_delay, &QLineEdit::textChanged, this, &ShleifsPage::E_Shleif_DelayChange);
+    connect(m_name, &QLineEdit::textChanged, this, &ShleifsPage::E_Shleif_NameChange);
+    connect(m_zone, &QComboBox::activated, this, &ShleifsPage::E_Shleif_ZoneChange);
+    // The two combo boxes colour their labels while they have the focus.
+    m_alarmRepeat->installEventFilter(this);
+    m_zone->installEventFilter(this);
+}
+
+ShleifsPage::~ShleifsPage() = default;
+
+QString ShleifsPage::RowText(const T_Command_DEVICE &model, int loop)
+{
+    const QString alias = model.record(Cmd::la, loop).text(1);
+    QString text = QStringLiteral("Шлейф ") + QString::number(loop);
+    text += alias.isEmpty() ? QStringLiteral("(") : QStringLiteral(": \"") + alias + QStringLiteral("\"(");
+    return text + LoopModeText(model, loop) + u')';
+}
+
+int ShleifsPage::SelectedLoop() const
+{
+    return SelectedNumber(m_list);
+}
+
+QRadioButton *ShleifsPage::ButtonOf(qint32 mode) const
+{
+    return ButtonOfMode(m_modes, mode);
+}
+
+QList<QRadioButton *> ShleifsPage::ModeButtons() const
+{
+    return ButtonsOf(m_modes);
+}
+
+bool ShleifsPage::RowTicked(int loop) const
+{
+    return loop >= 1 && m_list->item(loop - 1)->checkState() == Qt::Checked;
+}
+
+void ShleifsPage::ShowDelay(qint32 seconds)
+{
+    m_delayUpDown->setPosition(seconds);
+    m_delay->setText(QString::number(m_delayUpDown->position()));
+}
+
+void ShleifsPage::Redraw_Shleifs()
+{
+    for (int loop = 1; loop <= T_Command_DEVICE::LoopCount; ++loop)
+        Shleifs_RedrawRem(loop);
+    const qint32 repeats = model().record(Cmd::lc).value(1);
+    m_alarmRepeat->setCurrentIndex(repeats >= 0 && repeats <= 9 ? repeats : 0);
+    Shleifs_EnableElements();
+    Shleifs_RedrawImage();
+    Shleifs_RedrawElements();
+}
+
+void ShleifsPage::UnLoad_Shleifs()
+{
+    model().record(Cmd::lc).setValue(1, m_alarmRepeat->currentIndex());
+}
+
+void ShleifsPage::Shleifs_RedrawRem(int loop)
+{
+    QListWidgetItem *item = m_list->item(loop - 1);
+    m_redrawingRows = true;
+    item->setText(RowText(model(), loop));
+    item->setToolTip(item->text()); // a long row is cut at the list's edge; its hint shows it whole
+    item->setCheckState(LoopModeInUse(model().record(Cmd::lm, loop).value(1)) ? Qt::Checked : Qt::Unchecked);
+    m_redrawingRows = false;
+}
+
+void ShleifsPage::Shleifs_RedrawElements()
+{
+    const int loop = SelectedLoop();
+    if (loop == 0) {
+        UntickAll(ModeButtons());
+        m_name->setText(QString());
+        ShowDelay(DelayDefault());
+        m_zone->setCurrentIndex(0);
+        return;
+    }
+    // Showing a loop leaves the zones as they are; only the user's choice of a mode moves the loop.
+    const bool wasShowing = m_showingRow;
+    m_showingRow = true;
+    const qint32 mode = model().record(Cmd::lm, loop).value(1);
+    QRadioButton *shown = ButtonOf(mode);
+    // Ticking a button that was not ticked runs its click handler, which stores the mode from the
+    // buttons: a loop in use whose mode has no button (13) becomes "охранный с задержкой".
+    (shown ? shown : ButtonOf(GuardDelayMode))->setChecked(true);
+    // The same holds when that button was ticked already (the previous loop had it): the loop is
+    // stored as shown, whichever loop was shown before.
+    if (!shown && LoopModeInUse(mode) && model().record(Cmd::lm, loop).value(1) == mode)
+        RadioButton_ShleifModeClick(true);
+    m_showingRow = wasShowing;
+
+    const T_Command &loopMode = model().record(Cmd::lm, loop);
+    m_name->setText(model().record(Cmd::la, loop).text(1));
+    // Modes without a delay show the default; the change of the text stores what is shown. The loop
+    // holds the delay shown also when the field's text did not change (the previous loop showed it).
+    ShowDelay(IsDelayMode(loopMode.value(1)) ? loopMode.value(2) : DelayDefault());
+    if (loopMode.value(2) != m_delayUpDown->position())
+        E_Shleif_DelayChange();
+    m_zone->setCurrentIndex(model().ZoneOfLoop(loop) - 1);
+}
+
+void ShleifsPage::Shleifs_EnableElements()
+{
+    const int loop = SelectedLoop();
+    const bool editable = loop != 0 && RowTicked(loop);
+    m_group->setEnabled(editable);
+    for (const ModeButton &m : std::as_const(m_modes))
+        m.button->setEnabled(editable);
+    m_name->setEnabled(editable);
+    m_nameLabel->setEnabled(editable);
+    const QList<QWidget *> delayControls = {m_delay, m_delayUpDown, m_delayLabel, m_delayUnit};
+    if (editable) {
+        const bool withDelay = ButtonOf(GuardDelayMode)->isChecked() || ButtonOf(FixedDelayMode)->isChecked();
+        for (QWidget *control : delayControls) {
+            control->setVisible(withDelay);
+            control->setEnabled(withDelay);
+        }
+        return;
+    }
+    m_zone->setEnabled(false);
+    m_zoneLabel->setEnabled(false);
+    for (QWidget *control : delayControls) {
+        control->setVisible(true);
+        control->setEnabled(false);
+    }
+}
+
+void ShleifsPage::Shleifs_RedrawImage()
+{
+    const int loop = SelectedLoop();
+    // A loop not in use and no selection show "Image\NoGuard.jpg".
+    const QString picture =
+        loop != 0 && RowTicked(loop) ? LoopPicture(model(), loop) : LoopPicture(model(), 0);
+    m_picture->Show(host().programFolder(), picture);
+}
+
+void ShleifsPage::Shleifs_SaveMode()
+{
+    const int loop = SelectedLoop();
+    if (loop == 0)
+        return;
+    qint32 mode = UnusedMode;
+    if (RowTicked(loop)) {
+        mode = NoMode;
+        for (qint32 candidate : SaveOrder) {
+            if (ButtonOf(candidate)->isChecked())
+                mode = candidate;
+        }
+        if (mode == NoMode) {
+            mode = GuardDelayMode;
+            ButtonOf(GuardDelayMode)->setChecked(true);
+        }
+    }
+    T_Command &record = model().record(Cmd::lm, loop);
+    record.setValue(1, mode);
+    if (IsDelayMode(mode)) {
+        if (record.value(2) == 0)
+            record.setValue(2, DelayDefault());
+    } else {
+        record.setValue(2, 0);
+    }
+    ShowDelay(record.value(2));
+
+    // A loop not in use and a patrol loop belong to no zone; any other loop to one. Only a change the
+    // user makes moves it: a loop being shown keeps its zones.
+    if (m_showingRow)
+        return;
+    if (mode == UnusedMode || mode == PatrolMode)
+        model().SetLoopZone(loop, 0);
+    else if (model().ZoneOfLoop(loop) == 0)
+        model().SetLoopZone(loop, 1);
+}
+
+void ShleifsPage::Shleifs_SaveDelay()
+{
+    const int loop = SelectedLoop();
+    if (loop == 0)
+        return;
+    // An empty field stores 0; the check at save time offers the default.
+    model().record(Cmd::lm, loop).setValue(2, m_delay->text().toInt());
+}
+
+void ShleifsPage::Shleifs_SaveName()
+{
+    if (const int loop = SelectedLoop())
+        model().record(Cmd::la, loop).setText(1, m_name->text());
+}
+
+void ShleifsPage::Shleifs_SaveZone()
+{
+    if (const int loop = SelectedLoop())
+        model().SetLoopZone(loop, m_zone->currentIndex() + 1);
+}
+
+void ShleifsPage::L_Shleif_ShleifsClick()
+{
+    Shleifs_RedrawElements();
+    Shleifs_RedrawImage();
+    Shleifs_EnableElements();
+}
+
+void ShleifsPage::L_Shleif_ShleifsClickCheck(QListWidgetItem *item)
+{
+    if (m_redrawingRows)
+        return;
+    // The row whose box the user ticked is the one the steps act on. The view changes the tick before
+    // the row is selected; the row is first shown as the model holds it (its tick put back for that
+    // moment), exactly as a click on its text shows it, and then gets the user's tick.
+    if (m_list->row(item) + 1 != SelectedLoop()) {
+        const Qt::CheckState wanted = item->checkState();
+        m_redrawingRows = true;
+        item->setCheckState(wanted == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+        m_redrawingRows = false;
+        m_list->setCurrentItem(item);
+        m_redrawingRows = true;
+        item->setCheckState(wanted);
+        m_redrawingRows = false;
+    }
+    Shleifs_SaveMode();
+    Shleifs_EnableElements();
+    Shleifs_RedrawImage();
+    Shleifs_RedrawRem(SelectedLoop());
+}
+
+void ShleifsPage::L_Shleif_ShleifsDblClick()
+{
+    if (const int loop = SelectedLoop()) {
+        QListWidgetItem *item = m_list->item(loop - 1);
+        // Changing the state runs L_Shleif_ShleifsClickCheck.
+        item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    }
+}
+
+void ShleifsPage::RadioButton_ShleifModeClick(bool checked)
+{
+    // Only ticking a button is a click; the button that loses its tick runs nothing.
+    if (!checked)
+        return;
+    Shleifs_SaveMode();
+    Shleifs_EnableElements();
+    Shleifs_RedrawElements();
+    Shleifs_RedrawImage();
+    if (const int loop = SelectedLoop())
+        Shleifs_RedrawRem(loop);
+}
+
+void ShleifsPage::E_Shleif_DelayChange()
+{
+    const int loop = SelectedLoop();
+    if (loop == 0)
+        return;
+    Shleifs_SaveDelay();
+    Shleifs_RedrawRem(loop);
+}
+
+void ShleifsPage::E_Shleif_NameChange()
+{
+    if (const int loop = SelectedLoop()) {
+        Shleifs_SaveName();
+        Shleifs_RedrawRem(loop);
+    }
+}
+
+void ShleifsPage::E_Shleif_ZoneChange()
+{
+    if (const int loop = SelectedLoop()) {
+        Shleifs_SaveZone();
+        Shleifs_RedrawRem(loop);
+    }
+}
+
+void ShleifsPage::RedrawAfterDefault(bool isCurrentPage)
+{
+    // A page the user does not see is redrawn when it is shown next.
+    if (isCurrentPage)
+        Redraw_Shleifs();
+    else
+        RedrawWhenShown();
+}
+
+void ShleifsPage::SelectListRow(const QString &listControl, int row)
+{
+    if (SelectRowOf(m_list, listControl, row))
+        Redraw_Shleifs();
+}
+
+bool ShleifsPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        // A double click on a row's text toggles its box; on the box itself the list toggles it.
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const QPoint at = mouse->position().toPoint();
+        if (QListWidgetItem *item = m_list->itemAt(at)) {
+            const int box = m_list->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, m_list) +
+                            2 * m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list);
+            if (at.x() > m_list->visualItemRect(item).left() + box) {
+                L_Shleif_ShleifsDblClick();
+                return true;
+            }
+        }
+        return false;
+    }
+    // Entering CB_Shleif_AlarmRepeat or CB_Shleif_Zone colours its labels too; leaving uncolours them.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        QList<QLabel *> labels;
+        if (watched == m_alarmRepeat)
+            labels = m_alarmRepeatLabels;
+        else if (watched == m_zone)
+            labels = {m_zoneLabel};
+        const bool in = event->type() == QEvent::FocusIn;
+        if (!in && IsWindowFocusChange(static_cast<QFocusEvent *>(event)->reason()))
+            return false;
+        for (QLabel *label : labels)
+            HighlightFocus(label, in ? HighlightMode::Focused : HighlightMode::Unfocused);
+    }
+    return false;
+}
+
+} // namespace orva

@@ -1,0 +1,167 @@
+#include "widgets/check_list_box.h"
+
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+namespace orva {
+namespace {
+
+// Every row of the list has the list's own height.
+class FixedHeightDelegate : public QStyledItemDelegate
+{
+public:
+    FixedHeightDelegate(int height, QObject *parent) : QStyledItemDelegate(parent), m_height(height) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(m_height);
+        return size;
+    }
+
+private:
+    int m_height;
+};
+
+// Runs the program's change with the list's reports switched off, and puts the previous state back.
+class Programmatic
+{
+public:
+    explicit Programmatic(bool &flag) : m_flag(flag), m_previous(flag) { m_flag = true; }
+    ~Programmatic() { m_flag = m_previous; }
+    Programmatic(const Programmatic &) = delete;
+    Programmatic &operator=(const Programmatic &) = delete;
+
+private:
+    bool &m_flag;
+    bool m_previous;
+};
+
+} // namespace
+
+CheckListBox::CheckListBox(bool checkable, int itemHeight, QWidget *parent)
+    : QListWidget(parent), m_checkable(checkable), m_itemHeight(itemHeight)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    setItemDelegate(new FixedHeightDelegate(itemHeight, this));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const int row = itemIndex(); !m_programmatic && row >= 0)
+            Q_EMIT clickedRow(row);
+    });
+    // Items are not editable, so a change the program did not make is a tick of the user.
+    connect(this, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) {
+        if (m_programmatic || !m_checkable)
+            return;
+        m_tickedSincePress = true;
+        Q_EMIT clickCheck(row(item));
+    });
+    connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
+        if (!m_programmatic)
+            Q_EMIT doubleClickedRow(row(item));
+    });
+}
+
+int CheckListBox::itemIndex() const
+{
+    const QListWidgetItem *current = currentItem();
+    return current && current->isSelected() ? currentRow() : -1;
+}
+
+void CheckListBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (m_tickedSincePress) {
+        m_swallowRelease = true;
+        event->accept();
+        return;
+    }
+    QListWidget::mouseDoubleClickEvent(event);
+}
+
+void CheckListBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_swallowRelease) {
+        m_swallowRelease = false;
+        event->accept();
+        return;
+    }
+    QListWidget::mouseReleaseEvent(event);
+}
+
+void CheckListBox::mousePressEvent(QMouseEvent *event)
+{
+    m_tickedSincePress = false;
+    m_swallowRelease = false;
+    // A press selects its row first, on the tick box as well (where the view alone would only tick),
+    // so that a tick always acts on the selected item.
+    if (event->button() == Qt::LeftButton) {
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (index.isValid() && index.row() != itemIndex())
+            setCurrentRow(index.row());
+    }
+    QListWidget::mousePressEvent(event);
+}
+
+void CheckListBox::setItemIndex(int row)
+{
+    Programmatic guard(m_programmatic);
+    setCurrentRow(row >= 0 && row < count() ? row : -1);
+}
+
+QListWidgetItem *CheckListBox::newItem()
+{
+    auto *item = new QListWidgetItem;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (m_checkable) {
+        flags |= Qt::ItemIsUserCheckable;
+        item->setCheckState(Qt::Unchecked);
+    }
+    item->setFlags(flags);
+    return item;
+}
+
+void CheckListBox::setCount(int n)
+{
+    Programmatic guard(m_programmatic);
+    n = qMax(n, 0);
+    // The view would move the selection to a neighbour of a removed selected item; here it goes.
+    if (currentRow() >= n)
+        setCurrentRow(-1);
+    while (count() > n)
+        delete takeItem(count() - 1);
+    while (count() < n)
+        addItem(newItem());
+}
+
+bool CheckListBox::checked(int row) const
+{
+    const QListWidgetItem *it = item(row);
+    return it && it->checkState() == Qt::Checked;
+}
+
+void CheckListBox::setChecked(int row, bool on)
+{
+    Programmatic guard(m_programmatic);
+    if (QListWidgetItem *it = item(row); it && m_checkable)
+        it->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+}
+
+QString CheckListBox::itemText(int row) const
+{
+    const QListWidgetItem *it = item(row);
+    return it ? it->text() : QString();
+}
+
+void CheckListBox::setItemText(int row, const QString &text)
+{
+    Programmatic guard(m_programmatic);
+    if (QListWidgetItem *it = item(row)) {
+        it->setText(text);
+        // A long text is cut at the list's edge; its hint shows it whole.
+        it->setToolTip(text);
+    }
+}
+
+} // namespace orva
