@@ -231,9 +231,9 @@ void ReportTest::modeTexts()
     QFETCH(int, value);
     QFETCH(QString, expected);
     if (kind == u"loop")
-        QCOMPARE(ReportLoopModeText(value, 45), expected);
+        QCOMPARE(ReportLoopModeText(FromStored<LoopMode>(value), 45), expected);
     else if (kind == u"relay")
-        QCOMPARE(ReportRelayModeText(value), expected);
+        QCOMPARE(ReportRelayModeText(FromStored<RelayMode>(value)), expected);
     else
         QCOMPARE(ReportMessageSetText(value), expected);
 }
@@ -829,11 +829,12 @@ void ReportTest::modeTable()
     const QString seconds = QString::number(Seconds);
     if (loop) {
         // The page ticks the loop exactly when the record names its mode; both show the delay or neither.
-        QCOMPARE(!printed.isEmpty(), LoopModeInUse(mode));
-        QCOMPARE(printed.contains(seconds), LoopModeTextOf(mode, Seconds).contains(seconds));
+        QCOMPARE(!printed.isEmpty(), LoopModeInUse(FromStored<LoopMode>(mode)));
+        QCOMPARE(printed.contains(seconds),
+                 LoopModeTextOf(FromStored<LoopMode>(mode), Seconds).contains(seconds));
     } else {
         QCOMPARE(row.value(1), time);
-        QCOMPARE(!time.isEmpty(), RelayModeTextOf(mode, Seconds).contains(seconds));
+        QCOMPARE(!time.isEmpty(), RelayModeTextOf(FromStored<RelayMode>(mode), Seconds).contains(seconds));
     }
 }
 

@@ -25,9 +25,9 @@ QSet<QString> PictureNames()
 {
     QSet<QString> names;
     for (qint32 mode = 0; mode <= 16; ++mode)
-        names.insert(LoopPictureOf(mode));
+        names.insert(LoopPictureOf(FromStored<LoopMode>(mode)));
     for (qint32 mode = 0; mode <= 10; ++mode)
-        names.insert(RelayPictureOf(mode));
+        names.insert(RelayPictureOf(FromStored<RelayMode>(mode)));
     return names;
 }
 

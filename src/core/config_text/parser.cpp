@@ -91,7 +91,7 @@ private:
 void Parser::run()
 {
     T_Command &version = m_model.record(Cmd::Zentrix);
-    version.setText(1, QString());
+    version.set(Panel::Version, QString());
 
     for (;;) {
         read(ExpectCommand);
@@ -120,8 +120,8 @@ void Parser::run()
 
     if (m_header.isEmpty())
         m_header = UnknownVersionText;
-    if (version.text(1).isEmpty())
-        version.setText(1, m_header);
+    if (version.get(Panel::Version).isEmpty())
+        version.set(Panel::Version, m_header);
 }
 
 // Free text before the first command becomes the version text when the file has no version command.

@@ -1,10 +1,27 @@
 #pragma once
 
+#include "modes.h"
+
 #include <QString>
 
 #include <array>
+#include <type_traits>
 
 namespace orva {
+
+// A parameter of a command by name (params.h): the command's row, the position of the parameter (1 or
+// 2) and, for a number, the type it is read as (a mode enum or qint32).
+template <typename T = qint32> struct NumberParam
+{
+    quint8 code;
+    int position;
+};
+
+struct TextParam
+{
+    quint8 code;
+    int position;
+};
 
 // One command instance of the configuration: its table row, its instance number and the values of its
 // parameters. Every record has room for two numbers, two texts and five list items; the command table
@@ -35,6 +52,15 @@ public:
     // Index 1..5 are item1..item5; other indexes read 0 and ignore writes. 0 marks an empty item.
     qint32 item(int index) const;
     void setItem(int index, qint32 value);
+
+    // A named parameter of this record's command (params.h): `record.get(Loop::Delay)`.
+    template <typename T> T get(NumberParam<T> param) const { return FromStored<T>(value(param.position)); }
+    QString get(TextParam param) const { return text(param.position); }
+    template <typename T> void set(NumberParam<T> param, std::type_identity_t<T> v)
+    {
+        setValue(param.position, ToStored(v));
+    }
+    void set(TextParam param, const QString &t) { setText(param.position, t); }
 
     // Back to the row's defaults: value1, value2 from the table, texts empty, items 0.
     // Code, number and count stay.

@@ -3,8 +3,10 @@
 namespace orva {
 
 namespace {
-constexpr std::array<qint32, 4> DefaultLoopModes = {1, 4, 2, 12};
-constexpr std::array<qint32, 4> DefaultRelayModes = {4, 2, 0, 0};
+constexpr std::array<LoopMode, 4> DefaultLoopModes = {LoopMode::GuardDelay, LoopMode::GuardWalk,
+                                                      LoopMode::Guard, LoopMode::Fire5};
+constexpr std::array<RelayMode, 4> DefaultRelayModes = {RelayMode::Sirena1, RelayMode::TranspGuard,
+                                                        RelayMode::Sms, RelayMode::Sms};
 const char16_t DefaultVersionText[] = u"Config Orva soft v.3.0";
 } // namespace
 
@@ -56,11 +58,11 @@ void T_Command_DEVICE::ResetToDefaults()
         for (T_Command &r : m_rows[code])
             r.Reset();
     }
-    record(Cmd::Zentrix).setText(1, QString::fromUtf16(DefaultVersionText));
+    set(Panel::Version, QString::fromUtf16(DefaultVersionText));
     for (int n = 1; n <= LoopCount; ++n)
-        record(Cmd::lm, n).setValue(1, DefaultLoopModes[n - 1]);
+        set(Loop::Mode, n, DefaultLoopModes[n - 1]);
     for (int n = 1; n <= RelayCount; ++n)
-        record(Cmd::rm, n).setValue(1, DefaultRelayModes[n - 1]);
+        set(Relay::Mode, n, DefaultRelayModes[n - 1]);
     for (int loop = 1; loop <= LoopCount; ++loop)
         SetLoopZone(loop, 1);
     SetIndicatorZone(1);
@@ -113,12 +115,12 @@ void T_Command_DEVICE::SetKeyZone(int key, int zone, bool on)
 
 int T_Command_DEVICE::IndicatorZone() const
 {
-    return record(Cmd::ez).value(1);
+    return get(Indication::IndicatorZone);
 }
 
 void T_Command_DEVICE::SetIndicatorZone(int zone)
 {
-    record(Cmd::ez).setValue(1, zone);
+    set(Indication::IndicatorZone, zone);
 }
 
 bool T_Command_DEVICE::listHas(quint8 code, int instance, int value) const

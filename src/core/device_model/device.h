@@ -2,6 +2,7 @@
 
 #include "command.h"
 #include "command_table.h"
+#include "params.h"
 
 #include <QList>
 
@@ -29,6 +30,27 @@ public:
     const T_Command &record(quint8 code, int instance = 0) const;
     // All records of a row, in instance order.
     const QList<T_Command> &records(quint8 code) const;
+
+    // A named parameter (params.h) of instance `instance` of its command.
+    template <typename T> T get(NumberParam<T> param, int instance = 0) const
+    {
+        return record(param.code, instance).get(param);
+    }
+    QString get(TextParam param, int instance = 0) const { return record(param.code, instance).get(param); }
+    template <typename T> void set(NumberParam<T> param, int instance, std::type_identity_t<T> value)
+    {
+        record(param.code, instance).set(param, value);
+    }
+    void set(TextParam param, int instance, const QString &text)
+    {
+        record(param.code, instance).set(param, text);
+    }
+    // The same for a single-instance command.
+    template <typename T> void set(NumberParam<T> param, std::type_identity_t<T> value)
+    {
+        set(param, 0, value);
+    }
+    void set(TextParam param, const QString &text) { set(param, 0, text); }
 
     void ResetToDefaults();
 

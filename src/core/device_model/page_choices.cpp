@@ -1,5 +1,7 @@
 #include "page_choices.h"
 
+#include "modes.h"
+
 #include <QString>
 
 #include <array>
@@ -9,35 +11,35 @@ namespace {
 
 // clang-format off
 constexpr ChoiceText LoopModeTexts[] = {
-    {1,  u"охранный с задержкой"},
-    {2,  u"охранный без задержки"},
-    {3,  u"охранный без задержки,расщепленный"},
-    {4,  u"охранный проходной"},
-    {5,  u"охранный проходной,расщепленный"},
-    {6,  u"охранный КТС"},
-    {8,  u"пожарный тип 1 (дымовые извещатели)"},
-    {9,  u"пожарный тип 2 (дымовые+тепловые)"},
-    {10, u"пожарный тип 3 (тепловые извещатели)"},
-    {11, u"пожарный тип 1 (c контрольным сбросом)"},
-    {12, u"пожарный тип 2 (с контрольным сбросом)"},
-    {14, u"патруль"},
-    {15, u"управление"},
-    {16, u"охранный с фиксированной задержкой"},
-    {7,  NotUsedText},
+    {ToStored(LoopMode::GuardDelay),    u"охранный с задержкой"},
+    {ToStored(LoopMode::Guard),         u"охранный без задержки"},
+    {ToStored(LoopMode::GuardDrop),     u"охранный без задержки,расщепленный"},
+    {ToStored(LoopMode::GuardWalk),     u"охранный проходной"},
+    {ToStored(LoopMode::GuardWalkDrop), u"охранный проходной,расщепленный"},
+    {ToStored(LoopMode::GuardKts),      u"охранный КТС"},
+    {ToStored(LoopMode::Fire1),         u"пожарный тип 1 (дымовые извещатели)"},
+    {ToStored(LoopMode::Fire2),         u"пожарный тип 2 (дымовые+тепловые)"},
+    {ToStored(LoopMode::Fire3),         u"пожарный тип 3 (тепловые извещатели)"},
+    {ToStored(LoopMode::Fire4),         u"пожарный тип 1 (c контрольным сбросом)"},
+    {ToStored(LoopMode::Fire5),         u"пожарный тип 2 (с контрольным сбросом)"},
+    {ToStored(LoopMode::Patrol),        u"патруль"},
+    {ToStored(LoopMode::Control),       u"управление"},
+    {ToStored(LoopMode::GuardFixed),    u"охранный с фиксированной задержкой"},
+    {ToStored(LoopMode::Unused),        NotUsedText},
 };
 
 constexpr ChoiceText RelayModeTexts[] = {
-    {0,  u"SMS"},
-    {1,  u"ПЦН - охрана"},
-    {2,  u"Транспарант-охрана"},
-    {3,  u"Лампа"},
-    {4,  u"Сирена 1"},
-    {5,  u"Сирена 2"},
-    {6,  u"ПЦН - пожар"},
-    {7,  u"Транспарант-пожар"},
-    {8,  u"Сирена 1 - пожар"},
-    {9,  u"Сирена 2 - пожар"},
-    {10, u"Замок"},
+    {ToStored(RelayMode::Sms),         u"SMS"},
+    {ToStored(RelayMode::PcnGuard),    u"ПЦН - охрана"},
+    {ToStored(RelayMode::TranspGuard), u"Транспарант-охрана"},
+    {ToStored(RelayMode::Lamp),        u"Лампа"},
+    {ToStored(RelayMode::Sirena1),     u"Сирена 1"},
+    {ToStored(RelayMode::Sirena2),     u"Сирена 2"},
+    {ToStored(RelayMode::PcnFire),     u"ПЦН - пожар"},
+    {ToStored(RelayMode::TranspFire),  u"Транспарант-пожар"},
+    {ToStored(RelayMode::Sirena1Fire), u"Сирена 1 - пожар"},
+    {ToStored(RelayMode::Sirena2Fire), u"Сирена 2 - пожар"},
+    {ToStored(RelayMode::Locker),      u"Замок"},
 };
 
 constexpr ChoiceText KeyTypeTexts[] = {{0, u"Постановка/Снятие"}, {1, u"Принуждение"}, {2, u"Патруль"}};
@@ -60,7 +62,8 @@ constexpr ChoiceText DialDeliveryTexts[] = {
 };
 constexpr ChoiceText DialProtocolTexts[] = {{0, u"Автоопр."}, {1, u"v.32"}, {2, u"v.34"}, {3, u"v.120"}, {4, u"v.110"}};
 
-constexpr ChoiceText SimModeTexts[] = {{1, u"симметричный"}, {2, u"резервированный"}};
+constexpr ChoiceText SimModeTexts[] = {{ToStored(SimMode::Symmetric), u"симметричный"},
+                                       {ToStored(SimMode::Reserve), u"резервированный"}};
 constexpr ChoiceText MasterSimTexts[] = {{0, u"1"}, {1, u"2"}};
 constexpr ChoiceText SmsCharsetTexts[] = {{1, u"\"кириллица\""}, {0, u"\"транслит\""}};
 constexpr ChoiceText SmsSendModeTexts[] = {{1, u"дублирование GPRS/CSD"}, {0, u"резервирование GPRS/CSD"}};

@@ -23,9 +23,9 @@ QStringList ChoiceTextList(std::span<const ChoiceText> choices);
 // The choices the editor's pages offer, in the order the pages show them.
 namespace PageChoices {
 
-// The loop types of " Тип шлейфа " (mode number, button caption); a loop not in use is mode 7.
+// The loop types of " Тип шлейфа " (stored LoopMode, button caption), then LoopMode::Unused.
 std::span<const ChoiceText> LoopModes();
-// The relay modes of "Режим работы реле" (mode number, button caption).
+// The relay modes of "Режим работы реле" (stored RelayMode, button caption).
 std::span<const ChoiceText> RelayModes();
 // The key types by type number: "Постановка/Снятие", "Принуждение", "Патруль".
 std::span<const ChoiceText> KeyTypes();
@@ -36,7 +36,7 @@ std::span<const ChoiceText> DialModes();
 // "Способ передачи сообщения о событии" and the protocol items, by `ds` and `dp` value.
 std::span<const ChoiceText> DialDeliveries();
 std::span<const ChoiceText> DialProtocols();
-// "симметричный" / "резервированный" (`cm` parameter 1) and the main SIM card items (`ms`).
+// "симметричный" / "резервированный" (stored SimMode) and the main SIM card items (`ms`).
 std::span<const ChoiceText> SimModes();
 std::span<const ChoiceText> MasterSims();
 // The SMS character set (`sk`) and sending mode (`sg`).

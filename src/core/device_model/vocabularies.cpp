@@ -7,61 +7,58 @@
 namespace orva {
 namespace {
 
-struct LoopMode
+struct LoopModeEntry
 {
-    qint32 value;
+    LoopMode mode;
     QStringView text; // for modes with a delay: the text before the delay
     bool withDelay;
     QStringView picture;
 };
 
 // clang-format off
-constexpr std::array<LoopMode, 14> LoopModes = {{
-    {1,  u"охранный с задержкой",                    true,  u"Image\\GuardDelay.jpg"},
-    {2,  u"охранный без задержки",                  false, u"Image\\Guard.jpg"},
-    {3,  u"охранный без задержки,расщепленный",     false, u"Image\\GuardDrop.jpg"},
-    {4,  u"охранный проходной",                     false, u"Image\\GuardWalk.jpg"},
-    {5,  u"охранный проходной,расщепленный",        false, u"Image\\GuardWalkDrop.jpg"},
-    {6,  u"охранный КТС",                           false, u"Image\\GuardKTS.jpg"},
-    {8,  u"ожарный тип 1 (дымовые извещатели)",     false, u"Image\\Fire1.jpg"},
-    {9,  u"пожарный тип 2 (дымовые+тепловые)",      false, u"Image\\Fire2.jpg"},
-    {10, u"пожарный тип 3 (тепловые извещатели)",   false, u"Image\\Fire3.jpg"},
-    {11, u"пожарный тип 1 (c контрольным сбросом)", false, u"Image\\Fire4.jpg"},
-    {12, u"пожарный тип 2 (с контрольным сбросом)", false, u"Image\\Fire5.jpg"},
-    {14, u"ПАТРУЛЬ",                                false, u"Image\\Patrol.jpg"},
-    {15, u"УПРАВЛЕНИЕ",                             false, u"Image\\Rule.jpg"},
-    {16, u"охранный с фиксированной задержкой",      true,  u"Image\\GuardFixed.jpg"},
+constexpr std::array<LoopModeEntry, 14> LoopModes = {{
+    {LoopMode::GuardDelay,    u"охранный с задержкой",                   true,  u"Image\\GuardDelay.jpg"},
+    {LoopMode::Guard,         u"охранный без задержки",                  false, u"Image\\Guard.jpg"},
+    {LoopMode::GuardDrop,     u"охранный без задержки,расщепленный",     false, u"Image\\GuardDrop.jpg"},
+    {LoopMode::GuardWalk,     u"охранный проходной",                     false, u"Image\\GuardWalk.jpg"},
+    {LoopMode::GuardWalkDrop, u"охранный проходной,расщепленный",        false, u"Image\\GuardWalkDrop.jpg"},
+    {LoopMode::GuardKts,      u"охранный КТС",                           false, u"Image\\GuardKTS.jpg"},
+    {LoopMode::Fire1,         u"ожарный тип 1 (дымовые извещатели)",     false, u"Image\\Fire1.jpg"},
+    {LoopMode::Fire2,         u"пожарный тип 2 (дымовые+тепловые)",      false, u"Image\\Fire2.jpg"},
+    {LoopMode::Fire3,         u"пожарный тип 3 (тепловые извещатели)",   false, u"Image\\Fire3.jpg"},
+    {LoopMode::Fire4,         u"пожарный тип 1 (c контрольным сбросом)", false, u"Image\\Fire4.jpg"},
+    {LoopMode::Fire5,         u"пожарный тип 2 (с контрольным сбросом)", false, u"Image\\Fire5.jpg"},
+    {LoopMode::Patrol,        u"ПАТРУЛЬ",                                false, u"Image\\Patrol.jpg"},
+    {LoopMode::Control,       u"УПРАВЛЕНИЕ",                             false, u"Image\\Rule.jpg"},
+    {LoopMode::GuardFixed,    u"охранный с фиксированной задержкой",     true,  u"Image\\GuardFixed.jpg"},
 }};
 // clang-format on
 constexpr QStringView UnusedLoopText = u"не используется";
 constexpr QStringView UnusedLoopPicture = u"Image\\NoGuard.jpg";
-constexpr qint32 NoLoopMode = 0;
-constexpr qint32 UnusedLoopMode = 7;
 
-struct RelayMode
+struct RelayModeEntry
 {
-    qint32 value;
+    RelayMode mode;
     QStringView text;
     bool withTime;
     QStringView picture;
 };
 
 // clang-format off
-constexpr std::array<RelayMode, 11> RelayModes = {{
-    {0,  u"управление SMS",        false, u"Image\\SMS.jpg"},
-    {1,  u"ПЦН (охрана)",          true,  u"Image\\PCNGuard.jpg"},
-    {2,  u"ТРАНСПАРАНТ (охрана)",  true,  u"Image\\TranspGuard.jpg"},
-    {3,  u"ЛАМПА (охрана)",        true,  u"Image\\Lamp.jpg"},
-    {4,  u"СИРЕНА-1 (охрана)",     true,  u"Image\\Sirena1.jpg"},
-    {5,  u"СИРЕНА-2 (охрана)",     true,  u"Image\\Sirena2.jpg"},
-    {6,  u"ПЦН (пожар)",           true,  u"Image\\PCNFire.jpg"},
-    {7,  u"ТРАНСПАРАНТ (пожар)",   true,  u"Image\\TranspFire.jpg"},
-    {8,  u"СИРЕНА-1 (пожар)",      true,  u"Image\\Sirena1Fire.jpg"},
-    {9,  u"СИРЕНА-2 (пожар)",      true,  u"Image\\Sirena2Fire.jpg"},
-    {10, u"ЗАМОК",                 false, u"Image\\Locker.jpg"},
+constexpr std::array<RelayModeEntry, 11> RelayModes = {{
+    {RelayMode::Sms,         u"управление SMS",       false, u"Image\\SMS.jpg"},
+    {RelayMode::PcnGuard,    u"ПЦН (охрана)",         true,  u"Image\\PCNGuard.jpg"},
+    {RelayMode::TranspGuard, u"ТРАНСПАРАНТ (охрана)", true,  u"Image\\TranspGuard.jpg"},
+    {RelayMode::Lamp,        u"ЛАМПА (охрана)",       true,  u"Image\\Lamp.jpg"},
+    {RelayMode::Sirena1,     u"СИРЕНА-1 (охрана)",    true,  u"Image\\Sirena1.jpg"},
+    {RelayMode::Sirena2,     u"СИРЕНА-2 (охрана)",    true,  u"Image\\Sirena2.jpg"},
+    {RelayMode::PcnFire,     u"ПЦН (пожар)",          true,  u"Image\\PCNFire.jpg"},
+    {RelayMode::TranspFire,  u"ТРАНСПАРАНТ (пожар)",  true,  u"Image\\TranspFire.jpg"},
+    {RelayMode::Sirena1Fire, u"СИРЕНА-1 (пожар)",     true,  u"Image\\Sirena1Fire.jpg"},
+    {RelayMode::Sirena2Fire, u"СИРЕНА-2 (пожар)",     true,  u"Image\\Sirena2Fire.jpg"},
+    {RelayMode::Locker,      u"ЗАМОК",                false, u"Image\\Locker.jpg"},
 }};
 // clang-format on
-constexpr qint32 RelayModeNone = 255; // shown as an empty text without a time
 
 // The text, one blank, the seconds and " сек.".
 QString withSeconds(QStringView text, qint32 seconds)
@@ -69,19 +66,19 @@ QString withSeconds(QStringView text, qint32 seconds)
     return text.toString() + u' ' + QString::number(seconds) + u" сек.";
 }
 
-const LoopMode *findLoopMode(qint32 mode)
+const LoopModeEntry *findLoopMode(LoopMode mode)
 {
-    for (const LoopMode &m : LoopModes) {
-        if (m.value == mode)
+    for (const LoopModeEntry &m : LoopModes) {
+        if (m.mode == mode)
             return &m;
     }
     return nullptr;
 }
 
-const RelayMode *findRelayMode(qint32 mode)
+const RelayModeEntry *findRelayMode(RelayMode mode)
 {
-    for (const RelayMode &m : RelayModes) {
-        if (m.value == mode)
+    for (const RelayModeEntry &m : RelayModes) {
+        if (m.mode == mode)
             return &m;
     }
     return nullptr;
@@ -92,45 +89,51 @@ constexpr QChar PatrolMark = u'*';
 
 } // namespace
 
-QString LoopModeTextOf(qint32 mode, qint32 delay)
+QString LoopModeTextOf(LoopMode mode, qint32 delay)
 {
-    const LoopMode *m = findLoopMode(mode);
+    const LoopModeEntry *m = findLoopMode(mode);
     if (!m)
         return UnusedLoopText.toString();
     return m->withDelay ? withSeconds(m->text, delay) : m->text.toString();
 }
 
-QString LoopPictureOf(qint32 mode)
+QString LoopPictureOf(LoopMode mode)
 {
-    const LoopMode *m = findLoopMode(mode);
+    const LoopModeEntry *m = findLoopMode(mode);
     return (m ? m->picture : UnusedLoopPicture).toString();
 }
 
-QString RelayModeTextOf(qint32 mode, qint32 time)
+QString RelayModeTextOf(RelayMode mode, qint32 time)
 {
-    if (mode == RelayModeNone)
+    if (mode == RelayMode::None) // no relay: an empty text without a time
         return {};
-    const RelayMode *m = findRelayMode(mode);
+    const RelayModeEntry *m = findRelayMode(mode);
     const QStringView text = m ? m->text : QStringView(); // unknown mode: empty text, then the time
     return RelayModeHasTime(mode) ? withSeconds(text, time) : text.toString();
 }
 
-QString RelayPictureOf(qint32 mode)
+QString RelayPictureOf(RelayMode mode)
 {
-    const RelayMode *m = findRelayMode(mode);
+    const RelayModeEntry *m = findRelayMode(mode);
     return m ? m->picture.toString() : QString();
 }
 
-bool LoopModeInUse(qint32 mode)
+bool LoopModeInUse(LoopMode mode)
 {
-    return mode != NoLoopMode && mode != UnusedLoopMode;
+    return mode != LoopMode::None && mode != LoopMode::Unused;
 }
 
-bool RelayModeHasTime(qint32 mode)
+bool LoopModeHasDelay(LoopMode mode)
 {
-    if (mode == RelayModeNone)
+    const LoopModeEntry *m = findLoopMode(mode);
+    return m && m->withDelay;
+}
+
+bool RelayModeHasTime(RelayMode mode)
+{
+    if (mode == RelayMode::None)
         return false;
-    const RelayMode *m = findRelayMode(mode);
+    const RelayModeEntry *m = findRelayMode(mode);
     return !m || m->withTime;
 }
 
@@ -191,41 +194,39 @@ QString LoopPicture(const T_Command_DEVICE &model, int loop)
 {
     if (loop < 1)
         return UnusedLoopPicture.toString();
-    return LoopPictureOf(model.record(Cmd::lm, loop).value(1));
+    return LoopPictureOf(model.get(Loop::Mode, loop));
 }
 
 QString LoopModeText(const T_Command_DEVICE &model, int loop)
 {
-    const T_Command &r = model.record(Cmd::lm, loop);
-    return LoopModeTextOf(r.value(1), r.value(2));
+    return LoopModeTextOf(model.get(Loop::Mode, loop), model.get(Loop::Delay, loop));
 }
 
 QString RelayPicture(const T_Command_DEVICE &model, int relay)
 {
     if (relay < 1)
         return {};
-    return RelayPictureOf(model.record(Cmd::rm, relay).value(1));
+    return RelayPictureOf(model.get(Relay::Mode, relay));
 }
 
 QString RelayModeText(const T_Command_DEVICE &model, int relay)
 {
-    const T_Command &r = model.record(Cmd::rm, relay);
-    return RelayModeTextOf(r.value(1), r.value(2));
+    return RelayModeTextOf(model.get(Relay::Mode, relay), model.get(Relay::Time, relay));
 }
 
 int KeyType(const T_Command_DEVICE &model, int key)
 {
-    return KeyTypeOfAlias(model.record(Cmd::ua, key).text(1));
+    return KeyTypeOfAlias(model.get(Key::Alias, key));
 }
 
 QString KeyName(const T_Command_DEVICE &model, int key)
 {
-    return KeyNameOfAlias(model.record(Cmd::ua, key).text(1));
+    return KeyNameOfAlias(model.get(Key::Alias, key));
 }
 
 QString KeyDisplayName(const T_Command_DEVICE &model, int key)
 {
-    return KeyDisplayNameOfAlias(model.record(Cmd::ua, key).text(1));
+    return KeyDisplayNameOfAlias(model.get(Key::Alias, key));
 }
 
 } // namespace orva

@@ -6,8 +6,8 @@
 
 namespace orva {
 
-// Display texts and picture names of loop modes, relay modes and key types. Picture names are relative
-// to the program's folder and written as the panel's users know them ("Image\GuardDelay.jpg");
+// Display texts and picture names of loop modes, relay modes (named in modes.h) and key types. Picture names
+// are relative to the program's folder and written as the panel's users know them ("Image\GuardDelay.jpg");
 // PicturePath() turns one into a path under a given folder.
 
 QString LoopPicture(const T_Command_DEVICE &model, int loop);
@@ -23,14 +23,17 @@ QString KeyName(const T_Command_DEVICE &model, int key);
 QString KeyDisplayName(const T_Command_DEVICE &model, int key);
 
 // The same vocabulary by value, for callers that show a mode not (yet) in a model.
-QString LoopModeTextOf(qint32 mode, qint32 delay);
-QString LoopPictureOf(qint32 mode);
-QString RelayModeTextOf(qint32 mode, qint32 time);
-QString RelayPictureOf(qint32 mode);
-// True for the mode of a loop in use: every mode but 0 and 7 (the tick of the loop's row).
-bool LoopModeInUse(qint32 mode);
+QString LoopModeTextOf(LoopMode mode, qint32 delay);
+QString LoopPictureOf(LoopMode mode);
+QString RelayModeTextOf(RelayMode mode, qint32 time);
+QString RelayPictureOf(RelayMode mode);
+// True for the mode of a loop in use: every mode but None and Unused (the tick of the loop's row).
+bool LoopModeInUse(LoopMode mode);
+// True for the modes whose text carries the delay: GuardDelay and GuardFixed. Only their loops keep a
+// delay; the Loops page shows it and the save-time check tests it.
+bool LoopModeHasDelay(LoopMode mode);
 // True when the relay mode's text carries the relay time: "управление SMS" and "ЗАМОК" do not.
-bool RelayModeHasTime(qint32 mode);
+bool RelayModeHasTime(RelayMode mode);
 // The file of a picture name under the program folder, with "/" as separator on every platform.
 QString PicturePath(const QString &programFolder, const QString &pictureName);
 

@@ -74,7 +74,7 @@ FieldEditOutcome EditConfiguration(const QByteArray &fileBytes, const QList<Fiel
     }
     // The version text is no field: the reader rebuilds it from its words and points, and it gains blanks
     // with every reading (as in the editor); everything else must come back as written.
-    reread.record(Cmd::Zentrix).setText(1, edited.record(Cmd::Zentrix).text(1));
+    reread.set(Panel::Version, edited.get(Panel::Version));
     if (EncodeConfiguration(reread).bytes != encoded.bytes)
         return refused(Result::ReadsBackOtherwise,
                        QStringLiteral("the written file would not read back to the same configuration"));

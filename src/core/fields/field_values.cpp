@@ -147,7 +147,7 @@ bool setKeyAlias(T_Command &r, const QString &name, int type, QString *error)
                     QStringLiteral("the alias of a key of type \"%1\" cannot start with \"!\" or \"*\" "
                                    "(they mark the other types)")
                         .arg(ChoiceTextOf(PageChoices::KeyTypes(), 0)));
-    r.setText(1, stored);
+    r.set(Key::Alias, stored);
     return true;
 }
 
@@ -186,11 +186,11 @@ QString ShowField(const Field &field, const T_Command_DEVICE &model)
     case FieldKind::List:
         return listText(r, field.code == Cmd::su ? 2 : 1);
     case FieldKind::KeyAlias:
-        return KeyNameOfAlias(r.text(1));
+        return KeyNameOfAlias(r.get(Key::Alias));
     case FieldKind::KeyType:
-        return ChoiceTextOf(field.choices, KeyTypeOfAlias(r.text(1))).toString();
+        return ChoiceTextOf(field.choices, KeyTypeOfAlias(r.get(Key::Alias))).toString();
     case FieldKind::Learned:
-        return r.text(2).isEmpty() ? QString() : LearnedText.toString();
+        return r.get(Key::Learned).isEmpty() ? QString() : LearnedText.toString();
     }
     return {};
 }
@@ -247,13 +247,13 @@ bool SetField(const Field &field, T_Command_DEVICE &model, const QString &shown,
     case FieldKind::List:
         return setList(field, r, shown, error);
     case FieldKind::KeyAlias:
-        return setKeyAlias(r, shown, KeyTypeOfAlias(r.text(1)), error);
+        return setKeyAlias(r, shown, KeyTypeOfAlias(r.get(Key::Alias)), error);
     case FieldKind::KeyType: {
         const std::optional<qint32> type = choiceOf(field, shown);
         if (!type)
             return fail(error, QStringLiteral("\"%1\" is none of: %2").arg(shown, choicesList(field)));
         // As the page does: a typed key keeps the first 9 characters of its alias.
-        QString name = KeyNameOfAlias(r.text(1));
+        QString name = KeyNameOfAlias(r.get(Key::Alias));
         if (*type != 0)
             name.truncate(TypedKeyNameLength);
         return setKeyAlias(r, name, *type, error);

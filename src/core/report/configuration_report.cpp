@@ -58,13 +58,12 @@ void drawHeading(Flow &f, const ReportPage &page)
 {
     const ReportContext &c = f.c;
     const QString before = QStringLiteral("Конфигурация устройства:(\"");
-    const QString after = u"\"/" + FormatGprsIdentifier(c.model.record(Cmd::gi).text(1)) + u')';
+    const QString after = u"\"/" + FormatGprsIdentifier(c.model.get(Gprs::Identifier)) + u')';
     // A device name from a file may be of any length: it is shortened so that the heading ends where
     // the signature line does.
     const int room = page.width - SignatureGap - c.canvas.textWidth(before + after, FontStyle::BoldUnderline);
     const QString heading =
-        before + ElideMiddle(c.canvas, c.model.record(Cmd::oa).text(1), room, FontStyle::BoldUnderline) +
-        after;
+        before + ElideMiddle(c.canvas, c.model.get(Panel::Name), room, FontStyle::BoldUnderline) + after;
     // Texts stand on their bottom edge: the heading's line is the first line of the page, so that it
     // starts at the origin rather than above it.
     c.canvas.drawText(f.x0, f.y + c.m.L, heading, TextAlign::Left, FontStyle::BoldUnderline);

@@ -21,7 +21,7 @@ QString asStored(const QString &stored)
 BlockSize DrawGprsIdentifierBlock(const ReportContext &c, int x, int y)
 {
     const QString title = QStringLiteral("Параметры GPRS:");
-    const QString identifier = FormatGprsIdentifier(c.model.record(Cmd::gi).text(1));
+    const QString identifier = FormatGprsIdentifier(c.model.get(Gprs::Identifier));
     const int valueOffset = c.canvas.textWidth(title, FontStyle::Bold);
     c.canvas.drawText(x, y + c.m.L, title, TextAlign::Left, FontStyle::Bold);
     c.canvas.drawText(x, y + 2 * c.m.L, QStringLiteral("Идентификатор :"), TextAlign::Left,
@@ -42,7 +42,7 @@ BlockSize DrawGprsKeysBlock(const ReportContext &c, int x, int y)
     }
     c.canvas.drawText(x, y + c.m.L, label, TextAlign::Left, FontStyle::Normal);
     for (int key = 1; key <= GprsKeyCount; ++key) {
-        c.canvas.drawText(valueX, y + key * c.m.L, FormatGprsKey(c.model.record(Cmd::gk, key).text(1)),
+        c.canvas.drawText(valueX, y + key * c.m.L, FormatGprsKey(c.model.get(Gprs::KeyPart, key)),
                           TextAlign::Left, FontStyle::Bold);
     }
     return {valueX - x + stripeWidth, GprsKeyCount * c.m.L};
@@ -53,13 +53,13 @@ BlockSize DrawApnBlock(const ReportContext &c, int x, int y)
     struct Row
     {
         QString label;
-        Cmd::Code code;
+        TextParam param;
         QString (*shown)(const QString &stored);
     };
     // The APN as the GPRS page shows it, with "." where the file stores ",".
-    static const QList<Row> Rows = {{QStringLiteral("APN-сервер"), Cmd::ga, &ShownApn},
-                                    {QStringLiteral("Логин     "), Cmd::gl, &asStored},
-                                    {QStringLiteral("Пароль    "), Cmd::gp, &asStored}};
+    static const QList<Row> Rows = {{QStringLiteral("APN-сервер"), Gprs::Apn, &ShownApn},
+                                    {QStringLiteral("Логин     "), Gprs::Login, &asStored},
+                                    {QStringLiteral("Пароль    "), Gprs::Password, &asStored}};
     TableBlock table;
     table.header =
         QStringLiteral("Параметр   SIM-карта №1:                    SIM-карта №2:                     ");
@@ -72,8 +72,7 @@ BlockSize DrawApnBlock(const ReportContext &c, int x, int y)
         QList<TableCell> cells{{0, row.label, FontStyle::Normal}};
         const int offsets[SimCards] = {c.m.cols(11), c.m.cols(44)};
         for (int sim = 1; sim <= SimCards; ++sim)
-            cells.append(
-                {offsets[sim - 1], row.shown(c.model.record(row.code, sim).text(1)), FontStyle::Normal});
+            cells.append({offsets[sim - 1], row.shown(c.model.get(row.param, sim)), FontStyle::Normal});
         return cells;
     };
     return DrawTableBlock(c, x, y, table).size;
@@ -89,10 +88,11 @@ BlockSize DrawServersBlock(const ReportContext &c, int x, int y)
     table.separators = {c.m.cols(9.5), c.m.cols(25.5)};
     table.cells = [&c](int n) {
         const T_Command &server = c.model.record(Cmd::gs, n);
-        QList<TableCell> cells{{c.m.cols(0.25), u"Сервер №" + QString::number(n), FontStyle::Normal},
-                               {c.m.cols(10), ShownServerAddress(server.text(1)), FontStyle::Normal}};
-        if (server.value(2) != 0)
-            cells.append({c.m.cols(26), QString::number(server.value(2)), FontStyle::Normal});
+        QList<TableCell> cells{
+            {c.m.cols(0.25), u"Сервер №" + QString::number(n), FontStyle::Normal},
+            {c.m.cols(10), ShownServerAddress(server.get(Gprs::ServerAddress)), FontStyle::Normal}};
+        if (server.get(Gprs::ServerPort) != 0)
+            cells.append({c.m.cols(26), QString::number(server.get(Gprs::ServerPort)), FontStyle::Normal});
         return cells;
     };
     return DrawTableBlock(c, x, y, table).size;
@@ -105,13 +105,15 @@ BlockSize DrawConnectionBlock(const ReportContext &c, int x, int y)
     const T_Command &answer = c.model.record(Cmd::gt);
     c.canvas.drawText(x, y + c.m.L, QStringLiteral("Параметры сеансов связи:"), TextAlign::Left,
                       FontStyle::BoldUnderline);
-    DrawLabelValues(
-        c, x, y + 2 * c.m.L,
-        {{firstLabel, QString::number(duty.value(1)) + u" сек."},
-         {QStringLiteral("Период сообщ. \"деж.реж.\"тип 2:"), QString::number(duty.value(2)) + u" сек."},
-         {QStringLiteral("Время ожидания ответа        :"), QString::number(answer.value(1)) + u" сек."},
-         {QStringLiteral("Макс.число неотв. на сообщ.  :"), QString::number(answer.value(2))}},
-        c.m.cols(31), FontStyle::Normal);
+    DrawLabelValues(c, x, y + 2 * c.m.L,
+                    {{firstLabel, QString::number(duty.get(Gprs::Duty1)) + u" сек."},
+                     {QStringLiteral("Период сообщ. \"деж.реж.\"тип 2:"),
+                      QString::number(duty.get(Gprs::Duty2)) + u" сек."},
+                     {QStringLiteral("Время ожидания ответа        :"),
+                      QString::number(answer.get(Gprs::AnswerWait)) + u" сек."},
+                     {QStringLiteral("Макс.число неотв. на сообщ.  :"),
+                      QString::number(answer.get(Gprs::NoAnswerCount))}},
+                    c.m.cols(31), FontStyle::Normal);
     return {c.canvas.textWidth(firstLabel, FontStyle::Normal), 5 * c.m.L};
 }
 

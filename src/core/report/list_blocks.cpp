@@ -43,15 +43,16 @@ BlockSize DrawLoopsBlock(const ReportContext &c, int x, int y)
     table.rows = T_Command_DEVICE::LoopCount;
     table.separators = {c.m.cols(1.5), c.m.cols(37.5)};
     table.cells = [&c](int n) {
-        const T_Command &mode = c.model.record(Cmd::lm, n);
+        const T_Command &loop = c.model.record(Cmd::lm, n);
         // The name stands right of the separator, under its header, clear of the longest mode texts.
-        return QList<TableCell>{rowNumber(c, n),
-                                {c.m.cols(2), ReportLoopModeText(mode.value(1), mode.value(2))},
-                                {c.m.cols(38), c.model.record(Cmd::la, n).text(1)}};
+        return QList<TableCell>{
+            rowNumber(c, n),
+            {c.m.cols(2), ReportLoopModeText(loop.get(Loop::Mode), loop.get(Loop::Delay))},
+            {c.m.cols(38), c.model.get(Loop::Alias, n)}};
     };
     const TableExtent drawn = DrawTableBlock(c, x, y, table);
 
-    const qint32 repeats = c.model.record(Cmd::lc).value(1);
+    const qint32 repeats = c.model.get(Loop::AlarmRepeats);
     drawLineBelow(c, x, drawn.lastRowBottom + c.m.L, QStringLiteral("Число повторов тревог:"), c.m.cols(22),
                   repeats != 0 ? QString::number(repeats) : QStringLiteral("Все тревоги"));
     return {drawn.size.width, drawn.size.height + c.m.L};
@@ -66,17 +67,18 @@ BlockSize DrawRelaysBlock(const ReportContext &c, int x, int y)
     table.rows = T_Command_DEVICE::RelayCount;
     table.separators = {c.m.cols(1.5), c.m.cols(20.5)};
     table.cells = [&c](int n) {
-        const T_Command &mode = c.model.record(Cmd::rm, n);
-        QList<TableCell> cells{rowNumber(c, n),
-                               {c.m.cols(2), ReportRelayModeText(mode.value(1)), FontStyle::Normal}};
-        // SMS control (mode 0) and the lock (10) have no switching time, as on the Relays page.
-        if (RelayModeHasTime(mode.value(1)))
-            cells.append({c.m.cols(21), QString::number(mode.value(2)) + u" сек", FontStyle::Normal});
+        const T_Command &relay = c.model.record(Cmd::rm, n);
+        const RelayMode mode = relay.get(Relay::Mode);
+        QList<TableCell> cells{rowNumber(c, n), {c.m.cols(2), ReportRelayModeText(mode), FontStyle::Normal}};
+        // SMS control and the lock have no switching time, as on the Relays page.
+        if (RelayModeHasTime(mode))
+            cells.append(
+                {c.m.cols(21), QString::number(relay.get(Relay::Time)) + u" сек", FontStyle::Normal});
         return cells;
     };
     const TableExtent drawn = DrawTableBlock(c, x, y, table);
 
-    const bool onPanic = c.model.record(Cmd::br).value(1) != 0;
+    const bool onPanic = c.model.get(Relay::OnPanicLoop) != 0;
     drawLineBelow(c, x, drawn.lastRowBottom + c.m.L, QStringLiteral("Реле при нарушении КТС:"), c.m.cols(23),
                   onPanic ? QStringLiteral("Вкл") : QStringLiteral("Выкл"));
     return {drawn.size.width, drawn.size.height + c.m.L};
@@ -97,8 +99,8 @@ BlockSize DrawKeysBlock(const ReportContext &c, int x, int y, int firstKey, bool
         const T_Command &record = c.model.record(Cmd::ua, key);
         return QList<TableCell>{
             {c.m.cols(0.25), QString::number(key).rightJustified(2, u'0'), FontStyle::Normal},
-            {c.m.cols(3), record.text(1)},
-            {c.m.cols(14), record.text(2)}};
+            {c.m.cols(3), record.get(Key::Alias)},
+            {c.m.cols(14), record.get(Key::Learned)}};
     };
     return DrawTableBlock(c, x, y, table).size;
 }
@@ -114,8 +116,8 @@ BlockSize DrawSmsByKeysBlock(const ReportContext &c, int x, int y)
     table.cells = [&c](int n) {
         const T_Command &record = c.model.record(Cmd::su, n);
         QList<TableCell> cells{rowNumber(c, n)};
-        if (!record.text(2).isEmpty())
-            cells.append({{c.m.cols(2), record.text(2)}, {c.m.cols(20), keyList(record)}});
+        if (!record.get(KeysPhone::Number).isEmpty())
+            cells.append({{c.m.cols(2), record.get(KeysPhone::Number)}, {c.m.cols(20), keyList(record)}});
         return cells;
     };
     return DrawTableBlock(c, x, y, table).size;
@@ -133,9 +135,9 @@ BlockSize DrawSmsBlock(const ReportContext &c, int x, int y)
         const T_Command &record = c.model.record(Cmd::sn, n);
         QList<TableCell> cells{rowNumber(c, n)};
         // A phone without a message set gets no messages: its row stays empty.
-        if (!record.text(2).isEmpty() && record.value(1) != 0) {
-            cells.append(
-                {{c.m.cols(2), record.text(2)}, {c.m.cols(20), ReportMessageSetText(record.value(1))}});
+        if (!record.get(SmsPhone::Number).isEmpty() && record.get(SmsPhone::MessageSet) != 0) {
+            cells.append({{c.m.cols(2), record.get(SmsPhone::Number)},
+                          {c.m.cols(20), ReportMessageSetText(record.get(SmsPhone::MessageSet))}});
         }
         return cells;
     };

@@ -27,12 +27,12 @@ QString FormatGprsKey(const QString &key)
 void NormalizeIdentifierForPrint(T_Command_DEVICE &model)
 {
     T_Command &record = model.record(Cmd::gi);
-    record.setText(1, FormatGprsIdentifier(record.text(1)));
+    record.set(Gprs::Identifier, FormatGprsIdentifier(record.get(Gprs::Identifier)));
 }
 
 QString PrintJobTitle(const T_Command_DEVICE &model)
 {
-    return u"ППКОП-Orva(" + model.record(Cmd::oa).text(1) + u' ' + model.record(Cmd::gi).text(1) + u')';
+    return u"ППКОП-Orva(" + model.get(Panel::Name) + u' ' + model.get(Gprs::Identifier) + u')';
 }
 
 } // namespace orva

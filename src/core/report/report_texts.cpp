@@ -5,46 +5,45 @@
 #include <QStringView>
 
 #include <array>
-#include <span>
 
 namespace orva {
 namespace {
 
-struct ModeText
+template <typename Value> struct ModeText
 {
-    qint32 value;
+    Value value;
     QStringView text;
 };
 
 // clang-format off
-constexpr std::array<ModeText, 11> LoopModes = {{
-    {1,  u"охранный с задержк.на вход("},
-    {2,  u"охранный без задержки"},
-    {3,  u"охранный без задержки,расщепленный"},
-    {4,  u"охранный проходной"},
-    {5,  u"охранный проходной,расщепленный"},
-    {6,  u"охранный КТС"},
-    {8,  u"пож.тип1(дымовые извещатели)"},
-    {9,  u"пож.тип2(дымовые+тепловые)"},
-    {10, u"пож.тип3(тепловые)"},
-    {11, u"пож.тип1(дым. c контр.сбросом)"},
-    {12, u"пож.тип2(дым+тепл с контр.сбросом)"},
+constexpr std::array<ModeText<LoopMode>, 11> LoopModes = {{
+    {LoopMode::GuardDelay,    u"охранный с задержк.на вход("},
+    {LoopMode::Guard,         u"охранный без задержки"},
+    {LoopMode::GuardDrop,     u"охранный без задержки,расщепленный"},
+    {LoopMode::GuardWalk,     u"охранный проходной"},
+    {LoopMode::GuardWalkDrop, u"охранный проходной,расщепленный"},
+    {LoopMode::GuardKts,      u"охранный КТС"},
+    {LoopMode::Fire1,         u"пож.тип1(дымовые извещатели)"},
+    {LoopMode::Fire2,         u"пож.тип2(дымовые+тепловые)"},
+    {LoopMode::Fire3,         u"пож.тип3(тепловые)"},
+    {LoopMode::Fire4,         u"пож.тип1(дым. c контр.сбросом)"},
+    {LoopMode::Fire5,         u"пож.тип2(дым+тепл с контр.сбросом)"},
 }};
 
-constexpr std::array<ModeText, 10> RelayModes = {{
-    {0, u"SMS-управление"},
-    {1, u"ПЦН-охрана"},
-    {2, u"Транспарант-охрана"},
-    {3, u"Лампа"},
-    {4, u"Сирена 1"},
-    {5, u"Сирена 2"},
-    {6, u"ПЦН-пожар"},
-    {7, u"Транспарант-пожар"},
-    {8, u"Сирена 1 -пожар"},
-    {9, u"Сирена 2 -пожар"},
+constexpr std::array<ModeText<RelayMode>, 10> RelayModes = {{
+    {RelayMode::Sms,         u"SMS-управление"},
+    {RelayMode::PcnGuard,    u"ПЦН-охрана"},
+    {RelayMode::TranspGuard, u"Транспарант-охрана"},
+    {RelayMode::Lamp,        u"Лампа"},
+    {RelayMode::Sirena1,     u"Сирена 1"},
+    {RelayMode::Sirena2,     u"Сирена 2"},
+    {RelayMode::PcnFire,     u"ПЦН-пожар"},
+    {RelayMode::TranspFire,  u"Транспарант-пожар"},
+    {RelayMode::Sirena1Fire, u"Сирена 1 -пожар"},
+    {RelayMode::Sirena2Fire, u"Сирена 2 -пожар"},
 }};
 
-constexpr std::array<ModeText, 4> MessageSets = {{
+constexpr std::array<ModeText<qint32>, 4> MessageSets = {{
     {1, u"Трев."},
     {2, u"Трев.+Служ."},
     {3, u"Трев.+Вз/Сн"},
@@ -52,11 +51,10 @@ constexpr std::array<ModeText, 4> MessageSets = {{
 }};
 // clang-format on
 
-constexpr qint32 DelayedLoopMode = 1;
-
-QString lookup(std::span<const ModeText> table, qint32 value)
+template <typename Value, std::size_t N>
+QString lookup(const std::array<ModeText<Value>, N> &table, Value value)
 {
-    for (const ModeText &entry : table) {
+    for (const ModeText<Value> &entry : table) {
         if (entry.value == value)
             return entry.text.toString();
     }
@@ -65,10 +63,11 @@ QString lookup(std::span<const ModeText> table, qint32 value)
 
 } // namespace
 
-QString ReportLoopModeText(qint32 mode, qint32 delay)
+QString ReportLoopModeText(LoopMode mode, qint32 delay)
 {
     const QString text = lookup(LoopModes, mode);
-    if (mode == DelayedLoopMode)
+    // Only the delayed guard prints its delay here; the fixed delay takes the page's text below.
+    if (mode == LoopMode::GuardDelay)
         return text + QString::number(delay) + u"сек.)";
     // The modes the record's own table lacks (13 to 16) print as the Loops page names them, so that a
     // loop in use never looks unused on paper.
@@ -77,7 +76,7 @@ QString ReportLoopModeText(qint32 mode, qint32 delay)
     return text;
 }
 
-QString ReportRelayModeText(qint32 mode)
+QString ReportRelayModeText(RelayMode mode)
 {
     const QString text = lookup(RelayModes, mode);
     // The lock, which the record's own table lacks, prints as the Relays page names it (without a time).

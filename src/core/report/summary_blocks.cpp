@@ -37,13 +37,13 @@ BlockSize DrawDeviceBlock(const ReportContext &c, int x, int y)
     // A name or password from a file may be of any length: it is shortened to the block's width, so
     // that it never runs into the balance table beside it.
     const int room = width - valueOffset - c.canvas.textWidth(quoted(QString()), FontStyle::Bold);
-    const auto value = [&](Cmd::Code code) {
-        return quoted(ElideMiddle(c.canvas, c.model.record(code).text(1), room, FontStyle::Bold));
+    const auto value = [&](TextParam param) {
+        return quoted(ElideMiddle(c.canvas, c.model.get(param), room, FontStyle::Bold));
     };
     c.canvas.drawText(x, y + c.m.L, title, TextAlign::Left, FontStyle::BoldUnderline);
     DrawLabelValues(c, x, y + 2 * c.m.L,
-                    {{QStringLiteral("Псевдоним     :"), value(Cmd::oa)},
-                     {QStringLiteral("Пароль доступа:"), value(Cmd::Password)}},
+                    {{QStringLiteral("Псевдоним     :"), value(Panel::Name)},
+                     {QStringLiteral("Пароль доступа:"), value(Panel::Password)}},
                     valueOffset, FontStyle::Bold);
     return {width, 3 * c.m.L};
 }
@@ -59,11 +59,12 @@ BlockSize DrawBalanceBlock(const ReportContext &c, int x, int y)
     table.cells = [&c](int n) {
         const T_Command &balance = c.model.record(Cmd::cb, n);
         // A period of 0 hours switches the check off, whatever request text is stored.
-        const QString check = balance.value(1) != 0
-                                  ? balance.text(2) + u'(' + QString::number(balance.value(1)) + u" ч.)"
+        const QString check = balance.get(Sim::BalancePeriod) != 0
+                                  ? balance.get(Sim::BalanceCode) + u'(' +
+                                        QString::number(balance.get(Sim::BalancePeriod)) + u" ч.)"
                                   : QStringLiteral("Нет контроля");
         return QList<TableCell>{{c.m.cols(0.25), QString::number(n), FontStyle::Normal},
-                                {c.m.cols(2), c.model.record(Cmd::ph, n).text(1), FontStyle::Bold},
+                                {c.m.cols(2), c.model.get(Sim::Phone, n), FontStyle::Bold},
                                 {c.m.cols(20), check, FontStyle::Bold}};
     };
     return DrawTableBlock(c, x, y, table).size;
@@ -77,10 +78,10 @@ BlockSize DrawSignallingBlock(const ReportContext &c, int x, int y)
     DrawLabelValues(
         c, x, y + 2 * c.m.L,
         {{QStringLiteral("Время работы выносн инд.   :"),
-          QString::number(d.record(Cmd::el).value(1)) + u" сек."},
-         {QStringLiteral("Уровень встроенного зуммера:"), QString::number(d.record(Cmd::bv).value(1))},
+          QString::number(d.get(Indication::IndicatorTime)) + u" сек."},
+         {QStringLiteral("Уровень встроенного зуммера:"), QString::number(d.get(Indication::BuzzerVolume))},
          {QStringLiteral("Внешний зуммер             :"),
-          onOff(d.record(Cmd::eb).value(1) != 0, u"ВКЛЮЧЕН", u"выключен")}},
+          onOff(d.get(Indication::ExternalBuzzer) != 0, u"ВКЛЮЧЕН", u"выключен")}},
         c.m.cols(29), FontStyle::Bold);
     return {c.canvas.textWidth(title, FontStyle::BoldUnderline), 4 * c.m.L};
 }
@@ -90,19 +91,19 @@ BlockSize DrawGeneralBlock(const ReportContext &c, int x, int y)
     const QString title = QStringLiteral("Общие параметры:                     ");
     c.canvas.drawText(x, y + c.m.L, title, TextAlign::Left, FontStyle::BoldUnderline);
     const T_Command_DEVICE &d = c.model;
-    const qint32 duty = d.record(Cmd::om).value(1);
-    const bool noArmingWithoutGprs = d.record(Cmd::ci).value(1) != 0 && d.record(Cmd::cm).value(1) != 0;
+    const qint32 duty = d.get(Indication::DutyPeriod);
+    const bool noArmingWithoutGprs = d.get(Panel::LockWithoutGprs) != 0 && ToStored(d.get(Sim::Mode)) != 0;
     DrawLabelValues(
         c, x, y + 2 * c.m.L,
         {{QStringLiteral("Кодировка SMS         :"),
-          onOff(d.record(Cmd::sk).value(1) != 0, u"\"Кириллица\"", u"\"Транслит\"")},
+          onOff(d.get(Sms::Charset) != 0, u"\"Кириллица\"", u"\"Транслит\"")},
          {QStringLiteral("\"Дежурный режим\"      :"),
           duty != 0 ? QString::number(duty) + u" ч." : QStringLiteral("Нет контр.")},
-         {QStringLiteral("Задержка на выход     :"), QString::number(d.record(Cmd::xo).value(1)) + u" сек."},
+         {QStringLiteral("Задержка на выход     :"), QString::number(d.get(Panel::ExitDelay)) + u" сек."},
          {QStringLiteral("Запрет взятия без GPRS:"),
           onOff(noArmingWithoutGprs, u"\"ВКЛЮЧЕНО\"", u"\"выключено\"")},
          {QStringLiteral("Ведение LOG-файла     :"),
-          onOff(d.record(Cmd::lf).value(1) != 0, u"\"ВКЛЮЧЕНО\"", u"\"выключено\"")}},
+          onOff(d.get(Panel::Log) != 0, u"\"ВКЛЮЧЕНО\"", u"\"выключено\"")}},
         c.m.cols(25), FontStyle::Bold);
     return {c.canvas.textWidth(title, FontStyle::BoldUnderline), 6 * c.m.L};
 }

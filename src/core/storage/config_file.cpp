@@ -76,9 +76,9 @@ void LoadConfigurationText(const QString &text, T_Command_DEVICE &model, const Q
 {
     model.ResetToDefaults();
     ParseConfigurationText(text, model);
-    if (model.record(Cmd::ks, 1).text(1).isEmpty() && !openingKey.isEmpty()) {
-        model.record(Cmd::ks, 1).setText(1, openingKey);
-        model.record(Cmd::ks, 2).setText(1, openingKey);
+    if (model.get(Panel::FileKey, 1).isEmpty() && !openingKey.isEmpty()) {
+        model.set(Panel::FileKey, 1, openingKey);
+        model.set(Panel::FileKey, 2, openingKey);
     }
 }
 

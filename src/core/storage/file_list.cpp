@@ -48,8 +48,8 @@ void ExamineListRow(const QString &folder, ListRow &row, T_Command_DEVICE &listM
         return;
     }
     LoadConfigurationText(ConfigurationTextFromBytes(read.bytes), listModel);
-    row.deviceName = listModel.record(Cmd::oa).text(1);
-    row.identifier = FormatListIdentifier(listModel.record(Cmd::gi).text(1));
+    row.deviceName = listModel.get(Panel::Name);
+    row.identifier = FormatListIdentifier(listModel.get(Gprs::Identifier));
 }
 
 namespace {

@@ -64,12 +64,12 @@ PanelFacts plainFacts(const QString &file, T_Command_DEVICE &model, FolderAudit 
     PanelFacts facts;
     facts.file = file;
     facts.plain = true;
-    facts.identifier = model.record(Cmd::gi).text(1);
-    facts.deviceName = model.record(Cmd::oa).text(1);
+    facts.identifier = model.get(Gprs::Identifier);
+    facts.deviceName = model.get(Panel::Name);
     for (int part = 1; part <= GprsKeyParts; ++part)
-        facts.gprsKey += model.record(Cmd::gk, part).text(1);
-    facts.fileKey = model.record(Cmd::ks, 1).text(1);
-    facts.gprsOn = model.record(Cmd::sm).value(1) > 0;
+        facts.gprsKey += model.get(Gprs::KeyPart, part);
+    facts.fileKey = model.get(Panel::FileKey, 1);
+    facts.gprsOn = model.get(Gprs::Active) > 0;
     QList<RuleFailure> failures = AllFailures(model);
     if (!failures.isEmpty())
         audit.findings.append(AuditFinding{FindingKind::Checks, {}, {file}, std::move(failures)});

@@ -31,38 +31,38 @@ QString storedHex(const QString &text, int groupWidth, int totalWidth)
 void applyGprsForm(T_Command_DEVICE &model)
 {
     T_Command &mode = model.record(Cmd::sm);
-    mode.setValue(1, mode.value(1) > 0 ? 1 : 0);
-    if (mode.value(1) == 0)
-        model.record(Cmd::ci).setValue(1, 0);
+    mode.set(Gprs::Active, mode.get(Gprs::Active) > 0 ? 1 : 0);
+    if (mode.get(Gprs::Active) == 0)
+        model.set(Panel::LockWithoutGprs, 0);
 
     T_Command &ident = model.record(Cmd::gi);
-    ident.setText(1, StoredGprsIdentifier(ident.text(1)));
+    ident.set(Gprs::Identifier, StoredGprsIdentifier(ident.get(Gprs::Identifier)));
     for (int part = 1; part <= GprsKeyParts; ++part) {
         T_Command &key = model.record(Cmd::gk, part);
-        key.setText(1, StoredGprsKeyPart(key.text(1)));
+        key.set(Gprs::KeyPart, StoredGprsKeyPart(key.get(Gprs::KeyPart)));
     }
     for (int sim = 1; sim <= 2; ++sim) {
         T_Command &apn = model.record(Cmd::ga, sim);
-        apn.setText(1, StoredApn(apn.text(1)));
+        apn.set(Gprs::Apn, StoredApn(apn.get(Gprs::Apn)));
     }
     for (int server = 1; server <= ServerCount; ++server) {
         T_Command &s = model.record(Cmd::gs, server);
-        s.setText(1, StoredServerAddress(s.text(1)));
+        s.set(Gprs::ServerAddress, StoredServerAddress(s.get(Gprs::ServerAddress)));
     }
 }
 
 void applyDialForm(T_Command_DEVICE &model)
 {
     T_Command &protocol = model.record(Cmd::dp);
-    if (protocol.value(1) > HighestProtocol || protocol.value(1) < 0) {
-        protocol.setValue(1, HighestProtocol);
-        protocol.setValue(2, 1);
+    if (protocol.get(Dialing::Protocol) > HighestProtocol || protocol.get(Dialing::Protocol) < 0) {
+        protocol.set(Dialing::Protocol, HighestProtocol);
+        protocol.set(Dialing::Transparency, 1);
     } else {
-        protocol.setValue(2, protocol.value(2) == 0 ? 0 : 1);
+        protocol.set(Dialing::Transparency, protocol.get(Dialing::Transparency) == 0 ? 0 : 1);
     }
     T_Command &delivery = model.record(Cmd::ds);
-    if (delivery.value(1) > HighestDelivery || delivery.value(1) < 0)
-        delivery.setValue(1, 0);
+    if (delivery.get(Dialing::Delivery) > HighestDelivery || delivery.get(Dialing::Delivery) < 0)
+        delivery.set(Dialing::Delivery, 0);
     ApplyDialDeliveryLimits(model);
     SortDialPhones(model);
 }
@@ -71,8 +71,8 @@ void applyKeyForm(T_Command_DEVICE &model)
 {
     for (int key = 1; key <= T_Command_DEVICE::KeyCount; ++key) {
         T_Command &r = model.record(Cmd::ua, key);
-        if (KeyTypeOfAlias(r.text(1)) != 0)
-            r.setText(1, r.text(1).left(TypedKeyAliasLength));
+        if (KeyTypeOfAlias(r.get(Key::Alias)) != 0)
+            r.set(Key::Alias, r.get(Key::Alias).left(TypedKeyAliasLength));
     }
 }
 
@@ -116,14 +116,14 @@ QString ShownApn(const QString &stored)
 // then connection, service messages).
 void ApplyDialDeliveryLimits(T_Command_DEVICE &model)
 {
-    const qint32 delivery = model.record(Cmd::ds).value(1);
+    const qint32 delivery = model.get(Dialing::Delivery);
     if (delivery != 1 && delivery != 2)
         return;
     for (int phone = 1; phone <= PhoneCount; ++phone) {
         T_Command &r = model.record(Cmd::dn, phone);
-        const qint32 mode = r.value(1);
+        const qint32 mode = r.get(DialPhone::Mode);
         if (mode == 3 || mode == 4 || (mode == 2 && delivery == 2))
-            r.setValue(1, 1);
+            r.set(DialPhone::Mode, 1);
     }
 }
 
@@ -144,7 +144,8 @@ void SortDialPhones(T_Command_DEVICE &model)
     for (int q = 0; q < PhoneCount - 1; ++q) {
         int lowest = q;
         for (int s = q + 1; s < PhoneCount; ++s) {
-            if (DialPhoneSortRank(slots[s].value(1)) < DialPhoneSortRank(slots[lowest].value(1)))
+            if (DialPhoneSortRank(slots[s].get(DialPhone::Mode)) <
+                DialPhoneSortRank(slots[lowest].get(DialPhone::Mode)))
                 lowest = s;
         }
         if (lowest != q)

@@ -30,17 +30,17 @@ constexpr std::array<PageInfo, 9> CheckedPages = {{
 
 qint32 ValueRef::columnMin() const
 {
-    return CommandRowOf(code).minOf(index);
+    return MinOf(param);
 }
 
 qint32 ValueRef::columnMax() const
 {
-    return CommandRowOf(code).maxOf(index);
+    return MaxOf(param);
 }
 
 qint32 ValueRef::columnDefault() const
 {
-    return CommandRowOf(code).defaultOf(index);
+    return DefaultOf(param);
 }
 
 bool ValueRef::inColumnRange(const T_Command_DEVICE &model) const

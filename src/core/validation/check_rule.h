@@ -10,18 +10,14 @@
 
 namespace orva {
 
-// A numeric parameter of the model: record (code, instance), value1 (index 1) or value2 (index 2).
+// A numeric parameter of the model (params.h) of one instance of its command.
 struct ValueRef
 {
-    quint8 code = 0;
+    NumberParam<> param;
     int instance = 0;
-    int index = 1;
 
-    qint32 get(const T_Command_DEVICE &model) const { return model.record(code, instance).value(index); }
-    void set(T_Command_DEVICE &model, qint32 value) const
-    {
-        model.record(code, instance).setValue(index, value);
-    }
+    qint32 get(const T_Command_DEVICE &model) const { return model.get(param, instance); }
+    void set(T_Command_DEVICE &model, qint32 value) const { model.set(param, instance, value); }
     // Range and default of the value's command-table column.
     qint32 columnMin() const;
     qint32 columnMax() const;

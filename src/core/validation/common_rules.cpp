@@ -18,7 +18,7 @@ CheckRule requestCodeRule(int sim)
                        "соответсвтующая GSM-оператору, предоставившему SIM-карту");
     rule.passes = [sim](const T_Command_DEVICE &model) {
         const T_Command &balance = model.record(Cmd::cb, sim);
-        return balance.value(1) < 1 || !balance.text(2).isEmpty();
+        return balance.get(Sim::BalancePeriod) < 1 || !balance.get(Sim::BalanceCode).isEmpty();
     };
     rule.fix.focusControl = QStringLiteral("E_Common_BalancePhone%1").arg(sim);
     return rule;
@@ -32,7 +32,7 @@ QList<CheckRule> CommonRules()
     QList<CheckRule> rules;
     // Rules 1 and 2: the period; its hint names (minimum + 1)..maximum since 0 means "not checked".
     for (int sim = 1; sim <= SimCount; ++sim) {
-        const ValueRef period{Cmd::cb, sim, 1};
+        const ValueRef period{Sim::BalancePeriod, sim};
         CheckRule rule = RangeRule(
             CheckId::Common, sim, period, QStringLiteral("Недопустимая величина периода проверки баланса"),
             RangeHint(QStringLiteral("Период проверки баланса должен находится в диапазоне "), period,
@@ -45,7 +45,7 @@ QList<CheckRule> CommonRules()
         rules.append(requestCodeRule(sim));
     // Rules 5 and 6: the low-balance threshold.
     for (int sim = 1; sim <= SimCount; ++sim) {
-        const ValueRef threshold{Cmd::ct, sim, 1};
+        const ValueRef threshold{Sim::BalanceThreshold, sim};
         CheckRule rule =
             RangeRule(CheckId::Common, 4 + sim, threshold,
                       QStringLiteral("Недопустимая величина порога оповещения о недостаточном балансе"),
@@ -61,7 +61,7 @@ QList<CheckRule> CommonRules()
     key.number = 7;
     key.headline = QStringLiteral("Не задан ключ шифрования файла конфигурации");
     key.hint = QStringLiteral("Для защиты информации в приборе следует задать ключ шифрования");
-    key.passes = [](const T_Command_DEVICE &model) { return !model.record(Cmd::ks, 1).text(1).isEmpty(); };
+    key.passes = [](const T_Command_DEVICE &model) { return !model.get(Panel::FileKey, 1).isEmpty(); };
     key.fix.focusControl = QStringLiteral("E_Common_KEY");
     rules.append(key);
     return rules;

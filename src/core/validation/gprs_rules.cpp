@@ -15,14 +15,14 @@ constexpr qint32 MinServerPort = 10001;
 
 bool gprsOff(const T_Command_DEVICE &model)
 {
-    return model.record(Cmd::sm).value(1) == 0;
+    return model.get(Gprs::Active) == 0;
 }
 
 // The four groups of a server address. The model holds four three-digit groups separated by "." (as
 // read) or "," (as the page stores them); any other form is read the way the page shows it.
 bool addressInRange(const T_Command_DEVICE &model, int server)
 {
-    const QString address = ShownServerAddress(model.record(Cmd::gs, server).text(1));
+    const QString address = ShownServerAddress(model.get(Gprs::ServerAddress, server));
     for (int group = 0; group < AddressGroups; ++group) {
         if (address.mid(group * 4, 3).toInt() > MaxAddressGroup)
             return false;
@@ -46,16 +46,16 @@ CheckRule addressRule(int server)
     // With "=" ticked the second SIM card's server follows, as for the ports.
     rule.textDefault = [server](T_Command_DEVICE &model, bool sameServers) {
         const QString empty = StoredServerAddress(QString());
-        model.record(Cmd::gs, server).setText(1, empty);
+        model.set(Gprs::ServerAddress, server, empty);
         if (sameServers && server <= ServersPerSim)
-            model.record(Cmd::gs, server + ServersPerSim).setText(1, empty);
+            model.set(Gprs::ServerAddress, server + ServersPerSim, empty);
     };
     return rule;
 }
 
 CheckRule portRule(int server)
 {
-    const ValueRef port{Cmd::gs, server, 2};
+    const ValueRef port{Gprs::ServerPort, server};
     CheckRule rule = RangeRule(CheckId::GPRS, 4 + ServerCount + server, port,
                                QStringLiteral("Недопустимый номер порта сервера для приема сообщений."),
                                RangeHint(QStringLiteral("Порт может быть задан в диапазоне "), MinServerPort,
@@ -68,7 +68,7 @@ CheckRule portRule(int server)
     };
     // With "=" ticked the second SIM card's servers follow the first card's.
     if (server <= ServersPerSim)
-        rule.mirroredDefault = ValueRef{Cmd::gs, server + ServersPerSim, 2};
+        rule.mirroredDefault = ValueRef{Gprs::ServerPort, server + ServersPerSim};
     return rule;
 }
 
@@ -77,10 +77,10 @@ CheckRule portRule(int server)
 // Check_GPRS: timing (only while GPRS is in use), then addresses and ports of all six servers.
 QList<CheckRule> GprsRules()
 {
-    const ValueRef duty1{Cmd::gd, 0, 1};
-    const ValueRef duty2{Cmd::gd, 0, 2};
-    const ValueRef answer{Cmd::gt, 0, 1};
-    const ValueRef noAnswer{Cmd::gt, 0, 2};
+    const ValueRef duty1{Gprs::Duty1};
+    const ValueRef duty2{Gprs::Duty2};
+    const ValueRef answer{Gprs::AnswerWait};
+    const ValueRef noAnswer{Gprs::NoAnswerCount};
     const QString dutyPrefix = QStringLiteral("Период отправки сообщений может быть задан в диапазоне ");
     const QString seconds = QStringLiteral(" секунд");
 

@@ -5,8 +5,8 @@ namespace orva {
 // Check_RezervAndSignal: the duty message period and the remote indicator's on-time.
 QList<CheckRule> RezervAndSignalRules()
 {
-    const ValueRef dutyPeriod{Cmd::om, 0, 1};
-    const ValueRef indicatorTime{Cmd::el, 0, 1};
+    const ValueRef dutyPeriod{Indication::DutyPeriod};
+    const ValueRef indicatorTime{Indication::IndicatorTime};
 
     // Rule 1: 0 (or below) switches the duty message off; otherwise (minimum + 1)..maximum.
     CheckRule duty =

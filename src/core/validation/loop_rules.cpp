@@ -5,17 +5,9 @@
 namespace orva {
 namespace {
 
-constexpr qint32 GuardDelayMode = 1;
-constexpr qint32 ControlMode = 15;
-constexpr qint32 FixedDelayMode = 16;
 constexpr int PatrolKeyType = 2;
 
 const QString LoopList = QStringLiteral("L_Shleif_Shleifs");
-
-qint32 loopMode(const T_Command_DEVICE &model, int loop)
-{
-    return model.record(Cmd::lm, loop).value(1);
-}
 
 FixTarget loopFix(int loop, const QString &focusControl)
 {
@@ -25,15 +17,14 @@ FixTarget loopFix(int loop, const QString &focusControl)
 // Rule n: the delay of a loop in a delay mode.
 CheckRule delayRule(int loop)
 {
-    const ValueRef delay{Cmd::lm, loop, 2};
+    const ValueRef delay{Loop::Delay, loop};
     CheckRule rule =
         RangeRule(CheckId::Shleifs, loop, delay,
                   QStringLiteral("Недопустимая величина времени задержки сработки по шлейфу."),
                   RangeHint(QStringLiteral("Задержка сработки по шлейфу может быть задана в диапазоне "),
                             delay, QStringLiteral(" секунд")),
                   QString(), [loop](const T_Command_DEVICE &model) {
-                      const qint32 mode = loopMode(model, loop);
-                      return mode != GuardDelayMode && mode != FixedDelayMode;
+                      return !LoopModeHasDelay(model.get(Loop::Mode, loop));
                   });
     rule.subject = loop;
     rule.fix = loopFix(loop, QStringLiteral("E_Shleif_Delay"));
@@ -50,11 +41,11 @@ CheckRule controlLoopRule(int loop)
     rule.headline = QStringLiteral("Задано больше одного управляющего шлейфа.");
     rule.hint = QStringLiteral("Измените тип шлейфа");
     rule.passes = [loop](const T_Command_DEVICE &model) {
-        if (loopMode(model, loop) != ControlMode)
+        if (model.get(Loop::Mode, loop) != LoopMode::Control)
             return true;
         const int zone = model.ZoneOfLoop(loop);
         for (int later = loop + 1; later <= T_Command_DEVICE::LoopCount; ++later) {
-            if (loopMode(model, later) == ControlMode && model.ZoneOfLoop(later) == zone)
+            if (model.get(Loop::Mode, later) == LoopMode::Control && model.ZoneOfLoop(later) == zone)
                 return false;
         }
         return true;
@@ -82,7 +73,7 @@ CheckRule controlKeyRule(int loop)
 
 bool Check_Shleif_Key(const T_Command_DEVICE &model, int loop)
 {
-    if (loopMode(model, loop) != ControlMode)
+    if (model.get(Loop::Mode, loop) != LoopMode::Control)
         return true;
     // Zone 0 (the loop is in no zone) matches every key that has an empty zone slot.
     const int zone = model.ZoneOfLoop(loop);

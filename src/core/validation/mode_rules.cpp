@@ -7,11 +7,9 @@ namespace orva {
 // saved as if it were accepted.
 QList<CheckRule> ModeRules()
 {
-    const ValueRef attempts{Cmd::ca, 0, 1};
-    const ValueRef simMode{Cmd::cm, 0, 1};
-    const ValueRef returnDelay{Cmd::cm, 0, 2};
-    const ValueRef exitDelay{Cmd::xo, 0, 1};
-    constexpr qint32 ReserveSimMode = 2;
+    const ValueRef attempts{Sim::Attempts};
+    const ValueRef returnDelay{Sim::ReturnDelay};
+    const ValueRef exitDelay{Panel::ExitDelay};
 
     return {
         RangeRule(CheckId::Mode, 1, attempts,
@@ -26,7 +24,7 @@ QList<CheckRule> ModeRules()
                   RangeHint(QStringLiteral("Величина задержки должна находится в диапазоне "), returnDelay,
                             QStringLiteral(" минут")),
                   QStringLiteral("E_Mode_SIMDelay"),
-                  [simMode](const T_Command_DEVICE &model) { return simMode.get(model) != ReserveSimMode; }),
+                  [](const T_Command_DEVICE &model) { return model.get(Sim::Mode) != SimMode::Reserve; }),
         RangeRule(CheckId::Mode, 3, exitDelay, QStringLiteral("Недопустимая величина времени на выход."),
                   RangeHint(QStringLiteral("Время на выход может быть задано в диапазоне "), exitDelay,
                             QStringLiteral(" секунд")),

@@ -8,8 +8,8 @@ constexpr int PhoneCount = 9;
 const QString MissingNumberHeadline = QStringLiteral("Не заданы номера для задействованных телефонов.");
 const QString MissingNumberHint = QStringLiteral("Необходимо задать номера для используемых телефонов");
 
-// Rule p of a phone check: phone p in use must have a number (text2 of its record).
-CheckRule numberRule(CheckId check, quint8 code, int phone, bool (*inUse)(const T_Command &),
+// Rule p of a phone check: phone p in use must have a number.
+CheckRule numberRule(CheckId check, TextParam number, int phone, bool (*inUse)(const T_Command &),
                      const FixTarget &fix)
 {
     CheckRule rule;
@@ -18,9 +18,9 @@ CheckRule numberRule(CheckId check, quint8 code, int phone, bool (*inUse)(const 
     rule.subject = phone;
     rule.headline = MissingNumberHeadline;
     rule.hint = MissingNumberHint;
-    rule.passes = [code, phone, inUse](const T_Command_DEVICE &model) {
-        const T_Command &record = model.record(code, phone);
-        return !inUse(record) || !record.text(2).isEmpty();
+    rule.passes = [number, phone, inUse](const T_Command_DEVICE &model) {
+        const T_Command &record = model.record(number.code, phone);
+        return !inUse(record) || !record.get(number).isEmpty();
     };
     rule.fix = fix;
     return rule;
@@ -53,7 +53,7 @@ QString dialListName(DialList list)
 
 qint32 dialMode(const T_Command_DEVICE &model, int phone)
 {
-    return model.record(Cmd::dn, phone).value(1);
+    return model.get(DialPhone::Mode, phone);
 }
 
 // The dial check's last rule: once any phone is called without a connection, there must be one for
@@ -90,7 +90,8 @@ QList<CheckRule> SmsRules()
     QList<CheckRule> rules;
     for (int phone = 1; phone <= PhoneCount; ++phone) {
         rules.append(numberRule(
-            CheckId::SMS, Cmd::sn, phone, [](const T_Command &r) { return r.value(1) != 0; },
+            CheckId::SMS, SmsPhone::Number, phone,
+            [](const T_Command &r) { return r.get(SmsPhone::MessageSet) != 0; },
             FixTarget{QStringLiteral("EditSMSPhoneNumber"), QStringLiteral("ListSMSPhones"), phone - 1}));
     }
     return rules;
@@ -102,7 +103,7 @@ QList<CheckRule> SmskRules()
     QList<CheckRule> rules;
     for (int phone = 1; phone <= PhoneCount; ++phone) {
         rules.append(numberRule(
-            CheckId::SMSK, Cmd::su, phone,
+            CheckId::SMSK, KeysPhone::Number, phone,
             [](const T_Command &r) {
                 for (int i = 1; i <= T_Command::ItemCount; ++i) {
                     if (r.item(i) != 0)
@@ -121,8 +122,8 @@ QList<CheckRule> DialGsmRules()
     QList<CheckRule> rules;
     for (int phone = 1; phone <= PhoneCount; ++phone) {
         CheckRule rule = numberRule(
-            CheckId::DialGSM, Cmd::dn, phone, [](const T_Command &r) { return r.value(1) != 0; },
-            FixTarget{});
+            CheckId::DialGSM, DialPhone::Number, phone,
+            [](const T_Command &r) { return r.get(DialPhone::Mode) != 0; }, FixTarget{});
         rule.refine = [phone](const T_Command_DEVICE &model, RuleFailure &failure) {
             const FixTarget fix = DialPhoneFix(model, phone);
             failure.focusControl = fix.focusControl;

@@ -75,7 +75,7 @@ bool notEdited(const T_Command_DEVICE &model, quint8 code, int instance)
 {
     if (code != Cmd::dn)
         return false;
-    const qint32 mode = model.record(Cmd::dn, instance).value(1);
+    const qint32 mode = model.get(DialPhone::Mode, instance);
     return mode < 1 || mode > 7;
 }
 

@@ -2,19 +2,18 @@
 
 namespace orva {
 
-// Check_Rele: the on-time of every relay that is not an SMS-controlled one (mode 0). Rule n is relay n.
+// Check_Rele: the on-time of every relay that is not an SMS-controlled one. Rule n is relay n.
 QList<CheckRule> ReleRules()
 {
-    constexpr qint32 SmsMode = 0;
     QList<CheckRule> rules;
     for (int relay = 1; relay <= T_Command_DEVICE::RelayCount; ++relay) {
-        const ValueRef time{Cmd::rm, relay, 2};
+        const ValueRef time{Relay::Time, relay};
         CheckRule rule = RangeRule(CheckId::Rele, relay, time,
                                    QStringLiteral("Недопустимая величина времени работы реле."),
                                    RangeHint(QStringLiteral("Время работы может быть задано в диапазоне "),
                                              time, QStringLiteral(" секунд")),
                                    QStringLiteral("E_Rele_Delay"), [relay](const T_Command_DEVICE &model) {
-                                       return model.record(Cmd::rm, relay).value(1) == SmsMode;
+                                       return model.get(Relay::Mode, relay) == RelayMode::Sms;
                                    });
         rule.subject = relay;
         rule.fix.listControl = QStringLiteral("L_Rele_Reles");

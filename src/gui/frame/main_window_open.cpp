@@ -74,7 +74,7 @@ bool TForm2::LoadPlainFile(const QString &fileName)
 void TForm2::ShowFileStatus(const QString &fileName, int kind)
 {
     const QDate modified = QFileInfo(fileName).lastModified().date();
-    FormatStaticTextStatus(fileName, kind, ShortDateText(modified), model().record(Cmd::Zentrix).text(1));
+    FormatStaticTextStatus(fileName, kind, ShortDateText(modified), model().get(Panel::Version));
 }
 
 QString TForm2::StartUpLoad()

@@ -18,8 +18,8 @@ void TForm2::B_PrintClick()
     QPrinter printer(QPrinter::HighResolution);
     // Print-to-file proposes the name a save would (with ".pdf"), before the identifier is grouped.
     ProposePrintFile(printer,
-                     RecordPdfPath(m_settings, model().record(Cmd::oa).text(1),
-                                   model().record(Cmd::gi).text(1), m_configurationFile, QDir::homePath()));
+                     RecordPdfPath(m_settings, model().get(Panel::Name), model().get(Gprs::Identifier),
+                                   m_configurationFile, QDir::homePath()));
     const AskPrinter askPrinter = [this](QPrinter &chosen) {
         Question question = Question::Of(QuestionKind::Print);
         question.printer = &chosen;

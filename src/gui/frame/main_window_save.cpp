@@ -63,8 +63,8 @@ void TForm2::B_SaveClick()
     ask.folder = m_saveFolder;
     ask.filters = SaveFilters;
     ask.defaultSuffix = QStringLiteral("ini");
-    ask.text = m_settings.maskMode ? FormFileNameByMask(m_settings.mask, model().record(Cmd::oa).text(1),
-                                                        model().record(Cmd::gi).text(1))
+    ask.text = m_settings.maskMode ? FormFileNameByMask(m_settings.mask, model().get(Panel::Name),
+                                                        model().get(Gprs::Identifier))
                                    : DefaultSaveName;
     const Answer chosen = questions().Ask(ask);
     if (!chosen.ok() || chosen.text.isEmpty())

@@ -124,39 +124,36 @@ void CommonPage::BuildBalanceOf(QWidget *group, int sim, int top)
 void CommonPage::Redraw_Common()
 {
     const T_Command_DEVICE &m = model();
-    m_key->setText(m.record(Cmd::ks, 1).text(1));
-    m_keyOld->setText(m.record(Cmd::ks, 2).text(1));
-    m_password->setText(m.record(Cmd::Password).text(1));
+    m_key->setText(m.get(Panel::FileKey, 1));
+    m_keyOld->setText(m.get(Panel::FileKey, 2));
+    m_password->setText(m.get(Panel::Password));
     for (int sim = 1; sim <= SimCount; ++sim)
-        m_phones[sim - 1]->setText(m.record(Cmd::ph, sim).text(1));
+        m_phones[sim - 1]->setText(m.get(Sim::Phone, sim));
 
     // The up-downs step within the ranges of the command table.
-    const CommandRow &balanceRow = CommandRowOf(Cmd::cb);
-    const CommandRow &thresholdRow = CommandRowOf(Cmd::ct);
     for (int sim = 1; sim <= SimCount; ++sim) {
         Balance &b = m_balance[sim - 1];
-        const T_Command &balance = m.record(Cmd::cb, sim);
-        b.delayUpDown->setRange(balanceRow.min1, balanceRow.max1);
-        ShowNumber(b.delay, b.delayUpDown, balance.value(1));
-        b.phone->setText(balance.text(2));
-        b.valueUpDown->setRange(thresholdRow.min1, thresholdRow.max1);
-        ShowNumber(b.value, b.valueUpDown, m.record(Cmd::ct, sim).value(1));
+        b.delayUpDown->setRange(MinOf(Sim::BalancePeriod), MaxOf(Sim::BalancePeriod));
+        ShowNumber(b.delay, b.delayUpDown, m.get(Sim::BalancePeriod, sim));
+        b.phone->setText(m.get(Sim::BalanceCode, sim));
+        b.valueUpDown->setRange(MinOf(Sim::BalanceThreshold), MaxOf(Sim::BalanceThreshold));
+        ShowNumber(b.value, b.valueUpDown, m.get(Sim::BalanceThreshold, sim));
     }
 }
 
 void CommonPage::UnLoad_Common()
 {
     T_Command_DEVICE &m = model();
-    m.record(Cmd::ks, 1).setText(1, m_key->text());
-    m.record(Cmd::ks, 2).setText(1, m_keyOld->text());
-    m.record(Cmd::Password).setText(1, m_password->text());
+    m.set(Panel::FileKey, 1, m_key->text());
+    m.set(Panel::FileKey, 2, m_keyOld->text());
+    m.set(Panel::Password, m_password->text());
     for (int sim = 1; sim <= SimCount; ++sim) {
-        m.record(Cmd::ph, sim).setText(1, m_phones[sim - 1]->text());
-        m.record(Cmd::cb, sim).setText(2, m_balance[sim - 1].phone->text());
+        m.set(Sim::Phone, sim, m_phones[sim - 1]->text());
+        m.set(Sim::BalanceCode, sim, m_balance[sim - 1].phone->text());
     }
     for (int sim = 1; sim <= SimCount; ++sim) {
-        m.record(Cmd::cb, sim).setValue(1, NumberOrZero(m_balance[sim - 1].delay));
-        m.record(Cmd::ct, sim).setValue(1, NumberOrZero(m_balance[sim - 1].value));
+        m.set(Sim::BalancePeriod, sim, NumberOrZero(m_balance[sim - 1].delay));
+        m.set(Sim::BalanceThreshold, sim, NumberOrZero(m_balance[sim - 1].value));
     }
 }
 

@@ -48,22 +48,22 @@ void SetTicked(QCheckBox *box, int &tag, bool ticked)
 void GprsPage::Redraw_GPRS()
 {
     const T_Command_DEVICE &m = model();
-    SetTicked(m_active, m_activeTag, m.record(Cmd::sm).value(1) > 0);
+    SetTicked(m_active, m_activeTag, m.get(Gprs::Active) > 0);
 
-    m_ident->setText(ShownIdentifier(m.record(Cmd::gi).text(1)));
+    m_ident->setText(ShownIdentifier(m.get(Gprs::Identifier)));
     for (int part = 1; part <= KeyParts; ++part)
-        m_keys[part - 1]->setText(ShownKeyPart(m.record(Cmd::gk, part).text(1)));
+        m_keys[part - 1]->setText(ShownKeyPart(m.get(Gprs::KeyPart, part)));
     for (int sim = 1; sim <= 2; ++sim) {
-        m_apn[sim - 1]->setText(ShownApn(m.record(Cmd::ga, sim).text(1)));
-        m_login[sim - 1]->setText(m.record(Cmd::gl, sim).text(1));
-        m_password[sim - 1]->setText(m.record(Cmd::gp, sim).text(1));
+        m_apn[sim - 1]->setText(ShownApn(m.get(Gprs::Apn, sim)));
+        m_login[sim - 1]->setText(m.get(Gprs::Login, sim));
+        m_password[sim - 1]->setText(m.get(Gprs::Password, sim));
     }
     const T_Command &duty = m.record(Cmd::gd);
     const T_Command &answer = m.record(Cmd::gt);
-    ShowNumber(m_duty1, m_duty1UpDown, duty.value(1));
-    ShowNumber(m_duty2, m_duty2UpDown, duty.value(2));
-    ShowNumber(m_answer, m_answerUpDown, answer.value(1));
-    ShowNumber(m_noAnswer, m_noAnswerUpDown, answer.value(2));
+    ShowNumber(m_duty1, m_duty1UpDown, duty.get(Gprs::Duty1));
+    ShowNumber(m_duty2, m_duty2UpDown, duty.get(Gprs::Duty2));
+    ShowNumber(m_answer, m_answerUpDown, answer.get(Gprs::AnswerWait));
+    ShowNumber(m_noAnswer, m_noAnswerUpDown, answer.get(Gprs::NoAnswerCount));
 
     Redraw_Server(1);
     Redraw_Server(2);
@@ -72,7 +72,8 @@ void GprsPage::Redraw_GPRS()
     for (int k = 1; k <= ServersPerSim; ++k) {
         const T_Command &first = m.record(Cmd::gs, k);
         const T_Command &second = m.record(Cmd::gs, k + ServersPerSim);
-        same = same && first.value(2) == second.value(2) && first.text(1) == second.text(1);
+        same = same && first.get(Gprs::ServerPort) == second.get(Gprs::ServerPort) &&
+               first.get(Gprs::ServerAddress) == second.get(Gprs::ServerAddress);
     }
     SetTicked(m_equal, m_equalTag, same);
 
@@ -85,21 +86,21 @@ void GprsPage::UnLoad_GPRS()
     // A field the user has not left yet holds the text as typed; it is stored as leaving it shows it.
     NormaliseGroupedFields();
     T_Command_DEVICE &m = model();
-    m.record(Cmd::sm).setValue(1, m_active->isChecked() ? 1 : 0);
-    m.record(Cmd::gi).setText(1, StoredGprsIdentifier(m_ident->text()));
+    m.set(Gprs::Active, m_active->isChecked() ? 1 : 0);
+    m.set(Gprs::Identifier, StoredGprsIdentifier(m_ident->text()));
     for (int part = 1; part <= KeyParts; ++part)
-        m.record(Cmd::gk, part).setText(1, StoredGprsKeyPart(m_keys[part - 1]->text()));
+        m.set(Gprs::KeyPart, part, StoredGprsKeyPart(m_keys[part - 1]->text()));
     for (int sim = 1; sim <= 2; ++sim) {
-        m.record(Cmd::ga, sim).setText(1, StoredApn(m_apn[sim - 1]->text()));
-        m.record(Cmd::gl, sim).setText(1, m_login[sim - 1]->text());
-        m.record(Cmd::gp, sim).setText(1, m_password[sim - 1]->text());
+        m.set(Gprs::Apn, sim, StoredApn(m_apn[sim - 1]->text()));
+        m.set(Gprs::Login, sim, m_login[sim - 1]->text());
+        m.set(Gprs::Password, sim, m_password[sim - 1]->text());
     }
     T_Command &duty = m.record(Cmd::gd);
     T_Command &answer = m.record(Cmd::gt);
-    duty.setValue(1, NumberOrZero(m_duty1));
-    duty.setValue(2, NumberOrZero(m_duty2));
-    answer.setValue(1, NumberOrZero(m_answer));
-    answer.setValue(2, NumberOrZero(m_noAnswer));
+    duty.set(Gprs::Duty1, NumberOrZero(m_duty1));
+    duty.set(Gprs::Duty2, NumberOrZero(m_duty2));
+    answer.set(Gprs::AnswerWait, NumberOrZero(m_answer));
+    answer.set(Gprs::NoAnswerCount, NumberOrZero(m_noAnswer));
     Unload_Server(1);
     Unload_Server(2);
 }

@@ -23,8 +23,8 @@ void GprsPage::Redraw_Server(int sim)
     const T_Command_DEVICE &m = model();
     for (int server = (sim - 1) * ServersPerSim + 1; server <= sim * ServersPerSim; ++server) {
         const T_Command &record = m.record(Cmd::gs, server);
-        m_servers[server - 1]->setText(ShownServerAddress(record.text(1)));
-        m_ports[server - 1]->setText(QString::number(record.value(2)));
+        m_servers[server - 1]->setText(ShownServerAddress(record.get(Gprs::ServerAddress)));
+        m_ports[server - 1]->setText(QString::number(record.get(Gprs::ServerPort)));
     }
 }
 
@@ -39,8 +39,8 @@ void GprsPage::Unload_Server(int sim)
     T_Command_DEVICE &m = model();
     for (int server = (sim - 1) * ServersPerSim + 1; server <= sim * ServersPerSim; ++server) {
         T_Command &record = m.record(Cmd::gs, server);
-        record.setText(1, StoredServerAddress(m_servers[server - 1]->text()));
-        record.setValue(2, NumberOrZero(m_ports[server - 1]));
+        record.set(Gprs::ServerAddress, StoredServerAddress(m_servers[server - 1]->text()));
+        record.set(Gprs::ServerPort, NumberOrZero(m_ports[server - 1]));
     }
 }
 
@@ -59,8 +59,8 @@ void GprsPage::GPRS_EqualElements()
     for (int server = 1; server <= ServersPerSim; ++server) {
         const T_Command &first = m.record(Cmd::gs, server);
         T_Command &second = m.record(Cmd::gs, server + ServersPerSim);
-        second.setText(1, first.text(1));
-        second.setValue(2, first.value(2));
+        second.set(Gprs::ServerAddress, first.get(Gprs::ServerAddress));
+        second.set(Gprs::ServerPort, first.get(Gprs::ServerPort));
     }
     Redraw_Server(2);
 }

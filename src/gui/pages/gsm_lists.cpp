@@ -71,15 +71,15 @@ void GsmPage::GSM_ListRebuld()
 QString GsmPage::GSM_GetRemPhone(int phone, int shownAs) const
 {
     const T_Command &r = model().record(Cmd::dn, phone);
-    const qint32 mode = r.value(1);
+    const qint32 mode = r.get(DialPhone::Mode);
     if (ListOfMode(mode) == Free)
         return QStringLiteral("Телефон (поз.") + QString::number(phone) + QStringLiteral("): (") +
                NotUsedText + u')';
 
     QString text = QStringLiteral("Телефон ") + QString::number(shownAs) + QStringLiteral(" (поз.") +
                    QString::number(phone) + QStringLiteral("): ");
-    if (!r.text(2).isEmpty())
-        text += r.text(2) + u' ';
+    if (!r.get(DialPhone::Number).isEmpty())
+        text += r.get(DialPhone::Number) + u' ';
     // The captions of the phone's mode controls; for a connected phone the connect button's caption runs
     // straight into the sub-mode's.
     return text + u'(' + ChoiceTextOf(PageChoices::DialModes(), mode) + u')';
@@ -182,14 +182,14 @@ void GsmPage::ListClickCheck(int list)
     T_Command &r = model().record(Cmd::dn, phone);
     switch (list) {
     case Free:
-        r.setValue(1, 7); // "Дозвон: Дежурные режимы"
+        r.set(DialPhone::Mode, 7); // "Дозвон: Дежурные режимы"
         break;
     case Dial:
-        r.setValue(1, 0);
-        r.setText(2, QString());
+        r.set(DialPhone::Mode, 0);
+        r.set(DialPhone::Number, QString());
         break;
     default: // a connected phone keeps its number
-        r.setValue(1, 0);
+        r.set(DialPhone::Mode, 0);
         break;
     }
     GSM_ListRebuld();

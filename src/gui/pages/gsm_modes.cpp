@@ -82,7 +82,7 @@ void GsmPage::GSM_Redraw_Number(int phone)
         m_number->setEnabled(false);
         m_number->clear();
     } else {
-        m_number->setText(model().record(Cmd::dn, phone).text(2));
+        m_number->setText(model().get(DialPhone::Number, phone));
     }
 }
 
@@ -131,7 +131,7 @@ void GsmPage::SetTempMode(qint32 mode, List list)
         return;
     }
     UpdatingScope updating(host());
-    model().record(Cmd::dn, phone).setValue(1, mode);
+    model().set(DialPhone::Mode, phone, mode);
     GSM_ListRebuld();
     const int row = qMax(GSM_CalckListTempPhone(phone), 0);
     m_lists[list]->setItemIndex(row);
@@ -150,7 +150,7 @@ void GsmPage::EditGSM_PhoneNumberChange()
     if (phone == 0)
         return;
     UpdatingScope updating(host());
-    model().record(Cmd::dn, phone).setText(2, m_number->text());
+    model().set(DialPhone::Number, phone, m_number->text());
     GSM_RedrawPhones(phone);
 }
 

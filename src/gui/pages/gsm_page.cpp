@@ -156,12 +156,12 @@ void GsmPage::BuildDelivery(QWidget *tab)
 void GsmPage::Redraw_GSM()
 {
     const T_Command &protocol = model().record(Cmd::dp);
-    if (protocol.value(1) < 0 || protocol.value(1) > HighestProtocol) {
+    if (protocol.get(Dialing::Protocol) < 0 || protocol.get(Dialing::Protocol) > HighestProtocol) {
         m_protocol->setCurrentIndex(HighestProtocol);
         m_transparent->setChecked(false);
     } else {
-        m_protocol->setCurrentIndex(protocol.value(1));
-        m_transparent->setChecked(protocol.value(2) == 0);
+        m_protocol->setCurrentIndex(protocol.get(Dialing::Protocol));
+        m_transparent->setChecked(protocol.get(Dialing::Transparency) == 0);
     }
     GSM_ListRebuld();
     GSM_RedrawPhones(0);
@@ -172,7 +172,7 @@ void GsmPage::Redraw_GSM()
 
 qint32 GsmPage::ModeOf(int phone) const
 {
-    return phone >= 1 && phone <= PhoneCount ? model().record(Cmd::dn, phone).value(1) : 0;
+    return phone >= 1 && phone <= PhoneCount ? model().get(DialPhone::Mode, phone) : 0;
 }
 
 int GsmPage::ListIndexOf(const QObject *object) const

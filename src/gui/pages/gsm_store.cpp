@@ -21,14 +21,14 @@ constexpr qint32 HighestDelivery = 2;
 void GsmPage::GSM_Redraw_DataMode()
 {
     T_Command &delivery = model().record(Cmd::ds);
-    if (delivery.value(1) < 0 || delivery.value(1) > HighestDelivery)
-        delivery.setValue(1, 0);
-    m_dataMode->setCurrentIndex(delivery.value(1));
+    if (delivery.get(Dialing::Delivery) < 0 || delivery.get(Dialing::Delivery) > HighestDelivery)
+        delivery.set(Dialing::Delivery, 0);
+    m_dataMode->setCurrentIndex(delivery.get(Dialing::Delivery));
 }
 
 void GsmPage::GSM_Unload_DataMode()
 {
-    model().record(Cmd::ds).setValue(1, qMax(m_dataMode->currentIndex(), 0));
+    model().set(Dialing::Delivery, qMax(m_dataMode->currentIndex(), 0));
 }
 
 void GsmPage::ComboBoxGSM_DataModeChange()
@@ -39,7 +39,7 @@ void GsmPage::ComboBoxGSM_DataModeChange()
 
 void GsmPage::GSM_PhoneMode_Rebuld()
 {
-    const qint32 delivery = model().record(Cmd::ds).value(1);
+    const qint32 delivery = model().get(Dialing::Delivery);
     if (delivery != 1 && delivery != 2) {
         GSM_EnableProtocol(true);
         if (m_subModes[0]->isEnabled()) // a phone is current
@@ -66,8 +66,8 @@ void GsmPage::GSM_PhoneMode_Rebuld()
 void GsmPage::UnLoad_GSM()
 {
     T_Command &protocol = model().record(Cmd::dp);
-    protocol.setValue(1, m_protocol->currentIndex());
-    protocol.setValue(2, m_transparent->isChecked() ? 0 : 1);
+    protocol.set(Dialing::Protocol, m_protocol->currentIndex());
+    protocol.set(Dialing::Transparency, m_transparent->isChecked() ? 0 : 1);
     // The sort moves whole records; the selection follows the current phone (known by its number) to
     // its new row, so that the number field goes on editing that phone.
     const int current = GSM_FindTempPhone();

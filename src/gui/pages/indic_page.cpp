@@ -170,39 +170,39 @@ void IndicPage::TB_Indic_IntZummerChange()
 
 void IndicPage::E_Indic_ZoneChange()
 {
-    model().record(Cmd::ez).setValue(1, m_zone->currentIndex());
+    model().set(Indication::IndicatorZone, m_zone->currentIndex());
 }
 
 void IndicPage::Redraw_Indic()
 {
     const T_Command_DEVICE &m = model();
-    const qint32 period = m.record(Cmd::om).value(1);
+    const qint32 period = m.get(Indication::DutyPeriod);
     if (period <= 0) {
         // Switched off: the period shows the default the box brings back when it is ticked.
         m_dutyActive->setChecked(false);
         EnableDutyPeriod(false);
-        ShowNumber(m_dutyDelay, m_dutyDelayUpDown, CommandRowOf(Cmd::om).default1);
+        ShowNumber(m_dutyDelay, m_dutyDelayUpDown, DefaultOf(Indication::DutyPeriod));
     } else {
         m_dutyActive->setChecked(true);
         EnableDutyPeriod(true);
         ShowNumber(m_dutyDelay, m_dutyDelayUpDown, period);
     }
-    ShowNumber(m_extIndic, m_extIndicUpDown, m.record(Cmd::el).value(1));
-    m_zone->setCurrentIndex(m.record(Cmd::ez).value(1));
-    m_volume->setValue(m.record(Cmd::bv).value(1));
+    ShowNumber(m_extIndic, m_extIndicUpDown, m.get(Indication::IndicatorTime));
+    m_zone->setCurrentIndex(m.get(Indication::IndicatorZone));
+    m_volume->setValue(m.get(Indication::BuzzerVolume));
     // The label follows the bar even when the position did not change.
     TB_Indic_IntZummerChange();
-    m_extBuzzer->setChecked(m.record(Cmd::eb).value(1) == 1);
+    m_extBuzzer->setChecked(m.get(Indication::ExternalBuzzer) == 1);
 }
 
 void IndicPage::UnLoad_Indic()
 {
     T_Command_DEVICE &m = model();
-    m.record(Cmd::om).setValue(1, m_dutyActive->isChecked() ? NumberOrZero(m_dutyDelay) : 0);
-    m.record(Cmd::el).setValue(1, NumberOrZero(m_extIndic));
-    m.record(Cmd::ez).setValue(1, m_zone->currentIndex());
-    m.record(Cmd::bv).setValue(1, m_volume->value());
-    m.record(Cmd::eb).setValue(1, m_extBuzzer->isChecked() ? 1 : 0);
+    m.set(Indication::DutyPeriod, m_dutyActive->isChecked() ? NumberOrZero(m_dutyDelay) : 0);
+    m.set(Indication::IndicatorTime, NumberOrZero(m_extIndic));
+    m.set(Indication::IndicatorZone, m_zone->currentIndex());
+    m.set(Indication::BuzzerVolume, m_volume->value());
+    m.set(Indication::ExternalBuzzer, m_extBuzzer->isChecked() ? 1 : 0);
 }
 
 } // namespace orva

@@ -73,7 +73,7 @@ void KeysPage::Keys_RedrawElements()
             row.zones[zone - 1]->setChecked(model().KeyHasZone(key, zone));
         m_redrawingZones = false;
 
-        row.code->setText(model().record(Cmd::ua, key).text(2));
+        row.code->setText(model().get(Key::Learned, key));
         // The code is shown as stars: a screen reader says whether the key is learned.
         const QString learned =
             row.code->text().isEmpty() ? QStringLiteral("ключ не обучен") : QStringLiteral("ключ обучен");
@@ -84,7 +84,7 @@ void KeysPage::Keys_RedrawElements()
 
 void KeysPage::Keys_SaveName(int key, const QString &text)
 {
-    model().record(Cmd::ua, key).setText(1, text);
+    model().set(Key::Alias, key, text);
     Q_EMIT KeyNameChanged(key);
 }
 

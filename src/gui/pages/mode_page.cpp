@@ -19,8 +19,6 @@
 namespace orva {
 namespace {
 
-constexpr qint32 SymmetricSimMode = 1;
-constexpr qint32 ReserveSimMode = 2;
 constexpr int RowHeight = 21;
 constexpr int SimFieldLeft = 400;
 
@@ -75,11 +73,13 @@ void ModePage::BuildSimGroup()
     group->setObjectName(QStringLiteral("GB_Mode_ModeSIM"));
     group->setGeometry(8, 166, 761, 150);
 
-    m_symmetric = new QRadioButton(ChoiceTextOf(PageChoices::SimModes(), 1).toString(), group);
+    m_symmetric = new QRadioButton(
+        ChoiceTextOf(PageChoices::SimModes(), ToStored(SimMode::Symmetric)).toString(), group);
     m_symmetric->setObjectName(QStringLiteral("RB_Mode_SIMSymmetr"));
     m_symmetric->move(190, 22);
     m_symmetric->adjustSize();
-    m_reserve = new QRadioButton(ChoiceTextOf(PageChoices::SimModes(), 2).toString(), group);
+    m_reserve =
+        new QRadioButton(ChoiceTextOf(PageChoices::SimModes(), ToStored(SimMode::Reserve)).toString(), group);
     m_reserve->setObjectName(QStringLiteral("RB_Mode_SIMRezerv"));
     m_reserve->move(330, 22);
     m_reserve->adjustSize();
@@ -193,23 +193,22 @@ void ModePage::EnableLockNoGPRS(bool gprsOn)
 void ModePage::Redraw_Mode()
 {
     const T_Command_DEVICE &m = model();
-    ShowNumber(m_attempts, m_attemptsUpDown, m.record(Cmd::ca).value(1));
+    ShowNumber(m_attempts, m_attemptsUpDown, m.get(Sim::Attempts));
 
-    const T_Command &simMode = m.record(Cmd::cm);
-    const bool reserve = simMode.value(1) == ReserveSimMode;
+    const bool reserve = m.get(Sim::Mode) == SimMode::Reserve;
     (reserve ? m_reserve : m_symmetric)->setChecked(true);
     EnableReserveControls(reserve);
-    ShowNumber(m_simDelay, m_simDelayUpDown, simMode.value(2));
-    m_master->setCurrentIndex(m.record(Cmd::ms).value(1));
+    ShowNumber(m_simDelay, m_simDelayUpDown, m.get(Sim::ReturnDelay));
+    m_master->setCurrentIndex(m.get(Sim::Master));
 
-    m_unlockMode->setChecked(m.record(Cmd::es).value(1) == 1);
-    m_enterEnable->setChecked(m.record(Cmd::em).value(1) == 1);
-    ShowNumber(m_exitDelay, m_exitDelayUpDown, m.record(Cmd::xo).value(1));
+    m_unlockMode->setChecked(m.get(Panel::DisarmReset) == 1);
+    m_enterEnable->setChecked(m.get(Panel::EntryMessage) == 1);
+    ShowNumber(m_exitDelay, m_exitDelayUpDown, m.get(Panel::ExitDelay));
 
-    const qint32 lock = m.record(Cmd::ci).value(1);
+    const qint32 lock = m.get(Panel::LockWithoutGprs);
     m_lockNoGprs->setChecked(lock == 1);
     m_lockNoGprsTag = lock;
-    m_logEnable->setChecked(m.record(Cmd::lf).value(1) == 1);
+    m_logEnable->setChecked(m.get(Panel::Log) == 1);
 }
 
 void ModePage::RedrawAfterDefault(bool)
@@ -224,16 +223,15 @@ void ModePage::RedrawAfterDefault(bool)
 void ModePage::UnLoad_Mode()
 {
     T_Command_DEVICE &m = model();
-    m.record(Cmd::ca).setValue(1, NumberOrZero(m_attempts));
-    T_Command &simMode = m.record(Cmd::cm);
-    simMode.setValue(1, m_reserve->isChecked() ? ReserveSimMode : SymmetricSimMode);
-    simMode.setValue(2, NumberOrZero(m_simDelay));
-    m.record(Cmd::ms).setValue(1, m_master->currentIndex());
-    m.record(Cmd::es).setValue(1, Ticked(m_unlockMode));
-    m.record(Cmd::em).setValue(1, Ticked(m_enterEnable));
-    m.record(Cmd::xo).setValue(1, NumberOrZero(m_exitDelay));
-    m.record(Cmd::ci).setValue(1, Ticked(m_lockNoGprs));
-    m.record(Cmd::lf).setValue(1, Ticked(m_logEnable));
+    m.set(Sim::Attempts, NumberOrZero(m_attempts));
+    m.set(Sim::Mode, m_reserve->isChecked() ? SimMode::Reserve : SimMode::Symmetric);
+    m.set(Sim::ReturnDelay, NumberOrZero(m_simDelay));
+    m.set(Sim::Master, m_master->currentIndex());
+    m.set(Panel::DisarmReset, Ticked(m_unlockMode));
+    m.set(Panel::EntryMessage, Ticked(m_enterEnable));
+    m.set(Panel::ExitDelay, NumberOrZero(m_exitDelay));
+    m.set(Panel::LockWithoutGprs, Ticked(m_lockNoGprs));
+    m.set(Panel::Log, Ticked(m_logEnable));
 }
 
 } // namespace orva

@@ -27,9 +27,9 @@ constexpr int ZoneColumn = 75;
 
 } // namespace
 
-QString ReleModeCaption(qint32 mode)
+QString ReleModeCaption(RelayMode mode)
 {
-    return ChoiceTextOf(PageChoices::RelayModes(), mode).toString();
+    return ChoiceTextOf(PageChoices::RelayModes(), ToStored(mode)).toString();
 }
 
 void RelePage::CreateControls()
@@ -62,7 +62,7 @@ void RelePage::CreateControls()
         auto *button = new QRadioButton(ReleModeCaption(row.mode), m_group);
         button->setObjectName(QString::fromUtf16(row.name));
         button->setGeometry(12, top, 300, 20);
-        m_modes.append(ModeButton{row.mode, button});
+        m_modes.append(ModeButton{ToStored(row.mode), button});
         top += ButtonStep;
     }
     const int delayTop = top + 12;
@@ -77,7 +77,7 @@ void RelePage::CreateControls()
     m_delayUpDown->setObjectName(QStringLiteral("UD_Rele_Delay"));
     m_delayUpDown->setGeometry(174, delayTop, 17, 22);
     m_delayUpDown->setAssociate(m_delay);
-    m_delayUpDown->setRange(CommandRowOf(Cmd::rm).min2, CommandRowOf(Cmd::rm).max2);
+    m_delayUpDown->setRange(MinOf(Relay::Time), MaxOf(Relay::Time));
     m_delayLabels << MakeLabel(m_group, u"L_Rele_Delay2", QStringLiteral(" сек."),
                                QRect(194, delayTop + 2, 40, 20));
     for (QLabel *label : std::as_const(m_delayLabels))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device_model/modes.h"
+
 #include <QString>
 
 namespace orva {
@@ -9,21 +11,25 @@ namespace orva {
 // button's caption.
 struct ReleModeRow
 {
-    qint32 mode;
+    RelayMode mode;
     const char16_t *name;
 };
 
 inline constexpr ReleModeRow ReleModeRows[] = {
-    {0, u"RB_ReleSMS"},         {1, u"RB_RelePCNGuard"},   {2, u"RB_ReleTranspGuard"},
-    {3, u"RB_ReleLamp"},        {4, u"RB_ReleSirena1"},    {5, u"RB_ReleSirena2"},
-    {6, u"RB_RelePCNFire"},     {7, u"RB_ReleTranspFire"}, {8, u"RB_ReleSirena1Fire"},
-    {9, u"RB_ReleSirena2Fire"}, {10, u"RB_ReleLocker"},
+    {RelayMode::Sms, u"RB_ReleSMS"},
+    {RelayMode::PcnGuard, u"RB_RelePCNGuard"},
+    {RelayMode::TranspGuard, u"RB_ReleTranspGuard"},
+    {RelayMode::Lamp, u"RB_ReleLamp"},
+    {RelayMode::Sirena1, u"RB_ReleSirena1"},
+    {RelayMode::Sirena2, u"RB_ReleSirena2"},
+    {RelayMode::PcnFire, u"RB_RelePCNFire"},
+    {RelayMode::TranspFire, u"RB_ReleTranspFire"},
+    {RelayMode::Sirena1Fire, u"RB_ReleSirena1Fire"},
+    {RelayMode::Sirena2Fire, u"RB_ReleSirena2Fire"},
+    {RelayMode::Locker, u"RB_ReleLocker"},
 };
 
-inline constexpr qint32 ReleSmsMode = 0;
-inline constexpr qint32 ReleLockMode = 10;
-
-// The caption of a mode's button; empty for a number without a button.
-QString ReleModeCaption(qint32 mode);
+// The caption of a mode's button; empty for a mode without a button.
+QString ReleModeCaption(RelayMode mode);
 
 } // namespace orva

@@ -20,11 +20,15 @@ namespace orva {
 namespace {
 
 // The order in which Rele_SaveMode looks for the ticked button; the first one wins.
-constexpr qint32 SaveOrder[] = {10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
+constexpr RelayMode SaveOrder[] = {
+    RelayMode::Locker,      RelayMode::Sirena2Fire, RelayMode::Sirena1Fire, RelayMode::TranspFire,
+    RelayMode::PcnFire,     RelayMode::Sirena2,     RelayMode::Sirena1,     RelayMode::Lamp,
+    RelayMode::TranspGuard, RelayMode::PcnGuard,    RelayMode::Sms,
+};
 
 qint32 OnTimeDefault()
 {
-    return CommandRowOf(Cmd::rm).default2;
+    return DefaultOf(Relay::Time);
 }
 
 } // namespace
@@ -56,12 +60,12 @@ void RelePage::Create_Rele()
 QString RelePage::RowText(const T_Command_DEVICE &model, int relay)
 {
     const T_Command &record = model.record(Cmd::rm, relay);
-    const qint32 mode = record.value(1);
+    const RelayMode mode = record.get(Relay::Mode);
     QString text =
         QStringLiteral("Реле ") + QString::number(relay) + QStringLiteral(" (") + ReleModeCaption(mode);
-    if (mode == ReleSmsMode || mode == ReleLockMode)
+    if (mode == RelayMode::Sms || mode == RelayMode::Locker)
         return text + u')';
-    return text + QStringLiteral(", ") + QString::number(record.value(2)) + QStringLiteral(" сек.)");
+    return text + QStringLiteral(", ") + QString::number(record.get(Relay::Time)) + QStringLiteral(" сек.)");
 }
 
 int RelePage::SelectedRelay() const
@@ -69,9 +73,9 @@ int RelePage::SelectedRelay() const
     return SelectedNumber(m_list);
 }
 
-QRadioButton *RelePage::ButtonOf(qint32 mode) const
+QRadioButton *RelePage::ButtonOf(RelayMode mode) const
 {
-    return ButtonOfMode(m_modes, mode);
+    return ButtonOfMode(m_modes, ToStored(mode));
 }
 
 QList<QRadioButton *> RelePage::ModeButtons() const
@@ -91,8 +95,8 @@ void RelePage::Redraw_Rele()
 {
     for (int relay = 1; relay <= T_Command_DEVICE::RelayCount; ++relay)
         Rele_RedrawRem(relay);
-    m_activeKts->setChecked(model().record(Cmd::br).value(1) != 0);
-    m_activeTamper->setChecked(model().record(Cmd::tb).value(1) != 0);
+    m_activeKts->setChecked(model().get(Relay::OnPanicLoop) != 0);
+    m_activeTamper->setChecked(model().get(Relay::OnTamper) != 0);
     Rele_EnableElements();
     Rele_RedrawImage();
     Rele_RedrawElements();
@@ -100,8 +104,8 @@ void RelePage::Redraw_Rele()
 
 void RelePage::UnLoad_Rele()
 {
-    model().record(Cmd::br).setValue(1, m_activeKts->isChecked() ? 1 : 0);
-    model().record(Cmd::tb).setValue(1, m_activeTamper->isChecked() ? 1 : 0);
+    model().set(Relay::OnPanicLoop, m_activeKts->isChecked() ? 1 : 0);
+    model().set(Relay::OnTamper, m_activeTamper->isChecked() ? 1 : 0);
 }
 
 void RelePage::Rele_RedrawRem(int relay)
@@ -138,7 +142,7 @@ void RelePage::Rele_RedrawElements()
     // show the relay shown before, so the guard keeps "Замок" from moving this relay into that relay's
     // zone: showing a relay never changes its zones.
     m_zoneGuard = true;
-    if (QRadioButton *button = ButtonOf(model().record(Cmd::rm, relay).value(1)))
+    if (QRadioButton *button = ButtonOf(model().get(Relay::Mode, relay)))
         button->setChecked(true);
     else
         UntickAll(ModeButtons());
@@ -146,7 +150,7 @@ void RelePage::Rele_RedrawElements()
 
     // A stored on-time outside the up-down's range is shown clamped and stored back, also when the
     // field's text does not change.
-    const qint32 stored = model().record(Cmd::rm, relay).value(2);
+    const qint32 stored = model().get(Relay::Time, relay);
     m_delayUpDown->setPosition(stored);
     m_delay->setText(QString::number(m_delayUpDown->position()));
     if (stored != m_delayUpDown->position())
@@ -180,8 +184,8 @@ void RelePage::Rele_EnableElements()
     m_group->setCaptionColour(Colours::GroupEnabled);
     for (const ModeButton &m : std::as_const(m_modes))
         m.button->setEnabled(true);
-    const qint32 mode = model().record(Cmd::rm, relay).value(1);
-    if (mode == ReleSmsMode) {
+    const RelayMode mode = model().get(Relay::Mode, relay);
+    if (mode == RelayMode::Sms) {
         m_zoneGroup->setVisible(false);
         for (QWidget *control : delayControls)
             control->setVisible(false);
@@ -193,7 +197,7 @@ void RelePage::Rele_EnableElements()
     }
     // The zone group itself is never shown again once the window has hidden it.
     m_zoneGroup->setEnabled(true);
-    const bool lock = mode == ReleLockMode;
+    const bool lock = mode == RelayMode::Locker;
     for (const ZonePair &pair : m_zones) {
         pair.radio->setVisible(lock);
         pair.radio->setEnabled(lock);
@@ -214,19 +218,19 @@ void RelePage::Rele_SaveMode()
     const int relay = SelectedRelay();
     if (relay == 0)
         return;
-    qint32 mode = -1;
-    for (qint32 candidate : SaveOrder) {
+    RelayMode mode = RelayMode::None;
+    for (RelayMode candidate : SaveOrder) {
         if (ButtonOf(candidate)->isChecked()) {
             mode = candidate;
             break;
         }
     }
-    if (mode < 0) {
-        mode = ReleSmsMode;
-        ButtonOf(ReleSmsMode)->setChecked(true);
+    if (mode == RelayMode::None) {
+        mode = RelayMode::Sms;
+        ButtonOf(RelayMode::Sms)->setChecked(true);
     }
-    model().record(Cmd::rm, relay).setValue(1, mode);
-    if (mode != ReleLockMode)
+    model().set(Relay::Mode, relay, mode);
+    if (mode != RelayMode::Locker)
         return;
     // A lock follows a single zone: the radio buttons take the check boxes' states up to the first
     // ticked one; ticking that radio button leaves the relay in its zone only.
@@ -240,7 +244,7 @@ void RelePage::Rele_SaveMode()
 void RelePage::Rele_SaveDelay()
 {
     if (const int relay = SelectedRelay())
-        model().record(Cmd::rm, relay).setValue(2, m_delay->text().toInt());
+        model().set(Relay::Time, relay, m_delay->text().toInt());
 }
 
 void RelePage::Rele_SaveZone()

@@ -3,6 +3,8 @@
 #include "pages/editor_page.h"
 #include "widgets/radio_buttons.h"
 
+#include "device_model/modes.h"
+
 #include <QList>
 
 #include <array>
@@ -66,7 +68,7 @@ private:
     };
 
     void CreateControls(); // rele_layout.cpp
-    QRadioButton *ButtonOf(qint32 mode) const;
+    QRadioButton *ButtonOf(RelayMode mode) const;
     QList<QRadioButton *> ModeButtons() const;
     QList<QRadioButton *> ZoneRadios() const;
     void ShowZonesOf(int relay);

@@ -22,18 +22,27 @@ namespace {
 
 struct ModeRow
 {
-    qint32 mode;
+    LoopMode mode;
     const char16_t *name;
 };
 
 // The mode buttons of " Тип шлейфа ", top to bottom, with the captions of `PageChoices::LoopModes`.
-// Modes 7 and 0 (not used) and 13 have none.
+// Unused and None (not used) and the unnamed 13 have none.
 const ModeRow ModeRows[] = {
-    {1, u"RB_Shleif_GuardDelay"}, {2, u"RB_Shleif_Guard"},         {3, u"RB_Shleif_GuardDrop"},
-    {4, u"RB_Shleif_GuardWalk"},  {5, u"RB_Shleif_GuardWalkDrop"}, {6, u"RB_Shleif_GuardKTS"},
-    {8, u"RB_Shleif_Fire1"},      {9, u"RB_Shleif_Fire2"},         {10, u"RB_Shleif_Fire3"},
-    {11, u"RB_Shleif_Fire4"},     {12, u"RB_Shleif_Fire5"},        {14, u"RB_Shleif_Patrol"},
-    {15, u"RB_Shleif_Rule"},      {16, u"RB_Shleif_Fixed"},
+    {LoopMode::GuardDelay, u"RB_Shleif_GuardDelay"},
+    {LoopMode::Guard, u"RB_Shleif_Guard"},
+    {LoopMode::GuardDrop, u"RB_Shleif_GuardDrop"},
+    {LoopMode::GuardWalk, u"RB_Shleif_GuardWalk"},
+    {LoopMode::GuardWalkDrop, u"RB_Shleif_GuardWalkDrop"},
+    {LoopMode::GuardKts, u"RB_Shleif_GuardKTS"},
+    {LoopMode::Fire1, u"RB_Shleif_Fire1"},
+    {LoopMode::Fire2, u"RB_Shleif_Fire2"},
+    {LoopMode::Fire3, u"RB_Shleif_Fire3"},
+    {LoopMode::Fire4, u"RB_Shleif_Fire4"},
+    {LoopMode::Fire5, u"RB_Shleif_Fire5"},
+    {LoopMode::Patrol, u"RB_Shleif_Patrol"},
+    {LoopMode::Control, u"RB_Shleif_Rule"},
+    {LoopMode::GuardFixed, u"RB_Shleif_Fixed"},
 };
 
 constexpr int ButtonTop = 22;
@@ -77,10 +86,11 @@ void ShleifsPage::CreateControls()
     m_group->setGeometry(452, 2, 320, 420);
     int top = ButtonTop;
     for (const ModeRow &row : ModeRows) {
-        auto *button = new QRadioButton(ChoiceTextOf(PageChoices::LoopModes(), row.mode).toString(), m_group);
+        const qint32 stored = ToStored(row.mode);
+        auto *button = new QRadioButton(ChoiceTextOf(PageChoices::LoopModes(), stored).toString(), m_group);
         button->setObjectName(QString::fromUtf16(row.name));
         button->setGeometry(12, top, 300, 20);
-        m_modes.append(ModeButton{row.mode, button});
+        m_modes.append(ModeButton{stored, button});
         top += ButtonStep;
     }
 
@@ -97,7 +107,7 @@ void ShleifsPage::CreateControls()
     m_delayUpDown->setGeometry(FieldLeft + 40, delayTop, 17, 22);
     m_delayUpDown->setAssociate(m_delay);
     // The up-down reaches down to 0, the command table's highest delay is its top.
-    m_delayUpDown->setRange(0, CommandRowOf(Cmd::lm).max2);
+    m_delayUpDown->setRange(0, MaxOf(Loop::Delay));
     m_delayUnit = MakeLabel(m_group, u"L_Shleif_Delay1", QStringLiteral(" сек."),
                             QRect(FieldLeft + 60, delayTop + 2, 40, 20));
     m_delayLabel->setBuddy(m_delay);

@@ -22,23 +22,16 @@
 namespace orva {
 namespace {
 
-constexpr qint32 UnusedMode = 7;
-constexpr qint32 NoMode = 0;
-constexpr qint32 GuardDelayMode = 1;
-constexpr qint32 PatrolMode = 14;
-constexpr qint32 FixedDelayMode = 16;
-
 // The order in which Shleifs_SaveMode tests the buttons; the last ticked one wins.
-constexpr qint32 SaveOrder[] = {1, 16, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 14, 15};
-
-bool IsDelayMode(qint32 mode)
-{
-    return mode == GuardDelayMode || mode == FixedDelayMode;
-}
+constexpr LoopMode SaveOrder[] = {
+    LoopMode::GuardDelay,    LoopMode::GuardFixed, LoopMode::Guard,  LoopMode::GuardDrop, LoopMode::GuardWalk,
+    LoopMode::GuardWalkDrop, LoopMode::GuardKts,   LoopMode::Fire1,  LoopMode::Fire2,     LoopMode::Fire3,
+    LoopMode::Fire4,         LoopMode::Fire5,      LoopMode::Patrol, LoopMode::Control,
+};
 
 qint32 DelayDefault()
 {
-    return CommandRowOf(Cmd::lm).default2;
+    return DefaultOf(Loop::Delay);
 }
 
 } // namespace
@@ -64,7 +57,7 @@ ShleifsPage::~ShleifsPage() = default;
 
 QString ShleifsPage::RowText(const T_Command_DEVICE &model, int loop)
 {
-    const QString alias = model.record(Cmd::la, loop).text(1);
+    const QString alias = model.get(Loop::Alias, loop);
     QString text = QStringLiteral("Шлейф ") + QString::number(loop);
     text += alias.isEmpty() ? QStringLiteral("(") : QStringLiteral(": \"") + alias + QStringLiteral("\"(");
     return text + LoopModeText(model, loop) + u')';
@@ -75,9 +68,9 @@ int ShleifsPage::SelectedLoop() const
     return SelectedNumber(m_list);
 }
 
-QRadioButton *ShleifsPage::ButtonOf(qint32 mode) const
+QRadioButton *ShleifsPage::ButtonOf(LoopMode mode) const
 {
-    return ButtonOfMode(m_modes, mode);
+    return ButtonOfMode(m_modes, ToStored(mode));
 }
 
 QList<QRadioButton *> ShleifsPage::ModeButtons() const
@@ -100,7 +93,7 @@ void ShleifsPage::Redraw_Shleifs()
 {
     for (int loop = 1; loop <= T_Command_DEVICE::LoopCount; ++loop)
         Shleifs_RedrawRem(loop);
-    const qint32 repeats = model().record(Cmd::lc).value(1);
+    const qint32 repeats = model().get(Loop::AlarmRepeats);
     m_alarmRepeat->setCurrentIndex(repeats >= 0 && repeats <= 9 ? repeats : 0);
     Shleifs_EnableElements();
     Shleifs_RedrawImage();
@@ -109,7 +102,7 @@ void ShleifsPage::Redraw_Shleifs()
 
 void ShleifsPage::UnLoad_Shleifs()
 {
-    model().record(Cmd::lc).setValue(1, m_alarmRepeat->currentIndex());
+    model().set(Loop::AlarmRepeats, m_alarmRepeat->currentIndex());
 }
 
 void ShleifsPage::Shleifs_RedrawRem(int loop)
@@ -118,7 +111,7 @@ void ShleifsPage::Shleifs_RedrawRem(int loop)
     m_redrawingRows = true;
     item->setText(RowText(model(), loop));
     item->setToolTip(item->text()); // a long row is cut at the list's edge; its hint shows it whole
-    item->setCheckState(LoopModeInUse(model().record(Cmd::lm, loop).value(1)) ? Qt::Checked : Qt::Unchecked);
+    item->setCheckState(LoopModeInUse(model().get(Loop::Mode, loop)) ? Qt::Checked : Qt::Unchecked);
     m_redrawingRows = false;
 }
 
@@ -135,23 +128,23 @@ void ShleifsPage::Shleifs_RedrawElements()
     // Showing a loop leaves the zones as they are; only the user's choice of a mode moves the loop.
     const bool wasShowing = m_showingRow;
     m_showingRow = true;
-    const qint32 mode = model().record(Cmd::lm, loop).value(1);
+    const LoopMode mode = model().get(Loop::Mode, loop);
     QRadioButton *shown = ButtonOf(mode);
     // Ticking a button that was not ticked runs its click handler, which stores the mode from the
     // buttons: a loop in use whose mode has no button (13) becomes "охранный с задержкой".
-    (shown ? shown : ButtonOf(GuardDelayMode))->setChecked(true);
+    (shown ? shown : ButtonOf(LoopMode::GuardDelay))->setChecked(true);
     // The same holds when that button was ticked already (the previous loop had it): the loop is
     // stored as shown, whichever loop was shown before.
-    if (!shown && LoopModeInUse(mode) && model().record(Cmd::lm, loop).value(1) == mode)
+    if (!shown && LoopModeInUse(mode) && model().get(Loop::Mode, loop) == mode)
         RadioButton_ShleifModeClick(true);
     m_showingRow = wasShowing;
 
     const T_Command &loopMode = model().record(Cmd::lm, loop);
-    m_name->setText(model().record(Cmd::la, loop).text(1));
+    m_name->setText(model().get(Loop::Alias, loop));
     // Modes without a delay show the default; the change of the text stores what is shown. The loop
     // holds the delay shown also when the field's text did not change (the previous loop showed it).
-    ShowDelay(IsDelayMode(loopMode.value(1)) ? loopMode.value(2) : DelayDefault());
-    if (loopMode.value(2) != m_delayUpDown->position())
+    ShowDelay(LoopModeHasDelay(loopMode.get(Loop::Mode)) ? loopMode.get(Loop::Delay) : DelayDefault());
+    if (loopMode.get(Loop::Delay) != m_delayUpDown->position())
         E_Shleif_DelayChange();
     m_zone->setCurrentIndex(model().ZoneOfLoop(loop) - 1);
 }
@@ -167,7 +160,8 @@ void ShleifsPage::Shleifs_EnableElements()
     m_nameLabel->setEnabled(editable);
     const QList<QWidget *> delayControls = {m_delay, m_delayUpDown, m_delayLabel, m_delayUnit};
     if (editable) {
-        const bool withDelay = ButtonOf(GuardDelayMode)->isChecked() || ButtonOf(FixedDelayMode)->isChecked();
+        const bool withDelay =
+            ButtonOf(LoopMode::GuardDelay)->isChecked() || ButtonOf(LoopMode::GuardFixed)->isChecked();
         for (QWidget *control : delayControls) {
             control->setVisible(withDelay);
             control->setEnabled(withDelay);
@@ -196,33 +190,33 @@ void ShleifsPage::Shleifs_SaveMode()
     const int loop = SelectedLoop();
     if (loop == 0)
         return;
-    qint32 mode = UnusedMode;
+    LoopMode mode = LoopMode::Unused;
     if (RowTicked(loop)) {
-        mode = NoMode;
-        for (qint32 candidate : SaveOrder) {
+        mode = LoopMode::None;
+        for (LoopMode candidate : SaveOrder) {
             if (ButtonOf(candidate)->isChecked())
                 mode = candidate;
         }
-        if (mode == NoMode) {
-            mode = GuardDelayMode;
-            ButtonOf(GuardDelayMode)->setChecked(true);
+        if (mode == LoopMode::None) {
+            mode = LoopMode::GuardDelay;
+            ButtonOf(LoopMode::GuardDelay)->setChecked(true);
         }
     }
     T_Command &record = model().record(Cmd::lm, loop);
-    record.setValue(1, mode);
-    if (IsDelayMode(mode)) {
-        if (record.value(2) == 0)
-            record.setValue(2, DelayDefault());
+    record.set(Loop::Mode, mode);
+    if (LoopModeHasDelay(mode)) {
+        if (record.get(Loop::Delay) == 0)
+            record.set(Loop::Delay, DelayDefault());
     } else {
-        record.setValue(2, 0);
+        record.set(Loop::Delay, 0);
     }
-    ShowDelay(record.value(2));
+    ShowDelay(record.get(Loop::Delay));
 
     // A loop not in use and a patrol loop belong to no zone; any other loop to one. Only a change the
     // user makes moves it: a loop being shown keeps its zones.
     if (m_showingRow)
         return;
-    if (mode == UnusedMode || mode == PatrolMode)
+    if (mode == LoopMode::Unused || mode == LoopMode::Patrol)
         model().SetLoopZone(loop, 0);
     else if (model().ZoneOfLoop(loop) == 0)
         model().SetLoopZone(loop, 1);
@@ -234,13 +228,13 @@ void ShleifsPage::Shleifs_SaveDelay()
     if (loop == 0)
         return;
     // An empty field stores 0; the check at save time offers the default.
-    model().record(Cmd::lm, loop).setValue(2, m_delay->text().toInt());
+    model().set(Loop::Delay, loop, m_delay->text().toInt());
 }
 
 void ShleifsPage::Shleifs_SaveName()
 {
     if (const int loop = SelectedLoop())
-        model().record(Cmd::la, loop).setText(1, m_name->text());
+        model().set(Loop::Alias, loop, m_name->text());
 }
 
 void ShleifsPage::Shleifs_SaveZone()

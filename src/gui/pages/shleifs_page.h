@@ -3,6 +3,8 @@
 #include "pages/editor_page.h"
 #include "widgets/radio_buttons.h"
 
+#include "device_model/modes.h"
+
 #include <QList>
 
 #include <memory>
@@ -61,7 +63,7 @@ protected:
 
 private:
     void CreateControls(); // shleifs_layout.cpp
-    QRadioButton *ButtonOf(qint32 mode) const;
+    QRadioButton *ButtonOf(LoopMode mode) const;
     QList<QRadioButton *> ModeButtons() const;
     bool RowTicked(int loop) const;
     void ShowDelay(qint32 seconds);

@@ -107,9 +107,9 @@ int SmsPage::SelectedPhone() const
 
 void SmsPage::Redraw_SMS()
 {
-    m_name->setText(model().record(Cmd::oa).text(1));
-    (model().record(Cmd::sg).value(1) == 1 ? m_double : m_rezerv)->setChecked(true);
-    (model().record(Cmd::sk).value(1) == 1 ? m_cyrillic : m_translit)->setChecked(true);
+    m_name->setText(model().get(Panel::Name));
+    (model().get(Sms::SendMode) == 1 ? m_double : m_rezerv)->setChecked(true);
+    (model().get(Sms::Charset) == 1 ? m_cyrillic : m_translit)->setChecked(true);
     for (int phone = 1; phone <= PhoneCount; ++phone)
         SMS_RedrawRem(phone);
     SMS_EnableElements();
@@ -118,18 +118,18 @@ void SmsPage::Redraw_SMS()
 
 void SmsPage::UnLoad_SMS()
 {
-    model().record(Cmd::oa).setText(1, m_name->text());
-    model().record(Cmd::sg).setValue(1, m_double->isChecked() ? 1 : 0);
-    model().record(Cmd::sk).setValue(1, m_cyrillic->isChecked() ? 1 : 0);
+    model().set(Panel::Name, m_name->text());
+    model().set(Sms::SendMode, m_double->isChecked() ? 1 : 0);
+    model().set(Sms::Charset, m_cyrillic->isChecked() ? 1 : 0);
 }
 
 void SmsPage::SMS_RedrawRem(int phone)
 {
     const T_Command &r = model().record(Cmd::sn, phone);
     QString text = QStringLiteral("Телефон ") + QString::number(phone) + u": ";
-    if (!r.text(2).isEmpty())
-        text += r.text(2) + u' ';
-    const qint32 value = r.value(1);
+    if (!r.get(SmsPhone::Number).isEmpty())
+        text += r.get(SmsPhone::Number) + u' ';
+    const qint32 value = r.get(SmsPhone::MessageSet);
     text += u'(' + (IsMessageSet(value) ? m_sets[value - 1]->text() : NotUsedText.toString()) + u')';
     m_phones->setItemText(phone - 1, text);
     m_phones->setChecked(phone - 1, IsMessageSet(value));
@@ -156,13 +156,13 @@ void SmsPage::SMS_RedrawElements()
         return;
     }
     const T_Command &r = model().record(Cmd::sn, phone);
-    if (IsMessageSet(r.value(1))) {
-        m_sets[r.value(1) - 1]->setChecked(true);
+    if (IsMessageSet(r.get(SmsPhone::MessageSet))) {
+        m_sets[r.get(SmsPhone::MessageSet) - 1]->setChecked(true);
     } else {
         for (QRadioButton *button : m_sets)
             UntickRadio(button);
     }
-    m_number->setText(model().record(Cmd::sn, phone).text(2));
+    m_number->setText(model().get(SmsPhone::Number, phone));
 }
 
 void SmsPage::SMS_SaveMode()
@@ -182,13 +182,13 @@ void SmsPage::SMS_SaveMode()
             value = 1;
         }
     }
-    model().record(Cmd::sn, phone).setValue(1, value);
+    model().set(SmsPhone::MessageSet, phone, value);
 }
 
 void SmsPage::SMS_SaveNumber()
 {
     if (const int phone = SelectedPhone())
-        model().record(Cmd::sn, phone).setText(2, m_number->text());
+        model().set(SmsPhone::Number, phone, m_number->text());
 }
 
 void SmsPage::ListSMSPhonesClick()

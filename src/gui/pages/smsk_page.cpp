@@ -104,7 +104,7 @@ void SmskPage::SMSK_Redraw_KeyName(int key)
     if (key < 1 || key > KeyCount || !m_keys[key - 1])
         return;
     // The stored text as it is, the type mark ("!" duress, "*" patrol) included.
-    const QString stored = model().record(Cmd::ua, key).text(1);
+    const QString stored = model().get(Key::Alias, key);
     QString caption = TwoDigits(key);
     if (!stored.isEmpty())
         caption += QStringLiteral("(\"") + stored + QStringLiteral("\")");
@@ -117,8 +117,8 @@ void SmskPage::SMSK_RedrawRem(int phone)
 {
     const T_Command &r = model().record(Cmd::su, phone);
     QString text = QStringLiteral("Телефон ") + QString::number(phone) + u": ";
-    if (!r.text(2).isEmpty())
-        text += r.text(2) + u' ';
+    if (!r.get(KeysPhone::Number).isEmpty())
+        text += r.get(KeysPhone::Number) + u' ';
     QString keys;
     for (int slot = 1; slot <= T_Command::ItemCount; ++slot) {
         if (const qint32 key = r.item(slot))
@@ -162,7 +162,7 @@ void SmskPage::SMSK_EnableElements()
     m_number->setEnabled(n != 0);
     m_numberLabel->setEnabled(n != 0);
     // Clearing the field goes through its change handler: the stored number goes as well.
-    PutNumber(n == 0 ? QString() : r.text(2));
+    PutNumber(n == 0 ? QString() : r.get(KeysPhone::Number));
 }
 
 void SmskPage::SMSK_RedrawElements()
@@ -189,7 +189,7 @@ void SmskPage::SMSK_RedrawElements()
         }
     }
     // The number goes only with an empty list: a list of keys outside 1..15 (from a file) keeps it.
-    PutNumber(listed ? r.text(2) : QString());
+    PutNumber(listed ? r.get(KeysPhone::Number) : QString());
 }
 
 void SmskPage::SMSK_SaveMode()
@@ -208,7 +208,7 @@ void SmskPage::SMSK_SaveMode()
         r.setItem(slot, 0);
     if (none) {
         PutNumber(QString());
-        r.setText(2, QString());
+        r.set(KeysPhone::Number, QString());
     }
 }
 
@@ -225,7 +225,7 @@ void SmskPage::PutNumber(const QString &text)
 void SmskPage::SMSK_SaveNumber()
 {
     if (const int phone = SelectedPhone())
-        model().record(Cmd::su, phone).setText(2, m_number->text());
+        model().set(KeysPhone::Number, phone, m_number->text());
 }
 
 void SmskPage::ListSMSK_PhonesClick()
