@@ -62,7 +62,7 @@ TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget *parent)
     connect(m_cancel, &QPushButton::clicked, this, &TFormDialogSetKeyConfig::reject);
 
     BindButtonFaces(this, &m_images, &m_captions);
-    BindFocusColouring(m_entry);
+    BindFocus(this);
 }
 
 void TFormDialogSetKeyConfig::PrepareCheckLayout()

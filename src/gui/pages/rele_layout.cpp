@@ -4,8 +4,8 @@
 #include "pages/rele_page.h"
 
 #include "pages/rele_modes.h"
+#include "widgets/control_builders.h"
 #include "widgets/mode_picture.h"
-#include "widgets/placed_controls.h"
 #include "widgets/up_down.h"
 
 #include "device_model/device.h"

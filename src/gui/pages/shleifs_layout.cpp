@@ -3,8 +3,8 @@
 // right, the alarm repeats below the picture.
 #include "pages/shleifs_page.h"
 
+#include "widgets/control_builders.h"
 #include "widgets/mode_picture.h"
-#include "widgets/placed_controls.h"
 #include "widgets/up_down.h"
 
 #include "device_model/device.h"
