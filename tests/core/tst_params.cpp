@@ -11,118 +11,107 @@ class TestParams : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void numbersAreIntegers_data();
-    void numbersAreIntegers();
-    void textsAreTexts_data();
-    void textsAreTexts();
+    void namedParameters_data();
+    void namedParameters();
     void modesReadAsStored();
 };
 
 namespace {
 
-template <typename T> void numberRow(const char *name, NumberParam<T> param)
+template <typename T> void row(const char *name, NumberParam<T> param)
 {
-    QTest::newRow(name) << int(param.code) << param.position;
+    QTest::newRow(name) << int(param.code) << param.position << false;
 }
 
-void textRow(const char *name, TextParam param)
+void row(const char *name, TextParam param)
 {
-    QTest::newRow(name) << int(param.code) << param.position;
+    QTest::newRow(name) << int(param.code) << param.position << true;
 }
 
 } // namespace
 
-void TestParams::numbersAreIntegers_data()
+void TestParams::namedParameters_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("position");
-    numberRow("Panel::ExitDelay", Panel::ExitDelay);
-    numberRow("Panel::LockWithoutGprs", Panel::LockWithoutGprs);
-    numberRow("Panel::Log", Panel::Log);
-    numberRow("Panel::DisarmReset", Panel::DisarmReset);
-    numberRow("Panel::EntryMessage", Panel::EntryMessage);
-    numberRow("Sim::Mode", Sim::Mode);
-    numberRow("Sim::ReturnDelay", Sim::ReturnDelay);
-    numberRow("Sim::Attempts", Sim::Attempts);
-    numberRow("Sim::Master", Sim::Master);
-    numberRow("Sim::BalancePeriod", Sim::BalancePeriod);
-    numberRow("Sim::BalanceThreshold", Sim::BalanceThreshold);
-    numberRow("Indication::BuzzerVolume", Indication::BuzzerVolume);
-    numberRow("Indication::ExternalBuzzer", Indication::ExternalBuzzer);
-    numberRow("Indication::DutyPeriod", Indication::DutyPeriod);
-    numberRow("Indication::IndicatorTime", Indication::IndicatorTime);
-    numberRow("Indication::IndicatorZone", Indication::IndicatorZone);
-    numberRow("Loop::Mode", Loop::Mode);
-    numberRow("Loop::Delay", Loop::Delay);
-    numberRow("Loop::AlarmRepeats", Loop::AlarmRepeats);
-    numberRow("Relay::Mode", Relay::Mode);
-    numberRow("Relay::Time", Relay::Time);
-    numberRow("Relay::OnPanicLoop", Relay::OnPanicLoop);
-    numberRow("Relay::OnTamper", Relay::OnTamper);
-    numberRow("Sms::Charset", Sms::Charset);
-    numberRow("Sms::SendMode", Sms::SendMode);
-    numberRow("SmsPhone::MessageSet", SmsPhone::MessageSet);
-    numberRow("DialPhone::Mode", DialPhone::Mode);
-    numberRow("Dialing::Delivery", Dialing::Delivery);
-    numberRow("Dialing::Protocol", Dialing::Protocol);
-    numberRow("Dialing::Transparency", Dialing::Transparency);
-    numberRow("Gprs::Active", Gprs::Active);
-    numberRow("Gprs::ServerPort", Gprs::ServerPort);
-    numberRow("Gprs::Duty1", Gprs::Duty1);
-    numberRow("Gprs::Duty2", Gprs::Duty2);
-    numberRow("Gprs::AnswerWait", Gprs::AnswerWait);
-    numberRow("Gprs::NoAnswerCount", Gprs::NoAnswerCount);
+    QTest::addColumn<bool>("text");
+    row("Panel::ExitDelay", Panel::ExitDelay);
+    row("Panel::LockWithoutGprs", Panel::LockWithoutGprs);
+    row("Panel::Log", Panel::Log);
+    row("Panel::DisarmReset", Panel::DisarmReset);
+    row("Panel::EntryMessage", Panel::EntryMessage);
+    row("Sim::Mode", Sim::Mode);
+    row("Sim::ReturnDelay", Sim::ReturnDelay);
+    row("Sim::Attempts", Sim::Attempts);
+    row("Sim::Master", Sim::Master);
+    row("Sim::BalancePeriod", Sim::BalancePeriod);
+    row("Sim::BalanceThreshold", Sim::BalanceThreshold);
+    row("Indication::BuzzerVolume", Indication::BuzzerVolume);
+    row("Indication::ExternalBuzzer", Indication::ExternalBuzzer);
+    row("Indication::DutyPeriod", Indication::DutyPeriod);
+    row("Indication::IndicatorTime", Indication::IndicatorTime);
+    row("Indication::IndicatorZone", Indication::IndicatorZone);
+    row("Loop::Mode", Loop::Mode);
+    row("Loop::Delay", Loop::Delay);
+    row("Loop::AlarmRepeats", Loop::AlarmRepeats);
+    row("Relay::Mode", Relay::Mode);
+    row("Relay::Time", Relay::Time);
+    row("Relay::OnPanicLoop", Relay::OnPanicLoop);
+    row("Relay::OnTamper", Relay::OnTamper);
+    row("Sms::Charset", Sms::Charset);
+    row("Sms::SendMode", Sms::SendMode);
+    row("SmsPhone::MessageSet", SmsPhone::MessageSet);
+    row("DialPhone::Mode", DialPhone::Mode);
+    row("Dialing::Delivery", Dialing::Delivery);
+    row("Dialing::Protocol", Dialing::Protocol);
+    row("Dialing::Transparency", Dialing::Transparency);
+    row("Gprs::Active", Gprs::Active);
+    row("Gprs::ServerPort", Gprs::ServerPort);
+    row("Gprs::Duty1", Gprs::Duty1);
+    row("Gprs::Duty2", Gprs::Duty2);
+    row("Gprs::AnswerWait", Gprs::AnswerWait);
+    row("Gprs::NoAnswerCount", Gprs::NoAnswerCount);
+    row("Panel::Version", Panel::Version);
+    row("Panel::FileKey", Panel::FileKey);
+    row("Panel::Password", Panel::Password);
+    row("Panel::Name", Panel::Name);
+    row("Sim::Phone", Sim::Phone);
+    row("Sim::BalanceCode", Sim::BalanceCode);
+    row("Loop::Alias", Loop::Alias);
+    row("SmsPhone::Number", SmsPhone::Number);
+    row("KeysPhone::Number", KeysPhone::Number);
+    row("DialPhone::Number", DialPhone::Number);
+    row("Key::Alias", Key::Alias);
+    row("Key::Learned", Key::Learned);
+    row("Gprs::Apn", Gprs::Apn);
+    row("Gprs::Login", Gprs::Login);
+    row("Gprs::Password", Gprs::Password);
+    row("Gprs::ServerAddress", Gprs::ServerAddress);
+    row("Gprs::Identifier", Gprs::Identifier);
+    row("Gprs::KeyPart", Gprs::KeyPart);
 }
 
-void TestParams::numbersAreIntegers()
+void TestParams::namedParameters()
 {
     QFETCH(int, code);
     QFETCH(int, position);
-    QCOMPARE(CommandRowOf(quint8(code)).kindOf(position), ParamKind::Integer);
-
-    T_Command record(quint8(code), CommandRowOf(quint8(code)).firstInstance);
-    const NumberParam<> param{quint8(code), position};
-    record.set(param, 4321);
-    QCOMPARE(record.value(position), 4321);
-    QCOMPARE(record.get(param), 4321);
-}
-
-void TestParams::textsAreTexts_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("position");
-    textRow("Panel::Version", Panel::Version);
-    textRow("Panel::FileKey", Panel::FileKey);
-    textRow("Panel::Password", Panel::Password);
-    textRow("Panel::Name", Panel::Name);
-    textRow("Sim::Phone", Sim::Phone);
-    textRow("Sim::BalanceCode", Sim::BalanceCode);
-    textRow("Loop::Alias", Loop::Alias);
-    textRow("SmsPhone::Number", SmsPhone::Number);
-    textRow("KeysPhone::Number", KeysPhone::Number);
-    textRow("DialPhone::Number", DialPhone::Number);
-    textRow("Key::Alias", Key::Alias);
-    textRow("Key::Learned", Key::Learned);
-    textRow("Gprs::Apn", Gprs::Apn);
-    textRow("Gprs::Login", Gprs::Login);
-    textRow("Gprs::Password", Gprs::Password);
-    textRow("Gprs::ServerAddress", Gprs::ServerAddress);
-    textRow("Gprs::Identifier", Gprs::Identifier);
-    textRow("Gprs::KeyPart", Gprs::KeyPart);
-}
-
-void TestParams::textsAreTexts()
-{
-    QFETCH(int, code);
-    QFETCH(int, position);
-    const ParamKind kind = CommandRowOf(quint8(code)).kindOf(position);
-    QVERIFY2(kind == ParamKind::String || kind == ParamKind::Text, "not a text parameter");
-
-    T_Command record(quint8(code), CommandRowOf(quint8(code)).firstInstance);
-    const TextParam param{quint8(code), position};
-    record.set(param, QStringLiteral("abc"));
-    QCOMPARE(record.text(position), QStringLiteral("abc"));
-    QCOMPARE(record.get(param), QStringLiteral("abc"));
+    QFETCH(bool, text);
+    const CommandRow &command = CommandRowOf(quint8(code));
+    const ParamKind kind = command.kindOf(position);
+    T_Command record(quint8(code), command.firstInstance);
+    if (text) {
+        QVERIFY2(kind == ParamKind::String || kind == ParamKind::Text, "not a text parameter");
+        const TextParam param{quint8(code), position};
+        record.set(param, QStringLiteral("abc"));
+        QCOMPARE(record.text(position), QStringLiteral("abc"));
+        QCOMPARE(record.get(param), QStringLiteral("abc"));
+    } else {
+        QCOMPARE(kind, ParamKind::Integer);
+        const NumberParam<> param{quint8(code), position};
+        record.set(param, 4321);
+        QCOMPARE(record.value(position), 4321);
+        QCOMPARE(record.get(param), 4321);
+    }
 }
 
 void TestParams::modesReadAsStored()
