@@ -12,6 +12,7 @@ namespace orva {
 //     record.get(Relay::Time)           model.get(Panel::Name)
 // A mode parameter reads as its enum (modes.h); every other number as qint32. Lists (zones, the keys of
 // an SMS-by-keys phone) are read by the model's zone relations and the records' items.
+
 // Range and default of a number's command-table column.
 template <typename T> qint32 MinOf(NumberParam<T> param)
 {
