@@ -8,6 +8,15 @@
 namespace orva::cli {
 namespace {
 
+// What an exit code means for the commands named in `commands` (separated by blanks); a meaning with no
+// commands holds for every command that returns the code and is named in no other meaning of it.
+struct ExitCodeMeaning
+{
+    ExitCode code;
+    QStringView commands;
+    QStringView text;
+};
+
 using enum ExitCode;
 
 constexpr ExitCodeMeaning Meanings[] = {
@@ -61,6 +70,21 @@ bool names(const ExitCodeMeaning &meaning, QStringView command)
     return false;
 }
 
+// What `code` means for `command`; empty when the table has no meaning for it.
+QString meaningOf(const QString &command, ExitCode code)
+{
+    QStringView general;
+    for (const ExitCodeMeaning &meaning : Meanings) {
+        if (meaning.code != code)
+            continue;
+        if (meaning.commands.isEmpty())
+            general = meaning.text;
+        else if (names(meaning, command))
+            return meaning.text.toString();
+    }
+    return general.toString();
+}
+
 bool returns(const CommandExitCodes &command, ExitCode code)
 {
     return command.codes.contains(code);
@@ -81,7 +105,7 @@ QList<std::pair<QStringList, QStringView>> usedMeanings(const QList<CommandExitC
             if (!returns(command, code))
                 continue;
             if (meaning.commands.isEmpty())
-                someGeneral = someGeneral || ExitCodeText(command.command, code) == meaning.text;
+                someGeneral = someGeneral || meaningOf(command.command, code) == meaning.text;
             else if (names(meaning, command.command))
                 named.append(command.command);
         }
@@ -132,30 +156,11 @@ QString troff(QStringView text)
 
 } // namespace
 
-std::span<const ExitCodeMeaning> ExitCodeMeanings()
-{
-    return Meanings;
-}
-
-QString ExitCodeText(const QString &command, ExitCode code)
-{
-    QStringView general;
-    for (const ExitCodeMeaning &meaning : Meanings) {
-        if (meaning.code != code)
-            continue;
-        if (meaning.commands.isEmpty())
-            general = meaning.text;
-        else if (names(meaning, command))
-            return meaning.text.toString();
-    }
-    return general.toString();
-}
-
 QString ExitCodeHelp(const QString &command, const QList<ExitCode> &codes)
 {
     QString help = QStringLiteral("Exit codes:");
     for (ExitCode code : codes)
-        help += u'\n' + codeLine(code, {ExitCodeText(command, code)});
+        help += u'\n' + codeLine(code, {meaningOf(command, code)});
     return help;
 }
 
@@ -198,7 +203,7 @@ QString ExitCodesManual(const QList<CommandExitCodes> &commands)
         for (ExitCode code : command.codes)
             list += QStringLiteral(".TP\n.B %1\n%2\n")
                         .arg(int(code))
-                        .arg(troff(ExitCodeText(command.command, code)));
+                        .arg(troff(meaningOf(command.command, code)));
         if (!namesOfList.contains(list))
             lists.append(list);
         namesOfList[list].append(command.command);

@@ -2,15 +2,12 @@
 
 #include <QList>
 #include <QString>
-#include <QStringView>
-
-#include <span>
 
 namespace orva::cli {
 
-// The exit codes of orva-config. What each means is written once, in ExitCodeMeanings: every command's
-// --help, `orva-config exit-codes` and through it the tables of the README and the manual page are made
-// from there.
+// The exit codes of orva-config. What each means is written once, in the table of exit_codes.cpp: every
+// command's --help, `orva-config exit-codes` and through it the tables of the README and the manual page
+// are made from there.
 enum class ExitCode : int {
     Ok = 0,
     Failure = 1, // a file cannot be written; for check, diff and audit the answer is "no"
@@ -27,25 +24,10 @@ enum class ExitCode : int {
     ContainerRefused = 11, // set: a container is never written by this program
 };
 
-// What an exit code means for the commands named in `commands` (separated by blanks); a meaning with no
-// commands holds for every command that returns the code and is named in no other meaning of it.
-struct ExitCodeMeaning
-{
-    ExitCode code;
-    QStringView commands;
-    QStringView text;
-};
-
-// Every meaning, by code.
-std::span<const ExitCodeMeaning> ExitCodeMeanings();
-
 // The codes of a command that reads one configuration FILE with --key or --key-stdin and writes a result.
 inline const QList<ExitCode> ReadingExitCodes{ExitCode::Ok,           ExitCode::Failure,   ExitCode::Usage,
                                               ExitCode::BadSignature, ExitCode::BadSize,   ExitCode::EmptyKey,
                                               ExitCode::WrongKey,     ExitCode::Unreadable};
-
-// What `code` means for `command`; empty when the table has no meaning for it.
-QString ExitCodeText(const QString &command, ExitCode code);
 
 // The codes a command returns, by its name.
 struct CommandExitCodes
