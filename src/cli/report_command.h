@@ -10,9 +10,10 @@ class ReportCommand : public CliCommand
 public:
     QString name() const override { return QStringLiteral("report"); }
     QString description() const override;
+    QList<ExitCode> exitCodes() const override { return ReadingExitCodes; }
     bool needsGui() const override { return true; }
     void configure(QCommandLineParser &parser) const override;
-    int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+    ExitCode execute(const QCommandLineParser &parser, CliStreams &io) const override;
 };
 
 } // namespace orva::cli

@@ -2,6 +2,7 @@
 // files written byte for byte, the failures in the error box (the old file kept), the information box.
 #include "editor_fixture.h"
 #include "file_helpers.h"
+#include "orva_version.h"
 
 #include "widgets/static_text.h"
 
@@ -14,7 +15,7 @@ using namespace orva::test;
 
 namespace {
 
-const QString Prefix = QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v.2.9.2.1   =>   ");
+const QString Prefix = QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v." ORVA_VERSION "   =>   ");
 const QString CannotWrite = QStringLiteral("Ошибка записи в файл - файл не может быть записан");
 const QString CannotWriteHint = QStringLiteral("Проверьте отсутствие запрета записи");
 const QString CannotCreate = QStringLiteral("Ошибка записи в файл - файл не может быть создан");
