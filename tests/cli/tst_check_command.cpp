@@ -1,8 +1,8 @@
 // orva-config check: failing rules of a configuration file in chain order, as text or JSON, and its exit
 // codes.
+#include "../support/cli_runner.h"
 #include "check_command.h"
 #include "cli_app.h"
-#include "cli_runner.h"
 #include "container_encoder.h"
 
 #include <QBuffer>
@@ -32,8 +32,7 @@ QString fixture(const QString &name)
 
 QByteArray fixtureBytes(const QString &name)
 {
-    QFile file(fixture(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return orva::test::ReadBytes(fixture(name));
 }
 
 QJsonArray jsonArrayOf(const QByteArray &bytes)

@@ -3,6 +3,7 @@
 // Files for the open, save and start-up tests: fixtures, containers made by the test encoder, and the
 // model the core loads from a file (what the editor must hold after opening it).
 #include "container_encoder.h"
+#include "file_bytes.h"
 
 #include "config_text/win1251_codec.h"
 #include "device_model/device.h"
@@ -16,23 +17,6 @@
 #include <QTest>
 
 namespace orva::test {
-
-inline QString FixturePath(const QString &name)
-{
-    return QStringLiteral(ORVA_FIXTURES_DIR "/") + name;
-}
-
-inline QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Gives the file a known modification time, for the status line's date.
 inline bool SetModified(const QString &path, const QDateTime &when)

@@ -48,7 +48,6 @@ public:
     int SelectedRelay() const;
 
     void redraw() override { Redraw_Rele(); }
-    void unload() override { UnLoad_Rele(); }
     // A default written by the check redraws this page only while the user sees it.
     void RedrawAfterDefault(bool isCurrentPage) override;
     // "Исправить": the relay's row is selected and the page redrawn.

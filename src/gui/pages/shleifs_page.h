@@ -47,7 +47,6 @@ public:
     int SelectedLoop() const;
 
     void redraw() override { Redraw_Shleifs(); }
-    void unload() override { UnLoad_Shleifs(); }
     // A default written by the check redraws this page only while the user sees it.
     void RedrawAfterDefault(bool isCurrentPage) override;
     // "Исправить": the loop's row is selected and the page redrawn.
