@@ -8,8 +8,6 @@
 #include "config_text/text_utils.h"
 #include "storage/config_file.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QTabWidget>
 
 namespace orva {

@@ -7,7 +7,6 @@
 #include "storage/config_file.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QTabWidget>
 #include <QTest>
 

@@ -1,5 +1,6 @@
 // The list pages and the hidden zones page together: the zone bindings pass through loads, edits and
 // saves untouched; the page "Разделы" holds its grid but never any data.
+#include "../support/file_bytes.h"
 #include "list_clicks.h"
 #include "list_pages_support.h"
 
@@ -10,7 +11,6 @@
 #include "widgets/key_type_box.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -24,10 +24,7 @@ const quint8 ZoneCodes[] = {Cmd::zn, Cmd::ez, Cmd::rz, Cmd::uz};
 
 QString FixtureText()
 {
-    QFile file(QStringLiteral(ORVA_FIXTURES_DIR "/lists/zones.ini"));
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return ConfigurationTextFromBytes(file.readAll());
+    return ConfigurationTextFromBytes(test::ReadBytes(test::FixturePath(QStringLiteral("lists/zones.ini"))));
 }
 
 // The written lines of the zone bindings.
