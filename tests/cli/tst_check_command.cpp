@@ -6,7 +6,6 @@
 #include "container_encoder.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -144,10 +143,7 @@ void CheckCommandTest::container()
     parts.deviceName = "Sklad";
     parts.identifier = "0000000000A5";
     const QString path = dir.filePath(u"config.cry"_s);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QVERIFY(file.write(orva::test::EncodeContainer(parts)) > 0);
-    file.close();
+    QVERIFY(orva::test::WriteBytes(path, orva::test::EncodeContainer(parts)));
 
     const CliRun result = run(QStringList{u"check"_s, path, u"--json"_s} + keyOptions, input);
     QCOMPARE(result.exitCode, exitCode);
