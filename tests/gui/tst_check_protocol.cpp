@@ -111,23 +111,22 @@ struct ProtocolFixture : EditorFixture
         auto rules = ThreeRules();
         fake = rules.get();
         window->SetCheckRules(std::move(rules));
-        period = Field("TabCommon", PageSlot::Common, "E_Test_Period");
-        repeats = Field("TabShleifs", PageSlot::Shleifs, "E_Test_Repeats");
-        threshold = Field("TabGPRS", PageSlot::GPRS, "E_Test_Threshold");
-        other = Field("TabMode", PageSlot::Mode, "E_Test_Other");
+        period = Field("TabCommon", "E_Test_Period");
+        repeats = Field("TabShleifs", "E_Test_Repeats");
+        threshold = Field("TabGPRS", "E_Test_Threshold");
+        other = Field("TabMode", "E_Test_Other");
         loops = new QListWidget(window->PagesParam()->findChild<QWidget *>(QStringLiteral("TabShleifs")));
         loops->setObjectName(QStringLiteral("L_Test_Loops"));
         loops->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
         loops->setGeometry(10, 100, 100, 100);
     }
 
-    QLineEdit *Field(const char *page, PageSlot slot, const char *name)
+    QLineEdit *Field(const char *page, const char *name)
     {
         QWidget *tab = window->PagesParam()->findChild<QWidget *>(QString::fromLatin1(page));
         auto *edit = new QLineEdit(tab);
         edit->setObjectName(QString::fromLatin1(name));
         edit->move(10, 60);
-        window->bindControls(tab, slot);
         return edit;
     }
 

@@ -1,6 +1,7 @@
 // "Параметры работы": controls from the settings, the example name, the mask filter, the folder chooser
 // through the questions, and what "Применить" writes (also when the store cannot be written).
 #include "../support/typing.h"
+#include "keyboard_walk.h"
 #include "scripted_questions.h"
 
 #include "dialogs/config_dialog.h"
@@ -69,6 +70,7 @@ private Q_SLOTS:
     void browseAsksForAFolder();
     void cancelChangesNothing();
     void failedWriteIsShownAndTheSettingsStay();
+    void fieldLeftWhileInactiveLosesTheYellow();
 };
 
 void ConfigDialogTest::showsTheSettings()
@@ -227,6 +229,36 @@ void ConfigDialogTest::failedWriteIsShownAndTheSettingsStay()
     // The program goes on with the new settings for this run.
     QCOMPARE(f.dialog.result(), ModalResult::Ok);
     QVERIFY(f.settings.listMode);
+}
+
+// The dialog colours its fields as the main window does: losing the activation keeps the yellow, and a
+// field the focus left while the dialog was inactive loses it once the next field is entered.
+void ConfigDialogTest::fieldLeftWhileInactiveLosesTheYellow()
+{
+    Fixture f;
+    QVERIFY(f.Open());
+    auto *mask = f.child<QCheckBox>("CheckBoxMask");
+    auto *prefix = f.child<FieldEdit>("EditMaskPref");
+    auto *suffix = f.child<FieldEdit>("EditMaskSuff");
+    if (!mask->isChecked())
+        QTest::mouseClick(mask, Qt::LeftButton, Qt::NoModifier, QPoint(8, mask->height() / 2));
+    QVERIFY(prefix->isEnabled() && suffix->isEnabled());
+    QTest::mouseClick(prefix, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), prefix);
+    QVERIFY(test::YellowPixels(prefix) > 0);
+
+    QWidget other(&f.dialog, Qt::Tool);
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QVERIFY(test::YellowPixels(prefix) > 0);
+    suffix->setFocus(Qt::OtherFocusReason); // the dialog is inactive: the field gets no focus event yet
+
+    QApplication::setActiveWindow(&f.dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&f.dialog));
+    QCOMPARE(QApplication::focusWidget(), suffix);
+    QVERIFY(test::YellowPixels(suffix) > 0);
+    QCOMPARE(test::YellowPixels(prefix), 0);
 }
 
 QTEST_MAIN(ConfigDialogTest)

@@ -2,7 +2,6 @@
 // caption, and the shared handlers (enter/exit colouring, LastFocused, label click, up-down press).
 #include "editor_fixture.h"
 
-#include "frame/control_binder.h"
 #include "frame/status_line.h"
 #include "storage/store_form.h"
 #include "widgets/colours.h"
@@ -301,45 +300,46 @@ void MainWindowTest::longStatusKeepsTheDateAndTheMark()
                                     QStringLiteral(") от 10.12.2026 года (только чтение)"));
 }
 
+// The shared handlers act on the pages' own controls, as the window bound them when it was built.
 void MainWindowTest::enterAndExitColouring()
 {
     EditorFixture f;
-    QWidget *tab = Tab(*f.window, "TabMode");
-    auto *first = new FieldEdit(tab);
-    auto *second = new FieldEdit(tab);
-    auto *status = new StaticText(QStringLiteral("s"), tab);
-    f.window->bindControls(tab, PageSlot::Mode);
+    QWidget *tab = Tab(*f.window, "TabCommon");
+    auto *first = tab->findChild<FieldEdit *>(QStringLiteral("E_Common_Password"));
+    auto *second = tab->findChild<FieldEdit *>(QStringLiteral("E_Common_PhoneNumber1"));
+    StaticText *status = f.window->StaticTextStatus();
+    QVERIFY(first && second && status->parentWidget() == tab);
     QVERIFY(f.ShowActive());
     f.window->PagesParam()->setCurrentWidget(tab);
 
     first->setFocus(Qt::TabFocusReason);
     QCOMPARE(HighlightedColour(first), Colours::Focused);
-    QCOMPARE(f.window->LastFocused(PageSlot::Mode), first);
+    QCOMPARE(f.window->LastFocused(PageSlot::Common), first);
     second->setFocus(Qt::TabFocusReason);
     QCOMPARE(HighlightedColour(first), WindowColour());
     QCOMPARE(HighlightedColour(second), Colours::Focused);
-    QCOMPARE(f.window->LastFocused(PageSlot::Mode), second);
+    QCOMPARE(f.window->LastFocused(PageSlot::Common), second);
     QCOMPARE(status->palette().color(QPalette::Window), tab->palette().color(QPalette::Window));
 }
 
 void MainWindowTest::labelClickEntersItsField()
 {
     EditorFixture f;
-    QWidget *tab = Tab(*f.window, "TabCommon");
-    auto *field = new FieldEdit(tab);
-    field->setGeometry(200, 100, 100, 24);
-    auto *label = new QLabel(QStringLiteral("Поле:"), tab);
-    label->setGeometry(10, 100, 150, 24);
-    label->setBuddy(field);
-    auto *lonely = new QLabel(QStringLiteral("Без поля"), tab);
-    lonely->setGeometry(10, 140, 150, 24);
-    f.window->bindControls(tab, PageSlot::Common);
+    QWidget *tab = Tab(*f.window, "TabKeys");
+    auto *field = tab->findChild<FieldEdit *>(QStringLiteral("E_Key_Name1"));
+    auto *label = tab->findChild<QLabel *>(QStringLiteral("L_Key_Number1"));
+    auto *lonely = tab->findChild<QLabel *>(QStringLiteral("L_Key_Name")); // a column header
+    QVERIFY(field && label && lonely);
+    QCOMPARE(label->buddy(), field);
+    QCOMPARE(lonely->buddy(), nullptr);
     QVERIFY(f.ShowActive());
+    f.window->PagesParam()->setCurrentWidget(tab);
+    f.window->Buttons().save->setFocus();
 
     QTest::mouseClick(label, Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), field);
     QCOMPARE(HighlightedColour(field), Colours::Focused);
-    QCOMPARE(f.window->LastFocused(PageSlot::Common), field);
+    QCOMPARE(f.window->LastFocused(PageSlot::Keys), field);
 
     // A label without a field, or whose field is disabled, moves nothing.
     f.window->Buttons().save->setFocus();
@@ -354,26 +354,26 @@ void MainWindowTest::upDownPressFocusesItsField()
 {
     EditorFixture f;
     QWidget *tab = Tab(*f.window, "TabCommon");
-    auto *field = new FieldEdit(tab);
-    field->setGeometry(200, 100, 40, 24);
-    auto *upDown = new UpDown(tab);
-    upDown->setGeometry(240, 100, 17, 24);
-    upDown->setAssociate(field);
-    upDown->setRange(0, 48);
-    field->setText(QStringLiteral("47"));
-    f.window->bindControls(tab, PageSlot::Common);
+    auto *field = tab->findChild<FieldEdit *>(QStringLiteral("E_Common_BalanceDelay1"));
+    auto *upDown = tab->findChild<UpDown *>(QStringLiteral("UD_Common_BalanceDelay1"));
+    QVERIFY(field && upDown);
     QVERIFY(f.ShowActive());
+    f.window->PagesParam()->setCurrentWidget(tab);
+    QCOMPARE(upDown->maximum(), 48); // the command table's range, set by the first redraw
+    field->setText(QStringLiteral("47"));
     f.window->Buttons().save->setFocus();
 
-    QTest::mousePress(upDown, Qt::LeftButton, Qt::NoModifier, QPoint(8, 4));
-    QTest::mouseRelease(upDown, Qt::LeftButton, Qt::NoModifier, QPoint(8, 4));
+    const QPoint upper(8, 4);
+    const QPoint lower(8, upDown->height() - 4);
+    QTest::mousePress(upDown, Qt::LeftButton, Qt::NoModifier, upper);
+    QTest::mouseRelease(upDown, Qt::LeftButton, Qt::NoModifier, upper);
     QCOMPARE(QApplication::focusWidget(), field);
     QCOMPARE(field->text(), QStringLiteral("48"));
-    QTest::mousePress(upDown, Qt::LeftButton, Qt::NoModifier, QPoint(8, 4));
-    QTest::mouseRelease(upDown, Qt::LeftButton, Qt::NoModifier, QPoint(8, 4));
+    QTest::mousePress(upDown, Qt::LeftButton, Qt::NoModifier, upper);
+    QTest::mouseRelease(upDown, Qt::LeftButton, Qt::NoModifier, upper);
     QCOMPARE(field->text(), QStringLiteral("48"));
-    QTest::mousePress(upDown, Qt::LeftButton, Qt::NoModifier, QPoint(8, 20));
-    QTest::mouseRelease(upDown, Qt::LeftButton, Qt::NoModifier, QPoint(8, 20));
+    QTest::mousePress(upDown, Qt::LeftButton, Qt::NoModifier, lower);
+    QTest::mouseRelease(upDown, Qt::LeftButton, Qt::NoModifier, lower);
     QCOMPARE(field->text(), QStringLiteral("47"));
 }
 
@@ -382,11 +382,9 @@ void MainWindowTest::pageShowRestoresTheLastFocusedControl()
     EditorFixture f;
     QWidget *mode = Tab(*f.window, "TabMode");
     QWidget *common = Tab(*f.window, "TabCommon");
-    auto *modeField = new FieldEdit(mode);
-    auto *commonField = new FieldEdit(common);
-    commonField->move(10, 60);
-    f.window->bindControls(mode, PageSlot::Mode);
-    f.window->bindControls(common, PageSlot::Common);
+    auto *modeField = mode->findChild<FieldEdit *>(QStringLiteral("E_Mode_ExitDelay"));
+    auto *commonField = common->findChild<FieldEdit *>(QStringLiteral("E_Common_Password"));
+    QVERIFY(modeField && commonField);
     QVERIFY(f.ShowActive());
 
     f.window->PagesParam()->setCurrentWidget(mode);

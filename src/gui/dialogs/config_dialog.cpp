@@ -34,7 +34,6 @@ QLabel *FieldLabel(const QString &text, QWidget *field, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setBuddy(field);
-    BindLabelClick(label);
     return label;
 }
 
@@ -64,6 +63,7 @@ TDialogConfig::TDialogConfig(ProgramSettings &settings, SettingsStore &store, QW
     BindButtonFaces(this, &m_images, &m_captions);
     KeepRadioTabStops(this);
     NameControlsByLabels(this);
+    BindFocus(this);
 }
 
 QWidget *TDialogConfig::BuildModeGroup()
@@ -88,9 +88,6 @@ QWidget *TDialogConfig::BuildModeGroup()
     m_pathButton->setToolTip(QStringLiteral("Выбрать папку списка"));
     m_pathButton->setAccessibleName(QStringLiteral("Выбрать папку списка"));
     connect(m_pathButton, &QPushButton::clicked, this, &TDialogConfig::BtnPathClick);
-    for (QWidget *w :
-         {static_cast<QWidget *>(m_normal), static_cast<QWidget *>(m_list), static_cast<QWidget *>(m_path)})
-        BindFocusColouring(w);
 
     auto *grid = new QGridLayout(group);
     grid->addWidget(m_normal, 0, 0);
@@ -105,7 +102,6 @@ QWidget *TDialogConfig::BuildModeGroup()
     column->addWidget(group);
     m_maskCheck = new QCheckBox(QStringLiteral("При сохранении формировать имя файла по маске :"), box);
     m_maskCheck->setObjectName(QStringLiteral("CheckBoxMask"));
-    BindFocusColouring(m_maskCheck);
     connect(m_maskCheck, &QCheckBox::clicked, this, &TDialogConfig::CheckBoxMaskClick);
     column->addWidget(m_maskCheck);
     return box;
@@ -118,7 +114,6 @@ FieldEdit *TDialogConfig::MaskEdit(const QString &name, int limit, int width)
     edit->setKeyFilter(KeyFilter::FileNameMask);
     edit->setTypingLimit(limit);
     edit->setFixedWidth(width);
-    BindFocusColouring(edit);
     connect(edit, &QLineEdit::textChanged, this, &TDialogConfig::FormExampleText);
     return edit;
 }
@@ -158,7 +153,6 @@ QWidget *TDialogConfig::BuildMaskGroup()
             radio->setAccessibleName(group->title() + QStringLiteral(": ") + KindCaptions[kind]);
             buttons->addButton(radio, kind);
             column->addWidget(radio);
-            BindFocusColouring(radio);
             connect(radio, &QRadioButton::clicked, this, &TDialogConfig::FormExampleText);
             m_kinds[element][kind] = radio;
         }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "widgets/picture_button.h"
-
-#include <QDialog>
+#include "dialogs/message_box_base.h"
 
 namespace orva {
 
@@ -11,7 +9,7 @@ class StaticText;
 // The error box: a headline, a hint that says what to do, and up to three buttons: "Продолжить" (1),
 // "Установить \"по-умолчанию\"" (1, in the same place) and "Исправить" (4; Enter and Esc choose it).
 // Closing the window gives 2.
-class TFormErrorMessage : public QDialog
+class TFormErrorMessage : public MessageBoxBase
 {
     Q_OBJECT
 public:
@@ -23,20 +21,12 @@ public:
     // `offerDefault` is set.
     void SetErrorContinue(const QString &message, const QString &recommendation, bool offerDefault);
 
-    void reject() override;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
     StaticText *m_message;
     StaticText *m_recommendation;
     PictureButton *m_continue;
     PictureButton *m_default;
     PictureButton *m_fix;
-    ImageList m_images;
-    CaptionTable m_captions;
 };
 
 } // namespace orva

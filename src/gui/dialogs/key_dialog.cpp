@@ -3,6 +3,7 @@
 #include "dialogs/modal_result.h"
 #include "widgets/button_pictures.h"
 #include "widgets/colours.h"
+#include "widgets/control_builders.h"
 #include "widgets/field_edit.h"
 #include "widgets/focus_binding.h"
 #include "widgets/fonts.h"
@@ -41,28 +42,20 @@ TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget *parent)
     m_new = Line(QStringLiteral("StaticTextNew"), QStringLiteral("Новый/текущий ключ:"),
                  QRect(8, 60, 764, 26), this);
 
-    m_entry = new FieldEdit(this);
-    m_entry->setObjectName(QStringLiteral("EditKEYConfig"));
+    m_entry = MakeField(this, u"EditKEYConfig", KeyFilter::KeyDialog, KeyLength, QRect(150, 90, 480, 30));
     m_entry->setAccessibleName(QStringLiteral("Ключ шифрования файла конфигурации"));
-    m_entry->setKeyFilter(KeyFilter::KeyDialog);
-    m_entry->setTypingLimit(KeyLength);
     m_entry->setFont(CourierNewPx(19, Bold));
-    m_entry->setGeometry(150, 90, 480, 30);
 
-    m_ok = new PictureButton(2, GlyphLayout::Left, this);
-    m_ok->setObjectName(QStringLiteral("BtnOK"));
+    m_ok = MakePictureButton(this, u"BtnOK", 2, GlyphLayout::Left, QRect(150, 150, 200, 60));
     m_ok->setToolTip(QStringLiteral("Применить сделанные настройки"));
     m_ok->setDefault(true);
-    m_cancel = new PictureButton(1, GlyphLayout::Left, this);
-    m_cancel->setObjectName(QStringLiteral("BtnCancel"));
+    m_cancel = MakePictureButton(this, u"BtnCancel", 1, GlyphLayout::Left, QRect(430, 150, 200, 60));
     m_cancel->setToolTip(QStringLiteral("Отменить изменения настроек"));
-    m_ok->setGeometry(150, 150, 200, 60);
-    m_cancel->setGeometry(430, 150, 200, 60);
     connect(m_ok, &QPushButton::clicked, this, &TFormDialogSetKeyConfig::BtnOKClick);
     connect(m_cancel, &QPushButton::clicked, this, &TFormDialogSetKeyConfig::reject);
 
     BindButtonFaces(this, &m_images, &m_captions);
-    BindFocusColouring(m_entry);
+    BindFocus(this);
 }
 
 void TFormDialogSetKeyConfig::PrepareCheckLayout()

@@ -27,7 +27,6 @@ TFormLogicalDisks::TFormLogicalDisks(QWidget *parent)
     m_list->setFont(ArialPx(19, Bold));
     m_list->setUniformItemSizes(true);
     m_list->setAccessibleName(QStringLiteral("Съёмные диски"));
-    BindFocusColouring(m_list);
 
     m_noDisks = new StaticText(NoDisksText, this);
     m_noDisks->setObjectName(QStringLiteral("StaticTextNoDisks"));
@@ -48,6 +47,7 @@ TFormLogicalDisks::TFormLogicalDisks(QWidget *parent)
     layout->addWidget(m_noDisks);
     layout->addLayout(ButtonRow({m_ok, m_cancel}));
     BindButtonFaces(this, &m_images, &m_captions);
+    BindFocus(this);
 }
 
 void TFormLogicalDisks::SetDiskSource(std::unique_ptr<RemovableDisks> source)

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "widgets/picture_button.h"
-
-#include <QDialog>
+#include "dialogs/message_box_base.h"
 
 namespace orva {
 
@@ -10,7 +8,7 @@ class StaticText;
 
 // The information box: a message, a second line, "Продолжить" (1) and, when offered, "Отказаться" (2,
 // also Esc). Closing the window gives 2; callers take only 1 as consent.
-class TFormOkMessage : public QDialog
+class TFormOkMessage : public MessageBoxBase
 {
     Q_OBJECT
 public:
@@ -20,19 +18,11 @@ public:
     // 328), without it "Отказаться" is hidden and "Продолжить" is centred (left 184).
     void SetMessages(const QString &message, const QString &recommendation, bool offerCancel);
 
-    void reject() override;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
     StaticText *m_message;
     StaticText *m_recommendation;
     PictureButton *m_continue;
     PictureButton *m_cancel;
-    ImageList m_images;
-    CaptionTable m_captions;
 };
 
 } // namespace orva

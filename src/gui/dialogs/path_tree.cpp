@@ -37,7 +37,6 @@ TFormSelectPathTree::TFormSelectPathTree(QWidget *parent)
     m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tree->setAccessibleName(QStringLiteral("Папки"));
-    BindFocusColouring(m_tree);
     // Expanding a folder looks at its subfolders afresh.
     connect(m_tree, &QTreeView::expanded, m_model, &FolderModel::ForgetSubfolders);
     connect(m_tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -74,6 +73,7 @@ TFormSelectPathTree::TFormSelectPathTree(QWidget *parent)
     layout->addWidget(m_tempPath);
     layout->addLayout(ButtonRow({m_ok, m_cancel}));
     BindButtonFaces(this, &m_images, &m_captions);
+    BindFocus(this);
     SelectionChanged();
 }
 

@@ -1,6 +1,7 @@
 #include "frame/bottom_buttons.h"
 
 #include "widgets/button_pictures.h"
+#include "widgets/control_builders.h"
 
 namespace orva {
 namespace {
@@ -33,9 +34,8 @@ BottomButtons CreateBottomButtons(QWidget *window)
 {
     BottomButtons buttons;
     for (const ButtonRow &row : Rows) {
-        auto *button = new PictureButton(row.tag, GlyphLayout::Top, window);
-        button->setObjectName(QString::fromUtf16(row.name));
-        button->setGeometry(row.left, RowTop, row.width, RowHeight);
+        PictureButton *button = MakePictureButton(window, row.name, row.tag, GlyphLayout::Top,
+                                                  QRect(row.left, RowTop, row.width, RowHeight));
         button->setToolTip(QString::fromUtf16(row.hint));
         button->setText(CaptionOf(ButtonCaptions(), row.tag));
         buttons.*row.slot = button;

@@ -4,7 +4,7 @@
 #include "device_model/device.h"
 #include "frame/bottom_buttons.h"
 #include "frame/file_list_pictures.h"
-#include "widgets/focus_binding.h"
+#include "widgets/control_builders.h"
 #include "widgets/fonts.h"
 
 #include <QElapsedTimer>
@@ -50,9 +50,7 @@ QString cellText(const ListRow &row, int column)
 
 PictureButton *listButton(QWidget *window, const char16_t *name, int tag, const QRect &geometry)
 {
-    auto *button = new PictureButton(tag, GlyphLayout::Top, window);
-    button->setObjectName(QString::fromUtf16(name));
-    button->setGeometry(geometry);
+    PictureButton *button = MakePictureButton(window, name, tag, GlyphLayout::Top, geometry);
     button->setText(CaptionOf(ButtonCaptions(), tag));
     button->hide();
     return button;
@@ -96,10 +94,10 @@ FileListMode::FileListMode(QWidget *window, T_Command_DEVICE *listModel)
     header->setMinimumSectionSize(ColumnWidths[TypeColumn]);
     for (int column = 0; column < ColumnCount; ++column)
         m_list->setColumnWidth(column, ColumnWidths[column]);
-    // Tab leaves the list for its buttons instead of walking its cells; the list is yellow while focused.
+    // Tab leaves the list for its buttons instead of walking its cells (the window colours it yellow while
+    // it is focused).
     m_list->setTabKeyNavigation(false);
     m_list->setAccessibleName(QStringLiteral("Список файлов конфигурации"));
-    BindFocusColouring(m_list);
     m_list->installEventFilter(this);
     m_list->hide();
 

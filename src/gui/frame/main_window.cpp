@@ -29,6 +29,7 @@
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 
 namespace orva {
 namespace {
@@ -116,6 +117,7 @@ TForm2::TForm2(QWidget *parent)
         if (page)
             m_binder->Bind(page->tab(), page->slot());
     }
+    m_binder->BindOutsidePages(m_fileList->ListFileConfig());
     BindButtonFaces(this, &m_buttonImages, &ButtonCaptions());
     connect(m_pages, &QTabWidget::currentChanged, this, &TForm2::PageShown);
 }
@@ -210,12 +212,6 @@ ProgramRandom &TForm2::random()
 {
     // Without the program's generator (a window on its own) the window keeps one of its own.
     return m_random ? *m_random : m_ownRandom;
-}
-
-void TForm2::bindControls(QWidget *root, PageSlot slot)
-{
-    m_binder->Bind(root, slot);
-    BindButtonFaces(this, &m_buttonImages, &ButtonCaptions());
 }
 
 EditorPage *TForm2::Page(PageSlot slot) const

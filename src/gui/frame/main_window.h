@@ -59,7 +59,6 @@ public:
     ModalQuestions &questions() override;
     ProgramRandom &random() override;
     QString programFolder() const override { return m_programFolder; }
-    void bindControls(QWidget *root, PageSlot slot) override;
     bool isUpdating() const override { return m_updating; }
     void setUpdating(bool updating) override { m_updating = updating; }
 
@@ -112,7 +111,6 @@ public:
     const BottomButtons &Buttons() const { return m_buttons; }
     FileListMode *FileList() const { return m_fileList; }
     EditorPage *Page(PageSlot slot) const override;
-    ControlBinder &Binder() const { return *m_binder; }
     QWidget *LastFocused(PageSlot slot) const;
 
 protected:

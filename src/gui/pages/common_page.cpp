@@ -1,7 +1,7 @@
 #include "pages/common_page.h"
 
 #include "pages/page_host.h"
-#include "widgets/page_fields.h"
+#include "widgets/control_builders.h"
 #include "widgets/up_down.h"
 
 #include "device_model/device.h"
@@ -40,47 +40,45 @@ CommonPage::CommonPage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot
 void CommonPage::BuildAccess()
 {
     QWidget *page = tab();
-    m_key = MakeField(page, QStringLiteral("E_Common_KEY"), KeyFilter::FileKey, KeyLength);
-    m_keyOld = MakeField(page, QStringLiteral("E_Common_KEYOld"), KeyFilter::FileKey, KeyLength);
+    m_key = MakeField(page, QStringLiteral("E_Common_KEY"), KeyFilter::FileKey, KeyLength,
+                      QRect(FieldLeft, 36, 400, 26));
+    m_keyOld = MakeField(page, QStringLiteral("E_Common_KEYOld"), KeyFilter::FileKey, KeyLength,
+                         QRect(FieldLeft, 68, 400, 26));
     const QFont keyFont = CourierNewPx(16, Bold);
     m_key->setFont(keyFont);
     m_keyOld->setFont(keyFont);
-    m_key->setGeometry(FieldLeft, 36, 400, 26);
-    m_keyOld->setGeometry(FieldLeft, 68, 400, 26);
-    MakeLabel(page, QStringLiteral("L_Common_KEY"), QStringLiteral("Ключ шифрования конфигурации :"), m_key,
-              16, 42);
+    MakeLabel(page, QStringLiteral("L_Common_KEY"), QStringLiteral("Ключ шифрования конфигурации :"),
+              QPoint(16, 42), m_key);
     MakeLabel(page, QStringLiteral("L_Common_KEYOld"), QStringLiteral("\"Старый\" ключ (для смены ключа):"),
-              m_keyOld, 16, 74);
+              QPoint(16, 74), m_keyOld);
 
-    m_password = MakeField(page, QStringLiteral("E_Common_Password"), KeyFilter::Text, PasswordLength);
-    m_password->setGeometry(FieldLeft, 102, 80, RowHeight);
+    m_password = MakeField(page, QStringLiteral("E_Common_Password"), KeyFilter::Text, PasswordLength,
+                           QRect(FieldLeft, 102, 80, RowHeight));
     MakeLabel(page, QStringLiteral("L_Common_Password"), QStringLiteral("Пароль удаленного управления    :"),
-              m_password, 16, 105);
+              QPoint(16, 105), m_password);
 }
 
 void CommonPage::BuildPhones()
 {
-    auto *group = new CaptionGroup(
+    CaptionGroup *group = MakeGroup(
+        tab(), u"GB_Common_Phones",
         QStringLiteral("Номера используемых SIM-карт (для справки, прибором в работе не используются)"),
-        tab());
-    group->setObjectName(QStringLiteral("GB_Common_Phones"));
-    group->setGeometry(8, 132, 761, 80);
+        QRect(8, 132, 761, 80));
     for (int sim = 1; sim <= SimCount; ++sim) {
         const int top = 20 + (sim - 1) * 28;
-        FieldEdit *phone = MakeField(group, QStringLiteral("E_Common_PhoneNumber%1").arg(sim),
-                                     KeyFilter::PhoneNumber, PhoneLength);
-        phone->setGeometry(FieldLeft - 8, top, 140, RowHeight);
+        FieldEdit *phone =
+            MakeField(group, QStringLiteral("E_Common_PhoneNumber%1").arg(sim), KeyFilter::PhoneNumber,
+                      PhoneLength, QRect(FieldLeft - 8, top, 140, RowHeight));
         MakeLabel(group, QStringLiteral("L_Common_PhoneNumber%1").arg(sim),
-                  QStringLiteral("Номер телефона SIM-карты №%1:").arg(sim), phone, 8, top + 3);
+                  QStringLiteral("Номер телефона SIM-карты №%1:").arg(sim), QPoint(8, top + 3), phone);
         m_phones[sim - 1] = phone;
     }
 }
 
 void CommonPage::BuildBalance()
 {
-    auto *group = new CaptionGroup(QStringLiteral("Контроль баланса"), tab());
-    group->setObjectName(QStringLiteral("GB_Common_Balance"));
-    group->setGeometry(8, 220, 761, 210);
+    CaptionGroup *group =
+        MakeGroup(tab(), u"GB_Common_Balance", QStringLiteral("Контроль баланса"), QRect(8, 220, 761, 210));
     BuildBalanceOf(group, 1, 20);
     auto *separator = new QFrame(group);
     separator->setObjectName(QStringLiteral("Bevel_Common_Balance"));
@@ -96,29 +94,38 @@ void CommonPage::BuildBalanceOf(QWidget *group, int sim, int top)
     const QString n = QString::number(sim);
     const int left = FieldLeft - 8;
 
-    b.delay = MakeField(group, u"E_Common_BalanceDelay" + n, KeyFilter::Digital, BalanceDelayDigits);
-    b.delay->setGeometry(left, top, 40, RowHeight);
-    b.delayUpDown = MakeUpDown(group, u"UD_Common_BalanceDelay" + n, b.delay, 0, 0);
-    MakeLabel(group, u"L_Common_BalanceDelay" + n + u"_1", DelayCaptions[sim - 1], b.delay, 8, top + 3);
-    MakeLabel(group, u"L_Common_BalanceDelay" + n + u"_2", QStringLiteral(" час."), b.delay, left + 60,
-              top + 3);
+    const NumberField delay = MakeNumberField(
+        group, {.name = u"E_Common_BalanceDelay" + n,
+                .upDownName = u"UD_Common_BalanceDelay" + n,
+                .digits = BalanceDelayDigits,
+                .geometry = QRect(left, top, 40, RowHeight),
+                .caption = {u"L_Common_BalanceDelay" + n + u"_1", DelayCaptions[sim - 1], QPoint(8, top + 3)},
+                .unit = {u"L_Common_BalanceDelay" + n + u"_2", QStringLiteral(" час."),
+                         QPoint(left + 60, top + 3)}});
+    b.delay = delay.edit;
+    b.delayUpDown = delay.upDown;
 
-    b.phone = MakeField(group, u"E_Common_BalancePhone" + n, KeyFilter::PhoneNumber, PhoneLength);
-    b.phone->setGeometry(left, top + 28, 140, RowHeight);
+    b.phone = MakeField(group, u"E_Common_BalancePhone" + n, KeyFilter::PhoneNumber, PhoneLength,
+                        QRect(left, top + 28, 140, RowHeight));
     MakeLabel(group, u"L_Common_BalancePhone" + n,
-              QStringLiteral("Код запроса баланса SIM-карты №%1                 :").arg(sim), b.phone, 8,
-              top + 31);
+              QStringLiteral("Код запроса баланса SIM-карты №%1                 :").arg(sim),
+              QPoint(8, top + 31), b.phone);
 
-    b.value = MakeField(group, u"E_Common_BalanceVal" + n, KeyFilter::Digital, BalanceValueDigits);
-    b.value->setGeometry(left, top + 56, 40, RowHeight);
-    b.valueUpDown = MakeUpDown(group, u"UD_Common_BalanceVal" + n, b.value, 0, 0);
-    MakeLabel(group, u"L_Common_BalanceVal" + n + u"_1",
-              QStringLiteral("Порог оповещения о низком балансе счета   :"), b.value, 8, top + 59);
+    const NumberField value = MakeNumberField(
+        group,
+        {.name = u"E_Common_BalanceVal" + n,
+         .upDownName = u"UD_Common_BalanceVal" + n,
+         .digits = BalanceValueDigits,
+         .geometry = QRect(left, top + 56, 40, RowHeight),
+         .caption = {u"L_Common_BalanceVal" + n + u"_1",
+                     QStringLiteral("Порог оповещения о низком балансе счета   :"), QPoint(8, top + 59)},
+         .unit = {u"L_Common_BalanceVal" + n + u"_2", QStringLiteral(" единиц тарификации"),
+                  QPoint(left + 60, top + 59)}});
+    b.value = value.edit;
+    b.valueUpDown = value.upDown;
     // The two thresholds share their caption: a screen reader names the card as well.
     b.value->setAccessibleName(
         QStringLiteral("Порог оповещения о низком балансе счета SIM-карты №%1").arg(sim));
-    MakeLabel(group, u"L_Common_BalanceVal" + n + u"_2", QStringLiteral(" единиц тарификации"), b.value,
-              left + 60, top + 59);
 }
 
 void CommonPage::Redraw_Common()

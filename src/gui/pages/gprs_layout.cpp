@@ -1,7 +1,7 @@
 // The controls of the page "GPRS" and the control list that the GPRS switch enables.
 #include "pages/gprs_page.h"
 
-#include "widgets/page_fields.h"
+#include "widgets/control_builders.h"
 #include "widgets/up_down.h"
 
 #include "widgets/caption_group.h"
@@ -26,9 +26,10 @@ constexpr int IdentLength = 14;   // XXXX-XXXX-XXXX
 constexpr int KeyPartLength = 23; // XX-XX-XX-XX-XX-XX-XX-XX
 constexpr int ServerLength = 15;  // 999.999.999.999
 
-FieldEdit *GroupedField(QWidget *parent, const QString &name, KeyFilter filter, int length)
+FieldEdit *GroupedField(QWidget *parent, const QString &name, KeyFilter filter, int length,
+                        const QRect &geometry)
 {
-    FieldEdit *edit = MakeField(parent, name, filter, length);
+    FieldEdit *edit = MakeField(parent, name, filter, length, geometry);
     edit->setSelectAllOnEntry(true);
     if (filter == KeyFilter::Hex) {
         // Hexadecimal digits show in upper case as they are typed.
@@ -42,14 +43,6 @@ FieldEdit *GroupedField(QWidget *parent, const QString &name, KeyFilter filter, 
         });
     }
     return edit;
-}
-
-CaptionGroup *Group(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
-{
-    auto *group = new CaptionGroup(caption, parent);
-    group->setObjectName(name);
-    group->setGeometry(geometry);
-    return group;
 }
 
 } // namespace
@@ -68,37 +61,36 @@ GprsPage::GprsPage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::GP
 
 void GprsPage::BuildSwitch()
 {
-    m_active = MakeCheckBox(tab(), QStringLiteral("CB_GPRS_Active"), QStringLiteral("GPRS"), 12, 8);
-    m_activeLabel = MakeLabel(tab(), QStringLiteral("L_GPRS_Active"), QStringLiteral("Активность"), m_active,
-                              m_active->geometry().right() + 6, 10);
+    m_active = MakeCheck(tab(), QStringLiteral("CB_GPRS_Active"), QStringLiteral("GPRS"), QPoint(12, 8));
+    m_activeLabel = MakeLabel(tab(), QStringLiteral("L_GPRS_Active"), QStringLiteral("Активность"),
+                              QPoint(m_active->geometry().right() + 6, 10), m_active);
     m_active->installEventFilter(this);
     connect(m_active, &QCheckBox::toggled, this, &GprsPage::CB_GPRS_ActiveClick);
 }
 
 void GprsPage::BuildIdent()
 {
-    CaptionGroup *group = Group(tab(), QStringLiteral("GB_GPRS_Ident"),
-                                QStringLiteral("Параметры идентификации:"), QRect(8, 30, 380, 172));
-    m_ident = GroupedField(group, QStringLiteral("E_GPRS_Ident"), KeyFilter::Hex, IdentLength);
-    m_ident->setGeometry(110, 20, 110, RowHeight);
-    MakeLabel(group, QStringLiteral("L_GPRS_Ident"), QStringLiteral("Идентификатор:"), m_ident, 10, 23);
+    CaptionGroup *group = MakeGroup(tab(), QStringLiteral("GB_GPRS_Ident"),
+                                    QStringLiteral("Параметры идентификации:"), QRect(8, 30, 380, 172));
+    m_ident = GroupedField(group, QStringLiteral("E_GPRS_Ident"), KeyFilter::Hex, IdentLength,
+                           QRect(110, 20, 110, RowHeight));
+    MakeLabel(group, QStringLiteral("L_GPRS_Ident"), QStringLiteral("Идентификатор:"), QPoint(10, 23),
+              m_ident);
     for (int part = 0; part < KeyParts; ++part) {
         FieldEdit *key =
-            GroupedField(group, QStringLiteral("E_GPRS_Key%1").arg(part + 1), KeyFilter::Hex, KeyPartLength);
-        key->setGeometry(10 + (part % 2) * 182, 70 + (part / 2) * RowStep, 176, RowHeight);
+            GroupedField(group, QStringLiteral("E_GPRS_Key%1").arg(part + 1), KeyFilter::Hex, KeyPartLength,
+                         QRect(10 + (part % 2) * 182, 70 + (part / 2) * RowStep, 176, RowHeight));
         key->installEventFilter(this);
         key->setAccessibleName(QStringLiteral("Ключ шифрации, часть %1").arg(part + 1));
         m_keys[part] = key;
     }
-    MakeLabel(group, QStringLiteral("L_GPRS_Key"), QStringLiteral("Ключ шифрации:"), m_keys[0], 10, 50);
+    MakeLabel(group, QStringLiteral("L_GPRS_Key"), QStringLiteral("Ключ шифрации:"), QPoint(10, 50),
+              m_keys[0]);
     m_ident->installEventFilter(this);
 
-    m_generate = new PictureButton(-11, GlyphLayout::Left, group);
-    m_generate->setObjectName(QStringLiteral("B_GPRS_KeyGenerate"));
-    m_generate->setGeometry(10, 126, 176, 40);
-    m_clear = new PictureButton(-12, GlyphLayout::Left, group);
-    m_clear->setObjectName(QStringLiteral("B_GPRS_KeyClear"));
-    m_clear->setGeometry(192, 126, 176, 40);
+    m_generate =
+        MakePictureButton(group, u"B_GPRS_KeyGenerate", -11, GlyphLayout::Left, QRect(10, 126, 176, 40));
+    m_clear = MakePictureButton(group, u"B_GPRS_KeyClear", -12, GlyphLayout::Left, QRect(192, 126, 176, 40));
     connect(m_generate, &QPushButton::clicked, this, &GprsPage::B_GPRS_KeyGenerateClick);
     connect(m_clear, &QPushButton::clicked, this, &GprsPage::B_GPRS_KeyClearClick);
 }
@@ -107,81 +99,89 @@ void GprsPage::BuildSim(int sim)
 {
     const QString n = QString::number(sim);
     CaptionGroup *group =
-        Group(tab(), u"GB_GPRS_SIM" + n, QStringLiteral("Параметры GPRS SIM-карты №%1:").arg(sim),
-              QRect(8, 206 + (sim - 1) * 116, 380, 110));
-    m_apn[sim - 1] = MakeField(group, u"E_GPRS_APN" + n, KeyFilter::None, 0);
-    m_login[sim - 1] = MakeField(group, u"E_GPRS_Login" + n, KeyFilter::None, 0);
-    m_password[sim - 1] = MakeField(group, u"E_GPRS_Password" + n, KeyFilter::None, 0);
+        MakeGroup(tab(), u"GB_GPRS_SIM" + n, QStringLiteral("Параметры GPRS SIM-карты №%1:").arg(sim),
+                  QRect(8, 206 + (sim - 1) * 116, 380, 110));
     const struct
     {
-        FieldEdit *edit;
+        FieldEdit **edit;
+        const char16_t *name;
         const char16_t *label;
         QString caption;
-    } rows[] = {{m_apn[sim - 1], u"L_GPRS_APN", QStringLiteral("APN-сервер:")},
-                {m_login[sim - 1], u"L_GPRS_Login", QStringLiteral("Логин:")},
-                {m_password[sim - 1], u"L_GPRS_Password", QStringLiteral("Пароль:")}};
+    } rows[] = {{&m_apn[sim - 1], u"E_GPRS_APN", u"L_GPRS_APN", QStringLiteral("APN-сервер:")},
+                {&m_login[sim - 1], u"E_GPRS_Login", u"L_GPRS_Login", QStringLiteral("Логин:")},
+                {&m_password[sim - 1], u"E_GPRS_Password", u"L_GPRS_Password", QStringLiteral("Пароль:")}};
     int top = 20;
     for (const auto &row : rows) {
-        row.edit->setGeometry(100, top, 268, RowHeight);
-        MakeLabel(group, QString::fromUtf16(row.label) + n, row.caption, row.edit, 10, top + 3);
+        *row.edit = MakeField(group, QString::fromUtf16(row.name) + n, KeyFilter::None, 0,
+                              QRect(100, top, 268, RowHeight));
+        MakeLabel(group, QString::fromUtf16(row.label) + n, row.caption, QPoint(10, top + 3), *row.edit);
         top += RowStep;
     }
 }
 
 void GprsPage::BuildParam()
 {
-    CaptionGroup *group = Group(tab(), QStringLiteral("GB_GPRS_Param"),
-                                QStringLiteral("Параметры сеансов связи:"), QRect(396, 8, 373, 130));
+    CaptionGroup *group = MakeGroup(tab(), QStringLiteral("GB_GPRS_Param"),
+                                    QStringLiteral("Параметры сеансов связи:"), QRect(396, 8, 373, 130));
     const int left = 270;
-    auto numeric = [&](const QString &name, int digits, int row) {
-        FieldEdit *edit = MakeField(group, name, KeyFilter::Digital, digits);
-        edit->setGeometry(left, 20 + row * RowStep, 40, RowHeight);
-        return edit;
-    };
-    m_duty1 = numeric(QStringLiteral("E_GPRS_Duty1"), 3, 0);
-    m_duty2 = numeric(QStringLiteral("E_GPRS_Duty2"), 3, 1);
-    m_answer = numeric(QStringLiteral("E_GPRS_Answer"), 2, 2);
-    m_noAnswer = numeric(QStringLiteral("E_GPRS_NoAnswer"), 2, 3);
     // The up-downs' own ranges: the stepping limits of the page, not the command table's.
-    m_duty1UpDown = MakeUpDown(group, QStringLiteral("UD_GPRS_Duty1"), m_duty1, 0, 900);
-    m_duty2UpDown = MakeUpDown(group, QStringLiteral("UD_GPRS_Duty2"), m_duty2, 0, 900);
-    m_answerUpDown = MakeUpDown(group, QStringLiteral("UD_GPRS_Answer"), m_answer, 5, 60);
-    m_noAnswerUpDown = MakeUpDown(group, QStringLiteral("UD_GPRS_NoAnswer"), m_noAnswer, 1, 99);
-
-    MakeLabel(group, QStringLiteral("L_GPRS_Answer"), QStringLiteral("Время ожидания ответа:"), m_answer, 10,
-              20 + 2 * RowStep + 3);
-    MakeLabel(group, QStringLiteral("L_GPRS_NoAnswer"), QStringLiteral("Число неответов до снижения темпа:"),
-              m_noAnswer, 10, 20 + 3 * RowStep + 3);
-    MakeLabel(group, QStringLiteral("L_GPRS_Duty1"), QStringLiteral("Дежурный режим без подтверждения:"),
-              m_duty1, 10, 23);
-    FieldEdit *withUnit[] = {m_duty1, m_duty2, m_answer};
-    for (int k = 0; k < 3; ++k)
-        MakeLabel(group, QStringLiteral("L_GPRS_Sec%1").arg(k + 1), QStringLiteral(" сек."), withUnit[k],
-                  left + 60, withUnit[k]->y() + 3);
-    MakeLabel(group, QStringLiteral("L_GPRS_Duty2"), QStringLiteral("Дежурный режим с подтверждением:"),
-              m_duty2, 10, 20 + RowStep + 3);
+    const struct
+    {
+        FieldEdit **edit;
+        UpDown **upDown;
+        const char16_t *name;
+        const char16_t *upDownName;
+        int digits;
+        int minimum;
+        int maximum;
+        const char16_t *captionName;
+        QString caption;
+        const char16_t *unitName; // " сек.", where the field has a unit
+    } rows[] = {
+        {&m_duty1, &m_duty1UpDown, u"E_GPRS_Duty1", u"UD_GPRS_Duty1", 3, 0, 900, u"L_GPRS_Duty1",
+         QStringLiteral("Дежурный режим без подтверждения:"), u"L_GPRS_Sec1"},
+        {&m_duty2, &m_duty2UpDown, u"E_GPRS_Duty2", u"UD_GPRS_Duty2", 3, 0, 900, u"L_GPRS_Duty2",
+         QStringLiteral("Дежурный режим с подтверждением:"), u"L_GPRS_Sec2"},
+        {&m_answer, &m_answerUpDown, u"E_GPRS_Answer", u"UD_GPRS_Answer", 2, 5, 60, u"L_GPRS_Answer",
+         QStringLiteral("Время ожидания ответа:"), u"L_GPRS_Sec3"},
+        {&m_noAnswer, &m_noAnswerUpDown, u"E_GPRS_NoAnswer", u"UD_GPRS_NoAnswer", 2, 1, 99,
+         u"L_GPRS_NoAnswer", QStringLiteral("Число неответов до снижения темпа:"), nullptr},
+    };
+    int top = 20;
+    for (const auto &row : rows) {
+        const NumberField field = MakeNumberField(
+            group, {.name = row.name,
+                    .upDownName = row.upDownName,
+                    .digits = row.digits,
+                    .geometry = QRect(left, top, 40, RowHeight),
+                    .minimum = row.minimum,
+                    .maximum = row.maximum,
+                    .caption = {row.captionName, row.caption, QPoint(10, top + 3)},
+                    .unit = {row.unitName, QStringLiteral(" сек."), QPoint(left + 60, top + 3)}});
+        *row.edit = field.edit;
+        *row.upDown = field.upDown;
+        top += RowStep;
+    }
 }
 
 void GprsPage::BuildServers(int sim)
 {
     const QString n = QString::number(sim);
-    CaptionGroup *group = Group(tab(), u"GB_GPRS_Servers" + n,
-                                QStringLiteral("Серверы приема сообщений SIM-карты №%1").arg(sim),
-                                QRect(396, sim == 1 ? 142 : 276, 373, 100));
+    CaptionGroup *group = MakeGroup(tab(), u"GB_GPRS_Servers" + n,
+                                    QStringLiteral("Серверы приема сообщений SIM-карты №%1").arg(sim),
+                                    QRect(396, sim == 1 ? 142 : 276, 373, 100));
     for (int row = 0; row < ServersPerSim; ++row) {
         const int server = (sim - 1) * ServersPerSim + row + 1;
         const int top = 20 + row * RowStep;
         FieldEdit *address = GroupedField(group, QStringLiteral("E_GPRS_Server%1").arg(server),
-                                          KeyFilter::Address, ServerLength);
-        address->setGeometry(44, top, 120, RowHeight);
+                                          KeyFilter::Address, ServerLength, QRect(44, top, 120, RowHeight));
         address->installEventFilter(this);
-        FieldEdit *port =
-            MakeField(group, QStringLiteral("E_GPRS_Port%1").arg(server), KeyFilter::Digital, 5);
-        port->setGeometry(220, top, 60, RowHeight);
+        FieldEdit *port = MakeField(group, QStringLiteral("E_GPRS_Port%1").arg(server), KeyFilter::Digital, 5,
+                                    QRect(220, top, 60, RowHeight));
         MakeLabel(group, QStringLiteral("L_GPRS_Server%1").arg(server), QStringLiteral("№%1:").arg(row + 1),
-                  address, 10, top + 3);
-        MakeLabel(group, QStringLiteral("L_GPRS_Port%1").arg(server), QStringLiteral("порт:"), port, 180,
-                  top + 3);
+                  QPoint(10, top + 3), address);
+        MakeLabel(group, QStringLiteral("L_GPRS_Port%1").arg(server), QStringLiteral("порт:"),
+                  QPoint(180, top + 3), port);
         m_servers[server - 1] = address;
         m_ports[server - 1] = port;
         // Event_ChangeServer / Event_ChangePort: SIM 1's servers are mirrored while "=" is ticked.
@@ -194,12 +194,11 @@ void GprsPage::BuildServers(int sim)
 
 void GprsPage::BuildEqual()
 {
-    m_equal = MakeCheckBox(tab(), QStringLiteral("CB_GPRS_Equal"), QStringLiteral("="), 410, 250);
-    QLabel *equal1 = MakeLabel(tab(), QStringLiteral("L_GPRS_Equal1"), QStringLiteral(" ="), m_equal,
-                               m_equal->geometry().right() + 6, 252);
-    QLabel *equal2 = MakeLabel(tab(), QStringLiteral("L_GPRS_Equal2"), QString(), m_equal,
-                               equal1->geometry().right() + 2, 250);
-    equal2->resize(120, RowHeight);
+    m_equal = MakeCheck(tab(), QStringLiteral("CB_GPRS_Equal"), QStringLiteral("="), QPoint(410, 250));
+    QLabel *equal1 = MakeLabel(tab(), QStringLiteral("L_GPRS_Equal1"), QStringLiteral(" ="),
+                               QPoint(m_equal->geometry().right() + 6, 252), m_equal);
+    QLabel *equal2 = MakeLabel(tab(), QStringLiteral("L_GPRS_Equal2"), QString(),
+                               QRect(equal1->geometry().right() + 2, 250, 120, RowHeight), m_equal);
     m_equalLabels = {equal1, equal2};
     m_equal->installEventFilter(this);
     connect(m_equal, &QCheckBox::toggled, this, &GprsPage::CB_GPRS_EqualClick);

@@ -2,7 +2,7 @@
 
 #include "pages/mode_page.h"
 #include "pages/page_host.h"
-#include "widgets/page_fields.h"
+#include "widgets/control_builders.h"
 #include "widgets/up_down.h"
 
 #include "config_text/digit_groups.h"

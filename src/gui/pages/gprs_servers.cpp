@@ -1,7 +1,7 @@
 // The six receiving servers of the page "GPRS" and the "=" switch that gives SIM 2 the servers of SIM 1.
 #include "pages/gprs_page.h"
 
-#include "widgets/page_fields.h"
+#include "widgets/control_builders.h"
 
 #include "device_model/device.h"
 #include "storage/store_form.h"

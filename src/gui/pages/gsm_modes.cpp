@@ -4,7 +4,7 @@
 
 #include "pages/page_host.h"
 #include "widgets/check_list_box.h"
-#include "widgets/placed_controls.h"
+#include "widgets/radio_buttons.h"
 
 #include "device_model/device.h"
 #include "widgets/caption_group.h"
@@ -51,7 +51,7 @@ void GsmPage::GSM_EnableMode(bool a, bool b, bool c)
     if (!a && !b) {
         UpdatingScope updating(host());
         for (QRadioButton *button : {m_dialDuty, m_dialLock, m_dialUnLock, m_connect})
-            UntickRadio(button);
+            UntickAll({button});
         for (QCheckBox *box : m_subModes)
             box->setChecked(false);
     }
@@ -92,7 +92,7 @@ void GsmPage::GSM_Redraw_Mode(int phone)
     const qint32 mode = ModeOf(phone);
     if (mode == 0) {
         for (QRadioButton *button : {m_dialDuty, m_dialLock, m_dialUnLock, m_connect})
-            UntickRadio(button);
+            UntickAll({button});
     }
     if (mode == 7)
         m_dialDuty->setChecked(true);

@@ -1,7 +1,7 @@
 #include "pages/gsm_page.h"
 
 #include "widgets/check_list_box.h"
-#include "widgets/placed_controls.h"
+#include "widgets/control_builders.h"
 
 #include "device_model/device.h"
 #include "device_model/page_choices.h"

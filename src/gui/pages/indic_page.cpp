@@ -1,6 +1,6 @@
 #include "pages/indic_page.h"
 
-#include "widgets/page_fields.h"
+#include "widgets/control_builders.h"
 #include "widgets/up_down.h"
 
 #include "device_model/device.h"
@@ -29,9 +29,8 @@ constexpr int VolumeMin = 0, VolumeMax = 4;
 
 QLabel *BlankLabel(QWidget *parent, const QString &name, QWidget *box)
 {
-    QLabel *label = MakeLabel(parent, name, QString(), box, box->geometry().right() + 2, box->y() - 2);
-    label->resize(80, RowHeight);
-    return label;
+    return MakeLabel(parent, name, QString(), QRect(box->geometry().right() + 2, box->y() - 2, 80, RowHeight),
+                     box);
 }
 
 } // namespace
@@ -44,27 +43,30 @@ IndicPage::IndicPage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::
 
 void IndicPage::BuildDutyGroup()
 {
-    auto *group =
-        new CaptionGroup(QStringLiteral("Параметры формирования сообщения \"Дежурный режим\" "), tab());
-    group->setObjectName(QStringLiteral("GB_Indic_DutyMode"));
-    group->setGeometry(8, 8, 761, 90);
+    CaptionGroup *group = MakeGroup(tab(), u"GB_Indic_DutyMode",
+                                    QStringLiteral("Параметры формирования сообщения \"Дежурный режим\" "),
+                                    QRect(8, 8, 761, 90));
 
-    m_dutyActive = MakeCheckBox(group, QStringLiteral("CB_Indic_DutyActive"), QString(), FieldLeft, 24);
+    m_dutyActive = MakeCheck(group, QStringLiteral("CB_Indic_DutyActive"), QString(), QPoint(FieldLeft, 24));
     MakeLabel(group, QStringLiteral("L_Indic_DutyActive_1"),
-              QStringLiteral("Функция формирования сообщения активна                 :"), m_dutyActive, 8,
-              25);
+              QStringLiteral("Функция формирования сообщения активна                 :"), QPoint(8, 25),
+              m_dutyActive);
     m_dutyActiveBlank = BlankLabel(group, QStringLiteral("L_Indic_DutyActive_2"), m_dutyActive);
 
-    m_dutyDelay = MakeField(group, QStringLiteral("E_Indic_DutyDelay"), KeyFilter::Digital, 2);
-    m_dutyDelay->setGeometry(FieldLeft, 54, 40, RowHeight);
-    m_dutyDelayUpDown =
-        MakeUpDown(group, QStringLiteral("UD_Indic_DutyDelay"), m_dutyDelay, DutyDelayMin, DutyDelayMax);
-    QLabel *delay1 =
-        MakeLabel(group, QStringLiteral("L_Indic_DutyDelay_1"),
-                  QStringLiteral("Периодичность формирования сообщений (1-48)        :"), m_dutyDelay, 8, 57);
-    QLabel *delay2 = MakeLabel(group, QStringLiteral("L_Indic_DutyDelay_2"), QStringLiteral(" часов"),
-                               m_dutyDelay, FieldLeft + 60, 57);
-    m_dutyPeriod = {m_dutyDelay, m_dutyDelayUpDown, delay1, delay2};
+    const NumberField dutyDelay = MakeNumberField(
+        group,
+        {.name = u"E_Indic_DutyDelay",
+         .upDownName = u"UD_Indic_DutyDelay",
+         .digits = 2,
+         .geometry = QRect(FieldLeft, 54, 40, RowHeight),
+         .minimum = DutyDelayMin,
+         .maximum = DutyDelayMax,
+         .caption = {u"L_Indic_DutyDelay_1",
+                     QStringLiteral("Периодичность формирования сообщений (1-48)        :"), QPoint(8, 57)},
+         .unit = {u"L_Indic_DutyDelay_2", QStringLiteral(" часов"), QPoint(FieldLeft + 60, 57)}});
+    m_dutyDelay = dutyDelay.edit;
+    m_dutyDelayUpDown = dutyDelay.upDown;
+    m_dutyPeriod = {m_dutyDelay, m_dutyDelayUpDown, dutyDelay.caption, dutyDelay.unit};
 
     // The box is ticked or unticked by the user or by a redraw; either way the period follows it.
     connect(m_dutyActive, &QCheckBox::toggled, this, &IndicPage::CB_Indic_DutyActiveClick);
@@ -74,20 +76,23 @@ void IndicPage::BuildDutyGroup()
 
 void IndicPage::BuildSignalGroup()
 {
-    auto *group = new CaptionGroup(QStringLiteral("Индикация и сигнализация "), tab());
-    group->setObjectName(QStringLiteral("GB_Indic_SignalAndInd"));
-    group->setGeometry(8, 106, 761, 160);
+    CaptionGroup *group = MakeGroup(tab(), u"GB_Indic_SignalAndInd",
+                                    QStringLiteral("Индикация и сигнализация "), QRect(8, 106, 761, 160));
 
-    m_extIndic = MakeField(group, QStringLiteral("E_Indic_ExtIndic"), KeyFilter::Digital, 3);
-    m_extIndic->setGeometry(FieldLeft, 22, 40, RowHeight);
-    m_extIndicUpDown =
-        MakeUpDown(group, QStringLiteral("UD_Indic_ExtIndic"), m_extIndic, ExtIndicMin, ExtIndicMax);
-    MakeLabel(group, QStringLiteral("L_Indic_ExtIndic_1"),
-              QStringLiteral("Время работы выносного индикатора  (1..999 )"), m_extIndic, 8, 25);
-    MakeLabel(group, QStringLiteral("L_Indic_ExtIndic_2"), QStringLiteral(":"), m_extIndic, FieldLeft - 16,
-              25);
-    MakeLabel(group, QStringLiteral("L_Indic_ExtIndic_3"), QStringLiteral(" секунд"), m_extIndic,
-              FieldLeft + 60, 25);
+    const NumberField extIndic = MakeNumberField(
+        group, {.name = u"E_Indic_ExtIndic",
+                .upDownName = u"UD_Indic_ExtIndic",
+                .digits = 3,
+                .geometry = QRect(FieldLeft, 22, 40, RowHeight),
+                .minimum = ExtIndicMin,
+                .maximum = ExtIndicMax,
+                .caption = {u"L_Indic_ExtIndic_1",
+                            QStringLiteral("Время работы выносного индикатора  (1..999 )"), QPoint(8, 25)},
+                .unit = {u"L_Indic_ExtIndic_3", QStringLiteral(" секунд"), QPoint(FieldLeft + 60, 25)}});
+    m_extIndic = extIndic.edit;
+    m_extIndicUpDown = extIndic.upDown;
+    MakeLabel(group, QStringLiteral("L_Indic_ExtIndic_2"), QStringLiteral(":"), QPoint(FieldLeft - 16, 25),
+              m_extIndic);
 
     m_volume = new QSlider(Qt::Horizontal, group);
     m_volume->setObjectName(QStringLiteral("TB_Indic_IntZummer"));
@@ -98,19 +103,19 @@ void IndicPage::BuildSignalGroup()
     m_volume->setFocusPolicy(Qt::StrongFocus);
     m_volume->setGeometry(FieldLeft - 4, 50, 150, 30);
     MakeLabel(group, QStringLiteral("L_Indic_IntZummer_1"),
-              QStringLiteral("Уровень громкости встроенного зуммера (0..4)"), m_volume, 8, 58);
-    MakeLabel(group, QStringLiteral("L_Indic_IntZummer_2"), QStringLiteral(":"), m_volume, FieldLeft - 16,
-              58);
-    m_volumeLabel = MakeLabel(group, QStringLiteral("L_Indic_IntZummer_3"), QStringLiteral(" (0)"), m_volume,
-                              FieldLeft + 152, 58);
+              QStringLiteral("Уровень громкости встроенного зуммера (0..4)"), QPoint(8, 58), m_volume);
+    MakeLabel(group, QStringLiteral("L_Indic_IntZummer_2"), QStringLiteral(":"), QPoint(FieldLeft - 16, 58),
+              m_volume);
+    m_volumeLabel = MakeLabel(group, QStringLiteral("L_Indic_IntZummer_3"), QStringLiteral(" (0)"),
+                              QPoint(FieldLeft + 152, 58), m_volume);
     m_volumeLabel->resize(40, m_volumeLabel->height());
     connect(m_volume, &QSlider::valueChanged, this, &IndicPage::TB_Indic_IntZummerChange);
 
-    m_extBuzzer = MakeCheckBox(group, QStringLiteral("CB_Indic_ExtZumm"), QString(), FieldLeft, 92);
+    m_extBuzzer = MakeCheck(group, QStringLiteral("CB_Indic_ExtZumm"), QString(), QPoint(FieldLeft, 92));
     MakeLabel(group, QStringLiteral("L_Indic_ExtZummerActive_1"), QStringLiteral("Внешний зуммер включен"),
-              m_extBuzzer, 8, 93);
-    MakeLabel(group, QStringLiteral("L_Indic_ExtZummerActive_2"), QStringLiteral(":"), m_extBuzzer,
-              FieldLeft - 16, 93);
+              QPoint(8, 93), m_extBuzzer);
+    MakeLabel(group, QStringLiteral("L_Indic_ExtZummerActive_2"), QStringLiteral(":"),
+              QPoint(FieldLeft - 16, 93), m_extBuzzer);
     m_extBuzzerBlank = BlankLabel(group, QStringLiteral("L_Indic_ExtZummerActive_3"), m_extBuzzer);
     m_extBuzzer->installEventFilter(this);
     m_extBuzzerBlank->installEventFilter(this);
@@ -121,8 +126,9 @@ void IndicPage::BuildSignalGroup()
     m_zone->addItems(ChoiceTextList(PageChoices::IndicatorZones()));
     m_zone->setGeometry(FieldLeft, 122, 120, RowHeight);
     MakeLabel(group, QStringLiteral("L_Indic_Zone1"),
-              QStringLiteral("Привязка выносного индикатора к разделам"), m_zone, 8, 125);
-    MakeLabel(group, QStringLiteral("L_Indic_Zone3"), QStringLiteral(":"), m_zone, FieldLeft - 16, 125);
+              QStringLiteral("Привязка выносного индикатора к разделам"), QPoint(8, 125), m_zone);
+    MakeLabel(group, QStringLiteral("L_Indic_Zone3"), QStringLiteral(":"), QPoint(FieldLeft - 16, 125),
+              m_zone);
     connect(m_zone, &QComboBox::currentIndexChanged, this, &IndicPage::E_Indic_ZoneChange);
 }
 

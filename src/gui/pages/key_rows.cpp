@@ -2,6 +2,7 @@
 // Create_Keys builds, with the geometry and fonts of the page's design.
 #include "pages/keys_page.h"
 
+#include "widgets/control_builders.h"
 #include "widgets/key_type_box.h"
 
 #include "device_model/device.h"
@@ -26,12 +27,11 @@ constexpr int ZoneLabelLeft = 459;
 constexpr int ZoneStep = 33;
 constexpr int HeaderTop = 20;
 
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
+// A header or row label in the page's bold font.
+QLabel *FontLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
                   const QFont &font)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
+    QLabel *label = MakeLabel(parent, name, text, geometry);
     label->setFont(font);
     return label;
 }
@@ -42,17 +42,17 @@ void KeysPage::CreateHeaders()
 {
     QWidget *page = tab();
     const QFont font = ArialPx(14, Bold);
-    MakeLabel(page, QStringLiteral("L_Key_Name"), QStringLiteral("Псевдоним"), QRect(125, HeaderTop, 124, 22),
+    FontLabel(page, QStringLiteral("L_Key_Name"), QStringLiteral("Псевдоним"), QRect(125, HeaderTop, 124, 22),
               font);
-    MakeLabel(page, QStringLiteral("L_Key_Type"), QStringLiteral("Тип ключа"), QRect(262, HeaderTop, 190, 22),
+    FontLabel(page, QStringLiteral("L_Key_Type"), QStringLiteral("Тип ключа"), QRect(262, HeaderTop, 190, 22),
               font);
-    MakeLabel(page, QStringLiteral("L_Key_Code"), QStringLiteral("Ключ обучен"),
+    FontLabel(page, QStringLiteral("L_Key_Code"), QStringLiteral("Ключ обучен"),
               QRect(600, HeaderTop, 163, 22), font);
     // The zone headers; the window hides them with every other zone control.
-    MakeLabel(page, QStringLiteral("L_Key_Zone"), QStringLiteral("Разделы"), QRect(ZoneLabelLeft, 2, 130, 18),
+    FontLabel(page, QStringLiteral("L_Key_Zone"), QStringLiteral("Разделы"), QRect(ZoneLabelLeft, 2, 130, 18),
               font);
     for (int zone = 1; zone <= ZoneCount; ++zone) {
-        MakeLabel(page, QStringLiteral("L_Key_ZoneLabel%1").arg(zone), QStringLiteral("№%1").arg(zone),
+        FontLabel(page, QStringLiteral("L_Key_ZoneLabel%1").arg(zone), QStringLiteral("№%1").arg(zone),
                   QRect(ZoneLabelLeft + ZoneStep * (zone - 1), HeaderTop, 30, 22), ArialPx(11, Bold));
     }
 }
@@ -64,16 +64,13 @@ void KeysPage::Create_Keys()
         KeyRow &row = m_rows[key - 1];
         const int top = FirstRowTop + RowStep * (key - 1);
 
-        row.name = new FieldEdit(page);
-        row.name->setObjectName(QStringLiteral("E_Key_Name%1").arg(key));
-        row.name->setGeometry(125, top, 124, RowHeight);
+        row.name = MakeField(page, QStringLiteral("E_Key_Name%1").arg(key), KeyFilter::Text, 10,
+                             QRect(125, top, 124, RowHeight));
         row.name->setFont(CourierNewPx(14, Bold));
-        row.name->setKeyFilter(KeyFilter::Text);
-        row.name->setTypingLimit(10);
         row.name->setAccessibleName(QStringLiteral("Ключ %1: псевдоним").arg(key));
         connect(row.name, &QLineEdit::textChanged, this, [this, key] { EditKeyName_Change(key); });
 
-        row.label = MakeLabel(page, QStringLiteral("L_Key_Number%1").arg(key),
+        row.label = FontLabel(page, QStringLiteral("L_Key_Number%1").arg(key),
                               QStringLiteral("Ключ №") + QString::number(key) + u':', QRect(8, top, 121, 24),
                               ArialPx(14, Bold));
         row.label->setBuddy(row.name);
@@ -88,18 +85,15 @@ void KeysPage::Create_Keys()
                 [this, key](int type) { CB_Key_TypeChange(key, type); });
 
         for (int zone = 1; zone <= ZoneCount; ++zone) {
-            auto *box = new QCheckBox(page);
-            box->setObjectName(QStringLiteral("CB_Key_Zone%1_%2").arg(key).arg(zone));
+            QCheckBox *box = MakeCheck(page, QStringLiteral("CB_Key_Zone%1_%2").arg(key).arg(zone), QString(),
+                                       QRect(ZoneBoxLeft + ZoneStep * (zone - 1), top, 17, RowHeight));
             box->setLayoutDirection(Qt::RightToLeft); // the text on the left
-            box->setGeometry(ZoneBoxLeft + ZoneStep * (zone - 1), top, 17, RowHeight);
             box->hide();
             connect(box, &QCheckBox::toggled, this, [this, key, zone] { CB_Key_ZoneChange(key, zone); });
             row.zones[zone - 1] = box;
 
-            auto *label = new QLabel(page);
-            label->setObjectName(QStringLiteral("L_Key_Zone%1_%2").arg(key).arg(zone));
-            label->setGeometry(ZoneLabelLeft + ZoneStep * (zone - 1), top, 30, RowHeight);
-            label->setBuddy(box);
+            QLabel *label = MakeLabel(page, QStringLiteral("L_Key_Zone%1_%2").arg(key).arg(zone), QString(),
+                                      QRect(ZoneLabelLeft + ZoneStep * (zone - 1), top, 30, RowHeight), box);
             label->hide();
             row.zoneLabels[zone - 1] = label;
         }

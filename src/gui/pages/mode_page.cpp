@@ -1,6 +1,6 @@
 #include "pages/mode_page.h"
 
-#include "widgets/page_fields.h"
+#include "widgets/control_builders.h"
 #include "widgets/up_down.h"
 
 #include "device_model/device.h"
@@ -46,34 +46,38 @@ ModePage::ModePage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::Mo
 void ModePage::BuildSwitches()
 {
     QWidget *page = tab();
-    m_exitDelay = MakeField(page, QStringLiteral("E_Mode_ExitDelay"), KeyFilter::Digital, 3);
-    m_exitDelay->setGeometry(236, 16, 40, RowHeight);
-    m_exitDelayUpDown =
-        MakeUpDown(page, QStringLiteral("UD_Mode_ExitDelay"), m_exitDelay, ExitDelayMin, ExitDelayMax);
-    MakeLabel(page, QStringLiteral("L_Mode_ExitDelay1"), QStringLiteral("Задержка на выход (1..180):"),
-              m_exitDelay, 16, 19);
-    MakeLabel(page, QStringLiteral("L_Mode_ExitDelay2"), QStringLiteral(" сек."), m_exitDelay, 296, 19);
+    const NumberField exitDelay = MakeNumberField(
+        page,
+        {.name = u"E_Mode_ExitDelay",
+         .upDownName = u"UD_Mode_ExitDelay",
+         .digits = 3,
+         .geometry = QRect(236, 16, 40, RowHeight),
+         .minimum = ExitDelayMin,
+         .maximum = ExitDelayMax,
+         .caption = {u"L_Mode_ExitDelay1", QStringLiteral("Задержка на выход (1..180):"), QPoint(16, 19)},
+         .unit = {u"L_Mode_ExitDelay2", QStringLiteral(" сек."), QPoint(296, 19)}});
+    m_exitDelay = exitDelay.edit;
+    m_exitDelayUpDown = exitDelay.upDown;
 
-    m_lockNoGprs = MakeCheckBox(
+    m_lockNoGprs = MakeCheck(
         page, QStringLiteral("CB_Mode_LockNoGPRS"),
-        QStringLiteral("Запрещена постановка на охрану при отсутсвии связи по каналу GPRS"), 16, 52);
-    m_logEnable = MakeCheckBox(page, QStringLiteral("CB_Mode_LogEnable"),
-                               QStringLiteral("Разрешено ведение LOG-файла работы прибора"), 16, 78);
-    m_unlockMode = MakeCheckBox(
-        page, QStringLiteral("CB_Mode_UnlockMode"),
-        QStringLiteral("При снятии сначала выполняется сброс пожарных шлейфов и сирены"), 16, 104);
-    m_enterEnable = MakeCheckBox(
+        QStringLiteral("Запрещена постановка на охрану при отсутсвии связи по каналу GPRS"), QPoint(16, 52));
+    m_logEnable = MakeCheck(page, QStringLiteral("CB_Mode_LogEnable"),
+                            QStringLiteral("Разрешено ведение LOG-файла работы прибора"), QPoint(16, 78));
+    m_unlockMode = MakeCheck(page, QStringLiteral("CB_Mode_UnlockMode"),
+                             QStringLiteral("При снятии сначала выполняется сброс пожарных шлейфов и сирены"),
+                             QPoint(16, 104));
+    m_enterEnable = MakeCheck(
         page, QStringLiteral("CB_Mode_EnterEnable"),
-        QStringLiteral("Формировать сообщение \"ВХОД\" при нарушении шлейфа с задержкой"), 16, 130);
+        QStringLiteral("Формировать сообщение \"ВХОД\" при нарушении шлейфа с задержкой"), QPoint(16, 130));
     // Only the user's click sets the Tag; a program's tick or untick leaves it.
     connect(m_lockNoGprs, &QCheckBox::clicked, this, &ModePage::CB_Mode_LockNoGPRSClick);
 }
 
 void ModePage::BuildSimGroup()
 {
-    auto *group = new CaptionGroup(QStringLiteral("Режим выбора SIM-карты "), tab());
-    group->setObjectName(QStringLiteral("GB_Mode_ModeSIM"));
-    group->setGeometry(8, 166, 761, 150);
+    CaptionGroup *group = MakeGroup(tab(), u"GB_Mode_ModeSIM", QStringLiteral("Режим выбора SIM-карты "),
+                                    QRect(8, 166, 761, 150));
 
     m_symmetric = new QRadioButton(ChoiceTextOf(PageChoices::SimModes(), 1).toString(), group);
     m_symmetric->setObjectName(QStringLiteral("RB_Mode_SIMSymmetr"));
@@ -84,37 +88,47 @@ void ModePage::BuildSimGroup()
     m_reserve->move(330, 22);
     m_reserve->adjustSize();
     m_modeSelectLabel = MakeLabel(group, QStringLiteral("L_Mode_SIMModeSelect"),
-                                  QStringLiteral("Режим выбора SIM-карты:"), m_symmetric, 8, 25);
+                                  QStringLiteral("Режим выбора SIM-карты:"), QPoint(8, 25), m_symmetric);
 
-    m_simDelay = MakeField(group, QStringLiteral("E_Mode_SIMDelay"), KeyFilter::Digital, 3);
-    m_simDelay->setGeometry(SimFieldLeft, 50, 40, RowHeight);
-    m_simDelayUpDown =
-        MakeUpDown(group, QStringLiteral("UD_Mode_SIMDelay"), m_simDelay, SimDelayMin, SimDelayMax);
-    QLabel *delay1 =
-        MakeLabel(group, QStringLiteral("L_Mode_SIMDelay_1"),
-                  QStringLiteral("Задержка возврата на основную SIM-карту (1..120):"), m_simDelay, 8, 53);
-    QLabel *delay2 = MakeLabel(group, QStringLiteral("L_Mode_SIMDelay_2"), QStringLiteral(" мин."),
-                               m_simDelay, SimFieldLeft + 60, 53);
+    const NumberField simDelay = MakeNumberField(
+        group,
+        {.name = u"E_Mode_SIMDelay",
+         .upDownName = u"UD_Mode_SIMDelay",
+         .digits = 3,
+         .geometry = QRect(SimFieldLeft, 50, 40, RowHeight),
+         .minimum = SimDelayMin,
+         .maximum = SimDelayMax,
+         .caption = {u"L_Mode_SIMDelay_1",
+                     QStringLiteral("Задержка возврата на основную SIM-карту (1..120):"), QPoint(8, 53)},
+         .unit = {u"L_Mode_SIMDelay_2", QStringLiteral(" мин."), QPoint(SimFieldLeft + 60, 53)}});
+    m_simDelay = simDelay.edit;
+    m_simDelayUpDown = simDelay.upDown;
 
-    m_attempts = MakeField(group, QStringLiteral("E_Mode_SIM_CountConect"), KeyFilter::Digital, 2);
-    m_attempts->setGeometry(SimFieldLeft, 78, 40, RowHeight);
-    m_attemptsUpDown =
-        MakeUpDown(group, QStringLiteral("UD_Mode_SIM_CountConect"), m_attempts, AttemptsMin, AttemptsMax);
-    MakeLabel(group, QStringLiteral("L_Mode_SIMCountConnect"),
-              QStringLiteral("Число неудачных попыток связи перед переключением(1..20):"), m_attempts, 8, 81);
+    const NumberField attempts = MakeNumberField(
+        group, {.name = u"E_Mode_SIM_CountConect",
+                .upDownName = u"UD_Mode_SIM_CountConect",
+                .digits = 2,
+                .geometry = QRect(SimFieldLeft, 78, 40, RowHeight),
+                .minimum = AttemptsMin,
+                .maximum = AttemptsMax,
+                .caption = {u"L_Mode_SIMCountConnect",
+                            QStringLiteral("Число неудачных попыток связи перед переключением(1..20):"),
+                            QPoint(8, 81)}});
+    m_attempts = attempts.edit;
+    m_attemptsUpDown = attempts.upDown;
 
     m_master = new QComboBox(group);
     m_master->setObjectName(QStringLiteral("CB_Mode_SIM_Master"));
     m_master->addItems(ChoiceTextList(PageChoices::MasterSims()));
     m_master->setGeometry(SimFieldLeft, 106, 48, RowHeight);
     QLabel *master2 = MakeLabel(group, QStringLiteral("L_Mode_SIM_Master2"),
-                                QStringLiteral("Основная SIM-карта :"), m_master, 8, 109);
-    QLabel *master1 =
-        MakeLabel(group, QStringLiteral("L_Mode_SIM_Master1"), QString(), m_master, SimFieldLeft + 52, 106);
-    master1->resize(16, RowHeight);
+                                QStringLiteral("Основная SIM-карта :"), QPoint(8, 109), m_master);
+    QLabel *master1 = MakeLabel(group, QStringLiteral("L_Mode_SIM_Master1"), QString(),
+                                QRect(SimFieldLeft + 52, 106, 16, RowHeight), m_master);
     m_masterLabels = {master1, master2};
 
-    m_reserveOnly = {delay1, delay2, m_simDelay, m_simDelayUpDown, master1, master2, m_master};
+    m_reserveOnly = {simDelay.caption, simDelay.unit, m_simDelay, m_simDelayUpDown,
+                     master1,          master2,       m_master};
 
     // Entering a mode enables or disables the reserve-only controls; the label of the modes enters the
     // ticked one.

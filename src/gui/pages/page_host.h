@@ -4,8 +4,6 @@
 
 #include <QString>
 
-class QWidget;
-
 namespace orva {
 
 class EditorPage;
@@ -32,15 +30,28 @@ public:
     virtual EditorPage *Page(PageSlot slot) const = 0;
     template <typename P> P *PageAs(PageSlot slot) const { return static_cast<P *>(Page(slot)); }
 
-    // Binds controls a page builds after the window was created: the enter and exit colouring with
-    // the page's LastFocused slot, label clicks and up-down presses (the window binds everything that
-    // exists when it is created by itself).
-    virtual void bindControls(QWidget *root, PageSlot slot) = 0;
-
     // The window-wide flag that the GSM dial and SMS-by-keys pages set while they redraw, so their
     // change handlers know the change is not the user's.
     virtual bool isUpdating() const = 0;
     virtual void setUpdating(bool updating) = 0;
+};
+
+// Sets the window's updating flag for its lifetime and puts the previous state back, so that the
+// change handlers of the GSM dial and SMS-by-keys pages know the change is the program's.
+class UpdatingScope
+{
+public:
+    explicit UpdatingScope(PageHost &host) : m_host(host), m_previous(host.isUpdating())
+    {
+        m_host.setUpdating(true);
+    }
+    ~UpdatingScope() { m_host.setUpdating(m_previous); }
+    UpdatingScope(const UpdatingScope &) = delete;
+    UpdatingScope &operator=(const UpdatingScope &) = delete;
+
+private:
+    PageHost &m_host;
+    bool m_previous;
 };
 
 } // namespace orva

@@ -29,7 +29,7 @@ qint32 OnTimeDefault()
 
 } // namespace
 
-RelePage::RelePage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::Rele, tab)
+RelePage::RelePage(PageHost &host, QWidget *tab) : ModeListPage(host, PageSlot::Rele, tab)
 {
     CreateControls();
     connect(m_list, &QListWidget::itemSelectionChanged, this, &RelePage::L_Rele_RelesClick);
@@ -66,17 +66,7 @@ QString RelePage::RowText(const T_Command_DEVICE &model, int relay)
 
 int RelePage::SelectedRelay() const
 {
-    return SelectedNumber(m_list);
-}
-
-QRadioButton *RelePage::ButtonOf(qint32 mode) const
-{
-    return ButtonOfMode(m_modes, mode);
-}
-
-QList<QRadioButton *> RelePage::ModeButtons() const
-{
-    return ButtonsOf(m_modes);
+    return SelectedItem();
 }
 
 QList<QRadioButton *> RelePage::ZoneRadios() const
@@ -129,8 +119,7 @@ void RelePage::Rele_RedrawElements()
     const int relay = SelectedRelay();
     if (relay == 0) {
         UntickAll(ModeButtons());
-        m_delayUpDown->setPosition(OnTimeDefault());
-        m_delay->setText(QString::number(m_delayUpDown->position()));
+        ShowTime(OnTimeDefault());
         ShowZonesOf(0);
         return;
     }
@@ -147,8 +136,7 @@ void RelePage::Rele_RedrawElements()
     // A stored on-time outside the up-down's range is shown clamped and stored back, also when the
     // field's text does not change.
     const qint32 stored = model().record(Cmd::rm, relay).value(2);
-    m_delayUpDown->setPosition(stored);
-    m_delay->setText(QString::number(m_delayUpDown->position()));
+    ShowTime(stored);
     if (stored != m_delayUpDown->position())
         E_Rele_DelayChange();
 
@@ -158,16 +146,12 @@ void RelePage::Rele_RedrawElements()
 void RelePage::Rele_EnableElements()
 {
     const int relay = SelectedRelay();
-    const QList<QWidget *> delayControls = {m_delay, m_delayUpDown, m_delayLabels[0], m_delayLabels[1]};
     m_group->setEnabled(true);
     if (relay == 0) {
         m_group->setCaptionColour(Colours::GroupDisabled);
         for (const ModeButton &m : std::as_const(m_modes))
             m.button->setEnabled(false);
-        for (QWidget *control : delayControls) {
-            control->setVisible(true);
-            control->setEnabled(false);
-        }
+        SetTimeControls(true, false);
         m_zoneGroup->setEnabled(false);
         for (const ZonePair &pair : m_zones) {
             pair.box->setVisible(true);
@@ -183,14 +167,11 @@ void RelePage::Rele_EnableElements()
     const qint32 mode = model().record(Cmd::rm, relay).value(1);
     if (mode == ReleSmsMode) {
         m_zoneGroup->setVisible(false);
-        for (QWidget *control : delayControls)
+        for (QWidget *control : TimeControls())
             control->setVisible(false);
         return;
     }
-    for (QWidget *control : delayControls) {
-        control->setVisible(true);
-        control->setEnabled(true);
-    }
+    SetTimeControls(true, true);
     // The zone group itself is never shown again once the window has hidden it.
     m_zoneGroup->setEnabled(true);
     const bool lock = mode == ReleLockMode;
@@ -307,21 +288,6 @@ void RelePage::E_Rele_ZoneChange_R(int zone, bool checked)
     Rele_SaveZone();
     Rele_RedrawRem(relay);
     m_zoneGuard = false;
-}
-
-void RelePage::RedrawAfterDefault(bool isCurrentPage)
-{
-    // A page the user does not see is redrawn when it is shown next.
-    if (isCurrentPage)
-        Redraw_Rele();
-    else
-        RedrawWhenShown();
-}
-
-void RelePage::SelectListRow(const QString &listControl, int row)
-{
-    if (SelectRowOf(m_list, listControl, row))
-        Redraw_Rele();
 }
 
 } // namespace orva

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "pages/editor_page.h"
-#include "widgets/radio_buttons.h"
+#include "pages/mode_list_page.h"
 
 #include <QList>
 
 #include <array>
-#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -16,14 +14,11 @@ class QRadioButton;
 namespace orva {
 
 class CaptionGroup;
-class FieldEdit;
-class ModePicture;
-class UpDown;
 
 // The page "Реле" (TabRele): the four relays with their modes, on-times and (hidden) zones, and the two
 // activation boxes. One relay is edited at a time, chosen in the list; every relay edit goes into the
 // model at once, only the activation boxes wait for UnLoad_Rele. No relay is selected at start.
-class RelePage : public EditorPage
+class RelePage : public ModeListPage
 {
     Q_OBJECT
 public:
@@ -48,10 +43,6 @@ public:
     int SelectedRelay() const;
 
     void redraw() override { Redraw_Rele(); }
-    // A default written by the check redraws this page only while the user sees it.
-    void RedrawAfterDefault(bool isCurrentPage) override;
-    // "Исправить": the relay's row is selected and the page redrawn.
-    void SelectListRow(const QString &listControl, int row) override;
 
     // The row text of a relay: "Реле 1 (Сирена 1, 90 сек.)", "Реле 3 (SMS)".
     static QString RowText(const T_Command_DEVICE &model, int relay);
@@ -65,8 +56,6 @@ private:
     };
 
     void CreateControls(); // rele_layout.cpp
-    QRadioButton *ButtonOf(qint32 mode) const;
-    QList<QRadioButton *> ModeButtons() const;
     QList<QRadioButton *> ZoneRadios() const;
     void ShowZonesOf(int relay);
 
@@ -77,17 +66,10 @@ private:
     void E_Rele_ZoneChange_C();
     void E_Rele_ZoneChange_R(int zone, bool checked);
 
-    QListWidget *m_list = nullptr;
-    CaptionGroup *m_group = nullptr;
-    QList<ModeButton> m_modes;
-    FieldEdit *m_delay = nullptr;
-    UpDown *m_delayUpDown = nullptr;
-    QList<QLabel *> m_delayLabels;
     CaptionGroup *m_zoneGroup = nullptr;
     std::array<ZonePair, 4> m_zones{};
     QCheckBox *m_activeKts = nullptr;
     QCheckBox *m_activeTamper = nullptr;
-    std::unique_ptr<ModePicture> m_picture;
 
     // The guard flag of the zone controls (the list's tag): set while a redraw or the other zone
     // handler changes them, so that their own handlers do nothing.

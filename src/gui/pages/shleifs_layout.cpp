@@ -3,9 +3,7 @@
 // right, the alarm repeats below the picture.
 #include "pages/shleifs_page.h"
 
-#include "widgets/mode_picture.h"
-#include "widgets/placed_controls.h"
-#include "widgets/up_down.h"
+#include "widgets/control_builders.h"
 
 #include "device_model/device.h"
 #include "device_model/page_choices.h"
@@ -14,8 +12,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
-#include <QRadioButton>
 
 namespace orva {
 namespace {
@@ -36,8 +32,6 @@ const ModeRow ModeRows[] = {
     {15, u"RB_Shleif_Rule"},      {16, u"RB_Shleif_Fixed"},
 };
 
-constexpr int ButtonTop = 22;
-constexpr int ButtonStep = 21;
 constexpr int FieldLeft = 90;
 
 } // namespace
@@ -45,21 +39,9 @@ constexpr int FieldLeft = 90;
 void ShleifsPage::CreateControls()
 {
     QWidget *page = tab();
-
-    m_list = new QListWidget(page);
-    m_list->setObjectName(QStringLiteral("L_Shleif_Shleifs"));
-    m_list->setAccessibleName(QStringLiteral("Список шлейфов"));
-    m_list->setGeometry(8, 8, 436, 88);
-    for (int loop = 1; loop <= T_Command_DEVICE::LoopCount; ++loop) {
-        auto *item = new QListWidgetItem(m_list);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Unchecked);
-    }
-
-    m_picture = std::make_unique<ModePicture>(
-        page, QRect(46, 102, 360, 270),
-        ModePicture::Names{QStringLiteral("I_Shleif_Image"), QStringLiteral("L_Shleif_Image1"),
-                           QStringLiteral("L_Shleif_ImageFileName"), QStringLiteral("L_Shleif_Image2")});
+    BuildList(u"L_Shleif_Shleifs", QStringLiteral("Список шлейфов"), T_Command_DEVICE::LoopCount, true);
+    BuildPicture({QStringLiteral("I_Shleif_Image"), QStringLiteral("L_Shleif_Image1"),
+                  QStringLiteral("L_Shleif_ImageFileName"), QStringLiteral("L_Shleif_Image2")});
 
     m_alarmRepeatLabels << MakeLabel(page, u"L_Shleif_AlarmRepeat2",
                                      QStringLiteral("  Число повторов тревог по каждому шлейфу:"),
@@ -72,45 +54,20 @@ void ShleifsPage::CreateControls()
     m_alarmRepeatLabels[0]->setBuddy(m_alarmRepeat);
     m_alarmRepeatLabels[1]->setBuddy(m_alarmRepeat);
 
-    m_group = new CaptionGroup(QStringLiteral(" Тип шлейфа "), page);
-    m_group->setObjectName(QStringLiteral("GB_Shleif_Type"));
+    BuildModeGroup(u"GB_Shleif_Type", QStringLiteral(" Тип шлейфа "));
     m_group->setGeometry(452, 2, 320, 420);
-    int top = ButtonTop;
-    for (const ModeRow &row : ModeRows) {
-        auto *button = new QRadioButton(ChoiceTextOf(PageChoices::LoopModes(), row.mode).toString(), m_group);
-        button->setObjectName(QString::fromUtf16(row.name));
-        button->setGeometry(12, top, 300, 20);
-        m_modes.append(ModeButton{row.mode, button});
-        top += ButtonStep;
-    }
+    for (const ModeRow &row : ModeRows)
+        AddModeButton(row.mode, row.name, ChoiceTextOf(PageChoices::LoopModes(), row.mode).toString());
 
-    const int delayTop = top + 12;
-    m_delayLabel =
-        MakeLabel(m_group, u"L_Shleif_Delay2", QStringLiteral("Задержка:"), QRect(12, delayTop + 2, 76, 20));
-    m_delay = new FieldEdit(m_group);
-    m_delay->setObjectName(QStringLiteral("E_Shleif_Delay"));
-    m_delay->setGeometry(FieldLeft, delayTop, 40, 22);
-    m_delay->setKeyFilter(KeyFilter::Digital);
-    m_delay->setTypingLimit(3);
-    m_delayUpDown = new UpDown(m_group);
-    m_delayUpDown->setObjectName(QStringLiteral("UD_Shleif_Delay"));
-    m_delayUpDown->setGeometry(FieldLeft + 40, delayTop, 17, 22);
-    m_delayUpDown->setAssociate(m_delay);
     // The up-down reaches down to 0, the command table's highest delay is its top.
-    m_delayUpDown->setRange(0, CommandRowOf(Cmd::lm).max2);
-    m_delayUnit = MakeLabel(m_group, u"L_Shleif_Delay1", QStringLiteral(" сек."),
-                            QRect(FieldLeft + 60, delayTop + 2, 40, 20));
-    m_delayLabel->setBuddy(m_delay);
-    m_delayUnit->setBuddy(m_delay);
+    const int delayTop =
+        BuildTimeField({u"E_Shleif_Delay", u"UD_Shleif_Delay", u"L_Shleif_Delay2", u"L_Shleif_Delay1"},
+                       QStringLiteral("Задержка:"), FieldLeft, 0, CommandRowOf(Cmd::lm).max2);
 
     const int nameTop = delayTop + 30;
     m_nameLabel =
         MakeLabel(m_group, u"L_Shleif_Name", QStringLiteral("Псевдоним:"), QRect(12, nameTop + 2, 76, 20));
-    m_name = new FieldEdit(m_group);
-    m_name->setObjectName(QStringLiteral("E_Shleif_Name"));
-    m_name->setGeometry(FieldLeft, nameTop, 120, 22);
-    m_name->setKeyFilter(KeyFilter::Text);
-    m_name->setTypingLimit(10);
+    m_name = MakeField(m_group, u"E_Shleif_Name", KeyFilter::Text, 10, QRect(FieldLeft, nameTop, 120, 22));
     m_nameLabel->setBuddy(m_name);
 
     // Zones are switched off in the editor: the window hides the box and its label for good.

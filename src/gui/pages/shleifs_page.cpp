@@ -43,7 +43,7 @@ qint32 DelayDefault()
 
 } // namespace
 
-ShleifsPage::ShleifsPage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::Shleifs, tab)
+ShleifsPage::ShleifsPage(PageHost &host, QWidget *tab) : ModeListPage(host, PageSlot::Shleifs, tab)
 {
     CreateControls();
 
@@ -72,28 +72,12 @@ QString ShleifsPage::RowText(const T_Command_DEVICE &model, int loop)
 
 int ShleifsPage::SelectedLoop() const
 {
-    return SelectedNumber(m_list);
-}
-
-QRadioButton *ShleifsPage::ButtonOf(qint32 mode) const
-{
-    return ButtonOfMode(m_modes, mode);
-}
-
-QList<QRadioButton *> ShleifsPage::ModeButtons() const
-{
-    return ButtonsOf(m_modes);
+    return SelectedItem();
 }
 
 bool ShleifsPage::RowTicked(int loop) const
 {
     return loop >= 1 && m_list->item(loop - 1)->checkState() == Qt::Checked;
-}
-
-void ShleifsPage::ShowDelay(qint32 seconds)
-{
-    m_delayUpDown->setPosition(seconds);
-    m_delay->setText(QString::number(m_delayUpDown->position()));
 }
 
 void ShleifsPage::Redraw_Shleifs()
@@ -128,7 +112,7 @@ void ShleifsPage::Shleifs_RedrawElements()
     if (loop == 0) {
         UntickAll(ModeButtons());
         m_name->setText(QString());
-        ShowDelay(DelayDefault());
+        ShowTime(DelayDefault());
         m_zone->setCurrentIndex(0);
         return;
     }
@@ -150,7 +134,7 @@ void ShleifsPage::Shleifs_RedrawElements()
     m_name->setText(model().record(Cmd::la, loop).text(1));
     // Modes without a delay show the default; the change of the text stores what is shown. The loop
     // holds the delay shown also when the field's text did not change (the previous loop showed it).
-    ShowDelay(IsDelayMode(loopMode.value(1)) ? loopMode.value(2) : DelayDefault());
+    ShowTime(IsDelayMode(loopMode.value(1)) ? loopMode.value(2) : DelayDefault());
     if (loopMode.value(2) != m_delayUpDown->position())
         E_Shleif_DelayChange();
     m_zone->setCurrentIndex(model().ZoneOfLoop(loop) - 1);
@@ -165,21 +149,14 @@ void ShleifsPage::Shleifs_EnableElements()
         m.button->setEnabled(editable);
     m_name->setEnabled(editable);
     m_nameLabel->setEnabled(editable);
-    const QList<QWidget *> delayControls = {m_delay, m_delayUpDown, m_delayLabel, m_delayUnit};
     if (editable) {
         const bool withDelay = ButtonOf(GuardDelayMode)->isChecked() || ButtonOf(FixedDelayMode)->isChecked();
-        for (QWidget *control : delayControls) {
-            control->setVisible(withDelay);
-            control->setEnabled(withDelay);
-        }
+        SetTimeControls(withDelay, withDelay);
         return;
     }
     m_zone->setEnabled(false);
     m_zoneLabel->setEnabled(false);
-    for (QWidget *control : delayControls) {
-        control->setVisible(true);
-        control->setEnabled(false);
-    }
+    SetTimeControls(true, false);
 }
 
 void ShleifsPage::Shleifs_RedrawImage()
@@ -216,7 +193,7 @@ void ShleifsPage::Shleifs_SaveMode()
     } else {
         record.setValue(2, 0);
     }
-    ShowDelay(record.value(2));
+    ShowTime(record.value(2));
 
     // A loop not in use and a patrol loop belong to no zone; any other loop to one. Only a change the
     // user makes moves it: a loop being shown keeps its zones.
@@ -324,21 +301,6 @@ void ShleifsPage::E_Shleif_ZoneChange()
         Shleifs_SaveZone();
         Shleifs_RedrawRem(loop);
     }
-}
-
-void ShleifsPage::RedrawAfterDefault(bool isCurrentPage)
-{
-    // A page the user does not see is redrawn when it is shown next.
-    if (isCurrentPage)
-        Redraw_Shleifs();
-    else
-        RedrawWhenShown();
-}
-
-void ShleifsPage::SelectListRow(const QString &listControl, int row)
-{
-    if (SelectRowOf(m_list, listControl, row))
-        Redraw_Shleifs();
 }
 
 bool ShleifsPage::eventFilter(QObject *watched, QEvent *event)

@@ -2,7 +2,8 @@
 
 #include "pages/page_host.h"
 #include "widgets/check_list_box.h"
-#include "widgets/placed_controls.h"
+#include "widgets/control_builders.h"
+#include "widgets/radio_buttons.h"
 
 #include "device_model/device.h"
 #include "device_model/page_choices.h"
@@ -151,7 +152,7 @@ void SmsPage::SMS_RedrawElements()
     const int phone = SelectedPhone();
     if (phone == 0) {
         for (QRadioButton *button : m_sets)
-            UntickRadio(button);
+            UntickAll({button});
         m_number->clear();
         return;
     }
@@ -160,7 +161,7 @@ void SmsPage::SMS_RedrawElements()
         m_sets[r.value(1) - 1]->setChecked(true);
     } else {
         for (QRadioButton *button : m_sets)
-            UntickRadio(button);
+            UntickAll({button});
     }
     m_number->setText(model().record(Cmd::sn, phone).text(2));
 }

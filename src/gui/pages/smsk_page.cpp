@@ -2,7 +2,7 @@
 
 #include "pages/page_host.h"
 #include "widgets/check_list_box.h"
-#include "widgets/placed_controls.h"
+#include "widgets/control_builders.h"
 
 #include "config_text/writer.h"
 #include "device_model/device.h"

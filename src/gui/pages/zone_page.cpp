@@ -2,6 +2,7 @@
 
 #include "device_model/device.h"
 #include "widgets/caption_group.h"
+#include "widgets/control_builders.h"
 #include "widgets/focus_binding.h"
 #include "widgets/focus_colouring.h"
 #include "widgets/fonts.h"
@@ -17,13 +18,6 @@ namespace {
 constexpr int GridColumns = 4;
 constexpr int ZoneStep = 40;
 const char *const GridLabelProperty = "orvaZoneLabel";
-
-QLabel *MakeLabel(QWidget *parent, const QString &text, const QRect &geometry)
-{
-    auto *label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    return label;
-}
 
 QGroupBox *NarrowGroup(QWidget *parent, int left)
 {
@@ -41,7 +35,7 @@ CaptionGroup *InfoPanel(QWidget *parent, const QString &name, const QRect &geome
     panel->setGeometry(geometry);
     int top = 18;
     for (const QString &caption : captions) {
-        MakeLabel(panel, caption, QRect(8, top, 140, 18));
+        MakeLabel(panel, {}, caption, QRect(8, top, 140, 18));
         top += 20;
     }
     if (withPicture) {
@@ -49,8 +43,8 @@ CaptionGroup *InfoPanel(QWidget *parent, const QString &name, const QRect &geome
         image->setObjectName(QStringLiteral("I_Zone_ShleifImage_Image"));
         image->setGeometry(8, top + 4, 160, 120);
         image->setScaledContents(true);
-        MakeLabel(panel, QStringLiteral("Файл с изображением"), QRect(8, top + 50, 160, 18))->hide();
-        MakeLabel(panel, QStringLiteral("не найден"), QRect(8, top + 70, 160, 18))->hide();
+        MakeLabel(panel, {}, QStringLiteral("Файл с изображением"), QRect(8, top + 50, 160, 18))->hide();
+        MakeLabel(panel, {}, QStringLiteral("не найден"), QRect(8, top + 70, 160, 18))->hide();
     }
     return panel;
 }
@@ -66,16 +60,16 @@ void ZonePage::CreateStaticContent()
 {
     QWidget *page = tab();
     // Column headers of the grid: loops, relays, keys and the external indicator.
-    MakeLabel(page, QStringLiteral("Шлейфы"), QRect(108, 4, 104, 16));
-    MakeLabel(page, QStringLiteral("Реле"), QRect(220, 4, 104, 16));
-    MakeLabel(page, QStringLiteral("Ключи"), QRect(332, 4, 390, 16));
+    MakeLabel(page, {}, QStringLiteral("Шлейфы"), QRect(108, 4, 104, 16));
+    MakeLabel(page, {}, QStringLiteral("Реле"), QRect(220, 4, 104, 16));
+    MakeLabel(page, {}, QStringLiteral("Ключи"), QRect(332, 4, 390, 16));
     for (int n = 1; n <= GridColumns; ++n) {
-        MakeLabel(page, QString::number(n), QRect(116 + 26 * (n - 1), 22, 16, 16));
-        MakeLabel(page, QString::number(n), QRect(228 + 26 * (n - 1), 22, 16, 16));
+        MakeLabel(page, {}, QString::number(n), QRect(116 + 26 * (n - 1), 22, 16, 16));
+        MakeLabel(page, {}, QString::number(n), QRect(228 + 26 * (n - 1), 22, 16, 16));
     }
     for (int key = 1; key <= T_Command_DEVICE::KeyCount; ++key)
-        MakeLabel(page, QString::number(key), QRect(332 + 26 * (key - 1), 22, 20, 16));
-    MakeLabel(page, QStringLiteral("Инд"), QRect(728, 22, 30, 16));
+        MakeLabel(page, {}, QString::number(key), QRect(332 + 26 * (key - 1), 22, 20, 16));
+    MakeLabel(page, {}, QStringLiteral("Инд"), QRect(728, 22, 30, 16));
 
     InfoPanel(page, QStringLiteral("GB_Zone_ShleifImage"), QRect(8, 210, 380, 230),
               {QStringLiteral("Раздел               :"), QStringLiteral("Шлейф              :"),
@@ -91,7 +85,7 @@ void ZonePage::Create_Zone()
 {
     QWidget *page = tab();
     for (int zone = 1; zone <= T_Command_DEVICE::ZoneCount; ++zone) {
-        MakeLabel(page, QStringLiteral("Раздел ") + QString::number(zone) + u':',
+        MakeLabel(page, {}, QStringLiteral("Раздел ") + QString::number(zone) + u':',
                   QRect(15, 50 + ZoneStep * (zone - 1), 100, 24))
             ->setFont(ArialPx(14, Bold));
     }
@@ -100,7 +94,7 @@ void ZonePage::Create_Zone()
         for (int zone = 1; zone <= T_Command_DEVICE::ZoneCount; ++zone) {
             const int top = 10 + ZoneStep * (zone - 1);
             // The label's click does nothing (L_Zone_Click): it has no field to enter.
-            QLabel *label = MakeLabel(group, QString(), QRect(2, top, 25, 25));
+            QLabel *label = MakeLabel(group, {}, QString(), QRect(2, top, 25, 25));
             auto *box = new QCheckBox(group);
             box->setGeometry(8, top, 13, 25);
             box->setProperty(GridLabelProperty, QVariant::fromValue(static_cast<QObject *>(label)));
