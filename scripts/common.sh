@@ -2,13 +2,12 @@
 # The one list of the packages the project needs lives here.
 
 ORVA_PACKAGES=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-translations-l10n
     libgcrypt20-dev
     libbenchmark-dev
     fonts-liberation2
-    qt6-translations-l10n
     # The Debian package and the install test: dependencies of the binaries, the desktop entry's and
     # the metainfo's validators, the file-type database and its GIO reader, the manual page formatter.
     dpkg-dev desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db
@@ -26,6 +25,25 @@ orva_install_missing() {
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     "${sudo[@]}" apt-get update
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y "${missing[@]}"
+}
+
+# Fails, naming the files, when a source of src/, tests/, bench/ or fuzz/ is not formatted as the
+# project's .clang-format says.
+orva_check_format() {
+    local files=() output unformatted
+    mapfile -d '' files < <(cd "$ORVA_ROOT" &&
+        find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | sort -z)
+    output=$(cd "$ORVA_ROOT" && clang-format --dry-run -Werror "${files[@]}" 2>&1) && return 0
+    unformatted=$(sed -n 's/^\([^:]*\):[0-9]*:[0-9]*: error: code should be clang-formatted.*/\1/p' \
+        <<<"$output" | sort -u)
+    if [ -n "$unformatted" ]; then
+        echo "Not formatted as .clang-format says (run clang-format -i on these files):" >&2
+        sed 's/^/  /' <<<"$unformatted" >&2
+    else
+        echo "clang-format failed:" >&2
+        echo "$output" >&2
+    fi
+    return 1
 }
 
 # orva_build <build-dir> [extra cmake arguments...]

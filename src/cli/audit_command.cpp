@@ -83,15 +83,6 @@ QString AuditCommand::description() const
         "cannot be read is a finding and the audit goes on. Each finding names its files.");
 }
 
-QString AuditCommand::helpDetails() const
-{
-    return QStringLiteral("Exit codes:\n"
-                          "  0  nothing found\n"
-                          "  1  findings\n"
-                          "  2  wrong command line\n"
-                          "  7  DIR is no folder that can be read, or the output cannot be written");
-}
-
 void AuditCommand::configure(QCommandLineParser &parser) const
 {
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The folder to audit."));
@@ -100,23 +91,23 @@ void AuditCommand::configure(QCommandLineParser &parser) const
                                    "and headerOnly.")));
 }
 
-int AuditCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode AuditCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
 {
     const QStringList args = parser.positionalArguments().mid(1);
     if (args.size() != 1) {
         io.err << "orva-config: audit needs exactly one DIR" << Qt::endl;
-        return ExitUsage;
+        return ExitCode::Usage;
     }
     const QFileInfo folder(args.first());
     if (!folder.isDir() || !folder.isReadable()) {
         io.err << "orva-config: cannot audit " << args.first() << ": not a folder that can be read"
                << Qt::endl;
-        return ExitUnreadable;
+        return ExitCode::Unreadable;
     }
     const FolderAudit audit = AuditFolder(folder.filePath());
-    if (WriteToStandardOutput(parser.isSet(JsonOption) ? asJson(audit) : asText(audit), io) != ExitOk)
-        return ExitUnreadable;
-    return audit.findings.isEmpty() ? ExitOk : ExitFailure;
+    if (WriteToStandardOutput(parser.isSet(JsonOption) ? asJson(audit) : asText(audit), io) != ExitCode::Ok)
+        return ExitCode::Unreadable;
+    return audit.findings.isEmpty() ? ExitCode::Ok : ExitCode::Failure;
 }
 
 } // namespace orva::cli

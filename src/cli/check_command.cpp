@@ -59,19 +59,6 @@ QString CheckCommand::description() const
         "signature line) is decrypted with --key or --key-stdin first.");
 }
 
-QString CheckCommand::helpDetails() const
-{
-    return QStringLiteral("Exit codes:\n"
-                          "  0  every rule passes\n"
-                          "  1  a rule fails\n"
-                          "  2  wrong command line (also: a container without --key or --key-stdin)\n"
-                          "  3  not a container of the panel (signature line missing or different)\n"
-                          "  4  the container's size is wrong\n"
-                          "  5  the key is empty\n"
-                          "  6  the key is wrong or the container is damaged\n"
-                          "  7  the file cannot be read");
-}
-
 void CheckCommand::configure(QCommandLineParser &parser) const
 {
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The configuration file to check."));
@@ -81,19 +68,19 @@ void CheckCommand::configure(QCommandLineParser &parser) const
                                    "headline, hint, defaultOffered, control), in chain order.")));
 }
 
-int CheckCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode CheckCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
 {
     T_Command_DEVICE model;
-    if (const int read = ReadEditorModel(parser, name(), io, model); read != ExitOk)
-        return read == ExitFailure ? ExitUnreadable : read;
+    if (const ExitCode read = ReadEditorModel(parser, name(), io, model); read != ExitCode::Ok)
+        return read;
 
     const QList<RuleFailure> failures = AllFailures(model);
     const QByteArray output = parser.isSet(JsonOption) ? asJson(failures) : FailuresAsText(failures);
     if (io.out.write(output) != output.size()) {
         io.err << "orva-config: cannot write to standard output: " << io.out.errorString() << Qt::endl;
-        return ExitFailure;
+        return ExitCode::Failure;
     }
-    return failures.isEmpty() ? ExitOk : ExitFailure;
+    return failures.isEmpty() ? ExitCode::Ok : ExitCode::Failure;
 }
 
 } // namespace orva::cli

@@ -5,8 +5,10 @@
 #include "configuration_commands.h"
 #include "container_commands.h"
 #include "diff_command.h"
+#include "exit_codes_command.h"
 #include "field_commands.h"
 #include "list_command.h"
+#include "orva_version.h"
 #include "report_command.h"
 #include "save_commands.h"
 #include "set_command.h"
@@ -33,6 +35,10 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands(const CliSeams &seams = {}
     commands.push_back(std::make_unique<DiffCommand>());
     commands.push_back(std::make_unique<AuditCommand>());
     commands.push_back(std::make_unique<SetCommand>());
+    QList<CommandExitCodes> codes;
+    for (const auto &command : commands)
+        codes.append({command->name(), command->exitCodes()});
+    commands.push_back(std::make_unique<ExitCodesCommand>(codes));
     return commands;
 }
 
@@ -43,17 +49,8 @@ QString overview(const std::vector<std::unique_ptr<CliCommand>> &commands)
         "Commands:\n");
     for (const auto &command : commands) {
         text += QStringLiteral("  %1\n").arg(command->name());
-        const QString description = command->description();
         // Wrapped to a readable width under the command's name.
-        QString line;
-        for (const QString &word : description.split(u' ', Qt::SkipEmptyParts)) {
-            if (!line.isEmpty() && line.size() + word.size() > 72) {
-                text += QStringLiteral("      ") + line + u'\n';
-                line.clear();
-            }
-            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
-        }
-        if (!line.isEmpty())
+        for (const QString &line : WrapWords(command->description(), 72))
             text += QStringLiteral("      ") + line + u'\n';
     }
     text += QStringLiteral("\nRun \"orva-config <command> --help\" for the command's options.");
@@ -77,7 +74,9 @@ bool CommandNeedsGui(const QStringList &arguments)
     return false;
 }
 
-int RunCli(const QStringList &arguments, CliStreams &io, const CliSeams &seams)
+namespace {
+
+ExitCode run(const QStringList &arguments, CliStreams &io, const CliSeams &seams)
 {
     const auto commands = makeCommands(seams);
     QCommandLineParser parser;
@@ -103,11 +102,10 @@ int RunCli(const QStringList &arguments, CliStreams &io, const CliSeams &seams)
         if (!command) {
             io.err << "orva-config: unknown command \"" << positional.first() << "\"\n"
                    << "Run \"orva-config --help\" for the commands." << Qt::endl;
-            return ExitUsage;
+            return ExitCode::Usage;
         }
-        const QString details = command->helpDetails();
-        parser.setApplicationDescription(details.isEmpty() ? command->description()
-                                                           : command->description() + u"\n\n" + details);
+        parser.setApplicationDescription(command->description() + u"\n\n" +
+                                         ExitCodeHelp(command->name(), command->exitCodes()));
         parser.clearPositionalArguments();
         parser.addPositionalArgument(command->name(), QStringLiteral("The command."), command->name());
         command->configure(parser);
@@ -115,24 +113,31 @@ int RunCli(const QStringList &arguments, CliStreams &io, const CliSeams &seams)
 
     if (!parser.parse(arguments)) {
         io.err << "orva-config: " << parser.errorText() << Qt::endl;
-        return ExitUsage;
+        return ExitCode::Usage;
     }
     if (parser.isSet(versionOption)) {
         io.out.write(QByteArrayLiteral("orva-config " ORVA_VERSION "\n"));
-        return ExitOk;
+        return ExitCode::Ok;
     }
     if (parser.isSet(helpOption)) {
         io.out.write(parser.helpText().toUtf8());
         if (!parser.helpText().endsWith(u'\n'))
             io.out.write("\n");
-        return ExitOk;
+        return ExitCode::Ok;
     }
     if (!command) {
         io.err << "orva-config: no command given\n"
                << "Run \"orva-config --help\" for the commands." << Qt::endl;
-        return ExitUsage;
+        return ExitCode::Usage;
     }
     return command->execute(parser, io);
+}
+
+} // namespace
+
+int RunCli(const QStringList &arguments, CliStreams &io, const CliSeams &seams)
+{
+    return int(run(arguments, io, seams));
 }
 
 } // namespace orva::cli

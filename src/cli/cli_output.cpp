@@ -16,22 +16,38 @@ void AddOutputOption(QCommandLineParser &parser)
                            QStringLiteral("FILE")));
 }
 
-int WriteOutput(const QCommandLineParser &parser, const QByteArray &bytes, CliStreams &io)
+ExitCode WriteOutput(const QCommandLineParser &parser, const QByteArray &bytes, CliStreams &io)
 {
     if (parser.isSet(OutputOption)) {
         const QString path = parser.value(OutputOption);
         const FileWriteResult written = WriteFileAtomically(path, bytes);
         if (!written.ok) {
             io.err << "orva-config: cannot write " << path << ": " << written.error << Qt::endl;
-            return ExitFailure;
+            return ExitCode::Failure;
         }
-        return ExitOk;
+        return ExitCode::Ok;
     }
     if (io.out.write(bytes) != bytes.size()) {
         io.err << "orva-config: cannot write to standard output: " << io.out.errorString() << Qt::endl;
-        return ExitFailure;
+        return ExitCode::Failure;
     }
-    return ExitOk;
+    return ExitCode::Ok;
+}
+
+QStringList WrapWords(const QString &text, qsizetype width)
+{
+    QStringList lines;
+    QString line;
+    for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+            lines.append(line);
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    if (!line.isEmpty())
+        lines.append(line);
+    return lines;
 }
 
 } // namespace orva::cli

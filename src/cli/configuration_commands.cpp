@@ -6,12 +6,12 @@
 namespace orva::cli {
 namespace {
 
-int writeModel(const T_Command_DEVICE &model, const QCommandLineParser &parser, CliStreams &io)
+ExitCode writeModel(const T_Command_DEVICE &model, const QCommandLineParser &parser, CliStreams &io)
 {
     const ConfigurationBytes encoded = EncodeConfiguration(model);
     if (!encoded.ok()) {
         io.err << "orva-config: cannot write the configuration: " << encoded.error << Qt::endl;
-        return ExitFailure;
+        return ExitCode::Failure;
     }
     return WriteOutput(parser, encoded.bytes, io);
 }
@@ -28,11 +28,11 @@ void DefaultsCommand::configure(QCommandLineParser &parser) const
     AddOutputOption(parser);
 }
 
-int DefaultsCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode DefaultsCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
 {
     if (parser.positionalArguments().size() > 1) {
         io.err << "orva-config: defaults takes no arguments" << Qt::endl;
-        return ExitUsage;
+        return ExitCode::Usage;
     }
     T_Command_DEVICE model;
     model.ResetToDefaults();
@@ -50,11 +50,6 @@ QString NormalizeCommand::description() const
         "signature line) is decrypted with --key or --key-stdin first; a plain file needs no key.");
 }
 
-QString NormalizeCommand::helpDetails() const
-{
-    return ConfigurationInputExitCodes();
-}
-
 void NormalizeCommand::configure(QCommandLineParser &parser) const
 {
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The configuration file to read."));
@@ -62,15 +57,15 @@ void NormalizeCommand::configure(QCommandLineParser &parser) const
     AddOutputOption(parser);
 }
 
-int NormalizeCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode NormalizeCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
 {
     const QStringList args = parser.positionalArguments().mid(1);
     if (args.size() != 1) {
         io.err << "orva-config: normalize needs exactly one FILE" << Qt::endl;
-        return ExitUsage;
+        return ExitCode::Usage;
     }
     const ConfigurationInput input = ReadConfigurationInput(parser, args.first(), io);
-    if (input.exitCode != ExitOk)
+    if (input.exitCode != ExitCode::Ok)
         return input.exitCode;
     T_Command_DEVICE model;
     LoadConfigurationText(ConfigurationTextFromBytes(input.textBytes), model);

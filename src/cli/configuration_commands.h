@@ -10,8 +10,9 @@ class DefaultsCommand : public CliCommand
 public:
     QString name() const override { return QStringLiteral("defaults"); }
     QString description() const override;
+    QList<ExitCode> exitCodes() const override { return {ExitCode::Ok, ExitCode::Failure, ExitCode::Usage}; }
     void configure(QCommandLineParser &parser) const override;
-    int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+    ExitCode execute(const QCommandLineParser &parser, CliStreams &io) const override;
 };
 
 // orva-config normalize FILE [--key KEY | --key-stdin]: a configuration file (plain, or an encrypted
@@ -21,9 +22,9 @@ class NormalizeCommand : public CliCommand
 public:
     QString name() const override { return QStringLiteral("normalize"); }
     QString description() const override;
-    QString helpDetails() const override;
+    QList<ExitCode> exitCodes() const override { return ReadingExitCodes; }
     void configure(QCommandLineParser &parser) const override;
-    int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+    ExitCode execute(const QCommandLineParser &parser, CliStreams &io) const override;
 };
 
 } // namespace orva::cli

@@ -16,7 +16,7 @@ constexpr qint64 KeyLineLimit = 4096;
 
 struct KeyText
 {
-    int exitCode = ExitUsage;
+    ExitCode exitCode = ExitCode::Usage;
     QString text;
 };
 
@@ -29,20 +29,20 @@ KeyText readKey(const QCommandLineParser &parser, const QString &path, CliStream
         return key;
     }
     if (parser.isSet(KeyOption)) {
-        key.exitCode = ExitOk;
+        key.exitCode = ExitCode::Ok;
         key.text = parser.value(KeyOption);
         return key;
     }
     if (!io.in) {
         io.err << "orva-config: standard input cannot be read for --key-stdin" << Qt::endl;
-        key.exitCode = ExitFailure;
+        key.exitCode = ExitCode::Unreadable;
         return key;
     }
     // The first line of standard input, in the terminal's encoding like a key on the command line.
     QByteArray line = io.in->readLine(KeyLineLimit);
     while (line.endsWith('\n') || line.endsWith('\r'))
         line.chop(1);
-    key.exitCode = ExitOk;
+    key.exitCode = ExitCode::Ok;
     key.text = QString::fromLocal8Bit(line);
     return key;
 }
@@ -50,22 +50,22 @@ KeyText readKey(const QCommandLineParser &parser, const QString &path, CliStream
 struct FailureReport
 {
     CryptoResult code;
-    int exitCode;
+    ExitCode exitCode;
 };
 
 // Each decoding result's exit code.
 constexpr FailureReport FailureReports[] = {
-    {CryptoResult::BadSignature, ExitBadSignature}, {CryptoResult::BadSize, ExitBadSize},
-    {CryptoResult::EmptyKey, ExitEmptyKey},         {CryptoResult::WrongKey, ExitWrongKey},
-    {CryptoResult::CipherUnavailable, ExitFailure},
+    {CryptoResult::BadSignature, ExitCode::BadSignature}, {CryptoResult::BadSize, ExitCode::BadSize},
+    {CryptoResult::EmptyKey, ExitCode::EmptyKey},         {CryptoResult::WrongKey, ExitCode::WrongKey},
+    {CryptoResult::CipherUnavailable, ExitCode::Failure},
 };
 
-int reportFailure(const CryptoDecodeResult &result, const QString &path, CliStreams &io)
+ExitCode reportFailure(const CryptoDecodeResult &result, const QString &path, CliStreams &io)
 {
     // A file that cannot be read is a signature failure to the decoder; here it is told as it is.
     if (result.code == CryptoResult::BadSignature && !result.detail.isEmpty()) {
         io.err << "orva-config: cannot read " << path << ": " << result.detail << Qt::endl;
-        return ExitFailure;
+        return ExitCode::Unreadable;
     }
     const CryptoFailureMessage message = CryptoFailureMessageFor(result.code);
     if (!message.isEmpty())
@@ -82,7 +82,7 @@ int reportFailure(const CryptoDecodeResult &result, const QString &path, CliStre
         if (report.code == result.code)
             return report.exitCode;
     }
-    return ExitFailure;
+    return ExitCode::Failure;
 }
 
 ConfigurationInput decoded(const CryptoDecodeResult &result, const QString &path, CliStreams &io)
@@ -93,7 +93,7 @@ ConfigurationInput decoded(const CryptoDecodeResult &result, const QString &path
         input.exitCode = reportFailure(result, path, io);
         return input;
     }
-    input.exitCode = ExitOk;
+    input.exitCode = ExitCode::Ok;
     input.textBytes = result.textBytes;
     return input;
 }
@@ -106,7 +106,7 @@ ConfigurationInput readInput(const QString &path, CliStreams &io, InputKind kind
     ConfigurationInput input;
     if (kind == InputKind::Container) {
         const KeyText given = key();
-        if (given.exitCode != ExitOk) {
+        if (given.exitCode != ExitCode::Ok) {
             input.exitCode = given.exitCode;
             return input;
         }
@@ -118,11 +118,12 @@ ConfigurationInput readInput(const QString &path, CliStreams &io, InputKind kind
     FileReadResult read = ReadFileBytes(path);
     if (!read.ok) {
         io.err << "orva-config: cannot read " << path << ": " << read.error << Qt::endl;
+        input.exitCode = ExitCode::Unreadable;
         return input;
     }
     if (IsContainerInput(path, read.bytes)) {
         const KeyText given = key();
-        if (given.exitCode != ExitOk) {
+        if (given.exitCode != ExitCode::Ok) {
             input.exitCode = given.exitCode;
             return input;
         }
@@ -131,7 +132,7 @@ ConfigurationInput readInput(const QString &path, CliStreams &io, InputKind kind
         container.key = TrimBlanksAndControls(given.text);
         return container;
     }
-    input.exitCode = ExitOk;
+    input.exitCode = ExitCode::Ok;
     input.textBytes = std::move(read.bytes);
     return input;
 }
@@ -148,25 +149,13 @@ void AddKeyOptions(QCommandLineParser &parser)
                                                        "standard input.")));
 }
 
-QString ConfigurationInputExitCodes()
-{
-    return QStringLiteral("Exit codes:\n"
-                          "  0  done\n"
-                          "  1  a file cannot be read or written\n"
-                          "  2  wrong command line (also: a container without --key or --key-stdin)\n"
-                          "  3  not a container of the panel (signature line missing or different)\n"
-                          "  4  the container's size is wrong\n"
-                          "  5  the key is empty\n"
-                          "  6  the key is wrong or the container is damaged");
-}
-
 ConfigurationInput ReadConfigurationInput(const QCommandLineParser &parser, const QString &path,
                                           CliStreams &io, InputKind kind)
 {
     if (parser.isSet(KeyOption) && parser.isSet(KeyStdinOption)) {
         io.err << "orva-config: give --key or --key-stdin, not both" << Qt::endl;
         ConfigurationInput input;
-        input.exitCode = ExitUsage;
+        input.exitCode = ExitCode::Usage;
         return input;
     }
     return readInput(path, io, kind, [&] { return readKey(parser, path, io); });
@@ -182,7 +171,7 @@ ConfigurationInput ReadConfigurationInputWithKey(const QString &path, const std:
                    << keyOption << " KEY" << Qt::endl;
             return given;
         }
-        given.exitCode = ExitOk;
+        given.exitCode = ExitCode::Ok;
         given.text = *key;
         return given;
     });
@@ -199,16 +188,16 @@ void LoadEditorModel(const ConfigurationInput &input, T_Command_DEVICE &model)
     ApplyStoreForm(model);
 }
 
-int ReadEditorModel(const QCommandLineParser &parser, const QString &command, CliStreams &io,
-                    T_Command_DEVICE &model)
+ExitCode ReadEditorModel(const QCommandLineParser &parser, const QString &command, CliStreams &io,
+                         T_Command_DEVICE &model)
 {
     const QStringList args = parser.positionalArguments().mid(1);
     if (args.size() != 1) {
         io.err << "orva-config: " << command << " needs exactly one FILE" << Qt::endl;
-        return ExitUsage;
+        return ExitCode::Usage;
     }
     const ConfigurationInput input = ReadConfigurationInput(parser, args.first(), io);
-    if (input.exitCode == ExitOk)
+    if (input.exitCode == ExitCode::Ok)
         LoadEditorModel(input, model);
     return input.exitCode;
 }

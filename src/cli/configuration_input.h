@@ -14,9 +14,6 @@ namespace orva::cli {
 // --key KEY and --key-stdin: the file key of an encrypted container, for every command that reads one.
 void AddKeyOptions(QCommandLineParser &parser);
 
-// The exit codes of reading a configuration, for the commands' --help.
-QString ConfigurationInputExitCodes();
-
 enum class InputKind {
     Detect,    // a container when the name ends in ".cry" (any letter case) or the first line is the
                // container's signature line; a plain configuration file otherwise
@@ -25,8 +22,8 @@ enum class InputKind {
 
 struct ConfigurationInput
 {
-    int exitCode = ExitFailure; // ExitOk when the text was read
-    QByteArray textBytes;       // the configuration text as stored (Windows-1251, line breaks as stored)
+    ExitCode exitCode = ExitCode::Failure; // Ok when the text was read
+    QByteArray textBytes; // the configuration text as stored (Windows-1251, line breaks as stored)
     bool fromContainer = false;
     // The key a container was opened with, trimmed of blanks and control characters as the editor's key
     // dialog gives it: a configuration without a file key gets this one.
@@ -53,8 +50,8 @@ bool IsContainerInput(const QString &path, QByteArrayView bytes);
 void LoadEditorModel(const ConfigurationInput &input, T_Command_DEVICE &model);
 
 // For a command of one FILE: reads the FILE given (with the key options) into the model as the editor
-// holds it. Returns the exit code of reading (ExitUsage when not exactly one FILE is given).
-int ReadEditorModel(const QCommandLineParser &parser, const QString &command, CliStreams &io,
-                    T_Command_DEVICE &model);
+// holds it. Returns the exit code of reading (Usage when not exactly one FILE is given).
+ExitCode ReadEditorModel(const QCommandLineParser &parser, const QString &command, CliStreams &io,
+                         T_Command_DEVICE &model);
 
 } // namespace orva::cli

@@ -12,11 +12,6 @@ QString DecryptCommand::description() const
         "container whatever its name; only its first 64001 bytes are read.");
 }
 
-QString DecryptCommand::helpDetails() const
-{
-    return ConfigurationInputExitCodes();
-}
-
 void DecryptCommand::configure(QCommandLineParser &parser) const
 {
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The container to decrypt."));
@@ -24,15 +19,15 @@ void DecryptCommand::configure(QCommandLineParser &parser) const
     AddOutputOption(parser);
 }
 
-int DecryptCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode DecryptCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
 {
     const QStringList args = parser.positionalArguments().mid(1);
     if (args.size() != 1) {
         io.err << "orva-config: decrypt needs exactly one FILE" << Qt::endl;
-        return ExitUsage;
+        return ExitCode::Usage;
     }
     const ConfigurationInput input = ReadConfigurationInput(parser, args.first(), io, InputKind::Container);
-    if (input.exitCode != ExitOk)
+    if (input.exitCode != ExitCode::Ok)
         return input.exitCode;
     return WriteOutput(parser, input.textBytes, io);
 }

@@ -11,9 +11,9 @@ class DecryptCommand : public CliCommand
 public:
     QString name() const override { return QStringLiteral("decrypt"); }
     QString description() const override;
-    QString helpDetails() const override;
+    QList<ExitCode> exitCodes() const override { return ReadingExitCodes; }
     void configure(QCommandLineParser &parser) const override;
-    int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+    ExitCode execute(const QCommandLineParser &parser, CliStreams &io) const override;
 };
 
 } // namespace orva::cli

@@ -46,19 +46,6 @@ QString DiffCommand::description() const
         "order of the dial phones' lines) are no differences. Encrypted containers need --key-a or --key-b.");
 }
 
-QString DiffCommand::helpDetails() const
-{
-    return QStringLiteral("Exit codes:\n"
-                          "  0  no field differs\n"
-                          "  1  some fields differ\n"
-                          "  2  wrong command line (also: a container without its key option)\n"
-                          "  3  not a container of the panel (signature line missing or different)\n"
-                          "  4  the container's size is wrong\n"
-                          "  5  the key is empty\n"
-                          "  6  the key is wrong or the container is damaged\n"
-                          "  7  a file cannot be read, or the output cannot be written");
-}
-
 void DiffCommand::configure(QCommandLineParser &parser) const
 {
     parser.addPositionalArgument(QStringLiteral("A"), QStringLiteral("The first configuration."));
@@ -71,28 +58,28 @@ void DiffCommand::configure(QCommandLineParser &parser) const
         JsonOption, QStringLiteral("Print a JSON array of objects with id, page, field, a and b.")));
 }
 
-int DiffCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode DiffCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
 {
     const QStringList args = parser.positionalArguments().mid(1);
     if (args.size() != 2) {
         io.err << "orva-config: diff needs two files, A and B" << Qt::endl;
-        return ExitUsage;
+        return ExitCode::Usage;
     }
     T_Command_DEVICE models[2];
     const QString keyOptions[2] = {KeyAOption, KeyBOption};
     for (int i = 0; i < 2; ++i) {
         const ConfigurationInput input =
             ReadConfigurationInputWithKey(args[i], keyOf(parser, keyOptions[i]), keyOptions[i], io);
-        if (input.exitCode != ExitOk)
-            return input.exitCode == ExitFailure ? ExitUnreadable : input.exitCode;
+        if (input.exitCode != ExitCode::Ok)
+            return input.exitCode;
         LoadEditorModel(input, models[i]);
     }
     const QList<FieldDifference> differences = DiffFields(models[0], models[1]);
-    const int written = WriteToStandardOutput(
+    const ExitCode written = WriteToStandardOutput(
         parser.isSet(JsonOption) ? asJson(differences) : DifferencesAsText(differences), io);
-    if (written != ExitOk)
-        return ExitUnreadable;
-    return differences.isEmpty() ? ExitOk : ExitFailure;
+    if (written != ExitCode::Ok)
+        return ExitCode::Unreadable;
+    return differences.isEmpty() ? ExitCode::Ok : ExitCode::Failure;
 }
 
 } // namespace orva::cli

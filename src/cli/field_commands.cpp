@@ -121,13 +121,13 @@ QByteArray shownJson(const QList<ShownField> &fields)
 
 } // namespace
 
-int WriteToStandardOutput(const QByteArray &bytes, CliStreams &io)
+ExitCode WriteToStandardOutput(const QByteArray &bytes, CliStreams &io)
 {
     if (io.out.write(bytes) != bytes.size()) {
         io.err << "orva-config: cannot write to standard output: " << io.out.errorString() << Qt::endl;
-        return ExitFailure;
+        return ExitCode::Failure;
     }
-    return ExitOk;
+    return ExitCode::Ok;
 }
 
 QString FieldPath(const Field &field)
@@ -151,11 +151,11 @@ void FieldsCommand::configure(QCommandLineParser &parser) const
                                    "listMax.")));
 }
 
-int FieldsCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode FieldsCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
 {
     if (parser.positionalArguments().size() > 1) {
         io.err << "orva-config: fields takes no arguments" << Qt::endl;
-        return ExitUsage;
+        return ExitCode::Usage;
     }
     return WriteToStandardOutput(parser.isSet(JsonOption) ? catalogueJson() : catalogueText(), io);
 }
@@ -169,11 +169,6 @@ QString ShowCommand::description() const
         "with --key or --key-stdin first.");
 }
 
-QString ShowCommand::helpDetails() const
-{
-    return ConfigurationInputExitCodes();
-}
-
 void ShowCommand::configure(QCommandLineParser &parser) const
 {
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The configuration to show."));
@@ -182,10 +177,10 @@ void ShowCommand::configure(QCommandLineParser &parser) const
         JsonOption, QStringLiteral("Print a JSON array of objects with id, page, field and value.")));
 }
 
-int ShowCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode ShowCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
 {
     T_Command_DEVICE model;
-    if (const int read = ReadEditorModel(parser, name(), io, model); read != ExitOk)
+    if (const ExitCode read = ReadEditorModel(parser, name(), io, model); read != ExitCode::Ok)
         return read;
     const QList<ShownField> fields = ShowFields(model);
     return WriteToStandardOutput(parser.isSet(JsonOption) ? shownJson(fields) : shownText(fields), io);

@@ -14,8 +14,9 @@ class FieldsCommand : public CliCommand
 public:
     QString name() const override { return QStringLiteral("fields"); }
     QString description() const override;
+    QList<ExitCode> exitCodes() const override { return {ExitCode::Ok, ExitCode::Failure, ExitCode::Usage}; }
     void configure(QCommandLineParser &parser) const override;
-    int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+    ExitCode execute(const QCommandLineParser &parser, CliStreams &io) const override;
 };
 
 // orva-config show FILE [--key KEY | --key-stdin] [--json]: every field as the editor shows it after
@@ -25,13 +26,13 @@ class ShowCommand : public CliCommand
 public:
     QString name() const override { return QStringLiteral("show"); }
     QString description() const override;
-    QString helpDetails() const override;
+    QList<ExitCode> exitCodes() const override { return ReadingExitCodes; }
     void configure(QCommandLineParser &parser) const override;
-    int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+    ExitCode execute(const QCommandLineParser &parser, CliStreams &io) const override;
 };
 
-// Writes `bytes` to standard output; reports a failed write. Returns ExitOk or ExitFailure.
-int WriteToStandardOutput(const QByteArray &bytes, CliStreams &io);
+// Writes `bytes` to standard output; reports a failed write. Returns Ok or Failure.
+ExitCode WriteToStandardOutput(const QByteArray &bytes, CliStreams &io);
 
 // "page / field" of a field, as the text outputs name it.
 QString FieldPath(const Field &field);

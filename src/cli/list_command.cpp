@@ -67,25 +67,25 @@ void ListCommand::configure(QCommandLineParser &parser) const
                                    "(and unreadable: true for a file that cannot be read).")));
 }
 
-int ListCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode ListCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
 {
     const QStringList args = parser.positionalArguments().mid(1);
     if (args.size() != 1) {
         io.err << "orva-config: list needs exactly one DIR" << Qt::endl;
-        return ExitUsage;
+        return ExitCode::Usage;
     }
     const QFileInfo folder(args.first());
     if (!folder.isDir()) {
         io.err << "orva-config: cannot list " << args.first() << ": not a folder" << Qt::endl;
-        return ExitFailure;
+        return ExitCode::Unreadable;
     }
     const QList<ListRow> rows = ExamineFolder(folder.filePath());
     const QByteArray output = parser.isSet(JsonOption) ? asJson(rows) : asText(rows);
     if (io.out.write(output) != output.size()) {
         io.err << "orva-config: cannot write to standard output: " << io.out.errorString() << Qt::endl;
-        return ExitFailure;
+        return ExitCode::Failure;
     }
-    return ExitOk;
+    return ExitCode::Ok;
 }
 
 } // namespace orva::cli

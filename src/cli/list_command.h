@@ -10,8 +10,12 @@ class ListCommand : public CliCommand
 public:
     QString name() const override { return QStringLiteral("list"); }
     QString description() const override;
+    QList<ExitCode> exitCodes() const override
+    {
+        return {ExitCode::Ok, ExitCode::Failure, ExitCode::Usage, ExitCode::Unreadable};
+    }
     void configure(QCommandLineParser &parser) const override;
-    int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+    ExitCode execute(const QCommandLineParser &parser, CliStreams &io) const override;
 };
 
 } // namespace orva::cli

@@ -27,7 +27,7 @@ int main(int argc, char *argv[])
 
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return orva::cli::ExitFailure;
+        return int(orva::cli::ExitCode::Failure);
     QTextStream err(stderr);
     QFile in;
     const bool hasInput = in.open(stdin, QIODevice::ReadOnly);

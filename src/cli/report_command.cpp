@@ -22,15 +22,15 @@ void ReportCommand::configure(QCommandLineParser &parser) const
     AddOutputOption(parser);
 }
 
-int ReportCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode ReportCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
 {
     const QStringList args = parser.positionalArguments().mid(1);
     if (args.size() != 1) {
         io.err << "orva-config: report needs exactly one FILE" << Qt::endl;
-        return ExitUsage;
+        return ExitCode::Usage;
     }
     const ConfigurationInput input = ReadConfigurationInput(parser, args.first(), io);
-    if (input.exitCode != ExitOk)
+    if (input.exitCode != ExitCode::Ok)
         return input.exitCode;
     T_Command_DEVICE model;
     LoadEditorModel(input, model);
@@ -40,7 +40,7 @@ int ReportCommand::execute(const QCommandLineParser &parser, CliStreams &io) con
     const PdfResult pdf = RenderReportPdf(model, m_today.isNull() ? QDate::currentDate() : m_today);
     if (!pdf.ok) {
         io.err << "orva-config: cannot draw the record: " << pdf.error << Qt::endl;
-        return ExitFailure;
+        return ExitCode::Failure;
     }
     return WriteOutput(parser, pdf.bytes, io);
 }

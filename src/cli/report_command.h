@@ -14,9 +14,10 @@ public:
     explicit ReportCommand(QDate today = {}) : m_today(today) {}
     QString name() const override { return QStringLiteral("report"); }
     QString description() const override;
+    QList<ExitCode> exitCodes() const override { return ReadingExitCodes; }
     bool needsGui() const override { return true; }
     void configure(QCommandLineParser &parser) const override;
-    int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+    ExitCode execute(const QCommandLineParser &parser, CliStreams &io) const override;
 
 private:
     QDate m_today;

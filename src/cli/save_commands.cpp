@@ -13,33 +13,9 @@ const QString OutputOption = QStringLiteral("output");
 
 struct Prepared
 {
-    int exitCode = ExitFailure;
+    ExitCode exitCode = ExitCode::Failure;
     QByteArray bytes;
 };
-
-// The exit codes both commands share; write-device adds its own two.
-QString exitCodes()
-{
-    return QStringLiteral("Exit codes:\n"
-                          "  0  written\n"
-                          "  1  a file cannot be read, or cannot be written completely (write-protected, no\n"
-                          "     space): a file that was there stays byte for byte as it was\n"
-                          "  2  wrong command line (also: a container without --key or --key-stdin)\n"
-                          "  3  not a container of the panel (signature line missing or different)\n"
-                          "  4  the container's size is wrong\n"
-                          "  5  the key is empty\n"
-                          "  6  the key is wrong or the container is damaged\n"
-                          "  8  a save-time check fails (the failures are printed); nothing is written");
-}
-
-QString deviceExitCodes()
-{
-    return exitCodes() +
-           QStringLiteral("\n"
-                          "  9  the file's folder holds lock.txt (any letter case): the panel is\n"
-                          "     armed; nothing is written\n"
-                          " 10  config.ini on the disk reads back different from what was written");
-}
 
 void reportMessage(const SaveMessage &message, CliStreams &io)
 {
@@ -51,7 +27,7 @@ Prepared prepare(const QCommandLineParser &parser, const QString &path, CliStrea
 {
     Prepared prepared;
     const ConfigurationInput input = ReadConfigurationInput(parser, path, io);
-    if (input.exitCode != ExitOk) {
+    if (input.exitCode != ExitCode::Ok) {
         prepared.exitCode = input.exitCode;
         return prepared;
     }
@@ -61,7 +37,7 @@ Prepared prepare(const QCommandLineParser &parser, const QString &path, CliStrea
     if (!failures.isEmpty()) {
         io.err << "orva-config: " << path << " does not pass the checks:\n"
                << QString::fromUtf8(FailuresAsText(failures)) << Qt::flush;
-        prepared.exitCode = ExitChecksFail;
+        prepared.exitCode = ExitCode::ChecksFail;
         return prepared;
     }
     ConfigurationBytes encoded = EncodeConfiguration(model);
@@ -69,22 +45,22 @@ Prepared prepare(const QCommandLineParser &parser, const QString &path, CliStrea
         io.err << "orva-config: cannot write the configuration: " << encoded.error << Qt::endl;
         return prepared;
     }
-    prepared.exitCode = ExitOk;
+    prepared.exitCode = ExitCode::Ok;
     prepared.bytes = std::move(encoded.bytes);
     return prepared;
 }
 
-int exitCodeOf(SaveOutcome outcome)
+ExitCode exitCodeOf(SaveOutcome outcome)
 {
     switch (outcome) {
     case SaveOutcome::Saved:
-        return ExitOk;
+        return ExitCode::Ok;
     case SaveOutcome::NotVerified:
-        return ExitNotVerified;
+        return ExitCode::NotVerified;
     case SaveOutcome::ArmedPanel:
-        return ExitPanelArmed;
+        return ExitCode::PanelArmed;
     default:
-        return ExitFailure;
+        return ExitCode::Failure;
     }
 }
 
@@ -108,11 +84,6 @@ QString SaveCommand::description() const
         "file: a write-protected OUT is refused, and a write that fails (no space) leaves it as it was.");
 }
 
-QString SaveCommand::helpDetails() const
-{
-    return exitCodes();
-}
-
 void SaveCommand::configure(QCommandLineParser &parser) const
 {
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The configuration to save."),
@@ -124,16 +95,16 @@ void SaveCommand::configure(QCommandLineParser &parser) const
         QStringLiteral("OUT")));
 }
 
-int SaveCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode SaveCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
 {
     if (!oneFile(parser, name(), io))
-        return ExitUsage;
+        return ExitCode::Usage;
     if (!parser.isSet(OutputOption)) {
         io.err << "orva-config: save needs -o OUT" << Qt::endl;
-        return ExitUsage;
+        return ExitCode::Usage;
     }
     const Prepared prepared = prepare(parser, parser.positionalArguments().at(1), io);
-    if (prepared.exitCode != ExitOk)
+    if (prepared.exitCode != ExitCode::Ok)
         return prepared.exitCode;
     const SaveOutcome outcome = SaveConfigurationFile(parser.value(OutputOption), prepared.bytes);
     if (outcome != SaveOutcome::Saved)
@@ -151,11 +122,6 @@ QString WriteDeviceCommand::description() const
         "and compared byte for byte.");
 }
 
-QString WriteDeviceCommand::helpDetails() const
-{
-    return deviceExitCodes();
-}
-
 void WriteDeviceCommand::configure(QCommandLineParser &parser) const
 {
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The configuration to write."));
@@ -164,21 +130,21 @@ void WriteDeviceCommand::configure(QCommandLineParser &parser) const
                                         QStringLiteral("DIR")));
 }
 
-int WriteDeviceCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode WriteDeviceCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
 {
     if (!oneFile(parser, name(), io))
-        return ExitUsage;
+        return ExitCode::Usage;
     if (!parser.isSet(DiskOption)) {
         io.err << "orva-config: write-device needs --disk DIR" << Qt::endl;
-        return ExitUsage;
+        return ExitCode::Usage;
     }
     const QString path = parser.positionalArguments().at(1);
     if (PanelIsArmed(path)) {
         reportMessage(ArmedPanelMessage(), io);
-        return ExitPanelArmed;
+        return ExitCode::PanelArmed;
     }
     const Prepared prepared = prepare(parser, path, io);
-    if (prepared.exitCode != ExitOk)
+    if (prepared.exitCode != ExitCode::Ok)
         return prepared.exitCode;
     const SaveOutcome outcome = WriteToDevice(parser.value(DiskOption), prepared.bytes, m_readBack);
     if (outcome != SaveOutcome::Saved)

@@ -5,22 +5,15 @@
 
 namespace orva::cli {
 
-// The exit codes of save and write-device beyond those of reading a configuration.
-enum SaveExitCode : int {
-    ExitChecksFail = 8,   // a save-time check fails: nothing is written
-    ExitPanelArmed = 9,   // the file's folder holds lock.txt: nothing is written to the panel's disk
-    ExitNotVerified = 10, // config.ini on the disk reads back different from what was written
-};
-
 // orva-config save FILE -o OUT: what the editor's "Сохранить" writes for FILE opened and saved unchanged.
 class SaveCommand : public CliCommand
 {
 public:
     QString name() const override { return QStringLiteral("save"); }
     QString description() const override;
-    QString helpDetails() const override;
+    QList<ExitCode> exitCodes() const override { return ReadingExitCodes + QList{ExitCode::ChecksFail}; }
     void configure(QCommandLineParser &parser) const override;
-    int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+    ExitCode execute(const QCommandLineParser &parser, CliStreams &io) const override;
 };
 
 // orva-config write-device FILE --disk DIR: what the editor's "В устройство..." writes onto the panel's
@@ -32,9 +25,12 @@ public:
     explicit WriteDeviceCommand(DeviceReadBack readBack = {}) : m_readBack(std::move(readBack)) {}
     QString name() const override { return QStringLiteral("write-device"); }
     QString description() const override;
-    QString helpDetails() const override;
+    QList<ExitCode> exitCodes() const override
+    {
+        return ReadingExitCodes + QList{ExitCode::ChecksFail, ExitCode::PanelArmed, ExitCode::NotVerified};
+    }
     void configure(QCommandLineParser &parser) const override;
-    int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+    ExitCode execute(const QCommandLineParser &parser, CliStreams &io) const override;
 
 private:
     DeviceReadBack m_readBack;

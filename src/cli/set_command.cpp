@@ -45,7 +45,7 @@ bool readAssignments(const QCommandLineParser &parser, QList<FieldAssignment> &a
     return true;
 }
 
-int refuse(const QString &path, const FieldEditOutcome &outcome, CliStreams &io)
+ExitCode refuse(const QString &path, const FieldEditOutcome &outcome, CliStreams &io)
 {
     if (outcome.result == Result::ChecksFail) {
         io.err << "orva-config: " << path << " is left unchanged: it would not pass the checks:\n"
@@ -53,39 +53,39 @@ int refuse(const QString &path, const FieldEditOutcome &outcome, CliStreams &io)
     } else {
         io.err << "orva-config: " << path << " is left unchanged: " << outcome.message << Qt::endl;
     }
-    return ExitChecksFail;
+    return ExitCode::ChecksFail;
 }
 
 // Edits one file; returns its exit code.
-int setFile(const QString &path, const QList<FieldAssignment> &assignments, bool dryRun, CliStreams &io)
+ExitCode setFile(const QString &path, const QList<FieldAssignment> &assignments, bool dryRun, CliStreams &io)
 {
     const FileReadResult read = ReadFileBytes(path);
     if (!read.ok) {
         io.err << "orva-config: cannot read " << path << ": " << read.error << Qt::endl;
-        return ExitFailure;
+        return ExitCode::Unreadable;
     }
     if (IsContainerInput(path, read.bytes)) {
         io.err << "orva-config: " << path << " is an encrypted container: this program never writes one. "
                << "Open it with its key in the editor and save it as a plain file, then set that file."
                << Qt::endl;
-        return SetCommand::ExitContainerRefused;
+        return ExitCode::ContainerRefused;
     }
     const FieldEditOutcome outcome = EditConfiguration(read.bytes, assignments);
     if (outcome.result != Result::Ready)
         return refuse(path, outcome, io);
     if (dryRun) {
         const QByteArray changes = DifferencesAsText(outcome.changes, path + u": ");
-        return io.out.write(changes) == changes.size() ? ExitOk : ExitFailure;
+        return io.out.write(changes) == changes.size() ? ExitCode::Ok : ExitCode::Failure;
     }
     if (outcome.bytes == read.bytes)
-        return ExitOk; // already so: the file keeps its bytes and its date
+        return ExitCode::Ok; // already so: the file keeps its bytes and its date
     const SaveOutcome saved = SaveConfigurationFile(path, outcome.bytes);
     if (saved != SaveOutcome::Saved) {
         const SaveMessage message = SaveFailureMessage(saved);
         io.err << "orva-config: " << path << ": " << message.headline << '\n' << message.hint << Qt::endl;
-        return ExitFailure;
+        return ExitCode::Failure;
     }
-    return ExitOk;
+    return ExitCode::Ok;
 }
 
 } // namespace
@@ -104,18 +104,6 @@ QString SetCommand::description() const
         "written and the changes are printed as \"FILE: page / field: old → new\".");
 }
 
-QString SetCommand::helpDetails() const
-{
-    return QStringLiteral("Exit codes (the first file's that fails, 0 when every file passes):\n"
-                          "  0  every file written (or, with --dry-run, would be)\n"
-                          "  1  a file cannot be read or written\n"
-                          "  2  wrong command line: no FILE, no --field, an unknown id or a value that is no "
-                          "value of its field\n"
-                          "  8  a file would fail the save-time checks, or would not keep the values given; "
-                          "it is left unchanged\n"
-                          " 11  a file is an encrypted container; it is left unchanged");
-}
-
 void SetCommand::configure(QCommandLineParser &parser) const
 {
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -127,20 +115,20 @@ void SetCommand::configure(QCommandLineParser &parser) const
         DryRunOption, QStringLiteral("Write nothing; print the changes each file would get.")));
 }
 
-int SetCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode SetCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
 {
     const QStringList files = parser.positionalArguments().mid(1);
     if (files.isEmpty()) {
         io.err << "orva-config: set needs at least one FILE" << Qt::endl;
-        return ExitUsage;
+        return ExitCode::Usage;
     }
     QList<FieldAssignment> assignments;
     if (!readAssignments(parser, assignments, io))
-        return ExitUsage;
-    int exitCode = ExitOk;
+        return ExitCode::Usage;
+    ExitCode exitCode = ExitCode::Ok;
     for (const QString &path : files) {
-        const int code = setFile(path, assignments, parser.isSet(DryRunOption), io);
-        if (exitCode == ExitOk)
+        const ExitCode code = setFile(path, assignments, parser.isSet(DryRunOption), io);
+        if (exitCode == ExitCode::Ok)
             exitCode = code;
     }
     return exitCode;

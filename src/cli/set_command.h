@@ -9,13 +9,15 @@ namespace orva::cli {
 class SetCommand : public CliCommand
 {
 public:
-    static constexpr int ExitContainerRefused = 11; // a container is never written by this program
-
     QString name() const override { return QStringLiteral("set"); }
     QString description() const override;
-    QString helpDetails() const override;
+    QList<ExitCode> exitCodes() const override
+    {
+        return {ExitCode::Ok,         ExitCode::Failure,    ExitCode::Usage,
+                ExitCode::Unreadable, ExitCode::ChecksFail, ExitCode::ContainerRefused};
+    }
     void configure(QCommandLineParser &parser) const override;
-    int execute(const QCommandLineParser &parser, CliStreams &io) const override;
+    ExitCode execute(const QCommandLineParser &parser, CliStreams &io) const override;
 };
 
 } // namespace orva::cli

@@ -80,7 +80,8 @@ void TestBadInput::notFiles_data()
     QTest::newRow("missing") << QStringLiteral("missing");
 }
 
-// Each command says why it cannot read, with exit code 1 (7 for check), and does not wait on a pipe.
+// Each command says why it cannot read, with the one exit code of an unreadable file, and does not wait
+// on a pipe.
 void TestBadInput::notFiles()
 {
     QFETCH(QString, kind);
@@ -98,7 +99,7 @@ void TestBadInput::notFiles()
         if (command == u"save")
             arguments << QStringLiteral("-o") << dir.filePath(QStringLiteral("out.ini"));
         const auto run = runCli(arguments);
-        QCOMPARE(run.exitCode, command == u"check" ? 7 : 1);
+        QCOMPARE(run.exitCode, int(orva::cli::ExitCode::Unreadable));
         QVERIFY2(run.err.contains(QStringLiteral("cannot read")), qPrintable(run.err));
     }
     const auto listed = runCli({QStringLiteral("list"), dir.path()});

@@ -123,9 +123,11 @@ void CheckCommandTest::container_data()
 
     QTest::newRow("key on the command line") << QStringList{u"--key"_s, u"secret"_s} << QByteArray() << 1;
     QTest::newRow("key from standard input") << QStringList{u"--key-stdin"_s} << QByteArray("secret\n") << 1;
-    QTest::newRow("wrong key") << QStringList{u"--key"_s, u"public"_s} << QByteArray() << int(ExitWrongKey);
-    QTest::newRow("empty key") << QStringList{u"--key"_s, QString()} << QByteArray() << int(ExitEmptyKey);
-    QTest::newRow("no key") << QStringList{} << QByteArray() << int(ExitUsage);
+    QTest::newRow("wrong key") << QStringList{u"--key"_s, u"public"_s} << QByteArray()
+                               << int(ExitCode::WrongKey);
+    QTest::newRow("empty key") << QStringList{u"--key"_s, QString()} << QByteArray()
+                               << int(ExitCode::EmptyKey);
+    QTest::newRow("no key") << QStringList{} << QByteArray() << int(ExitCode::Usage);
 }
 
 // A container of the same configuration gives the same failures once decoded.
@@ -177,7 +179,7 @@ void CheckCommandTest::unreadableFiles()
     QFETCH(QString, path);
     for (const QStringList &options : {QStringList{}, QStringList{u"--json"_s}}) {
         const CliRun result = run(QStringList{u"check"_s, path} + options);
-        QCOMPARE(result.exitCode, CheckCommand::ExitUnreadable);
+        QCOMPARE(result.exitCode, int(ExitCode::Unreadable));
         QVERIFY(result.out.isEmpty());
         QVERIFY2(result.err.startsWith(u"orva-config: cannot read "_s), qPrintable(result.err));
     }
@@ -196,7 +198,7 @@ void CheckCommandTest::wrongCommandLine()
 {
     QFETCH(QStringList, arguments);
     const CliRun result = run(arguments);
-    QCOMPARE(result.exitCode, int(ExitUsage));
+    QCOMPARE(result.exitCode, int(ExitCode::Usage));
     QVERIFY(result.out.isEmpty());
     QVERIFY(!result.err.isEmpty());
 }

@@ -1,7 +1,10 @@
 #include "../support/cli_runner.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace orva;
 using orva::test::fixture;
@@ -18,6 +21,7 @@ private Q_SLOTS:
     void failures_data();
     void failures();
     void helpAndVersion();
+    void everyCommandHelpGivesEachExitCodeItsMeaning();
 };
 
 void TestCli::defaultsPrintsFactoryConfiguration()
@@ -76,9 +80,10 @@ void TestCli::failures_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("missing file") << QStringList{QStringLiteral("normalize"),
                                                  QStringLiteral("/nonexistent/x.ini")}
-                                  << 1 << QStringLiteral("cannot read /nonexistent/x.ini");
+                                  << int(cli::ExitCode::Unreadable)
+                                  << QStringLiteral("cannot read /nonexistent/x.ini");
     QTest::newRow("folder") << QStringList{QStringLiteral("normalize"), QStringLiteral(ORVA_FIXTURES_DIR)}
-                            << 1 << QStringLiteral("is a folder");
+                            << int(cli::ExitCode::Unreadable) << QStringLiteral("is a folder");
     QTest::newRow("no file") << QStringList{QStringLiteral("normalize")} << 2
                              << QStringLiteral("exactly one FILE");
     QTest::newRow("two files") << QStringList{QStringLiteral("normalize"), QStringLiteral("a"),
@@ -118,6 +123,40 @@ void TestCli::helpAndVersion()
     const auto version = runCli({QStringLiteral("--version")});
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.startsWith("orva-config "));
+}
+
+// Each command's --help lists its exit codes in rising order, each with what it means for that command.
+void TestCli::everyCommandHelpGivesEachExitCodeItsMeaning()
+{
+    const QString overview = QString::fromUtf8(runCli({QStringLiteral("--help")}).out);
+    const QRegularExpression commandLine(QStringLiteral("^  ([a-z-]+)$"),
+                                         QRegularExpression::MultilineOption);
+    const QRegularExpression codeLine(QStringLiteral("^ *(\\d+)  (\\S.*)$"));
+    QStringList commands;
+    for (const auto &match : commandLine.globalMatch(overview))
+        commands.append(match.captured(1));
+    QVERIFY(commands.contains(QStringLiteral("exit-codes")));
+    for (const QString &command : commands) {
+        const auto help = runCli({command, QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        const QString text = QString::fromUtf8(help.out);
+        const qsizetype start = text.indexOf(QStringLiteral("\nExit codes:\n"));
+        QVERIFY2(start >= 0, qPrintable(command));
+        QList<int> codes;
+        for (const QString &line : text.mid(start + 13).split(u'\n')) {
+            if (line.isEmpty())
+                break;
+            const auto match = codeLine.match(line);
+            if (!match.hasMatch()) {
+                QVERIFY2(line.startsWith(QStringLiteral("     ")) && !codes.isEmpty(), qPrintable(line));
+                continue; // the meaning wrapped onto the next line
+            }
+            codes.append(match.captured(1).toInt());
+        }
+        QVERIFY2(codes.size() >= 3, qPrintable(command));
+        QCOMPARE(codes.first(), 0);
+        QVERIFY2(std::is_sorted(codes.begin(), codes.end()), qPrintable(command));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -87,7 +87,7 @@ private Q_SLOTS:
         QTest::newRow("no file") << QStringList{decrypt, key, QStringLiteral("secret")} << QByteArray() << 2
                                  << QByteArray() << QStringLiteral("exactly one FILE");
         QTest::newRow("missing file")
-            << QStringList{decrypt, path("missing.cry"), key, QStringLiteral("secret")} << QByteArray() << 1
+            << QStringList{decrypt, path("missing.cry"), key, QStringLiteral("secret")} << QByteArray() << 7
             << QByteArray() << QStringLiteral("cannot read");
         QTest::newRow("plain file: signature")
             << QStringList{decrypt, path("plain.ini"), key, QStringLiteral("secret")} << QByteArray() << 3

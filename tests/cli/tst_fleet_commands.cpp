@@ -220,8 +220,7 @@ void TestFleetCommands::diffTextAndExitCodes()
     QCOMPARE(first.value(u"b"_s).toString(), u"управление"_s);
 
     QCOMPARE(runCli({u"diff"_s, PanelA}).exitCode, 2);
-    QCOMPARE(runCli({u"diff"_s, PanelA, u"/nonexistent/b.ini"_s}).exitCode,
-             int(cli::DiffCommand::ExitUnreadable));
+    QCOMPARE(runCli({u"diff"_s, PanelA, u"/nonexistent/b.ini"_s}).exitCode, int(cli::ExitCode::Unreadable));
 }
 
 // A folder with planted problems: each is found once and names its files.
@@ -290,7 +289,7 @@ void TestFleetCommands::auditOfCleanFolderAndBadArguments()
     QCOMPARE(QString::fromUtf8(run.out),
              u"1 plain files examined whole, 0 containers from their header (device name and identifier), "
              u"0 findings\n"_s);
-    QCOMPARE(runCli({u"audit"_s, u"/nonexistent/folder"_s}).exitCode, int(cli::AuditCommand::ExitUnreadable));
+    QCOMPARE(runCli({u"audit"_s, u"/nonexistent/folder"_s}).exitCode, int(cli::ExitCode::Unreadable));
     QCOMPARE(runCli({u"audit"_s}).exitCode, 2);
 }
 
@@ -354,7 +353,7 @@ void TestFleetCommands::setRefusesAndLeavesFileUntouched_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
-    const int refused = cli::ExitChecksFail;
+    const int refused = int(cli::ExitCode::ChecksFail);
     QTest::newRow("port the checks refuse") << u"gprs.sim1.server1.port=5000"_s << refused
                                             << u"Недопустимый номер порта сервера для приема сообщений."_s;
     QTest::newRow("address group above 255") << u"gprs.sim1.server1.address=300.0.0.1"_s << refused
@@ -422,7 +421,7 @@ void TestFleetCommands::setDryRunAndManyFiles()
     const QByteArray beforeFailing = ReadBytes(failing);
     const QByteArray beforeContainer = ReadBytes(container);
     const auto run = runCli({u"set"_s, container, a, failing, b, u"--field"_s, u"gprs.sim1.apn=internet"_s});
-    QCOMPARE(run.exitCode, int(cli::SetCommand::ExitContainerRefused));
+    QCOMPARE(run.exitCode, int(cli::ExitCode::ContainerRefused));
     QVERIFY(run.err.contains(u"never writes one"_s));
     QVERIFY(run.err.contains(failing + u" is left unchanged"_s));
     QCOMPARE(ReadBytes(container), beforeContainer);

@@ -50,7 +50,7 @@ void TestListCommand::json()
 void TestListCommand::notAFolder()
 {
     const auto run = runCli({QStringLiteral("list"), QStringLiteral("/nonexistent/folder")});
-    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.exitCode, int(orva::cli::ExitCode::Unreadable));
     QVERIFY(run.err.contains(QStringLiteral("not a folder")));
     QCOMPARE(runCli({QStringLiteral("list")}).exitCode, 2);
 }

@@ -72,7 +72,7 @@ void ReportCommandTest::writesOnePagePdf()
     QVERIFY(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("office.pdf"));
     const CliRun result = run({QStringLiteral("report"), Office, QStringLiteral("-o"), path});
-    QVERIFY2(result.exitCode == cli::ExitOk, qPrintable(result.err));
+    QVERIFY2(result.exitCode == int(cli::ExitCode::Ok), qPrintable(result.err));
     QVERIFY(result.err.isEmpty());
     QVERIFY(result.out.isEmpty());
 
@@ -86,7 +86,7 @@ void ReportCommandTest::writesOnePagePdf()
 void ReportCommandTest::writesToStandardOutput()
 {
     const CliRun result = run({QStringLiteral("report"), Office});
-    QCOMPARE(result.exitCode, int(cli::ExitOk));
+    QCOMPARE(result.exitCode, int(cli::ExitCode::Ok));
     QVERIFY(result.out.startsWith("%PDF"));
     QCOMPARE(test::PdfPageCount(result.out), 1);
 }
@@ -96,13 +96,13 @@ void ReportCommandTest::writesToStandardOutput()
 void ReportCommandTest::printsTheGivenDate()
 {
     const CliRun result = run({QStringLiteral("report"), Office});
-    QCOMPARE(result.exitCode, int(cli::ExitOk));
+    QCOMPARE(result.exitCode, int(cli::ExitCode::Ok));
     const QByteArray dated = RecordPdf(Office, Today);
     QVERIFY(dated.startsWith("%PDF"));
     QCOMPARE(WithoutCreationDate(result.out), WithoutCreationDate(dated));
 
     const CliRun nextDay = run({QStringLiteral("report"), Office}, Today.addDays(1));
-    QCOMPARE(nextDay.exitCode, int(cli::ExitOk));
+    QCOMPARE(nextDay.exitCode, int(cli::ExitCode::Ok));
     QVERIFY(WithoutCreationDate(nextDay.out) != WithoutCreationDate(dated));
     QCOMPARE(WithoutCreationDate(nextDay.out), WithoutCreationDate(RecordPdf(Office, Today.addDays(1))));
 }
@@ -112,19 +112,19 @@ void ReportCommandTest::refusesBadArguments_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no file") << QStringList{QStringLiteral("report")} << int(cli::ExitUsage)
+    QTest::newRow("no file") << QStringList{QStringLiteral("report")} << int(cli::ExitCode::Usage)
                              << "report needs exactly one FILE";
-    QTest::newRow("two files") << QStringList{QStringLiteral("report"), Office, Office} << int(cli::ExitUsage)
-                               << "report needs exactly one FILE";
+    QTest::newRow("two files") << QStringList{QStringLiteral("report"), Office, Office}
+                               << int(cli::ExitCode::Usage) << "report needs exactly one FILE";
     QTest::newRow("missing file") << QStringList{QStringLiteral("report"),
                                                  QStringLiteral("/nonexistent/x.ini")}
-                                  << int(cli::ExitFailure) << "cannot read /nonexistent/x.ini";
+                                  << int(cli::ExitCode::Unreadable) << "cannot read /nonexistent/x.ini";
     QTest::newRow("folder as file") << QStringList{QStringLiteral("report"),
                                                    QStringLiteral(ORVA_FIXTURES_DIR)}
-                                    << int(cli::ExitFailure) << "cannot read";
+                                    << int(cli::ExitCode::Unreadable) << "cannot read";
     QTest::newRow("unwritable output") << QStringList{QStringLiteral("report"), Office, QStringLiteral("-o"),
                                                       QStringLiteral("/nonexistent/x.pdf")}
-                                       << int(cli::ExitFailure) << "cannot write /nonexistent/x.pdf";
+                                       << int(cli::ExitCode::Failure) << "cannot write /nonexistent/x.pdf";
 }
 
 void ReportCommandTest::refusesBadArguments()

@@ -53,7 +53,7 @@ void TestSaveCommands::saveRefusesFailingChecks()
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("saved.ini"));
     const auto run = runCli({QStringLiteral("save"), Failing, QStringLiteral("-o"), out});
-    QCOMPARE(run.exitCode, int(cli::ExitChecksFail));
+    QCOMPARE(run.exitCode, int(cli::ExitCode::ChecksFail));
     QVERIFY(run.err.contains(QStringLiteral("Задано больше одного управляющего шлейфа.")));
     QVERIFY(!QFile::exists(out));
 }
@@ -109,13 +109,13 @@ void TestSaveCommands::writeDeviceRefusesArmedPanel()
     QVERIFY(WriteBytes(source.filePath(lockName), ""));
     QTemporaryDir disk;
     const auto run = runCli({QStringLiteral("write-device"), config, QStringLiteral("--disk"), disk.path()});
-    QCOMPARE(run.exitCode, int(cli::ExitPanelArmed));
+    QCOMPARE(run.exitCode, int(cli::ExitCode::PanelArmed));
     QVERIFY(run.err.contains(ArmedPanelMessage().headline));
     QVERIFY(QDir(disk.path()).isEmpty());
 
     const auto failing =
         runCli({QStringLiteral("write-device"), Failing, QStringLiteral("--disk"), disk.path()});
-    QCOMPARE(failing.exitCode, int(cli::ExitChecksFail));
+    QCOMPARE(failing.exitCode, int(cli::ExitCode::ChecksFail));
     QVERIFY(QDir(disk.path()).isEmpty());
 }
 

@@ -197,7 +197,7 @@ void WriteSafetyTest::shortWriteFails()
             QSKIP("the file size limit cannot be set here");
         run = runCli(space.arguments(arguments));
     }
-    QCOMPARE(run.exitCode, int(cli::ExitFailure));
+    QCOMPARE(run.exitCode, int(cli::ExitCode::Failure));
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
     QCOMPARE(ReadBytes(space.target(device)), device ? OldBytes : outBytes);
@@ -243,7 +243,7 @@ void WriteSafetyTest::writeProtectedIsRefused()
     }
     const test::CliRun run = runCli(space.arguments(arguments));
     locked.reset();
-    QCOMPARE(run.exitCode, int(cli::ExitFailure));
+    QCOMPARE(run.exitCode, int(cli::ExitCode::Failure));
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QCOMPARE(ReadBytes(target), device ? OldBytes : outBytes);
     QCOMPARE(QFileInfo(target).permissions(), permissions);
@@ -268,7 +268,7 @@ void WriteSafetyTest::shortWriteOfTheProgram()
                           QStringLiteral("save"), Opened, QStringLiteral("-o"), space.out});
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), int(cli::ExitFailure));
+    QCOMPARE(program.exitCode(), int(cli::ExitCode::Failure));
     QVERIFY(QString::fromUtf8(program.readAllStandardError()).contains(CannotCreate));
     QCOMPARE(ReadBytes(space.out), OldBytes);
     QCOMPARE(
@@ -290,11 +290,11 @@ void WriteSafetyTest::readBackDifferenceIsExit10()
     const QStringList arguments = space.arguments(
         {QStringLiteral("write-device"), Opened, QStringLiteral("--disk"), QStringLiteral("{DISK}")});
     const test::CliRun run = runCli(arguments, {}, seams);
-    QCOMPARE(run.exitCode, int(cli::ExitNotVerified));
+    QCOMPARE(run.exitCode, int(cli::ExitCode::NotVerified));
     QVERIFY2(run.err.contains(SaveFailureMessage(SaveOutcome::NotVerified).headline), qPrintable(run.err));
     // The same command with the card reading back true.
     const Workspace again(QStringLiteral("out.ini"));
-    QCOMPARE(runCli(again.arguments(arguments)).exitCode, int(cli::ExitOk));
+    QCOMPARE(runCli(again.arguments(arguments)).exitCode, int(cli::ExitCode::Ok));
 }
 
 // A container without a file key, opened with the key typed with blanks: the file key is the trimmed
@@ -344,7 +344,7 @@ void WriteSafetyTest::saveHelpTellsWhatItDoes()
     // Exit codes 9 and 10 belong to write-device.
     QVERIFY(!text.contains(QStringLiteral("lock.txt")));
     const test::CliRun withoutOut = runCli({QStringLiteral("save"), Opened});
-    QCOMPARE(withoutOut.exitCode, int(cli::ExitUsage));
+    QCOMPARE(withoutOut.exitCode, int(cli::ExitCode::Usage));
     QVERIFY(withoutOut.out.isEmpty());
 }
 

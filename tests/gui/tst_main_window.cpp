@@ -1,6 +1,7 @@
 // The main window frame: pages and tabs, the picture buttons, the status line and read-only mode, the
 // caption, and the shared handlers (enter/exit colouring, LastFocused, label click, up-down press).
 #include "editor_fixture.h"
+#include "orva_version.h"
 
 #include "frame/status_line.h"
 #include "storage/store_form.h"
@@ -133,10 +134,10 @@ void MainWindowTest::windowAndCaption()
     QVERIFY(f.ShowActive());
     QCOMPARE(f.window->size(), QSize(796, 558));
     QVERIFY(f.window->windowTitle().startsWith(
-        QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v.2.9.2.1   =>   ")));
+        QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v." ORVA_VERSION "   =>   ")));
     f.window->SetCaptionFile(QStringLiteral("/media/card/config.ini"));
-    QCOMPARE(f.window->windowTitle(),
-             QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v.2.9.2.1   =>   /media/card/config.ini"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v." ORVA_VERSION
+                                                     "   =>   /media/card/config.ini"));
 }
 
 void MainWindowTest::bottomButtons_data()

@@ -3,6 +3,7 @@
 // the caption.
 #include "editor_fixture.h"
 #include "file_helpers.h"
+#include "orva_version.h"
 
 #include "frame/status_line.h"
 #include "widgets/static_text.h"
@@ -17,7 +18,7 @@ using namespace orva::test;
 
 namespace {
 
-const QString Prefix = QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v.2.9.2.1   =>   ");
+const QString Prefix = QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v." ORVA_VERSION "   =>   ");
 const QByteArray ContainerText = QByteArrayLiteral("Zentrix-Config Orva soft v3\r\noa-Sklad\r\nlm2-5.45\r\n");
 const QString SignatureHeadline = QStringLiteral(
     "Ошибка контрольной сигнатуры файла конфигурации - файл не относится к \"Zentrix\" ППКОП Orva");

@@ -2,6 +2,7 @@
 // files written byte for byte, the failures in the error box (the old file kept), the information box.
 #include "editor_fixture.h"
 #include "file_helpers.h"
+#include "orva_version.h"
 
 #include "widgets/static_text.h"
 
@@ -14,7 +15,7 @@ using namespace orva::test;
 
 namespace {
 
-const QString Prefix = QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v.2.9.2.1   =>   ");
+const QString Prefix = QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v." ORVA_VERSION "   =>   ");
 const QByteArray OldBytes = QByteArrayLiteral("old configuration, must survive\r\n");
 
 // A configuration that passes every check.

@@ -3,6 +3,7 @@
 // the status line, the caption and Memo1.
 #include "editor_fixture.h"
 #include "file_helpers.h"
+#include "orva_version.h"
 
 #include "frame/status_line.h"
 #include "widgets/static_text.h"
@@ -18,7 +19,7 @@ using namespace orva::test;
 
 namespace {
 
-const QString Prefix = QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v.2.9.2.1   =>   ");
+const QString Prefix = QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v." ORVA_VERSION "   =>   ");
 const QString DefaultStatus = QStringLiteral("Конфигурация \"по-умолчанию\"");
 const QDateTime Modified(QDate(2024, 2, 1), QTime(12, 0));
 

@@ -105,9 +105,9 @@ private Q_SLOTS:
 void StoreFormEquivalenceTest::fixtureExercisesTheStoreForm()
 {
     QStringList changed;
-    for (const char *name : {"opensave/store_form.ini", "save/opened.ini"}) {
+    for (const char *fixture : {"opensave/store_form.ini", "save/opened.ini"}) {
         T_Command_DEVICE loaded;
-        CoreLoad(ReadBytes(FixturePath(QString::fromLatin1(name))), loaded);
+        CoreLoad(ReadBytes(FixturePath(QString::fromLatin1(fixture))), loaded);
         T_Command_DEVICE stored = loaded;
         ApplyStoreForm(stored);
         for (quint8 code = 1; code <= CommandRowCount; ++code) {

@@ -102,10 +102,15 @@ for command in $commands; do
         grep -o -- '--[a-z][a-z-]*' | sort -u); do
         words_contain "$cli_page" "$option" || fail "orva-config.1 lacks $command's option $option"
     done
-    # Every exit code line, word for word.
+    # Every exit code line (with the lines it wraps onto), word for word.
+    grep -q '^Exit codes:' "$stage/help-$command.txt" || fail "orva-config $command --help lists no exit codes"
     while IFS= read -r line; do
         words_contain "$cli_page" "$line" || fail "orva-config.1 lacks $command's exit code line: $line"
-    done < <(awk '/^Exit codes:/ { on = 1; next } on && !/^ *[0-9]+  / { exit } on' "$stage/help-$command.txt")
+    done < <(awk '/^Exit codes:/ { on = 1; next }
+                  on && /^ *[0-9]+  / { if (code != "") print code; code = $0; next }
+                  on && /^     [^ ]/ { code = code " " $0; next }
+                  on { exit }
+                  END { if (code != "") print code }' "$stage/help-$command.txt")
 done
 
 # --- The installed editor finds its pictures ------------------------------------------------------

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frame/bottom_buttons.h"
+#include "orva_version.h"
 #include "pages/editor_page.h"
 #include "pages/page_host.h"
 
@@ -38,7 +39,7 @@ public:
     static inline const QString DesignCaption =
         QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v.3.0.0.0");
     static inline const QString CaptionPrefix =
-        QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v.2.9.2.1   =>   ");
+        QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v." ORVA_VERSION "   =>   ");
 
     // FormCreate: builds the pages (and their run-time controls), the status line and the buttons.
     explicit TForm2(QWidget *parent = nullptr);
