@@ -29,7 +29,7 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands(const CliSeams &seams = {}
     commands.push_back(std::make_unique<SaveCommand>());
     commands.push_back(std::make_unique<WriteDeviceCommand>(seams.deviceReadBack));
     commands.push_back(std::make_unique<ListCommand>());
-    commands.push_back(std::make_unique<ReportCommand>());
+    commands.push_back(std::make_unique<ReportCommand>(seams.today));
     commands.push_back(std::make_unique<FieldsCommand>());
     commands.push_back(std::make_unique<ShowCommand>());
     commands.push_back(std::make_unique<DiffCommand>());

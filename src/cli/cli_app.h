@@ -3,6 +3,7 @@
 #include "cli_command.h"
 #include "storage/config_save.h"
 
+#include <QDate>
 #include <QStringList>
 
 namespace orva::cli {
@@ -11,6 +12,7 @@ namespace orva::cli {
 struct CliSeams
 {
     DeviceReadBack deviceReadBack; // write-device's read-back of config.ini (the file itself when empty)
+    QDate today;                   // the date the report prints on the record (the system's date when null)
 };
 
 // Runs orva-config with `arguments` (the program name first). Returns the exit code.

@@ -179,7 +179,7 @@ ConfigurationInput ReadConfigurationInputWithKey(const QString &path, const std:
 
 bool IsContainerInput(const QString &path, QByteArrayView bytes)
 {
-    return path.endsWith(QStringLiteral(".cry"), Qt::CaseInsensitive) || HasCryptoSignature(bytes);
+    return IsContainerFileName(path) || HasCryptoSignature(bytes);
 }
 
 void LoadEditorModel(const ConfigurationInput &input, T_Command_DEVICE &model)

@@ -37,7 +37,7 @@ ExitCode ReportCommand::execute(const QCommandLineParser &parser, CliStreams &io
     // As the print flow does before it prints.
     NormalizeIdentifierForPrint(model);
 
-    const PdfResult pdf = RenderReportPdf(model, QDate::currentDate());
+    const PdfResult pdf = RenderReportPdf(model, m_today.isNull() ? QDate::currentDate() : m_today);
     if (!pdf.ok) {
         io.err << "orva-config: cannot draw the record: " << pdf.error << Qt::endl;
         return ExitCode::Failure;

@@ -1,6 +1,6 @@
 // orva-config given files that are no configuration at all: each gives the defaults or a clear message,
 // never a crash or a hang.
-#include "cli_runner.h"
+#include "../support/cli_runner.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -11,7 +11,7 @@
 #endif
 
 using orva::test::runCli;
-using orva::test::writeFile;
+using orva::test::WriteBytes;
 
 namespace {
 
@@ -55,7 +55,7 @@ void TestBadInput::filesReadAsDefaults()
     QFETCH(QByteArray, bytes);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("config.ini"));
-    QVERIFY(writeFile(path, bytes));
+    QVERIFY(WriteBytes(path, bytes));
 
     const auto normalized = runCli({QStringLiteral("normalize"), path});
     QCOMPARE(normalized.exitCode, 0);

@@ -1,12 +1,11 @@
 // orva-config check: failing rules of a configuration file in chain order, as text or JSON, and its exit
 // codes.
+#include "../support/cli_runner.h"
 #include "check_command.h"
 #include "cli_app.h"
-#include "cli_runner.h"
 #include "container_encoder.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -32,8 +31,7 @@ QString fixture(const QString &name)
 
 QByteArray fixtureBytes(const QString &name)
 {
-    QFile file(fixture(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return orva::test::ReadBytes(fixture(name));
 }
 
 QJsonArray jsonArrayOf(const QByteArray &bytes)
@@ -147,10 +145,7 @@ void CheckCommandTest::container()
     parts.deviceName = "Sklad";
     parts.identifier = "0000000000A5";
     const QString path = dir.filePath(u"config.cry"_s);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QVERIFY(file.write(orva::test::EncodeContainer(parts)) > 0);
-    file.close();
+    QVERIFY(orva::test::WriteBytes(path, orva::test::EncodeContainer(parts)));
 
     const CliRun result = run(QStringList{u"check"_s, path, u"--json"_s} + keyOptions, input);
     QCOMPARE(result.exitCode, exitCode);

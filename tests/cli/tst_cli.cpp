@@ -1,6 +1,5 @@
-#include "cli_runner.h"
+#include "../support/cli_runner.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,9 +46,7 @@ void TestCli::defaultsToFile()
     const auto run = runCli({QStringLiteral("defaults"), QStringLiteral("-o"), path});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.isEmpty());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), fixture(QStringLiteral("defaults.ini")));
+    QCOMPARE(orva::test::ReadBytes(path), fixture(QStringLiteral("defaults.ini")));
 }
 
 // A file with LF, CR and CR LF breaks, comments, out-of-range values, unknown instances and a NUL byte.
@@ -67,10 +64,7 @@ void TestCli::normalizeIsStable()
     QCOMPARE(run.exitCode, 0);
     QTemporaryDir dir;
     const QString once = dir.filePath(QStringLiteral("once.ini"));
-    QFile file(once);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(run.out);
-    file.close();
+    QVERIFY(orva::test::WriteBytes(once, run.out));
     const auto twice = runCli({QStringLiteral("normalize"), once});
     // The version text gets its blank after each point once; read again it stays as it is.
     const QList<QByteArray> first = run.out.split('\n');

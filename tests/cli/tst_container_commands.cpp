@@ -1,5 +1,5 @@
+#include "../support/cli_runner.h"
 #include "cli_app.h"
-#include "cli_runner.h"
 #include "container_encoder.h"
 
 #include <QBuffer>

@@ -1,5 +1,5 @@
+#include "../support/cli_runner.h"
 #include "audit_command.h"
-#include "cli_runner.h"
 #include "container_encoder.h"
 #include "diff_command.h"
 #include "fields/field_catalogue.h"
@@ -16,9 +16,9 @@
 using namespace orva;
 using namespace Qt::StringLiterals;
 using orva::test::fixture;
-using orva::test::readAll;
+using orva::test::ReadBytes;
 using orva::test::runCli;
-using orva::test::writeFile;
+using orva::test::WriteBytes;
 
 namespace {
 
@@ -41,7 +41,7 @@ QByteArray savedForm(const QString &path)
     QTemporaryDir dir;
     const QString out = dir.filePath(u"saved.ini"_s);
     const auto run = runCli({u"save"_s, path, u"-o"_s, out});
-    return run.exitCode == 0 ? readAll(out) : QByteArray();
+    return run.exitCode == 0 ? ReadBytes(out) : QByteArray();
 }
 
 // A panel of the audit folder: panel A with other values.
@@ -157,7 +157,7 @@ void TestFleetCommands::showTextAndContainer()
     parts.identifier = "000000000012ab";
     QTemporaryDir dir;
     const QString container = dir.filePath(u"panel.cry"_s);
-    QVERIFY(writeFile(container, test::EncodeContainer(parts)));
+    QVERIFY(WriteBytes(container, test::EncodeContainer(parts)));
     const auto opened = runCli({u"show"_s, container, u"--key"_s, u"secret"_s});
     QCOMPARE(opened.exitCode, 0);
     QCOMPARE(opened.out, plain.out);
@@ -195,7 +195,7 @@ void TestFleetCommands::diff()
         b = dir.filePath(u"saved.ini"_s);
         const QByteArray saved = savedForm(a);
         QVERIFY(!saved.isEmpty());
-        QVERIFY(writeFile(b, saved));
+        QVERIFY(WriteBytes(b, saved));
     }
     const auto run = runCli({u"diff"_s, a, b, u"--json"_s});
     QCOMPARE(jsonIds(run.out).join(u", "_s), ids.join(u", "_s));
@@ -228,21 +228,21 @@ void TestFleetCommands::auditFindsEachProblemOnce()
 {
     QTemporaryDir dir;
     const QDir folder(dir.path());
-    QVERIFY(writeFile(folder.filePath(u"a.ini"_s), panel("keyA", "North", "111111111111", "AAAA")));
-    QVERIFY(writeFile(folder.filePath(u"b.ini"_s), panel("keyB", "South", "111111111111", "aaaa")));
-    QVERIFY(writeFile(folder.filePath(u"c.ini"_s), panel("keyC", "East", "0", "0")));
-    QVERIFY(writeFile(folder.filePath(u"d.ini"_s), panel("", "West", "222222222222", "2222")));
-    QVERIFY(writeFile(folder.filePath(u"e.ini"_s), panel("keyA", "Depot", "333333333333", "3333")));
-    QVERIFY(writeFile(folder.filePath(u"spare.ini"_s), panel("keyF", "Spare", "0", "0", false)));
+    QVERIFY(WriteBytes(folder.filePath(u"a.ini"_s), panel("keyA", "North", "111111111111", "AAAA")));
+    QVERIFY(WriteBytes(folder.filePath(u"b.ini"_s), panel("keyB", "South", "111111111111", "aaaa")));
+    QVERIFY(WriteBytes(folder.filePath(u"c.ini"_s), panel("keyC", "East", "0", "0")));
+    QVERIFY(WriteBytes(folder.filePath(u"d.ini"_s), panel("", "West", "222222222222", "2222")));
+    QVERIFY(WriteBytes(folder.filePath(u"e.ini"_s), panel("keyA", "Depot", "333333333333", "3333")));
+    QVERIFY(WriteBytes(folder.filePath(u"spare.ini"_s), panel("keyF", "Spare", "0", "0", false)));
     test::ContainerParts parts;
     parts.text = panel("keyS", "Depot", "111111111111", "5555");
     parts.keyBytes = test::RepeatKeyBytes("keyS");
     parts.deviceName = "Depot";
     parts.identifier = "111111111111";
-    QVERIFY(writeFile(folder.filePath(u"sklad.cry"_s), test::EncodeContainer(parts)));
+    QVERIFY(WriteBytes(folder.filePath(u"sklad.cry"_s), test::EncodeContainer(parts)));
     test::ContainerParts bad = parts;
     bad.signatureLine = "NOT A PANEL FILE";
-    QVERIFY(writeFile(folder.filePath(u"broken.cry"_s), test::EncodeContainer(bad)));
+    QVERIFY(WriteBytes(folder.filePath(u"broken.cry"_s), test::EncodeContainer(bad)));
     // A file that cannot be read, whoever runs the test: reading this process's memory file from its
     // start fails.
     QVERIFY(QFile::link(u"/proc/self/mem"_s, folder.filePath(u"lost.ini"_s)));
@@ -335,7 +335,7 @@ void TestFleetCommands::setChangesExactlyTheNamedLines()
     const auto run = runCli(arguments);
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
-    const QByteArray written = readAll(file);
+    const QByteArray written = ReadBytes(file);
     const QStringList result = QString::fromLatin1(written).split(u"\r\n"_s);
     QCOMPARE(result.size(), saved.size());
     QStringList changed;
@@ -387,14 +387,14 @@ void TestFleetCommands::setRefusesAndLeavesFileUntouched()
     QTemporaryDir dir;
     const QString file = dir.filePath(u"panel.ini"_s);
     QVERIFY(QFile::copy(PanelA, file));
-    const QByteArray before = readAll(file);
+    const QByteArray before = ReadBytes(file);
     QStringList arguments{u"set"_s, file};
     for (const QString &f : field.split(u" --field "_s))
         arguments << u"--field"_s << f;
     const auto run = runCli(arguments);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
-    QCOMPARE(readAll(file), before);
+    QCOMPARE(ReadBytes(file), before);
 }
 
 void TestFleetCommands::setDryRunAndManyFiles()
@@ -407,34 +407,34 @@ void TestFleetCommands::setDryRunAndManyFiles()
     const QString container = folder.filePath(u"c.cry"_s);
     QVERIFY(QFile::copy(PanelA, a));
     QVERIFY(QFile::copy(Fields, b));
-    QVERIFY(writeFile(failing, fixture(u"fleet/panel_a.ini"_s).replace("ks1-mykey", "ks1-")));
-    QVERIFY(writeFile(container, "not even a container, but named as one"));
-    const QByteArray beforeA = readAll(a);
+    QVERIFY(WriteBytes(failing, fixture(u"fleet/panel_a.ini"_s).replace("ks1-mykey", "ks1-")));
+    QVERIFY(WriteBytes(container, "not even a container, but named as one"));
+    const QByteArray beforeA = ReadBytes(a);
 
     const auto dry =
         runCli({u"set"_s, a, u"--field"_s, u"gprs.sim1.server1.address=10.0.0.2"_s, u"--dry-run"_s});
     QCOMPARE(dry.exitCode, 0);
     QCOMPARE(QString::fromUtf8(dry.out), a + u": GPRS / Сервер №1 SIM-карты №1: адрес: 010.000.000.001 → "
                                              u"010.000.000.002\n"_s);
-    QCOMPARE(readAll(a), beforeA);
+    QCOMPARE(ReadBytes(a), beforeA);
 
-    const QByteArray beforeFailing = readAll(failing);
-    const QByteArray beforeContainer = readAll(container);
+    const QByteArray beforeFailing = ReadBytes(failing);
+    const QByteArray beforeContainer = ReadBytes(container);
     const auto run = runCli({u"set"_s, container, a, failing, b, u"--field"_s, u"gprs.sim1.apn=internet"_s});
     QCOMPARE(run.exitCode, int(cli::ExitCode::ContainerRefused));
     QVERIFY(run.err.contains(u"never writes one"_s));
     QVERIFY(run.err.contains(failing + u" is left unchanged"_s));
-    QCOMPARE(readAll(container), beforeContainer);
-    QCOMPARE(readAll(failing), beforeFailing);
-    QVERIFY(readAll(a).contains("ga1-internet   "));
-    QVERIFY(readAll(b).contains("ga1-internet   "));
+    QCOMPARE(ReadBytes(container), beforeContainer);
+    QCOMPARE(ReadBytes(failing), beforeFailing);
+    QVERIFY(ReadBytes(a).contains("ga1-internet   "));
+    QVERIFY(ReadBytes(b).contains("ga1-internet   "));
 
     // A write-protected file is left as it is.
     QVERIFY(QFile::setPermissions(a, QFileDevice::ReadOwner));
-    const QByteArray protectedBytes = readAll(a);
+    const QByteArray protectedBytes = ReadBytes(a);
     const auto denied = runCli({u"set"_s, a, u"--field"_s, u"sms.name=Depot"_s});
     QCOMPARE(denied.exitCode, 1);
-    QCOMPARE(readAll(a), protectedBytes);
+    QCOMPARE(ReadBytes(a), protectedBytes);
     QCOMPARE(runCli({u"set"_s, a}).exitCode, 2);
     QCOMPARE(runCli({u"set"_s, u"--field"_s, u"sms.name=Depot"_s}).exitCode, 2);
 }

@@ -1,5 +1,5 @@
-#include "../core/list_folder.h"
-#include "cli_runner.h"
+#include "../support/cli_runner.h"
+#include "../support/list_folder.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,13 +1,17 @@
+#include "../support/cli_runner.h"
 #include "../support/pdf_probe.h"
 
-#include "cli_app.h"
+#include "pdf_output.h"
+#include "report/print_identifier.h"
+#include "storage/config_file.h"
+#include "storage/store_form.h"
 
-#include <QBuffer>
-#include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace orva;
+using orva::test::CliRun;
 
 // orva-config draws its PDF with Qt Gui alone: the commands link neither Qt Widgets nor Qt
 // PrintSupport, whose headers are then not even on the include path of a target that links them.
@@ -18,24 +22,32 @@ using namespace orva;
 namespace {
 
 const QString Office = QStringLiteral(ORVA_FIXTURES_DIR "/report/office.ini");
+// The date the tests give the report for today, so that no result depends on the day they run.
+const QDate Today(2031, 2, 3);
 
-struct Run
+CliRun run(const QStringList &arguments, const QDate &today = Today)
 {
-    int code = -1;
-    QByteArray out;
-    QString err;
-};
+    cli::CliSeams seams;
+    seams.today = today;
+    return orva::test::runCli(arguments, {}, seams);
+}
 
-Run run(const QStringList &arguments)
+// A PDF without the moment it was written (the document's creation date), the one part that differs
+// between two drawings of the same page.
+QByteArray WithoutCreationDate(QByteArray pdf)
 {
-    Run result;
-    QBuffer out(&result.out);
-    out.open(QIODevice::WriteOnly);
-    QTextStream err(&result.err);
-    cli::CliStreams io{out, err};
-    result.code = cli::RunCli(QStringList{QStringLiteral("orva-config")} + arguments, io);
-    err.flush();
-    return result;
+    static const QRegularExpression creation(QStringLiteral("/CreationDate \\(D:[^)]*\\)"));
+    return QString::fromLatin1(pdf).remove(creation).toLatin1();
+}
+
+// The record of the fixture dated `date`, drawn as the editor prints it after opening the file.
+QByteArray RecordPdf(const QString &path, const QDate &date)
+{
+    T_Command_DEVICE model;
+    LoadConfigurationText(ConfigurationTextFromBytes(test::ReadBytes(path)), model);
+    ApplyStoreForm(model);
+    NormalizeIdentifierForPrint(model);
+    return RenderReportPdf(model, date).bytes;
 }
 
 } // namespace
@@ -47,6 +59,7 @@ class ReportCommandTest : public QObject
 private Q_SLOTS:
     void writesOnePagePdf();
     void writesToStandardOutput();
+    void printsTheGivenDate();
     void refusesBadArguments_data();
     void refusesBadArguments();
     void onlyReportNeedsGui_data();
@@ -58,14 +71,12 @@ void ReportCommandTest::writesOnePagePdf()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("office.pdf"));
-    const Run result = run({QStringLiteral("report"), Office, QStringLiteral("-o"), path});
-    QVERIFY2(result.code == int(cli::ExitCode::Ok), qPrintable(result.err));
+    const CliRun result = run({QStringLiteral("report"), Office, QStringLiteral("-o"), path});
+    QVERIFY2(result.exitCode == int(cli::ExitCode::Ok), qPrintable(result.err));
     QVERIFY(result.err.isEmpty());
     QVERIFY(result.out.isEmpty());
 
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray pdf = file.readAll();
+    const QByteArray pdf = test::ReadBytes(path);
     QVERIFY(pdf.startsWith("%PDF"));
     QCOMPARE(test::PdfPageCount(pdf), 1);
     // The job title carries the file's name and its identifier as the print flow normalised it.
@@ -74,10 +85,26 @@ void ReportCommandTest::writesOnePagePdf()
 
 void ReportCommandTest::writesToStandardOutput()
 {
-    const Run result = run({QStringLiteral("report"), Office});
-    QCOMPARE(result.code, int(cli::ExitCode::Ok));
+    const CliRun result = run({QStringLiteral("report"), Office});
+    QCOMPARE(result.exitCode, int(cli::ExitCode::Ok));
     QVERIFY(result.out.startsWith("%PDF"));
     QCOMPARE(test::PdfPageCount(result.out), 1);
+}
+
+// The record carries the date the command is given for today: its page is the one drawn for that date,
+// and another date draws another page.
+void ReportCommandTest::printsTheGivenDate()
+{
+    const CliRun result = run({QStringLiteral("report"), Office});
+    QCOMPARE(result.exitCode, int(cli::ExitCode::Ok));
+    const QByteArray dated = RecordPdf(Office, Today);
+    QVERIFY(dated.startsWith("%PDF"));
+    QCOMPARE(WithoutCreationDate(result.out), WithoutCreationDate(dated));
+
+    const CliRun nextDay = run({QStringLiteral("report"), Office}, Today.addDays(1));
+    QCOMPARE(nextDay.exitCode, int(cli::ExitCode::Ok));
+    QVERIFY(WithoutCreationDate(nextDay.out) != WithoutCreationDate(dated));
+    QCOMPARE(WithoutCreationDate(nextDay.out), WithoutCreationDate(RecordPdf(Office, Today.addDays(1))));
 }
 
 void ReportCommandTest::refusesBadArguments_data()
@@ -105,8 +132,8 @@ void ReportCommandTest::refusesBadArguments()
     QFETCH(QStringList, arguments);
     QFETCH(int, code);
     QFETCH(QString, message);
-    const Run result = run(arguments);
-    QCOMPARE(result.code, code);
+    const CliRun result = run(arguments);
+    QCOMPARE(result.exitCode, code);
     QVERIFY2(result.err.contains(message), qPrintable(result.err));
     QVERIFY(result.out.isEmpty());
 }

@@ -1,4 +1,4 @@
-#include "cli_runner.h"
+#include "../support/cli_runner.h"
 #include "save_commands.h"
 #include "storage/config_save.h"
 
@@ -8,25 +8,14 @@
 
 using namespace orva;
 using orva::test::fixture;
+using orva::test::ReadBytes;
 using orva::test::runCli;
+using orva::test::WriteBytes;
 
 namespace {
 
 const QString Opened = QStringLiteral(ORVA_FIXTURES_DIR "/save/opened.ini");
 const QString Failing = QStringLiteral(ORVA_FIXTURES_DIR "/check/failures.ini");
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 } // namespace
 
@@ -56,7 +45,7 @@ void TestSaveCommands::saveWritesTheEditorsStoredForm()
     const auto run = runCli({QStringLiteral("save"), Opened, QStringLiteral("-o"), out});
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
-    QCOMPARE(readAll(out), fixture(QStringLiteral("save/opened.saved.ini")));
+    QCOMPARE(ReadBytes(out), fixture(QStringLiteral("save/opened.saved.ini")));
 }
 
 void TestSaveCommands::saveRefusesFailingChecks()
@@ -93,12 +82,13 @@ void TestSaveCommands::saveFailures()
 void TestSaveCommands::writeDeviceWritesConfigurationAndClock()
 {
     QTemporaryDir disk;
-    writeFile(disk.filePath(QStringLiteral("clock.txt")), "old clock text, longer than the new one");
+    QVERIFY(
+        WriteBytes(disk.filePath(QStringLiteral("clock.txt")), "old clock text, longer than the new one"));
     const auto run = runCli({QStringLiteral("write-device"), Opened, QStringLiteral("--disk"), disk.path()});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(readAll(disk.filePath(QStringLiteral("config.ini"))),
+    QCOMPARE(ReadBytes(disk.filePath(QStringLiteral("config.ini"))),
              fixture(QStringLiteral("save/opened.saved.ini")));
-    QCOMPARE(readAll(disk.filePath(QStringLiteral("clock.txt"))), QByteArray("PPKOP Orva clock file"));
+    QCOMPARE(ReadBytes(disk.filePath(QStringLiteral("clock.txt"))), QByteArray("PPKOP Orva clock file"));
 }
 
 // The panel's card does not tell letter cases apart; a copy of it on another disk may.
@@ -116,7 +106,7 @@ void TestSaveCommands::writeDeviceRefusesArmedPanel()
     QTemporaryDir source;
     const QString config = source.filePath(QStringLiteral("config.ini"));
     QVERIFY(QFile::copy(Opened, config));
-    writeFile(source.filePath(lockName), "");
+    QVERIFY(WriteBytes(source.filePath(lockName), ""));
     QTemporaryDir disk;
     const auto run = runCli({QStringLiteral("write-device"), config, QStringLiteral("--disk"), disk.path()});
     QCOMPARE(run.exitCode, int(cli::ExitCode::PanelArmed));
@@ -149,22 +139,22 @@ void TestSaveCommands::writeProtectedFilesAreKept()
     const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup;
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("out.ini"));
-    writeFile(out, old);
+    QVERIFY(WriteBytes(out, old));
     QVERIFY(QFile::setPermissions(out, readOnly));
     const auto saved = runCli({QStringLiteral("save"), Opened, QStringLiteral("-o"), out});
     QCOMPARE(saved.exitCode, 1);
     QVERIFY(saved.err.contains(QStringLiteral("файл не может быть записан")));
-    QCOMPARE(readAll(out), old);
+    QCOMPARE(ReadBytes(out), old);
 
     QTemporaryDir disk;
     const QString config = disk.filePath(QStringLiteral("config.ini"));
-    writeFile(config, old);
+    QVERIFY(WriteBytes(config, old));
     QVERIFY(QFile::setPermissions(config, readOnly));
     const auto written =
         runCli({QStringLiteral("write-device"), Opened, QStringLiteral("--disk"), disk.path()});
     QCOMPARE(written.exitCode, 1);
     QVERIFY(written.err.contains(QStringLiteral("файл не может быть записан")));
-    QCOMPARE(readAll(config), old);
+    QCOMPARE(ReadBytes(config), old);
     QVERIFY(!QFile::exists(disk.filePath(QStringLiteral("clock.txt"))));
 }
 

@@ -3,8 +3,8 @@
 // file is refused by every -o (for an administrator too); write-device writes no clock file after a
 // config.ini that failed and reports a read-back that differs; a container's key is trimmed as the editor
 // trims it.
+#include "../support/cli_runner.h"
 #include "../support/write_failures.h"
-#include "cli_runner.h"
 #include "container_encoder.h"
 #include "save_commands.h"
 
@@ -19,9 +19,9 @@
 #include <optional>
 
 using namespace orva;
-using orva::test::readAll;
+using orva::test::ReadBytes;
 using orva::test::runCli;
-using orva::test::writeFile;
+using orva::test::WriteBytes;
 
 namespace {
 
@@ -38,7 +38,7 @@ constexpr qint64 SmallLimit = 1024;
 QByteArray passingWithoutKey()
 {
     QByteArray text;
-    for (const QByteArray &line : readAll(Passing).split('\n')) {
+    for (const QByteArray &line : ReadBytes(Passing).split('\n')) {
         if (!line.isEmpty() && !line.startsWith("ks"))
             text += line + '\n';
     }
@@ -67,10 +67,10 @@ struct Workspace
     {
         out = dir.filePath(outName);
         QDir(dir.path()).mkdir(QStringLiteral("disk"));
-        writeFile(out, outBytes);
-        writeFile(disk() + QStringLiteral("/config.ini"), OldBytes);
-        writeFile(dir.filePath(QStringLiteral("panel.cry")),
-                  containerOf(readAll(Passing), QStringLiteral("secret")));
+        WriteBytes(out, outBytes);
+        WriteBytes(disk() + QStringLiteral("/config.ini"), OldBytes);
+        WriteBytes(dir.filePath(QStringLiteral("panel.cry")),
+                   containerOf(ReadBytes(Passing), QStringLiteral("secret")));
     }
     QString disk() const { return dir.filePath(QStringLiteral("disk")); }
     QString target(bool device) const { return device ? disk() + QStringLiteral("/config.ini") : out; }
@@ -132,7 +132,7 @@ QList<WritingCommand> writingCommands()
          false,
          CannotCreate,
          CannotWrite,
-         readAll(Passing)},
+         ReadBytes(Passing)},
     };
 }
 
@@ -183,7 +183,7 @@ void WriteSafetyTest::shortWriteFails()
         const Workspace free(outName, outBytes);
         const test::CliRun written = runCli(free.arguments(arguments));
         QVERIFY2(written.exitCode == 0, qPrintable(written.err));
-        QVERIFY(readAll(free.target(device)).size() > SmallLimit);
+        QVERIFY(ReadBytes(free.target(device)).size() > SmallLimit);
     }
     const Workspace space(outName, outBytes);
     QVERIFY(space.dir.isValid());
@@ -200,7 +200,7 @@ void WriteSafetyTest::shortWriteFails()
     QCOMPARE(run.exitCode, int(cli::ExitCode::Failure));
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
-    QCOMPARE(readAll(space.target(device)), device ? OldBytes : outBytes);
+    QCOMPARE(ReadBytes(space.target(device)), device ? OldBytes : outBytes);
     QCOMPARE(test::FolderEntries(space.dir.path()), before);
     // No clock.txt after a config.ini that was not written, and no temporary file.
     QCOMPARE(test::FolderEntries(space.disk()), diskBefore);
@@ -245,7 +245,7 @@ void WriteSafetyTest::writeProtectedIsRefused()
     locked.reset();
     QCOMPARE(run.exitCode, int(cli::ExitCode::Failure));
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
-    QCOMPARE(readAll(target), device ? OldBytes : outBytes);
+    QCOMPARE(ReadBytes(target), device ? OldBytes : outBytes);
     QCOMPARE(QFileInfo(target).permissions(), permissions);
     QCOMPARE(test::FolderEntries(space.dir.path()), before);
     QCOMPARE(test::FolderEntries(space.disk()), diskBefore);
@@ -270,7 +270,7 @@ void WriteSafetyTest::shortWriteOfTheProgram()
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), int(cli::ExitCode::Failure));
     QVERIFY(QString::fromUtf8(program.readAllStandardError()).contains(CannotCreate));
-    QCOMPARE(readAll(space.out), OldBytes);
+    QCOMPARE(ReadBytes(space.out), OldBytes);
     QCOMPARE(
         test::FolderEntries(space.dir.path()),
         (QStringList{QStringLiteral("disk"), QStringLiteral("existing.ini"), QStringLiteral("panel.cry")}));
@@ -316,7 +316,7 @@ void WriteSafetyTest::containerKeyIsTrimmed()
     QFETCH(QString, key);
     const Workspace space(QStringLiteral("out.ini"));
     const QString cry = space.dir.filePath(QStringLiteral("keyless.cry"));
-    QVERIFY(writeFile(cry, containerOf(passingWithoutKey(), QStringLiteral("Ключ2"))));
+    QVERIFY(WriteBytes(cry, containerOf(passingWithoutKey(), QStringLiteral("Ключ2"))));
     QStringList arguments{command, cry, QStringLiteral("--key"), key};
     if (command == u"save")
         arguments << QStringLiteral("-o") << space.out;
@@ -326,7 +326,7 @@ void WriteSafetyTest::containerKeyIsTrimmed()
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     if (command == u"check")
         return;
-    const QString written = ConfigurationTextFromBytes(readAll(space.target(command == u"write-device")));
+    const QString written = ConfigurationTextFromBytes(ReadBytes(space.target(command == u"write-device")));
     QVERIFY2(written.contains(QStringLiteral("\r\nks1-Ключ2 ")), qPrintable(written.left(200)));
     QVERIFY(written.contains(QStringLiteral("\r\nks2-Ключ2 ")));
 }

@@ -2,6 +2,7 @@
 // complete new one, a write-protected file stays as it is (for an administrator too), the clock file
 // follows a complete config.ini only, the read-back comparison, the armed panel; the messages of the
 // failure table.
+#include "../support/file_bytes.h"
 #include "../support/write_failures.h"
 
 #include "storage/config_save.h"
@@ -15,6 +16,8 @@
 #include <optional>
 
 using namespace orva;
+using orva::test::ReadBytes;
+using orva::test::WriteBytes;
 
 namespace {
 
@@ -26,18 +29,6 @@ const QByteArray Clock = QByteArrayLiteral("PPKOP Orva clock file");
 QByteArray LargeBytes()
 {
     return QByteArray("oa-Large\r\n").repeated(600);
-}
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool Write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 bool WriteProtect(const QString &path)
@@ -78,10 +69,10 @@ void ConfigSaveTest::saveWritesAndReplaces()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.ini"));
     QCOMPARE(SaveConfigurationFile(path, NewBytes), SaveOutcome::Saved);
-    QCOMPARE(ReadAll(path), NewBytes);
-    QVERIFY(Write(path, OldBytes));
+    QCOMPARE(ReadBytes(path), NewBytes);
+    QVERIFY(WriteBytes(path, OldBytes));
     QCOMPARE(SaveConfigurationFile(path, NewBytes), SaveOutcome::Saved);
-    QCOMPARE(ReadAll(path), NewBytes);
+    QCOMPARE(ReadBytes(path), NewBytes);
     // No temporary file is left behind.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.ini")});
 }
@@ -101,12 +92,12 @@ void ConfigSaveTest::saveFailures()
     QFETCH(int, outcome);
     QTemporaryDir dir;
     const QString protectedPath = dir.filePath(QStringLiteral("protected.ini"));
-    QVERIFY(Write(protectedPath, OldBytes));
+    QVERIFY(WriteBytes(protectedPath, OldBytes));
     QVERIFY(WriteProtect(protectedPath));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
 
     QCOMPARE(int(SaveConfigurationFile(dir.filePath(target), NewBytes)), outcome);
-    QCOMPARE(ReadAll(protectedPath), OldBytes);
+    QCOMPARE(ReadBytes(protectedPath), OldBytes);
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder"))).isDir());
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("missing"))));
 }
@@ -114,11 +105,11 @@ void ConfigSaveTest::saveFailures()
 void ConfigSaveTest::deviceWritesConfigThenClock()
 {
     QTemporaryDir disk;
-    QVERIFY(Write(disk.filePath(QStringLiteral("config.ini")), OldBytes));
-    QVERIFY(Write(disk.filePath(QStringLiteral("clock.txt")), OldBytes));
+    QVERIFY(WriteBytes(disk.filePath(QStringLiteral("config.ini")), OldBytes));
+    QVERIFY(WriteBytes(disk.filePath(QStringLiteral("clock.txt")), OldBytes));
     QCOMPARE(WriteToDevice(disk.path(), NewBytes), SaveOutcome::Saved);
-    QCOMPARE(ReadAll(disk.filePath(QStringLiteral("config.ini"))), NewBytes);
-    QCOMPARE(ReadAll(disk.filePath(QStringLiteral("clock.txt"))), Clock);
+    QCOMPARE(ReadBytes(disk.filePath(QStringLiteral("config.ini"))), NewBytes);
+    QCOMPARE(ReadBytes(disk.filePath(QStringLiteral("clock.txt"))), Clock);
     QCOMPARE(Clock.size(), 21);
 }
 
@@ -126,10 +117,10 @@ void ConfigSaveTest::deviceKeepsAProtectedConfigAndWritesNoClock()
 {
     QTemporaryDir disk;
     const QString config = disk.filePath(QStringLiteral("config.ini"));
-    QVERIFY(Write(config, OldBytes));
+    QVERIFY(WriteBytes(config, OldBytes));
     QVERIFY(WriteProtect(config));
     QCOMPARE(WriteToDevice(disk.path(), NewBytes), SaveOutcome::CannotReplace);
-    QCOMPARE(ReadAll(config), OldBytes);
+    QCOMPARE(ReadBytes(config), OldBytes);
     QVERIFY(!QFile::exists(disk.filePath(QStringLiteral("clock.txt"))));
 }
 
@@ -138,11 +129,11 @@ void ConfigSaveTest::deviceWithAProtectedClockStillWritesTheConfig()
 {
     QTemporaryDir disk;
     const QString clock = disk.filePath(QStringLiteral("clock.txt"));
-    QVERIFY(Write(clock, OldBytes));
+    QVERIFY(WriteBytes(clock, OldBytes));
     QVERIFY(WriteProtect(clock));
     QCOMPARE(WriteToDevice(disk.path(), NewBytes), SaveOutcome::Saved);
-    QCOMPARE(ReadAll(disk.filePath(QStringLiteral("config.ini"))), NewBytes);
-    QCOMPARE(ReadAll(clock), OldBytes);
+    QCOMPARE(ReadBytes(disk.filePath(QStringLiteral("config.ini"))), NewBytes);
+    QCOMPARE(ReadBytes(clock), OldBytes);
 }
 
 void ConfigSaveTest::deviceRootMissing()
@@ -177,9 +168,9 @@ void ConfigSaveTest::shortWriteKeepsTheOldFiles()
     QTemporaryDir disk;
     const QString target = disk.filePath(QStringLiteral("config.ini"));
     const QString clock = disk.filePath(QStringLiteral("clock.txt"));
-    QVERIFY(Write(target, OldBytes));
+    QVERIFY(WriteBytes(target, OldBytes));
     if (oldClock)
-        QVERIFY(Write(clock, OldBytes));
+        QVERIFY(WriteBytes(clock, OldBytes));
     const QStringList before = test::FolderEntries(disk.path());
     SaveOutcome outcome = SaveOutcome::Saved;
     {
@@ -190,10 +181,10 @@ void ConfigSaveTest::shortWriteKeepsTheOldFiles()
             device ? WriteToDevice(disk.path(), LargeBytes()) : SaveConfigurationFile(target, LargeBytes());
     }
     QCOMPARE(outcome, SaveOutcome::CannotCreate);
-    QCOMPARE(ReadAll(target), OldBytes);
+    QCOMPARE(ReadBytes(target), OldBytes);
     QCOMPARE(test::FolderEntries(disk.path()), before);
     if (oldClock)
-        QCOMPARE(ReadAll(clock), OldBytes);
+        QCOMPARE(ReadBytes(clock), OldBytes);
 }
 
 void ConfigSaveTest::writeProtectedTargetIsRefused_data()
@@ -214,7 +205,7 @@ void ConfigSaveTest::writeProtectedTargetIsRefused()
     QFETCH(bool, immutable);
     QTemporaryDir disk;
     const QString target = disk.filePath(QStringLiteral("config.ini"));
-    QVERIFY(Write(target, OldBytes));
+    QVERIFY(WriteBytes(target, OldBytes));
     if (!immutable)
         QVERIFY(test::RemoveWriteBits(target));
     const QFileDevice::Permissions permissions = QFileInfo(target).permissions();
@@ -228,7 +219,7 @@ void ConfigSaveTest::writeProtectedTargetIsRefused()
         device ? WriteToDevice(disk.path(), NewBytes) : SaveConfigurationFile(target, NewBytes);
     locked.reset();
     QCOMPARE(outcome, SaveOutcome::CannotReplace);
-    QCOMPARE(ReadAll(target), OldBytes);
+    QCOMPARE(ReadBytes(target), OldBytes);
     QCOMPARE(QFileInfo(target).permissions(), permissions);
     QCOMPARE(test::FolderEntries(disk.path()), QStringList{QStringLiteral("config.ini")});
 }
@@ -264,8 +255,8 @@ void ConfigSaveTest::deviceReadBack()
     QCOMPARE(int(WriteToDevice(disk.path(), NewBytes, reader)), outcome);
     QCOMPARE(readPaths, QStringList{QDir(disk.path()).filePath(QStringLiteral("config.ini"))});
     // Both files were written before the comparison.
-    QCOMPARE(ReadAll(disk.filePath(QStringLiteral("config.ini"))), NewBytes);
-    QCOMPARE(ReadAll(disk.filePath(QStringLiteral("clock.txt"))), Clock);
+    QCOMPARE(ReadBytes(disk.filePath(QStringLiteral("config.ini"))), NewBytes);
+    QCOMPARE(ReadBytes(disk.filePath(QStringLiteral("clock.txt"))), Clock);
 }
 
 // The card's file system does not tell letter cases apart; a copy of it on another disk may.
@@ -288,11 +279,11 @@ void ConfigSaveTest::armedPanel()
     QFETCH(bool, armed);
     QTemporaryDir folder;
     const QString config = folder.filePath(QStringLiteral("config.ini"));
-    QVERIFY(Write(config, OldBytes));
+    QVERIFY(WriteBytes(config, OldBytes));
     if (entry.endsWith(u'/'))
         QVERIFY(QDir(folder.path()).mkdir(entry.chopped(1)));
     else if (!entry.isEmpty())
-        QVERIFY(Write(folder.filePath(entry), QByteArray()));
+        QVERIFY(WriteBytes(folder.filePath(entry), QByteArray()));
     QCOMPARE(PanelIsArmed(config), armed);
 }
 

@@ -1,4 +1,4 @@
-#include "list_folder.h"
+#include "../support/list_folder.h"
 #include "storage/crypto_header.h"
 #include "storage/file_list.h"
 #include "storage/list_examiner.h"
@@ -33,7 +33,7 @@ bool fillManyFiles(const QTemporaryDir &dir, int count)
                                     .arg(i * 7919, 0, 16)
                                     .arg(i % 180 + 1)
                                     .toLatin1();
-        if (!test::writeBytes(
+        if (!test::WriteBytes(
                 QDir(dir.path()).filePath(QStringLiteral("f%1.ini").arg(i, 3, 10, QLatin1Char('0'))), text))
             return false;
     }

@@ -1,8 +1,10 @@
 #pragma once
 
-// Files for the open, save and start-up tests: fixtures, containers made by the test encoder, and the
-// model the core loads from a file (what the editor must hold after opening it).
+// Files for the open, save and start-up tests: fixtures, containers made by the test encoder, the
+// model the core loads from a file (what the editor must hold after opening it), and the messages of a
+// write that failed.
 #include "container_encoder.h"
+#include "file_bytes.h"
 
 #include "config_text/win1251_codec.h"
 #include "device_model/device.h"
@@ -17,22 +19,12 @@
 
 namespace orva::test {
 
-inline QString FixturePath(const QString &name)
-{
-    return QStringLiteral(ORVA_FIXTURES_DIR "/") + name;
-}
-
-inline QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+// The error box of a write that failed: an existing file, or a file that cannot be created.
+inline const QString CannotWrite = QStringLiteral("Ошибка записи в файл - файл не может быть записан");
+inline const QString CannotWriteHint = QStringLiteral("Проверьте отсутствие запрета записи");
+inline const QString CannotCreate = QStringLiteral("Ошибка записи в файл - файл не может быть создан");
+inline const QString CannotCreateHint =
+    QStringLiteral("Проверьте отсутствие запрета записи и наличие свободного места");
 
 // Gives the file a known modification time, for the status line's date.
 inline bool SetModified(const QString &path, const QDateTime &when)

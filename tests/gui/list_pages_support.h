@@ -2,13 +2,12 @@
 
 // What the tests of the list pages (loops, relays, keys, zones) share: a main window shown on one of
 // those pages, a configuration text loaded into it as the editor loads one, and the controls by name.
+#include "../support/typing.h"
 #include "editor_fixture.h"
 
 #include "config_text/text_utils.h"
 #include "storage/config_file.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QTabWidget>
 
 namespace orva {
@@ -19,14 +18,7 @@ inline QString PicturesProgramFolder()
     return QStringLiteral(ORVA_SOURCE_DIR "/resources/");
 }
 
-// Types the text character by character, as key presses carrying each character (Cyrillic included).
-inline void Type(QWidget *field, const QString &text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(field, &press);
-    }
-}
+using test::Type;
 
 struct ListPageFixture : EditorFixture
 {

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "../support/typing.h"
 #include "editor_fixture.h"
 
 #include "config_text/text_utils.h"
 #include "storage/config_file.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QTabWidget>
 #include <QTest>
 
@@ -46,17 +46,6 @@ inline bool ShowPage(EditorFixture &f, const QString &page)
         return false;
     f.window->PagesParam()->setCurrentWidget(tab);
     return f.window->PagesParam()->currentWidget() == tab;
-}
-
-// Types the text character by character, as key presses carrying each character (Cyrillic included).
-inline void Type(QWidget *field, const QString &text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(field, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(field, &release);
-    }
 }
 
 // Gives the control the focus as a click or Tab would and waits for the focus to arrive.

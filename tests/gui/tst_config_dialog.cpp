@@ -1,5 +1,6 @@
 // "Параметры работы": controls from the settings, the example name, the mask filter, the folder chooser
 // through the questions, and what "Применить" writes (also when the store cannot be written).
+#include "../support/typing.h"
 #include "keyboard_walk.h"
 #include "scripted_questions.h"
 
@@ -17,16 +18,9 @@
 #include <QTest>
 
 using namespace orva;
+using orva::test::Type;
 
 namespace {
-
-void Type(QWidget *field, const QString &text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(field, &press);
-    }
-}
 
 struct Fixture
 {

@@ -1,5 +1,6 @@
 // The key-press filters of the entry fields, typed and pasted, and the typing limit that never cuts a
 // text the program puts in.
+#include "../support/typing.h"
 #include "widgets/field_edit.h"
 
 #include <QAction>
@@ -9,21 +10,9 @@
 #include <QTest>
 
 using namespace orva;
+using orva::test::Type;
 
 Q_DECLARE_METATYPE(orva::KeyFilter)
-
-namespace {
-
-// Types the text character by character, as key presses carrying each character.
-void Type(QWidget *field, const QString &text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(field, &press);
-    }
-}
-
-} // namespace
 
 class FieldEditTest : public QObject
 {

@@ -1,4 +1,4 @@
-#include "../core/list_folder.h"
+#include "../support/list_folder.h"
 #include "frame/file_list_mode.h"
 
 #include <QHeaderView>
@@ -22,7 +22,7 @@ struct ListFixture
     void writePlainFiles(int count)
     {
         for (int i = 1; i <= count; ++i) {
-            QVERIFY(test::writeBytes(dir.filePath(QStringLiteral("p%1.ini").arg(i, 2, 10, QLatin1Char('0'))),
+            QVERIFY(test::WriteBytes(dir.filePath(QStringLiteral("p%1.ini").arg(i, 2, 10, QLatin1Char('0'))),
                                      QStringLiteral("oa-N%1\r\n").arg(i).toLatin1()));
         }
     }

@@ -1,4 +1,5 @@
 // The key entry dialog: its filter and length, the last confirmed key, the check layout.
+#include "../support/typing.h"
 #include "dialogs/key_dialog.h"
 #include "dialogs/modal_result.h"
 #include "widgets/colours.h"
@@ -10,16 +11,9 @@
 #include <QTest>
 
 using namespace orva;
+using orva::test::Type;
 
 namespace {
-
-void Type(QWidget *field, const QString &text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(field, &press);
-    }
-}
 
 FieldEdit *Entry(TFormDialogSetKeyConfig &dialog)
 {

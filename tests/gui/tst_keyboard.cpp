@@ -318,7 +318,7 @@ void KeyboardTest::fileListByKeyboard()
     // choice; the list is no longer yellow.
     QList<QWidget *> reached = test::TabCycle();
     QCOMPARE(f.window->FileList()->SelectedFileName(), chosen);
-    QVERIFY(reached.contains(f.window->FileList()->B_OpenDirectly()));
+    QVERIFY(reached.contains(f.window->findChild<QWidget *>(QStringLiteral("B_OpenDirectly"))));
     QVERIFY(reached.contains(f.window->FileList()->B_CancelOpenList()));
     QVERIFY(reached.contains(list));
     QVERIFY(test::GiveFocus(f.window->FileList()->B_OpenLIst()));

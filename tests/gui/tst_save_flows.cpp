@@ -16,11 +16,6 @@ using namespace orva::test;
 namespace {
 
 const QString Prefix = QStringLiteral("Конфигуратор ППКОП \"Zentrix Orva\" v." ORVA_VERSION "   =>   ");
-const QString CannotWrite = QStringLiteral("Ошибка записи в файл - файл не может быть записан");
-const QString CannotWriteHint = QStringLiteral("Проверьте отсутствие запрета записи");
-const QString CannotCreate = QStringLiteral("Ошибка записи в файл - файл не может быть создан");
-const QString CannotCreateHint =
-    QStringLiteral("Проверьте отсутствие запрета записи и наличие свободного места");
 const QByteArray OldBytes = QByteArrayLiteral("old configuration, must survive\r\n");
 
 // A configuration that passes every check.

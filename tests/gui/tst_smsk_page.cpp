@@ -1,5 +1,6 @@
 // The page "SMS-К": the key boxes and their captions, at most five keys per phone, the counter and the
 // progress bar, the stored key list and number, and the way "Исправить" leads back to a phone.
+#include "../support/typing.h"
 #include "editor_fixture.h"
 #include "list_clicks.h"
 
@@ -10,7 +11,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -252,10 +252,7 @@ void TestSmskPage::keyCaptions()
     QTest::keyClick(name, Qt::Key_End);
     QTest::keyClick(name, Qt::Key_Home, Qt::ShiftModifier);
     QTest::keyClick(name, Qt::Key_Backspace);
-    for (const QChar c : alias) { // Cyrillic letters as the keyboard delivers them
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(name, &press);
-    }
+    test::Type(name, alias); // Cyrillic letters as the keyboard delivers them
     QTest::keyClick(name, Qt::Key_Tab);
     QWidget *typeBox = QApplication::focusWidget();
     QCOMPARE(typeBox->objectName(), u"CB_Key_Type4"_s);

@@ -19,11 +19,6 @@ namespace {
 
 enum class Action { Save, WriteToDevice, PrintToPdf };
 
-const QString CannotWrite = QStringLiteral("Ошибка записи в файл - файл не может быть записан");
-const QString CannotWriteHint = QStringLiteral("Проверьте отсутствие запрета записи");
-const QString CannotCreate = QStringLiteral("Ошибка записи в файл - файл не может быть создан");
-const QString CannotCreateHint =
-    QStringLiteral("Проверьте отсутствие запрета записи и наличие свободного места");
 const QString PrintError = QStringLiteral("Ошибка печати");
 const QByteArray OldBytes = QByteArrayLiteral("old file, known bytes\r\n");
 // Less than a configuration text or a PDF record.

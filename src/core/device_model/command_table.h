@@ -82,7 +82,6 @@ struct CommandRow
     qint32 min1, default1, max1;
     ParamKind kind2;
     qint32 min2, default2, max2;
-    QStringView description; // without its trailing fill blanks; nothing writes or shows it
 
     // Kind, range and default of parameter 1 or 2.
     ParamKind kindOf(int parameter) const { return parameter == 1 ? kind1 : kind2; }

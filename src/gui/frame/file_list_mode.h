@@ -39,7 +39,6 @@ public:
     QLabel *LabelPozList() const { return m_counter; }
     PictureButton *B_CancelOpenList() const { return m_cancel; }
     PictureButton *B_OpenLIst() const { return m_open; }
-    PictureButton *B_OpenDirectly() const { return m_manual; }
     QTimer *TimerTestListConfig() const { return m_timer; }
 
     // Rebuilds the list from the folder: plain files, then containers.

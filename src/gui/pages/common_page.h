@@ -23,7 +23,6 @@ public:
     void UnLoad_Common();
 
     void redraw() override { Redraw_Common(); }
-    void unload() override { UnLoad_Common(); }
 
 private:
     // The balance control of one SIM card.

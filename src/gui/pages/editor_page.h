@@ -26,9 +26,8 @@ public:
     QWidget *tab() const { return m_tab; }
     PageSlot slot() const { return m_slot; }
 
-    // Model to controls, controls to model: the page's Redraw_* and UnLoad_* steps.
+    // Model to controls: the page's Redraw_* step.
     virtual void redraw() = 0;
-    virtual void unload() = 0;
 
     // After a check wrote a default into the model. Most pages redraw; a page that must only redraw
     // while the user sees it says so.

@@ -40,7 +40,6 @@ public:
     void UnLoad_GPRS();
 
     void redraw() override { Redraw_GPRS(); }
-    void unload() override { UnLoad_GPRS(); }
     void RedrawAfterDefault(bool isCurrentPage) override;
     void AddDefaultOptions(DefaultOptions &options) const override;
 

@@ -66,7 +66,6 @@ public:
     void GSM_SortPhones();
 
     void redraw() override { Redraw_GSM(); }
-    void unload() override { UnLoad_GSM(); }
     void SelectListRow(const QString &listControl, int row) override;
 
 protected:

@@ -25,7 +25,6 @@ public:
     void UnLoad_Indic();
 
     void redraw() override { Redraw_Indic(); }
-    void unload() override { UnLoad_Indic(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -52,7 +52,6 @@ public:
     const KeyRow &Row(int key) const { return m_rows[key - 1]; }
 
     void redraw() override { Redraw_Keys(); }
-    void unload() override { UnLoad_Keys(); }
 
 Q_SIGNALS:
     // Key i's alias or type was stored. The SMS-by-keys page shows the keys by name and refreshes the

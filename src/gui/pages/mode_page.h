@@ -27,7 +27,6 @@ public:
     void UnLoad_Mode();
 
     void redraw() override { Redraw_Mode(); }
-    void unload() override { UnLoad_Mode(); }
     // The redraw after a default keeps the remembered choice of "Запрещена постановка..." while GPRS
     // is off (the box is unticked then, and the store before the check wrote that as 0).
     void RedrawAfterDefault(bool isCurrentPage) override;

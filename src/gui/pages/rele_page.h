@@ -45,7 +45,6 @@ public:
     int SelectedRelay() const;
 
     void redraw() override { Redraw_Rele(); }
-    void unload() override { UnLoad_Rele(); }
 
     // The row text of a relay: "Реле 1 (Сирена 1, 90 сек.)", "Реле 3 (SMS)".
     static QString RowText(const T_Command_DEVICE &model, int relay);

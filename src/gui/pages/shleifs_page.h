@@ -43,7 +43,6 @@ public:
     int SelectedLoop() const;
 
     void redraw() override { Redraw_Shleifs(); }
-    void unload() override { UnLoad_Shleifs(); }
 
     // The row text of a loop: "Шлейф 1: \"Вход\"(охранный с задержкой 30 сек.)".
     static QString RowText(const T_Command_DEVICE &model, int loop);

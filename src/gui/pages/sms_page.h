@@ -42,7 +42,6 @@ public:
     int SelectedPhone() const;
 
     void redraw() override { Redraw_SMS(); }
-    void unload() override { UnLoad_SMS(); }
     void SelectListRow(const QString &listControl, int row) override;
 
 private:

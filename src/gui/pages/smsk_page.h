@@ -51,7 +51,6 @@ public:
     static QString KeyCountText(int n);
 
     void redraw() override { Redraw_SMSK(); }
-    void unload() override { UnLoad_SMSK(); }
     void SelectListRow(const QString &listControl, int row) override;
 
 private:

@@ -23,7 +23,6 @@ public:
     void UnLoad_Zone();
 
     void redraw() override { Redraw_Zone(); }
-    void unload() override { UnLoad_Zone(); }
     // TabZoneShow: the page redraws before it takes the focus back.
     void BeforeShow() override;
 

@@ -28,9 +28,6 @@ public:
     // that name when the file does not exist or cannot be decoded. Returns whether the picture is shown.
     bool Show(const QString &programFolder, const QString &pictureName);
 
-    QLabel *image() const { return m_image; }
-    QLabel *fileNameLabel() const { return m_fileName; }
-
 private:
     QLabel *m_image;
     QLabel *m_caption1;

@@ -24,7 +24,6 @@ public:
     PictureButton(int tag, GlyphLayout layout, QWidget *parent = nullptr);
 
     int tag() const { return m_tag; }
-    void setTag(int tag) { m_tag = tag; }
     GlyphLayout glyphLayout() const { return m_layout; }
     // The face last drawn (what the user sees inside the button's bevel).
     QPixmap face() const { return m_face; }

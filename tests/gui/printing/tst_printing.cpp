@@ -1,3 +1,4 @@
+#include "../../support/file_bytes.h"
 #include "../../support/pdf_probe.h"
 
 #include "page_setup.h"
@@ -49,12 +50,6 @@ T_Command_DEVICE defaults()
     T_Command_DEVICE model;
     model.ResetToDefaults();
     return model;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -307,7 +302,7 @@ void PrintingTest::printedToPdf()
         QDate(2024, 2, 1));
     QCOMPARE(result.outcome, PrintOutcome::Printed);
     QCOMPARE(printer.docName(), QStringLiteral("ППКОП-Orva( 0000-0000-0000)"));
-    const QByteArray pdf = readAll(path);
+    const QByteArray pdf = test::ReadBytes(path);
     QVERIFY(pdf.startsWith("%PDF"));
     QCOMPARE(test::PdfPageCount(pdf), 1);
     QCOMPARE(test::PdfTitle(pdf), QStringLiteral("ППКОП-Orva( 0000-0000-0000)"));

@@ -1,18 +1,16 @@
-// The list pages and the hidden zones page together: a configuration opened and stored unchanged gives
-// the core's store form for the pages' commands; the zone bindings pass through loads, edits and saves
-// untouched; the page "Разделы" holds its grid but never any data.
+// The list pages and the hidden zones page together: the zone bindings pass through loads, edits and
+// saves untouched; the page "Разделы" holds its grid but never any data.
+#include "../support/file_bytes.h"
 #include "list_clicks.h"
 #include "list_pages_support.h"
 
 #include "config_text/writer.h"
 #include "pages/keys_page.h"
 #include "pages/zone_page.h"
-#include "storage/store_form.h"
 #include "widgets/field_edit.h"
 #include "widgets/key_type_box.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -22,17 +20,11 @@ using namespace orva;
 
 namespace {
 
-// The commands the loops, relays, keys and zones pages show or carry.
-const quint8 ListPageCodes[] = {Cmd::la, Cmd::lm, Cmd::lc, Cmd::rm, Cmd::br, Cmd::tb,
-                                Cmd::ua, Cmd::zn, Cmd::ez, Cmd::rz, Cmd::uz};
 const quint8 ZoneCodes[] = {Cmd::zn, Cmd::ez, Cmd::rz, Cmd::uz};
 
 QString FixtureText()
 {
-    QFile file(QStringLiteral(ORVA_FIXTURES_DIR "/lists/zones.ini"));
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return ConfigurationTextFromBytes(file.readAll());
+    return ConfigurationTextFromBytes(test::ReadBytes(test::FixturePath(QStringLiteral("lists/zones.ini"))));
 }
 
 // The written lines of the zone bindings.
@@ -48,45 +40,17 @@ QStringList ZoneLines(const T_Command_DEVICE &model)
 
 } // namespace
 
-class ListPagesStoreFormTest : public QObject
+class ZoneBindingsTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void openedAndStoredUnchangedIsTheStoreForm();
     void keyZonesSurviveEditsOfTheKey();
     void zonesSurviveShowingTheLoopsAndRelays();
     void zonePageIsNeverShownNorFilled();
 };
 
-void ListPagesStoreFormTest::openedAndStoredUnchangedIsTheStoreForm()
-{
-    ListPageFixture f;
-    QVERIFY(f.Start("TabCommon"));
-    const QString text = FixtureText();
-    QVERIFY(!text.isEmpty());
-    LoadConfigurationText(text, f.working);
-    f.window->Redraw_All();
-    f.window->UnLoad_All();
-
-    T_Command_DEVICE expected;
-    LoadConfigurationText(text, expected);
-    ApplyStoreForm(expected);
-    for (quint8 code : ListPageCodes) {
-        const QList<T_Command> &got = f.working.records(code);
-        const QList<T_Command> &want = expected.records(code);
-        for (qsizetype i = 0; i < got.size(); ++i) {
-            QVERIFY2(
-                SameRecord(got[i], want[i]),
-                qPrintable(FormatCommandLine(got[i]) + QStringLiteral(" != ") + FormatCommandLine(want[i])));
-        }
-    }
-    // The store form cut the typed alias; the long plain one stays whole.
-    QCOMPARE(f.working.record(Cmd::ua, 1).text(1), QStringLiteral("!ABCDEFGHI"));
-    QCOMPARE(f.working.record(Cmd::ua, 3).text(1), QStringLiteral("ABCDEFGHIJKL"));
-}
-
-void ListPagesStoreFormTest::keyZonesSurviveEditsOfTheKey()
+void ZoneBindingsTest::keyZonesSurviveEditsOfTheKey()
 {
     ListPageFixture f;
     QVERIFY(f.Start("TabKeys"));
@@ -110,7 +74,7 @@ void ListPagesStoreFormTest::keyZonesSurviveEditsOfTheKey()
     QVERIFY(written.bytes.contains("\r\nuz5-2,3 "));
 }
 
-void ListPagesStoreFormTest::zonesSurviveShowingTheLoopsAndRelays()
+void ZoneBindingsTest::zonesSurviveShowingTheLoopsAndRelays()
 {
     ListPageFixture f;
     QVERIFY(f.Start("TabShleifs"));
@@ -127,7 +91,7 @@ void ListPagesStoreFormTest::zonesSurviveShowingTheLoopsAndRelays()
     QCOMPARE(ZoneLines(f.working), zonesBefore);
 }
 
-void ListPagesStoreFormTest::zonePageIsNeverShownNorFilled()
+void ZoneBindingsTest::zonePageIsNeverShownNorFilled()
 {
     ListPageFixture f;
     QVERIFY(f.Start("TabCommon"));
@@ -162,5 +126,5 @@ void ListPagesStoreFormTest::zonePageIsNeverShownNorFilled()
     QVERIFY(SameModel(f.working, before));
 }
 
-QTEST_MAIN(ListPagesStoreFormTest)
-#include "tst_list_pages_store_form.moc"
+QTEST_MAIN(ZoneBindingsTest)
+#include "tst_zone_bindings.moc"

@@ -4,18 +4,12 @@
 // file, and files of other types.
 
 #include "container_encoder.h"
+#include "file_bytes.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace orva::test {
-
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 inline bool fillListFolder(const QTemporaryDir &dir)
 {
@@ -27,13 +21,13 @@ inline bool fillListFolder(const QTemporaryDir &dir)
     ContainerParts bad = parts;
     bad.signatureLine = "NOT A PANEL FILE";
     const QDir folder(dir.path());
-    return writeBytes(folder.filePath(QStringLiteral("b.ini")),
+    return WriteBytes(folder.filePath(QStringLiteral("b.ini")),
                       "oa-\xD1\xEA\xEB\xE0\xE4\r\ngi-123456789abc\r\n") &&
-           writeBytes(folder.filePath(QStringLiteral("A.INI")), "oa-North\r\ngi-12,5678\r\n") &&
-           writeBytes(folder.filePath(QStringLiteral("c.ini")), QByteArray()) &&
-           writeBytes(folder.filePath(QStringLiteral("panel.cry")), EncodeContainer(parts)) &&
-           writeBytes(folder.filePath(QStringLiteral("broken.CRY")), EncodeContainer(bad)) &&
-           writeBytes(folder.filePath(QStringLiteral("notes.txt")), "oa-Nope\r\n") &&
+           WriteBytes(folder.filePath(QStringLiteral("A.INI")), "oa-North\r\ngi-12,5678\r\n") &&
+           WriteBytes(folder.filePath(QStringLiteral("c.ini")), QByteArray()) &&
+           WriteBytes(folder.filePath(QStringLiteral("panel.cry")), EncodeContainer(parts)) &&
+           WriteBytes(folder.filePath(QStringLiteral("broken.CRY")), EncodeContainer(bad)) &&
+           WriteBytes(folder.filePath(QStringLiteral("notes.txt")), "oa-Nope\r\n") &&
            folder.mkdir(QStringLiteral("sub.ini"));
 }
 

@@ -2,9 +2,9 @@
 // Runs orva-config in-process with its output and messages captured.
 
 #include "cli_app.h"
+#include "file_bytes.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QTextStream>
 
 namespace orva::test {
@@ -35,23 +35,10 @@ inline CliRun runCli(QStringList arguments, const QByteArray &input = QByteArray
     return run;
 }
 
-// A file's whole bytes; empty when it cannot be read.
-inline QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Writes `bytes` as the whole file; false when any of them could not be written.
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
+// A fixture's whole bytes.
 inline QByteArray fixture(const QString &name)
 {
-    return readAll(QStringLiteral(ORVA_FIXTURES_DIR "/") + name);
+    return ReadBytes(FixturePath(name));
 }
 
 } // namespace orva::test
