@@ -89,14 +89,14 @@ PictureButton *MakePictureButton(QWidget *parent, QAnyStringView name, int tag, 
     return button;
 }
 
-NumberField MakeNumberField(QWidget *parent, const NumberFieldSpec &spec)
+NumberField MakeNumberField(QWidget *parent, const NumberFieldPlan &plan)
 {
     NumberField field;
-    field.edit = MakeField(parent, spec.name, KeyFilter::Digital, spec.digits, spec.geometry);
-    field.upDown = MakeUpDown(parent, spec.upDownName, field.edit, spec.minimum, spec.maximum);
-    field.caption = MakeLabel(parent, spec.caption.name, spec.caption.text, spec.caption.place, field.edit);
-    if (!spec.unit.name.isEmpty())
-        field.unit = MakeLabel(parent, spec.unit.name, spec.unit.text, spec.unit.place, field.edit);
+    field.edit = MakeField(parent, plan.name, KeyFilter::Digital, plan.digits, plan.geometry);
+    field.upDown = MakeUpDown(parent, plan.upDownName, field.edit, plan.minimum, plan.maximum);
+    field.caption = MakeLabel(parent, plan.caption.name, plan.caption.text, plan.caption.place, field.edit);
+    if (!plan.unit.name.isEmpty())
+        field.unit = MakeLabel(parent, plan.unit.name, plan.unit.text, plan.unit.place, field.edit);
     return field;
 }
 

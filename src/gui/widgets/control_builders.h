@@ -62,7 +62,7 @@ struct FieldLabel
 
 // What a number field is made of: the digits field with its up-down on the right, its caption on the
 // left and its unit (" сек.", when it has one) on the right; a click on either label enters the field.
-struct NumberFieldSpec
+struct NumberFieldPlan
 {
     QAnyStringView name;
     QAnyStringView upDownName;
@@ -83,7 +83,7 @@ struct NumberField
 };
 
 // Builds the field, its up-down, its caption and its unit, in that order.
-NumberField MakeNumberField(QWidget *parent, const NumberFieldSpec &spec);
+NumberField MakeNumberField(QWidget *parent, const NumberFieldPlan &plan);
 
 // A numeric field and its up-down show a value: the edit its decimal text, the up-down its position
 // (held within the up-down's own range).
