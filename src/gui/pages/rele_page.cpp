@@ -63,7 +63,7 @@ QString RelePage::RowText(const T_Command_DEVICE &model, int relay)
     const RelayMode mode = record.get(Relay::Mode);
     QString text =
         QStringLiteral("Реле ") + QString::number(relay) + QStringLiteral(" (") + ReleModeCaption(mode);
-    if (mode == RelayMode::Sms || mode == RelayMode::Locker)
+    if (!RelayModeHasTime(mode))
         return text + u')';
     return text + QStringLiteral(", ") + QString::number(record.get(Relay::Time)) + QStringLiteral(" сек.)");
 }

@@ -11,6 +11,8 @@
 #include "widgets/focus_binding.h"
 #include "widgets/focus_colouring.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLabel>
@@ -148,8 +150,9 @@ void ShleifsPage::Shleifs_EnableElements()
     m_name->setEnabled(editable);
     m_nameLabel->setEnabled(editable);
     if (editable) {
-        const bool withDelay =
-            ButtonOf(LoopMode::GuardDelay)->isChecked() || ButtonOf(LoopMode::GuardFixed)->isChecked();
+        const bool withDelay = std::any_of(m_modes.cbegin(), m_modes.cend(), [](const ModeButton &m) {
+            return m.button->isChecked() && LoopModeHasDelay(FromStored<LoopMode>(m.mode));
+        });
         SetTimeControls(withDelay, withDelay);
         return;
     }
