@@ -54,9 +54,14 @@ const QList<T_Command> &T_Command_DEVICE::records(quint8 code) const
 
 void T_Command_DEVICE::ResetToDefaults()
 {
+    // Each slot becomes the record a new model has there: its own row and instance number (sorting the
+    // dial phones moves whole records between slots), count 0 and the row's defaults. A load therefore
+    // never depends on what an earlier file, sort or edit left behind.
     for (quint8 code = 1; code <= CommandRowCount; ++code) {
-        for (T_Command &r : m_rows[code])
-            r.Reset();
+        const int first = CommandRowOf(code).firstInstance;
+        QList<T_Command> &records = m_rows[code];
+        for (qsizetype i = 0; i < records.size(); ++i)
+            records[i] = T_Command(code, first + int(i));
     }
     set(Panel::Version, QString::fromUtf16(DefaultVersionText));
     for (int n = 1; n <= LoopCount; ++n)

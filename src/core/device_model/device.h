@@ -52,6 +52,7 @@ public:
     }
     void set(TextParam param, const QString &text) { set(param, 0, text); }
 
+    // The factory configuration, in every slot the record of a new model (own instance number, count 0).
     void ResetToDefaults();
 
     int ZoneOfLoop(int loop) const;
