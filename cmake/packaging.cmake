@@ -3,15 +3,15 @@
 set(CPACK_PACKAGE_NAME orva-configurator)
 set(CPACK_PACKAGE_VENDOR Norvek)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Norvek")
+set(CPACK_PACKAGE_CONTACT "Norvek <support@norvek.ru>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Configurator of the Zentrix Orva GSM security and fire alarm panel")
 # The package's long description (its first line is the summary above).
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "An installer prepares the whole configuration of the panel (loops, relays, keys,
-SMS and dial-up phones, GPRS access and servers, keys and passwords), validates
-it, saves it, writes it onto the panel's removable disk, lists many panels'
-files and prints a record of it. orva-config does the same from the command
-line.")
+    "An installer prepares the whole configuration of the panel (loops, relays,
+keys, SMS and dial-up phones, GPRS access and servers, keys and passwords),
+validates it, saves it, writes it onto the panel's removable disk, lists many
+panels' files and prints a record of it. orva-config does the same from the
+command line.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -9,8 +9,10 @@ ORVA_PACKAGES=(
     libbenchmark-dev
     fonts-liberation2
     # The Debian package and the install test: dependencies of the binaries, the desktop entry's and
-    # the metainfo's validators, the file-type database and its GIO reader, the manual page formatter.
-    dpkg-dev desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db
+    # the metainfo's validators, the file-type database with its GIO and xdg-mime readers, the manual
+    # page formatter, the package checker.
+    dpkg-dev desktop-file-utils appstream shared-mime-info libglib2.0-bin xdg-utils libfile-mimeinfo-perl
+    man-db lintian
 )
 
 orva_install_missing() {

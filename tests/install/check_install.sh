@@ -41,7 +41,8 @@ expected=(
     share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml
     share/mime/packages/$app_id.xml
     share/icons/hicolor/scalable/apps/$app_id.svg
-    share/man/man1/orva-config.1 share/man/man1/orva-configurator.1
+    share/man/man1/orva-config.1.gz share/man/man1/orva-configurator.1.gz
+    share/doc/orva-configurator/copyright share/doc/orva-configurator/changelog.gz
     share/orva-configurator/Image/NoGuard.jpg share/orva-configurator/Image/GuardDelay.jpg
 )
 for f in "${expected[@]}"; do
@@ -73,8 +74,8 @@ grep -q '^Commands:' "$stage/help.txt" || fail "orva-config --help lists no comm
 # --- Manual pages against --help ------------------------------------------------------------------
 # A page's source as plain words: font escapes and macro names dropped, "\-" as "-", lines joined.
 plain_words() {
-    sed -e 's/\\f[BIRP]//g' -e 's/\\-/-/g' -e 's/\\(lq/"/g' -e 's/\\(rq/"/g' -e 's/\\&//g' \
-        -e 's/^\.[A-Z][A-Z]* *//' "$1" | tr -s ' \n' '  '
+    zcat "$1" | sed -e 's/\\f[BIRP]//g' -e 's/\\-/-/g' -e 's/\\(lq/"/g' -e 's/\\(rq/"/g' -e 's/\\&//g' \
+        -e 's/^\.[A-Z][A-Z]* *//' | tr -s ' \n' '  '
 }
 words_contain() { # words_contain HAYSTACK TEXT
     local needle
@@ -83,11 +84,11 @@ words_contain() { # words_contain HAYSTACK TEXT
     return 1
 }
 for page in orva-config orva-configurator; do
-    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$usr/share/man/man1/$page.1" 2>&1 >/dev/null) ||
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null) ||
         fail "man cannot format $page.1"
     [ -z "$warnings" ] || fail "man warns on $page.1: $warnings"
 done
-cli_page=$(plain_words "$usr/share/man/man1/orva-config.1")
+cli_page=$(plain_words "$usr/share/man/man1/orva-config.1.gz")
 commands=$(awk '/^Commands:/ { on = 1; next } on && /^$/ { exit } on && /^  [a-z]/ { print $1 }' "$stage/help.txt")
 [ -n "$commands" ] || fail "no commands found in orva-config --help"
 for command in $commands; do
@@ -159,6 +160,8 @@ update-mime-database "$usr/share/mime" || fail "update-mime-database refuses the
 files=$stage/files
 mkdir -p "$files"
 cp "$stage/panel.ini" "$files/panel.ini"
+# The save dialog's second kind: a configuration named like GSM audio.
+cp "$stage/panel.ini" "$files/panel.gsm"
 # Free text and a comment before the version command, in a name that says nothing.
 printf 'my panel\r\n; office\r\nzentrix-Config Orva soft v.3.0\r\nxo-90\r\n' >"$files/backup"
 printf '[General]\nlanguage=ru\n' >"$files/settings.ini"
@@ -170,14 +173,16 @@ expect_types() { # expect_types ENGINE: reads "<file> <type>" lines
     local engine=$1 file type
     while read -r file type; do
         case "${file##*/}" in
-            panel.ini | backup) want=text/x-orva-configuration ;;
+            panel.ini | panel.gsm | backup) want=text/x-orva-configuration ;;
+            audio.gsm) want=audio/x-gsm ;;
             settings.ini) want=text/plain ;;
             panel.cry | panel-copy) want=application/x-orva-container ;;
         esac
         [ "$type" = "$want" ] || fail "$engine takes ${file##*/} for $type, not $want"
     done
 }
-names=("$files/panel.ini" "$files/backup" "$files/settings.ini" "$files/panel.cry" "$files/panel-copy")
+names=("$files/panel.ini" "$files/panel.gsm" "$files/backup" "$files/settings.ini" "$files/panel.cry"
+    "$files/panel-copy")
 expect_types "Qt's MIME database" < <("$mime_probe" "${names[@]}" | tr '\t' ' ')
 gio_types() {
     local f
@@ -186,6 +191,44 @@ gio_types() {
     done
 }
 expect_types "GIO" < <(gio_types "${names[@]}")
+# xdg-mime, as a file manager or a script asks (on a desktop without its own engine it asks
+# File::MimeInfo, which reads the same database).
+xdg_types() {
+    local f
+    for f in "$@"; do
+        printf '%s %s\n' "$f" "$(xdg-mime query filetype "$f")"
+    done
+}
+if command -v xdg-mime >/dev/null; then
+    expect_types "xdg-mime" < <(xdg_types "$files/panel.ini" "$files/panel.gsm" "$files/settings.ini")
+fi
+
+# Installed under /usr, the package's file types share one database with the system's: there a GSM
+# audio file (no version command in it) stays audio, and a configuration named .gsm is ours.
+system=$stage/system
+mkdir -p "$system/mime/packages"
+cp /usr/share/mime/packages/freedesktop.org.xml "$usr/share/mime/packages/$app_id.xml" "$system/mime/packages/"
+update-mime-database "$system/mime" || fail "update-mime-database refuses the joined file types"
+head -c 3300 /dev/urandom >"$files/audio.gsm"
+export XDG_DATA_DIRS=$system
+expect_types "GIO, one database" < <(gio_types "$files/panel.gsm" "$files/audio.gsm")
+if command -v xdg-mime >/dev/null; then
+    expect_types "xdg-mime, one database" < <(xdg_types "$files/panel.gsm" "$files/audio.gsm")
+fi
+
+# --- The Debian package ---------------------------------------------------------------------------
+# lintian (where it is installed) finds no error and no warning in the package cpack makes.
+if command -v lintian >/dev/null; then
+    cpack=$(dirname "$cmake")/cpack
+    command -v "$cpack" >/dev/null || cpack=cpack
+    (cd "$build" && "$cpack" -G DEB -B "$stage/package" >"$stage/cpack.log" 2>&1) ||
+        fail "cpack: $(tail -5 "$stage/cpack.log")"
+    for deb in "$stage"/package/*.deb; do
+        [ -f "$deb" ] || { fail "cpack made no package"; break; }
+        findings=$(lintian --no-tag-display-limit "$deb" 2>/dev/null | grep -E '^[EW]: ' || true)
+        [ -z "$findings" ] || fail "lintian: $findings"
+    done
+fi
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures failure(s)" >&2
