@@ -5,10 +5,12 @@
 #include "file_helpers.h"
 #include "orva_version.h"
 
+#include "frame/bottom_buttons.h"
 #include "frame/status_line.h"
 #include "widgets/static_text.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -75,6 +77,7 @@ private Q_SLOTS:
     void commandLine_data();
     void commandLine();
     void lockBesideTheFile();
+    void windowCompleteBeforeTheKeyDialog();
 };
 
 void StartUpLoadTest::initTestCase()
@@ -207,29 +210,41 @@ void StartUpLoadTest::commandLine_data()
     // Arguments with "FILE" for a plain file outside the current folder; whether config.ini lies in the
     // current folder; whether "Текст" is shown; the file of the caption ("FILE", or as written).
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("configIni");
+    QTest::addColumn<QString>("currentFile");
     QTest::addColumn<bool>("debug");
     QTest::addColumn<QString>("captionFile");
     QTest::addColumn<bool>("loaded");
 
     const QString file = QStringLiteral("FILE");
+    const QString configIni = QStringLiteral("config.ini");
+    const QString none;
+    const QString ends = QStringLiteral("--");
     QTest::newRow("-debug alone loads config.ini")
-        << QStringList{QStringLiteral("-debug")} << true << true << Native("./config.ini") << true;
+        << QStringList{QStringLiteral("-debug")} << configIni << true << Native("./config.ini") << true;
     QTest::newRow("-debug alone, no file")
-        << QStringList{QStringLiteral("-debug")} << false << true << Native("./config.cry") << false;
+        << QStringList{QStringLiteral("-debug")} << none << true << Native("./config.cry") << false;
     QTest::newRow("-DEBUG with a file")
-        << QStringList{QStringLiteral("-DEBUG"), file} << true << true << file << true;
-    QTest::newRow("a file") << QStringList{file} << true << false << file << true;
+        << QStringList{QStringLiteral("-DEBUG"), file} << configIni << true << file << true;
+    QTest::newRow("a file") << QStringList{file} << configIni << false << file << true;
     QTest::newRow("-debug only as the first argument")
-        << QStringList{file, QStringLiteral("-debug")} << false << false << file << true;
-    QTest::newRow("a named file that is not there") << QStringList{QStringLiteral("nothere.ini")} << true
+        << QStringList{file, QStringLiteral("-debug")} << none << false << file << true;
+    QTest::newRow("a named file that is not there") << QStringList{QStringLiteral("nothere.ini")} << configIni
                                                     << false << QStringLiteral("nothere.ini") << false;
+    QTest::newRow("-- then a file") << QStringList{ends, file} << configIni << false << file << true;
+    QTest::newRow("-debug, -- then a file")
+        << QStringList{QStringLiteral("-debug"), ends, file} << configIni << true << file << true;
+    QTest::newRow("a file named like the switch, after --")
+        << QStringList{ends, QStringLiteral("-debug")} << QStringLiteral("-debug") << false
+        << QStringLiteral("-debug") << true;
+    QTest::newRow("a file named like an option, after --")
+        << QStringList{ends, QStringLiteral("--version")} << QStringLiteral("--version") << false
+        << QStringLiteral("--version") << true;
 }
 
 void StartUpLoadTest::commandLine()
 {
     QFETCH(QStringList, arguments);
-    QFETCH(bool, configIni);
+    QFETCH(QString, currentFile);
     QFETCH(bool, debug);
     QFETCH(QString, captionFile);
     QFETCH(bool, loaded);
@@ -243,8 +258,8 @@ void StartUpLoadTest::commandLine()
         captionFile = named;
 
     EditorFixture f(arguments);
-    if (configIni)
-        QVERIFY(WriteBytes(f.current.filePath(QStringLiteral("config.ini")), bytes));
+    if (!currentFile.isEmpty())
+        QVERIFY(WriteBytes(f.current.filePath(currentFile), bytes));
     QVERIFY(f.ShowActive());
 
     QCOMPARE(DebugPageShown(*f.window), debug);
@@ -276,6 +291,60 @@ void StartUpLoadTest::lockBesideTheFile()
     QVERIFY(f.window->StaticTextStatus()->text().endsWith(QStringLiteral("(только чтение)")));
     QVERIFY(f.window->Buttons().saveToDevice->isHidden());
     QCOMPARE(f.working.record(Cmd::oa).text(1), QStringLiteral("ОБЪЕКТ1"));
+}
+
+namespace {
+
+// Notes how the window looks when the key dialog comes up over it.
+class WindowAtKeyDialog : public ScriptedQuestions
+{
+public:
+    explicit WindowAtKeyDialog(TForm2 *window) : m_window(window) {}
+    Answer Ask(const Question &question) override
+    {
+        if (question.kind == QuestionKind::FileKey) {
+            caption = m_window->windowTitle();
+            pagesShown = m_window->PagesParam()->isVisible();
+            exitDelay = m_window->findChild<QLineEdit *>(QStringLiteral("E_Mode_ExitDelay"))->text();
+            openFace = m_window->Buttons().open->face();
+        }
+        return ScriptedQuestions::Ask(question);
+    }
+
+    QString caption;
+    bool pagesShown = false;
+    QString exitDelay;
+    QPixmap openFace;
+
+private:
+    TForm2 *m_window;
+};
+
+} // namespace
+
+// A container opened at start (from a file manager) asks for its key over a complete window: the
+// running version's caption, the pages, the pictures on the buttons.
+void StartUpLoadTest::windowCompleteBeforeTheKeyDialog()
+{
+    EditorFixture f;
+    QVERIFY(WriteBytes(f.current.filePath(QStringLiteral("config.cry")),
+                       ContainerOf(ContainerText, QStringLiteral("k"))));
+    auto answers = std::make_unique<WindowAtKeyDialog>(f.window.get());
+    WindowAtKeyDialog *seen = answers.get();
+    seen->Then(ModalResult::Ok, QStringLiteral("k"));
+    f.window->SetQuestions(std::move(answers));
+    f.questions = seen;
+    QVERIFY(f.ShowActive());
+
+    QCOMPARE(seen->askedKinds(), QList<QuestionKind>{QuestionKind::FileKey});
+    QCOMPARE(seen->caption, Prefix);
+    QVERIFY(seen->pagesShown);
+    // The pages show the factory configuration, as the status line says, not empty fields.
+    QCOMPARE(seen->exitDelay, QStringLiteral("90"));
+    QVERIFY(!seen->openFace.isNull());
+    // The face is the one the window keeps after the load.
+    QCOMPARE(seen->openFace.toImage(), f.window->Buttons().open->face().toImage());
+    QCOMPARE(f.window->windowTitle(), Prefix + Native("./config.cry"));
 }
 
 QTEST_MAIN(StartUpLoadTest)

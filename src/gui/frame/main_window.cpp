@@ -281,10 +281,14 @@ void TForm2::FormShow()
 
 void TForm2::FinishFirstShowing()
 {
-    const QString fileName = StartUpLoad();
-    SetCaptionFile(fileName);
+    // The window is complete (the running version's caption, its pages with the defaults, the pictures
+    // on its buttons) before the start-up load may show the key dialog or a message box over it.
+    SetCaptionFile(QString());
+    Redraw_All();
     m_pages->show();
     RepaintButtons(this, m_buttonImages, ButtonCaptions());
+    const QString fileName = StartUpLoad();
+    SetCaptionFile(fileName);
     m_startUpFinished = true;
     Q_EMIT StartUpLoaded();
 }

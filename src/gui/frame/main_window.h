@@ -50,6 +50,7 @@ public:
     void SetQuestions(std::unique_ptr<ModalQuestions> questions);
     void SetSettingsStore(SettingsStore *store) { m_settingsStore = store; }
     void SetCheckRules(std::unique_ptr<CheckRules> rules);
+    // The command line after the program's name (start_arguments.h says how it is read).
     void SetArguments(const QStringList &arguments) { m_arguments = arguments; }
     void SetProgramFolder(const QString &folder) { m_programFolder = folder; }
     // How "В устройство..." reads config.ini back for its comparison (the file itself by default).

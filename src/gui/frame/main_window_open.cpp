@@ -2,6 +2,7 @@
 // key-asking loop of containers.
 #include "frame/main_window.h"
 
+#include "frame/start_arguments.h"
 #include "frame/status_line.h"
 #include "pages/text_page.h"
 
@@ -34,11 +35,6 @@ constexpr int OpenFilterAllSupported = 3;
 QString StartUpFile(const char16_t *name)
 {
     return QDir::toNativeSeparators(QStringLiteral("./") + QString::fromUtf16(name));
-}
-
-bool IsDebugSwitch(const QString &argument)
-{
-    return argument.toLower() == QStringLiteral("-debug");
 }
 
 } // namespace
@@ -79,15 +75,10 @@ void TForm2::ShowFileStatus(const QString &fileName, int kind)
 
 QString TForm2::StartUpLoad()
 {
-    QString fileName;
-    if (!m_arguments.isEmpty()) {
-        fileName = m_arguments.constFirst();
-        // "-debug" counts only as the first argument; the file name then comes second.
-        if (IsDebugSwitch(fileName)) {
-            SetDebugPageVisible(true);
-            fileName = m_arguments.size() > 1 ? m_arguments.at(1) : QString();
-        }
-    }
+    const StartArguments start = ParseStartArguments(m_arguments);
+    if (start.debug)
+        SetDebugPageVisible(true);
+    QString fileName = start.file;
     if (fileName.isEmpty()) {
         fileName = StartUpFile(u"config.ini");
         if (!QFileInfo(fileName).isFile())
