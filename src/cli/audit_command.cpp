@@ -105,8 +105,10 @@ ExitCode AuditCommand::execute(const QCommandLineParser &parser, CliStreams &io)
         return ExitCode::Unreadable;
     }
     const FolderAudit audit = AuditFolder(folder.filePath());
-    if (WriteToStandardOutput(parser.isSet(JsonOption) ? asJson(audit) : asText(audit), io) != ExitCode::Ok)
-        return ExitCode::Unreadable;
+    const ExitCode written =
+        WriteToStandardOutput(parser.isSet(JsonOption) ? asJson(audit) : asText(audit), io);
+    if (written != ExitCode::Ok)
+        return written;
     return audit.findings.isEmpty() ? ExitCode::Ok : ExitCode::Failure;
 }
 

@@ -76,10 +76,8 @@ ExitCode CheckCommand::execute(const QCommandLineParser &parser, CliStreams &io)
 
     const QList<RuleFailure> failures = AllFailures(model);
     const QByteArray output = parser.isSet(JsonOption) ? asJson(failures) : FailuresAsText(failures);
-    if (io.out.write(output) != output.size()) {
-        io.err << "orva-config: cannot write to standard output: " << io.out.errorString() << Qt::endl;
-        return ExitCode::Failure;
-    }
+    if (const ExitCode written = WriteToStandardOutput(output, io); written != ExitCode::Ok)
+        return written;
     return failures.isEmpty() ? ExitCode::Ok : ExitCode::Failure;
 }
 

@@ -19,6 +19,14 @@
 namespace orva::cli {
 namespace {
 
+// A command's own codes and the one every command has: its output (or its --help) cannot be written.
+QList<ExitCode> AllExitCodes(const CliCommand &command)
+{
+    QList<ExitCode> codes = command.exitCodes();
+    codes.append(ExitCode::OutputFailed);
+    return codes;
+}
+
 std::vector<std::unique_ptr<CliCommand>> makeCommands(const CliSeams &seams = {})
 {
     std::vector<std::unique_ptr<CliCommand>> commands;
@@ -37,7 +45,7 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands(const CliSeams &seams = {}
     commands.push_back(std::make_unique<SetCommand>());
     QList<CommandExitCodes> codes;
     for (const auto &command : commands)
-        codes.append({command->name(), command->exitCodes()});
+        codes.append({command->name(), AllExitCodes(*command)});
     commands.push_back(std::make_unique<ExitCodesCommand>(codes));
     return commands;
 }
@@ -105,7 +113,7 @@ ExitCode run(const QStringList &arguments, CliStreams &io, const CliSeams &seams
             return ExitCode::Usage;
         }
         parser.setApplicationDescription(command->description() + u"\n\n" +
-                                         ExitCodeHelp(command->name(), command->exitCodes()));
+                                         ExitCodeHelp(command->name(), AllExitCodes(*command)));
         parser.clearPositionalArguments();
         parser.addPositionalArgument(command->name(), QStringLiteral("The command."), command->name());
         command->configure(parser);
@@ -116,14 +124,13 @@ ExitCode run(const QStringList &arguments, CliStreams &io, const CliSeams &seams
         return ExitCode::Usage;
     }
     if (parser.isSet(versionOption)) {
-        io.out.write(QByteArrayLiteral("orva-config " ORVA_VERSION "\n"));
-        return ExitCode::Ok;
+        return WriteToStandardOutput("orva-config " ORVA_VERSION "\n", io);
     }
     if (parser.isSet(helpOption)) {
-        io.out.write(parser.helpText().toUtf8());
-        if (!parser.helpText().endsWith(u'\n'))
-            io.out.write("\n");
-        return ExitCode::Ok;
+        QString help = parser.helpText();
+        if (!help.endsWith(u'\n'))
+            help += u'\n';
+        return WriteToStandardOutput(help.toUtf8(), io);
     }
     if (!command) {
         io.err << "orva-config: no command given\n"
@@ -137,7 +144,13 @@ ExitCode run(const QStringList &arguments, CliStreams &io, const CliSeams &seams
 
 int RunCli(const QStringList &arguments, CliStreams &io, const CliSeams &seams)
 {
-    return int(run(arguments, io, seams));
+    const ExitCode code = run(arguments, io, seams);
+    // Output that was lost is the answer, whatever the command found: the same code for every command.
+    if (io.outputError) {
+        io.err << "orva-config: cannot write to standard output: " << *io.outputError << Qt::endl;
+        return int(ExitCode::OutputFailed);
+    }
+    return int(code);
 }
 
 } // namespace orva::cli

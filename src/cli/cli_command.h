@@ -7,16 +7,20 @@
 #include <QString>
 #include <QTextStream>
 
+#include <optional>
+
 namespace orva::cli {
 
 // Where a command reads and writes: `out` receives the command's output bytes (a configuration text is
 // binary Windows-1251), `err` the messages for the user; `in` is standard input (for --key-stdin), or
-// null where there is none.
+// null where there is none. Every byte for `out` goes through WriteToStandardOutput, which notes the
+// first write that fails in `outputError`; RunCli checks it once before the exit.
 struct CliStreams
 {
     QIODevice &out;
     QTextStream &err;
     QIODevice *in = nullptr;
+    std::optional<QString> outputError = std::nullopt;
 };
 
 // One command of orva-config: its name and description, its options, and what it does.
@@ -35,7 +39,10 @@ public:
     virtual ExitCode execute(const QCommandLineParser &parser, CliStreams &io) const = 0;
 };
 
-// Writes `bytes` to the file named by the -o option (atomically), or to io.out without it.
+// Writes `bytes` to standard output (io.out). A write that fails is noted once in io.outputError and
+// nothing more is written; the result is ExitCode::OutputFailed then, else Ok.
+ExitCode WriteToStandardOutput(QByteArrayView bytes, CliStreams &io);
+// Writes `bytes` to the file named by the -o option (atomically), or to standard output without it.
 ExitCode WriteOutput(const QCommandLineParser &parser, const QByteArray &bytes, CliStreams &io);
 // The -o/--output option shared by the commands that produce a configuration text.
 void AddOutputOption(QCommandLineParser &parser);

@@ -27,9 +27,17 @@ ExitCode WriteOutput(const QCommandLineParser &parser, const QByteArray &bytes, 
         }
         return ExitCode::Ok;
     }
-    if (io.out.write(bytes) != bytes.size()) {
-        io.err << "orva-config: cannot write to standard output: " << io.out.errorString() << Qt::endl;
-        return ExitCode::Failure;
+    return WriteToStandardOutput(bytes, io);
+}
+
+ExitCode WriteToStandardOutput(QByteArrayView bytes, CliStreams &io)
+{
+    if (io.outputError)
+        return ExitCode::OutputFailed;
+    if (io.out.write(bytes.data(), bytes.size()) != bytes.size()) {
+        const QString reason = io.out.errorString();
+        io.outputError = reason.isEmpty() ? QStringLiteral("write failed") : reason;
+        return ExitCode::OutputFailed;
     }
     return ExitCode::Ok;
 }

@@ -78,7 +78,7 @@ ExitCode DiffCommand::execute(const QCommandLineParser &parser, CliStreams &io) 
     const ExitCode written = WriteToStandardOutput(
         parser.isSet(JsonOption) ? asJson(differences) : DifferencesAsText(differences), io);
     if (written != ExitCode::Ok)
-        return ExitCode::Unreadable;
+        return written;
     return differences.isEmpty() ? ExitCode::Ok : ExitCode::Failure;
 }
 

@@ -47,9 +47,9 @@ constexpr ExitCodeMeaning Meanings[] = {
     {EmptyKey, {}, u"the key is empty"},
     {WrongKey, {}, u"the key is wrong or the container is damaged"},
     {Unreadable, {}, u"a file cannot be read (missing, no permission, a folder)"},
-    {Unreadable, u"diff", u"a file cannot be read, or the output cannot be written"},
+    {Unreadable, u"diff", u"a file cannot be read"},
     {Unreadable, u"list", u"DIR is no folder"},
-    {Unreadable, u"audit", u"DIR is no folder that can be read, or the output cannot be written"},
+    {Unreadable, u"audit", u"DIR is no folder that can be read"},
     {ChecksFail, u"save write-device",
      u"a save-time check fails (the failures are printed); nothing is written"},
     {ChecksFail, u"set",
@@ -59,6 +59,9 @@ constexpr ExitCodeMeaning Meanings[] = {
     {NotVerified, u"write-device", u"config.ini on the disk reads back different from what was written"},
     {ContainerRefused, u"set",
      u"a file is an encrypted container, which this program never writes; it is left unchanged"},
+    {OutputFailed,
+     {},
+     u"standard output cannot be written (closed, or a full disk): what was printed is lost"},
 };
 
 bool names(const ExitCodeMeaning &meaning, QStringView command)

@@ -22,6 +22,7 @@ enum class ExitCode : int {
     PanelArmed = 9,        // the file's folder holds lock.txt: nothing is written to the panel's disk
     NotVerified = 10,      // config.ini on the disk reads back different from what was written
     ContainerRefused = 11, // set: a container is never written by this program
+    OutputFailed = 12,     // standard output cannot be written (closed, full disk)
 };
 
 // The codes of a command that reads one configuration FILE with --key or --key-stdin and writes a result.

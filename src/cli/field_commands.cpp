@@ -121,15 +121,6 @@ QByteArray shownJson(const QList<ShownField> &fields)
 
 } // namespace
 
-ExitCode WriteToStandardOutput(const QByteArray &bytes, CliStreams &io)
-{
-    if (io.out.write(bytes) != bytes.size()) {
-        io.err << "orva-config: cannot write to standard output: " << io.out.errorString() << Qt::endl;
-        return ExitCode::Failure;
-    }
-    return ExitCode::Ok;
-}
-
 QString FieldPath(const Field &field)
 {
     return field.pageCaption + u" / " + field.caption;

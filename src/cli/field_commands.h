@@ -31,9 +31,6 @@ public:
     ExitCode execute(const QCommandLineParser &parser, CliStreams &io) const override;
 };
 
-// Writes `bytes` to standard output; reports a failed write. Returns Ok or Failure.
-ExitCode WriteToStandardOutput(const QByteArray &bytes, CliStreams &io);
-
 // "page / field" of a field, as the text outputs name it.
 QString FieldPath(const Field &field);
 

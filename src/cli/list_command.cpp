@@ -81,11 +81,7 @@ ExitCode ListCommand::execute(const QCommandLineParser &parser, CliStreams &io) 
     }
     const QList<ListRow> rows = ExamineFolder(folder.filePath());
     const QByteArray output = parser.isSet(JsonOption) ? asJson(rows) : asText(rows);
-    if (io.out.write(output) != output.size()) {
-        io.err << "orva-config: cannot write to standard output: " << io.out.errorString() << Qt::endl;
-        return ExitCode::Failure;
-    }
-    return ExitCode::Ok;
+    return WriteToStandardOutput(output, io);
 }
 
 } // namespace orva::cli

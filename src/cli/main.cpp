@@ -25,9 +25,13 @@ int main(int argc, char *argv[])
     }
     QCoreApplication::setApplicationName(QStringLiteral("orva-config"));
 
+    // Standard output is written through its descriptor, unbuffered: a write that fails (a full disk,
+    // a closed descriptor) fails there, where the command sees it, not in a library buffer at exit.
     QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return int(orva::cli::ExitCode::Failure);
+    if (!out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        std::fputs("orva-config: standard output cannot be written\n", stderr);
+        return int(orva::cli::ExitCode::OutputFailed);
+    }
     QTextStream err(stderr);
     QFile in;
     const bool hasInput = in.open(stdin, QIODevice::ReadOnly);

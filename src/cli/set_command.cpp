@@ -75,7 +75,7 @@ ExitCode setFile(const QString &path, const QList<FieldAssignment> &assignments,
         return refuse(path, outcome, io);
     if (dryRun) {
         const QByteArray changes = DifferencesAsText(outcome.changes, path + u": ");
-        return io.out.write(changes) == changes.size() ? ExitCode::Ok : ExitCode::Failure;
+        return WriteToStandardOutput(changes, io);
     }
     if (outcome.bytes == read.bytes)
         return ExitCode::Ok; // already so: the file keeps its bytes and its date
