@@ -12,7 +12,7 @@
 namespace orva::cli {
 namespace {
 
-const QString JsonOption = QStringLiteral("json");
+constexpr QLatin1StringView JsonOption("json");
 
 QJsonObject failureJson(const RuleFailure &failure)
 {

@@ -11,7 +11,7 @@
 namespace orva::cli {
 namespace {
 
-const QString JsonOption = QStringLiteral("json");
+constexpr QLatin1StringView JsonOption("json");
 
 QJsonObject toJson(const RuleFailure &failure)
 {

@@ -5,7 +5,7 @@
 namespace orva::cli {
 
 namespace {
-const QString OutputOption = QStringLiteral("output");
+constexpr QLatin1StringView OutputOption("output");
 }
 
 void AddOutputOption(QCommandLineParser &parser)

@@ -9,8 +9,8 @@
 namespace orva::cli {
 namespace {
 
-const QString KeyOption = QStringLiteral("key");
-const QString KeyStdinOption = QStringLiteral("key-stdin");
+constexpr QLatin1StringView KeyOption("key");
+constexpr QLatin1StringView KeyStdinOption("key-stdin");
 // A key has at most 32 characters; a longer line is read whole up to this size and then cut as usual.
 constexpr qint64 KeyLineLimit = 4096;
 

@@ -12,9 +12,9 @@
 namespace orva::cli {
 namespace {
 
-const QString JsonOption = QStringLiteral("json");
-const QString KeyAOption = QStringLiteral("key-a");
-const QString KeyBOption = QStringLiteral("key-b");
+constexpr QLatin1StringView JsonOption("json");
+constexpr QLatin1StringView KeyAOption("key-a");
+constexpr QLatin1StringView KeyBOption("key-b");
 
 QByteArray asJson(const QList<FieldDifference> &differences)
 {

@@ -4,8 +4,8 @@
 
 namespace orva::cli {
 namespace {
-const QString MarkdownOption = QStringLiteral("markdown");
-const QString ManualOption = QStringLiteral("manual");
+constexpr QLatin1StringView MarkdownOption("markdown");
+constexpr QLatin1StringView ManualOption("manual");
 } // namespace
 
 ExitCodesCommand::ExitCodesCommand(QList<CommandExitCodes> commands) : m_commands(std::move(commands))

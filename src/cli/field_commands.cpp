@@ -10,7 +10,7 @@
 namespace orva::cli {
 namespace {
 
-const QString JsonOption = QStringLiteral("json");
+constexpr QLatin1StringView JsonOption("json");
 
 QString whereText(const Field &field)
 {

@@ -8,8 +8,8 @@
 namespace orva::cli {
 namespace {
 
-const QString DiskOption = QStringLiteral("disk");
-const QString OutputOption = QStringLiteral("output");
+constexpr QLatin1StringView DiskOption("disk");
+constexpr QLatin1StringView OutputOption("output");
 
 struct Prepared
 {

@@ -11,8 +11,8 @@
 namespace orva::cli {
 namespace {
 
-const QString FieldOption = QStringLiteral("field");
-const QString DryRunOption = QStringLiteral("dry-run");
+constexpr QLatin1StringView FieldOption("field");
+constexpr QLatin1StringView DryRunOption("dry-run");
 
 using Result = FieldEditOutcome::Result;
 

@@ -16,8 +16,8 @@ constexpr quint8 ExpectDash = 2;
 constexpr quint8 ExpectNumber = 3;
 constexpr quint8 ExpectSeparator = 5;
 
-const QString LearnedKeyMarker = QStringLiteral("************");
-const QString UnknownVersionText = QStringLiteral("??????");
+constexpr QLatin1StringView LearnedKeyMarker("************");
+constexpr QLatin1StringView UnknownVersionText("??????");
 
 // The lower-cased codes of the command table, index = row number, and the rows by the first character
 // of their code, in table order: a word is compared with the few codes that can begin it.

@@ -79,7 +79,7 @@ qsizetype firstUnencodable(QStringView text, char32_t *codePoint)
             QStringEncoder encoder(CodecName, QStringConverter::Flag::Stateless);
             // encode() converts only when its result becomes a QByteArray; until then no error is known.
             const QByteArray bytes = encoder.encode(text.sliced(i, width));
-            refused = encoder.hasError();
+            refused = encoder.hasError() || bytes.isEmpty();
         }
         if (refused) {
             if (codePoint)

@@ -115,7 +115,7 @@ ListRow ListExaminer::ExamineNow(int id, T_Command_DEVICE &model)
             m_rowFinished.wait(&m_mutex);
             continue;
         case State::Finished: {
-            const auto it = std::find_if(m_finished.begin(), m_finished.end(),
+            const auto it = std::find_if(m_finished.cbegin(), m_finished.cend(),
                                          [id](const Examined &examined) { return examined.first == id; });
             ListRow row = it->second;
             m_finished.erase(it);

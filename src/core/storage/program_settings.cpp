@@ -6,11 +6,11 @@
 namespace orva {
 namespace {
 
-const QString ListPathKey = QStringLiteral("ListPathSave");
-const QString ListModeKey = QStringLiteral("ListModeOpenSave");
-const QString MaskModeKey = QStringLiteral("MaskMode");
-const QString MaskPrefKey = QStringLiteral("MaskPref");
-const QString MaskSuffKey = QStringLiteral("MaskSuff");
+constexpr QLatin1StringView ListPathKey("ListPathSave");
+constexpr QLatin1StringView ListModeKey("ListModeOpenSave");
+constexpr QLatin1StringView MaskModeKey("MaskMode");
+constexpr QLatin1StringView MaskPrefKey("MaskPref");
+constexpr QLatin1StringView MaskSuffKey("MaskSuff");
 
 QString DelimiterKey(int k)
 {

@@ -8,9 +8,9 @@
 namespace orva {
 namespace {
 
-const QString MaskSuffix = QStringLiteral(".ini");
-const QString PdfSuffix = QStringLiteral(".pdf");
-const QString UnnamedConfiguration = QStringLiteral("config");
+constexpr QLatin1StringView MaskSuffix(".ini");
+constexpr QLatin1StringView PdfSuffix(".pdf");
+constexpr QLatin1StringView UnnamedConfiguration("config");
 
 QString baseName(const ProgramSettings &settings, const QString &deviceName, const QString &ident,
                  const QString &configurationFile)

@@ -24,7 +24,7 @@ bool addressInRange(const T_Command_DEVICE &model, int server)
 {
     const QString address = ShownServerAddress(model.get(Gprs::ServerAddress, server));
     for (int group = 0; group < AddressGroups; ++group) {
-        if (address.mid(group * 4, 3).toInt() > MaxAddressGroup)
+        if (QStringView(address).mid(group * 4, 3).toInt() > MaxAddressGroup)
             return false;
     }
     return true;

@@ -7,7 +7,7 @@ namespace {
 
 constexpr int PatrolKeyType = 2;
 
-const QString LoopList = QStringLiteral("L_Shleif_Shleifs");
+constexpr QLatin1StringView LoopList("L_Shleif_Shleifs");
 
 FixTarget loopFix(int loop, const QString &focusControl)
 {

@@ -5,8 +5,8 @@ namespace {
 
 constexpr int PhoneCount = 9;
 
-const QString MissingNumberHeadline = QStringLiteral("Не заданы номера для задействованных телефонов.");
-const QString MissingNumberHint = QStringLiteral("Необходимо задать номера для используемых телефонов");
+constexpr QStringView MissingNumberHeadline = u"Не заданы номера для задействованных телефонов.";
+constexpr QStringView MissingNumberHint = u"Необходимо задать номера для используемых телефонов";
 
 // Rule p of a phone check: phone p in use must have a number.
 CheckRule numberRule(CheckId check, TextParam number, int phone, bool (*inUse)(const T_Command &),
@@ -16,8 +16,8 @@ CheckRule numberRule(CheckId check, TextParam number, int phone, bool (*inUse)(c
     rule.check = check;
     rule.number = phone;
     rule.subject = phone;
-    rule.headline = MissingNumberHeadline;
-    rule.hint = MissingNumberHint;
+    rule.headline = MissingNumberHeadline.toString();
+    rule.hint = MissingNumberHint.toString();
     rule.passes = [number, phone, inUse](const T_Command_DEVICE &model) {
         const T_Command &record = model.record(number.code, phone);
         return !inUse(record) || !record.get(number).isEmpty();

@@ -23,12 +23,11 @@
 namespace orva {
 namespace {
 
-const QString SampleDeviceName = QStringLiteral("ПСЕВДОНИМN");
-const QString SampleIdent = QStringLiteral("AAAABBBBCCCC");
+constexpr QStringView SampleDeviceName = u"ПСЕВДОНИМN";
+constexpr QLatin1StringView SampleIdent("AAAABBBBCCCC");
 
-const std::array<QString, MaskKindCount> KindCaptions{
-    QStringLiteral("Пусто"), QStringLiteral("Префикс"), QStringLiteral("Псевдоним"),
-    QStringLiteral("Идентификатор"), QStringLiteral("Постфикс")};
+constexpr std::array<QStringView, MaskKindCount> KindCaptions{u"Пусто", u"Префикс", u"Псевдоним",
+                                                              u"Идентификатор", u"Постфикс"};
 
 QLabel *FieldLabel(const QString &text, QWidget *field, QWidget *parent)
 {
@@ -147,7 +146,7 @@ QWidget *TDialogConfig::BuildMaskGroup()
         auto *column = new QVBoxLayout(group);
         auto *buttons = new QButtonGroup(group);
         for (int kind = 0; kind < MaskKindCount; ++kind) {
-            auto *radio = new QRadioButton(KindCaptions[kind], group);
+            auto *radio = new QRadioButton(KindCaptions[kind].toString(), group);
             radio->setObjectName(QStringLiteral("RadioButtonMask%1_%2").arg(element + 1).arg(kind));
             // The five choices repeat in every element's group: the group's title tells them apart.
             radio->setAccessibleName(group->title() + QStringLiteral(": ") + KindCaptions[kind]);
@@ -227,7 +226,8 @@ QString TDialogConfig::ExampleText() const
 
 void TDialogConfig::FormExampleText()
 {
-    m_example->setText(FormFileNameByMask(SettingsFromControls().mask, SampleDeviceName, SampleIdent));
+    m_example->setText(
+        FormFileNameByMask(SettingsFromControls().mask, SampleDeviceName.toString(), SampleIdent));
 }
 
 void TDialogConfig::EnablePathItems(bool on)

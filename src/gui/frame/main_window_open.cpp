@@ -23,12 +23,15 @@ namespace {
 
 // The open dialog's filters; the fourth is preselected. Qt takes a filter's patterns from its
 // parentheses, separated by blanks.
-const QStringList OpenFilters = {
-    QStringLiteral("Конфигурация прибора (*.ini)"),
-    QStringLiteral("Конфигурация GSM-прибора (*.gsm)"),
-    QStringLiteral("Шифрованная конфигурация (*.cry)"),
-    QStringLiteral("Все поддерживаемые форматы (*.ini *.gsm *.cry)"),
-};
+QStringList OpenFilters()
+{
+    return {
+        QStringLiteral("Конфигурация прибора (*.ini)"),
+        QStringLiteral("Конфигурация GSM-прибора (*.gsm)"),
+        QStringLiteral("Шифрованная конфигурация (*.cry)"),
+        QStringLiteral("Все поддерживаемые форматы (*.ini *.gsm *.cry)"),
+    };
+}
 constexpr int OpenFilterAllSupported = 3;
 
 // config.ini, else config.cry, in the current folder, written with the platform's separator.
@@ -170,7 +173,7 @@ void TForm2::B_OpenClick()
 void TForm2::OpenFileDirectly()
 {
     Question ask = Question::Of(QuestionKind::OpenFile);
-    ask.filters = OpenFilters;
+    ask.filters = OpenFilters();
     ask.selectedFilter = OpenFilterAllSupported;
     ask.defaultSuffix = QStringLiteral("ini");
     const Answer chosen = questions().Ask(ask);

@@ -13,13 +13,16 @@ namespace orva {
 namespace {
 
 // The save dialog's filters. Qt takes a filter's patterns from its parentheses, separated by blanks.
-const QStringList SaveFilters = {
-    QStringLiteral("Конфигурация прибора (*.ini)"),
-    QStringLiteral("Конфигурация GSM-прибора (*.gsm)"),
-    QStringLiteral("Все поддерживаемые форматы (*.ini *.gsm)"),
-};
+QStringList SaveFilters()
+{
+    return {
+        QStringLiteral("Конфигурация прибора (*.ini)"),
+        QStringLiteral("Конфигурация GSM-прибора (*.gsm)"),
+        QStringLiteral("Все поддерживаемые форматы (*.ini *.gsm)"),
+    };
+}
 
-const QString DefaultSaveName = QStringLiteral("config.ini");
+constexpr QLatin1StringView DefaultSaveName("config.ini");
 
 } // namespace
 
@@ -61,7 +64,7 @@ void TForm2::B_SaveClick()
         m_saveFolder = m_settings.listPath;
     Question ask = Question::Of(QuestionKind::SaveFile);
     ask.folder = m_saveFolder;
-    ask.filters = SaveFilters;
+    ask.filters = SaveFilters();
     ask.defaultSuffix = QStringLiteral("ini");
     ask.text = m_settings.maskMode ? FormFileNameByMask(m_settings.mask, model().get(Panel::Name),
                                                         model().get(Gprs::Identifier))

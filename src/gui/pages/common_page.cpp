@@ -25,8 +25,8 @@ constexpr int RowHeight = 21;
 constexpr int FieldLeft = 300;
 
 // The captions of the balance fields of SIM 1 and SIM 2; SIM 2's period is written in lower case.
-const QString DelayCaptions[SimCount] = {QStringLiteral("Период опроса баланса SIM-карты №1 (0..48):"),
-                                         QStringLiteral("период опроса баланса SIM-карты №2 (0..48):")};
+constexpr QStringView DelayCaptions[SimCount] = {u"Период опроса баланса SIM-карты №1 (0..48):",
+                                                 u"период опроса баланса SIM-карты №2 (0..48):"};
 
 } // namespace
 
@@ -94,14 +94,15 @@ void CommonPage::BuildBalanceOf(QWidget *group, int sim, int top)
     const QString n = QString::number(sim);
     const int left = FieldLeft - 8;
 
-    const NumberField delay = MakeNumberField(
-        group, {.name = u"E_Common_BalanceDelay" + n,
-                .upDownName = u"UD_Common_BalanceDelay" + n,
-                .digits = BalanceDelayDigits,
-                .geometry = QRect(left, top, 40, RowHeight),
-                .caption = {u"L_Common_BalanceDelay" + n + u"_1", DelayCaptions[sim - 1], QPoint(8, top + 3)},
-                .unit = {u"L_Common_BalanceDelay" + n + u"_2", QStringLiteral(" час."),
-                         QPoint(left + 60, top + 3)}});
+    const NumberField delay =
+        MakeNumberField(group, {.name = u"E_Common_BalanceDelay" + n,
+                                .upDownName = u"UD_Common_BalanceDelay" + n,
+                                .digits = BalanceDelayDigits,
+                                .geometry = QRect(left, top, 40, RowHeight),
+                                .caption = {u"L_Common_BalanceDelay" + n + u"_1",
+                                            DelayCaptions[sim - 1].toString(), QPoint(8, top + 3)},
+                                .unit = {u"L_Common_BalanceDelay" + n + u"_2", QStringLiteral(" час."),
+                                         QPoint(left + 60, top + 3)}});
     b.delay = delay.edit;
     b.delayUpDown = delay.upDown;
 
