@@ -31,8 +31,9 @@ void TestVocabularies::loopModes_data()
                         << QStringLiteral("Image\\GuardFixed.jpg");
     QTest::newRow("3") << 3 << 90 << QStringLiteral("охранный без задержки,расщепленный")
                        << QStringLiteral("Image\\GuardDrop.jpg");
-    QTest::newRow("8 keeps its text") << 8 << 90 << QStringLiteral("ожарный тип 1 (дымовые извещатели)")
-                                      << QStringLiteral("Image\\Fire1.jpg");
+    // The list names mode 8 with its button's word, not the list's old "ожарный".
+    QTest::newRow("8 as its button") << 8 << 90 << QStringLiteral("пожарный тип 1 (дымовые извещатели)")
+                                     << QStringLiteral("Image\\Fire1.jpg");
     QTest::newRow("12") << 12 << 90 << QStringLiteral("пожарный тип 2 (с контрольным сбросом)")
                         << QStringLiteral("Image\\Fire5.jpg");
     QTest::newRow("15") << 15 << 90 << QStringLiteral("УПРАВЛЕНИЕ") << QStringLiteral("Image\\Rule.jpg");

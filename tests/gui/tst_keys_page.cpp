@@ -146,13 +146,20 @@ void KeysPageTest::plainAliasSwitchedToPatrolAndBack()
     QCOMPARE(f.Name(2)->typingLimit(), 9);
     QCOMPARE(f.Stored(2), QStringLiteral("*ABCDEFGHI"));
     QCOMPARE(KeyType(f.working, 2), 2);
+    // Back to a plain key, the alias is whole again: passing a type loses no character.
     f.ChooseType(2, Qt::Key_Home);
-    QCOMPARE(f.Stored(2), QStringLiteral("ABCDEFGHI"));
+    QCOMPARE(f.Name(2)->text(), QStringLiteral("ABCDEFGHIJ"));
+    QCOMPARE(f.Stored(2), QStringLiteral("ABCDEFGHIJ"));
     QCOMPARE(f.Name(2)->typingLimit(), 10);
+    // What the user types after the type was chosen is what a later change of type starts from.
+    f.ChooseType(2, Qt::Key_End);
     f.Name(2)->setFocus();
     f.Name(2)->end(false);
+    QTest::keyClick(f.Name(2), Qt::Key_Backspace);
     Type(f.Name(2), QStringLiteral("Z"));
-    QCOMPARE(f.Stored(2), QStringLiteral("ABCDEFGHIZ"));
+    QCOMPARE(f.Stored(2), QStringLiteral("*ABCDEFGHZ"));
+    f.ChooseType(2, Qt::Key_Home);
+    QCOMPARE(f.Stored(2), QStringLiteral("ABCDEFGHZ"));
 }
 
 void KeysPageTest::emptyAliasOfATypedKeyIsItsMark_data()

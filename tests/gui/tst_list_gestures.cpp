@@ -60,10 +60,11 @@ void ListGesturesTest::loopTickBoxActsOnItsRow_data()
     QTest::addColumn<int>("rowClickedFirst"); // -1: no row selected
     QTest::addColumn<int>("tickClicks");
     QTest::addColumn<QString>("line");
-    QTest::newRow("no row selected, unticked and ticked again") << -1 << 2 << QStringLiteral("lm4-12");
-    QTest::newRow("another row selected, unticked and ticked again") << 0 << 2 << QStringLiteral("lm4-12");
+    // Unticked and ticked again, the loop is back in its mode with its delay, as if never touched.
+    QTest::newRow("no row selected, unticked and ticked again") << -1 << 2 << QStringLiteral("lm4-12.90");
+    QTest::newRow("another row selected, unticked and ticked again") << 0 << 2 << QStringLiteral("lm4-12.90");
     QTest::newRow("no row selected, unticked") << -1 << 1 << QStringLiteral("lm4-7");
-    QTest::newRow("its own row selected, unticked and ticked again") << 3 << 2 << QStringLiteral("lm4-12");
+    QTest::newRow("its own row selected, unticked and ticked again") << 3 << 2 << QStringLiteral("lm4-12.90");
 }
 
 // Loop 4 is "пожарный тип 2 (с контрольным сбросом)" in the factory configuration.

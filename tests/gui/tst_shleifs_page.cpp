@@ -113,8 +113,9 @@ void ShleifsPageTest::tickingAgainStoresTheTickedButton_data()
     QTest::addColumn<int>("loop");
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("delay");
-    // Loop 3 is "охранный без задержки", loop 1 "охранный с задержкой".
-    QTest::newRow("without delay") << 3 << 2 << 0;
+    // Loop 3 is "охранный без задержки", loop 1 "охранный с задержкой". Unticked and ticked again, a
+    // loop is back in its mode with the delay it had (the factory's 90), as if never touched.
+    QTest::newRow("without delay") << 3 << 2 << 90;
     QTest::newRow("with delay") << 1 << 1 << 90;
 }
 

@@ -94,6 +94,34 @@ void T_Command_DEVICE::SetLoopZone(int loop, int zone)
         setInList(Cmd::zn, zone, loop, true);
 }
 
+T_Command_DEVICE::LoopZonePlaces T_Command_DEVICE::LoopZonePlacesOf(int loop) const
+{
+    LoopZonePlaces places{};
+    for (int zone = 1; zone <= ZoneCount; ++zone) {
+        const T_Command &list = record(Cmd::zn, zone);
+        for (int i = 1; i <= T_Command::ItemCount && places[zone - 1] == 0; ++i) {
+            if (list.item(i) == loop)
+                places[zone - 1] = i;
+        }
+    }
+    return places;
+}
+
+void T_Command_DEVICE::RestoreLoopZonePlaces(int loop, const LoopZonePlaces &places)
+{
+    for (int zone = 1; zone <= ZoneCount; ++zone) {
+        setInList(Cmd::zn, zone, loop, false);
+        const int place = places[zone - 1];
+        if (place == 0)
+            continue;
+        T_Command &list = record(Cmd::zn, zone);
+        if (list.item(place) == 0)
+            list.setItem(place, loop);
+        else
+            setInList(Cmd::zn, zone, loop, true);
+    }
+}
+
 bool T_Command_DEVICE::RelayHasZone(int relay, int zone) const
 {
     return listHas(Cmd::rz, relay, zone);

@@ -57,6 +57,12 @@ public:
 
     int ZoneOfLoop(int loop) const;
     void SetLoopZone(int loop, int zone);
+    // Where a loop stands in the zone lists: for each zone, the item (1..5) that holds it, or 0.
+    using LoopZonePlaces = std::array<int, ZoneCount>;
+    LoopZonePlaces LoopZonePlacesOf(int loop) const;
+    // Puts the loop back where `places` says, and nowhere else; where its own item has been taken
+    // meanwhile, into the first free item of that zone.
+    void RestoreLoopZonePlaces(int loop, const LoopZonePlaces &places);
     bool RelayHasZone(int relay, int zone) const;
     void SetRelayZone(int relay, int zone, bool on);
     bool KeyHasZone(int key, int zone) const;

@@ -23,7 +23,7 @@ constexpr std::array<LoopModeEntry, 14> LoopModes = {{
     {LoopMode::GuardWalk,     u"охранный проходной",                     false, u"Image\\GuardWalk.jpg"},
     {LoopMode::GuardWalkDrop, u"охранный проходной,расщепленный",        false, u"Image\\GuardWalkDrop.jpg"},
     {LoopMode::GuardKts,      u"охранный КТС",                           false, u"Image\\GuardKTS.jpg"},
-    {LoopMode::Fire1,         u"ожарный тип 1 (дымовые извещатели)",     false, u"Image\\Fire1.jpg"},
+    {LoopMode::Fire1,         u"пожарный тип 1 (дымовые извещатели)",    false, u"Image\\Fire1.jpg"},
     {LoopMode::Fire2,         u"пожарный тип 2 (дымовые+тепловые)",      false, u"Image\\Fire2.jpg"},
     {LoopMode::Fire3,         u"пожарный тип 3 (тепловые извещатели)",   false, u"Image\\Fire3.jpg"},
     {LoopMode::Fire4,         u"пожарный тип 1 (c контрольным сбросом)", false, u"Image\\Fire4.jpg"},

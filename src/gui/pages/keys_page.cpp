@@ -63,7 +63,10 @@ void KeysPage::Keys_RedrawElements()
         HighlightFocus(row.type, HighlightMode::Given, GetColorKeyType(type));
 
         row.name->setTypingLimit(NameLength(type));
+        m_settingName = true;
         row.name->setText(KeyName(model(), key));
+        m_settingName = false;
+        row.typedAlias = row.name->text();
         // Putting the alias in stores mark + alias (a typed key's alias cut to 9 characters), also when
         // the field already held that text.
         Keys_SaveName(key, KeyAliasOfType(type, row.name->text()));
@@ -90,14 +93,16 @@ void KeysPage::Keys_SaveName(int key, const QString &text)
 
 void KeysPage::EditKeyName_Change(int key)
 {
-    const KeyRow &row = m_rows[key - 1];
+    KeyRow &row = m_rows[key - 1];
+    if (!m_settingName)
+        row.typedAlias = row.name->text();
     Keys_SaveName(key, KeyAliasOfType(row.type->currentIndex(), row.name->text()));
 }
 
 void KeysPage::CB_Key_TypeChange(int key, int type)
 {
     KeyRow &row = m_rows[key - 1];
-    QString text = row.name->text();
+    QString text = row.typedAlias;
     if (type != 0 && text.size() > TypedNameLength)
         text.truncate(TypedNameLength);
     // A type-0 alias cannot start with a type mark (it would read back as that type): the field shows
@@ -106,7 +111,9 @@ void KeysPage::CB_Key_TypeChange(int key, int type)
     if (type == 0)
         text = stored;
     row.name->setTypingLimit(NameLength(type));
+    m_settingName = true;
     row.name->setText(text);
+    m_settingName = false;
     // An empty alias of a typed key is stored as its mark alone. The box keeps its colour until the
     // focus leaves it.
     Keys_SaveName(key, stored);

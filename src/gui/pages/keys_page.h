@@ -34,6 +34,9 @@ public:
         std::array<QCheckBox *, ZoneCount> zones{};
         std::array<QLabel *, ZoneCount> zoneLabels{};
         QLineEdit *code = nullptr; // the learned key's code, shown as "*", never editable
+        // The alias as the file held it or the user typed it. A change of type starts from it, so that
+        // passing a type that shortens aliases and coming back loses no character.
+        QString typedAlias;
     };
 
     KeysPage(PageHost &host, QWidget *tab);
@@ -74,6 +77,8 @@ private:
     std::array<KeyRow, KeyCount> m_rows{};
     // The zone boxes' tag: set while a redraw ticks them, so their click handler writes nothing back.
     bool m_redrawingZones = false;
+    // Set while the page itself puts an alias into a name field: not the user's typing.
+    bool m_settingName = false;
 };
 
 } // namespace orva

@@ -95,6 +95,20 @@ void RelePage::Redraw_Rele()
     Rele_EnableElements();
     Rele_RedrawImage();
     Rele_RedrawElements();
+    RememberOrigins();
+}
+
+void RelePage::RememberOrigins()
+{
+    for (int relay = 1; relay <= T_Command_DEVICE::RelayCount; ++relay) {
+        m_origins[relay - 1].mode = model().get(Relay::Mode, relay);
+        RememberZones(relay);
+    }
+}
+
+void RelePage::RememberZones(int relay)
+{
+    m_origins[relay - 1].zones = model().record(Cmd::rz, relay);
 }
 
 void RelePage::UnLoad_Rele()
@@ -216,15 +230,33 @@ void RelePage::Rele_SaveMode()
         ButtonOf(RelayMode::Sms)->setChecked(true);
     }
     model().set(Relay::Mode, relay, mode);
-    if (mode != RelayMode::Locker)
+    if (m_zoneGuard) {
+        // A relay being shown keeps its zones; a lock shows its first zone by the radio buttons.
+        if (mode == RelayMode::Locker) {
+            for (const ZonePair &pair : m_zones) {
+                pair.radio->setChecked(pair.box->isChecked());
+                if (pair.box->isChecked())
+                    break;
+            }
+        }
         return;
-    // A lock follows a single zone: the radio buttons take the check boxes' states up to the first
-    // ticked one; ticking that radio button leaves the relay in its zone only.
-    for (const ZonePair &pair : m_zones) {
-        pair.radio->setChecked(pair.box->isChecked());
-        if (pair.box->isChecked())
-            break;
     }
+    // A mode the user chose starts from the relay's origin, so that only the mode it ends with counts.
+    const RelayOrigin &origin = m_origins[relay - 1];
+    model().record(Cmd::rz, relay).CopyFrom(origin.zones);
+    if (mode != origin.mode && mode == RelayMode::Locker) {
+        // A lock follows a single zone: the relay keeps only the first of its zones.
+        int first = 0;
+        for (int zone = 1; zone <= T_Command_DEVICE::ZoneCount && first == 0; ++zone) {
+            if (model().RelayHasZone(relay, zone))
+                first = zone;
+        }
+        if (first != 0) {
+            for (int zone = 1; zone <= T_Command_DEVICE::ZoneCount; ++zone)
+                model().SetRelayZone(relay, zone, zone == first);
+        }
+    }
+    ShowZonesOf(relay);
 }
 
 void RelePage::Rele_SaveDelay()
@@ -275,6 +307,7 @@ void RelePage::E_Rele_ZoneChange_C()
     if (relay == 0 || m_zoneGuard)
         return;
     Rele_SaveZone();
+    RememberZones(relay);
     Rele_RedrawRem(relay);
     m_zoneGuard = true;
     UntickAll(ZoneRadios());
@@ -295,6 +328,7 @@ void RelePage::E_Rele_ZoneChange_R(int zone, bool checked)
         pair.box->setChecked(false);
     m_zones[zone - 1].box->setChecked(true);
     Rele_SaveZone();
+    RememberZones(relay);
     Rele_RedrawRem(relay);
     m_zoneGuard = false;
 }

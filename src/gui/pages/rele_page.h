@@ -2,6 +2,7 @@
 
 #include "pages/mode_list_page.h"
 
+#include "device_model/device.h"
 #include "device_model/modes.h"
 
 #include <QList>
@@ -77,6 +78,18 @@ private:
     // The guard flag of the zone controls (the list's tag): set while a redraw or the other zone
     // handler changes them, so that their own handlers do nothing.
     bool m_zoneGuard = false;
+
+    // What each relay held when the page was last drawn from the model (its zones also as the user
+    // set them since). A mode's effect on the zones is worked out from it, as if the user had clicked
+    // only the mode the relay has now: trying "Замок" and going on leaves the zones as they were.
+    struct RelayOrigin
+    {
+        RelayMode mode = RelayMode::Sms;
+        T_Command zones; // the relay's rz record
+    };
+    void RememberOrigins();
+    void RememberZones(int relay);
+    std::array<RelayOrigin, T_Command_DEVICE::RelayCount> m_origins{};
 };
 
 } // namespace orva

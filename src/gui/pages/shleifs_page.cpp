@@ -89,6 +89,16 @@ void ShleifsPage::Redraw_Shleifs()
     Shleifs_EnableElements();
     Shleifs_RedrawImage();
     Shleifs_RedrawElements();
+    RememberOrigins();
+}
+
+void ShleifsPage::RememberOrigins()
+{
+    for (int loop = 1; loop <= T_Command_DEVICE::LoopCount; ++loop) {
+        const T_Command &record = model().record(Cmd::lm, loop);
+        m_origins[loop - 1] = {record.get(Loop::Mode), record.get(Loop::Delay),
+                               model().LoopZonePlacesOf(loop)};
+    }
 }
 
 void ShleifsPage::UnLoad_Shleifs()
@@ -189,17 +199,25 @@ void ShleifsPage::Shleifs_SaveMode()
     }
     T_Command &record = model().record(Cmd::lm, loop);
     record.set(Loop::Mode, mode);
-    if (LoopModeHasDelay(mode)) {
-        if (record.get(Loop::Delay) == 0)
-            record.set(Loop::Delay, DelayDefault());
-    } else {
+    // A mode with a delay keeps the loop's delay (the default for none), a mode without one stores 0.
+    // A loop being shown keeps its zones and starts from the delay it holds; a mode the user chose
+    // starts from the loop's origin, so that only the mode it ends with has an effect.
+    const LoopOrigin &origin = m_origins[loop - 1];
+    const bool chosen = !m_showingRow;
+    const qint32 from = chosen ? origin.delay : record.get(Loop::Delay);
+    if (chosen && mode == origin.mode)
+        record.set(Loop::Delay, origin.delay);
+    else if (LoopModeHasDelay(mode))
+        record.set(Loop::Delay, from == 0 ? DelayDefault() : from);
+    else
         record.set(Loop::Delay, 0);
-    }
     ShowTime(record.get(Loop::Delay));
 
-    // A loop not in use and a patrol loop belong to no zone; any other loop to one. Only a change the
-    // user makes moves it: a loop being shown keeps its zones.
-    if (m_showingRow)
+    if (!chosen)
+        return;
+    // A loop not in use and a patrol loop belong to no zone; any other loop to one.
+    model().RestoreLoopZonePlaces(loop, origin.zones);
+    if (mode == origin.mode)
         return;
     if (mode == LoopMode::Unused || mode == LoopMode::Patrol)
         model().SetLoopZone(loop, 0);
@@ -252,10 +270,13 @@ void ShleifsPage::L_Shleif_ShleifsClickCheck(QListWidgetItem *item)
         item->setCheckState(wanted);
         m_redrawingRows = false;
     }
+    const bool wasApplying = m_applyingMode;
+    m_applyingMode = true;
     Shleifs_SaveMode();
     Shleifs_EnableElements();
     Shleifs_RedrawImage();
     Shleifs_RedrawRem(SelectedLoop());
+    m_applyingMode = wasApplying;
 }
 
 void ShleifsPage::L_Shleif_ShleifsDblClick()
@@ -272,12 +293,15 @@ void ShleifsPage::RadioButton_ShleifModeClick(bool checked)
     // Only ticking a button is a click; the button that loses its tick runs nothing.
     if (!checked)
         return;
+    const bool wasApplying = m_applyingMode;
+    m_applyingMode = true;
     Shleifs_SaveMode();
     Shleifs_EnableElements();
     Shleifs_RedrawElements();
     Shleifs_RedrawImage();
     if (const int loop = SelectedLoop())
         Shleifs_RedrawRem(loop);
+    m_applyingMode = wasApplying;
 }
 
 void ShleifsPage::E_Shleif_DelayChange()
@@ -286,6 +310,10 @@ void ShleifsPage::E_Shleif_DelayChange()
     if (loop == 0)
         return;
     Shleifs_SaveDelay();
+    // A delay the user gives a loop is where its next choice of a mode starts from.
+    const T_Command &record = model().record(Cmd::lm, loop);
+    if (!m_applyingMode && !m_showingRow && LoopModeHasDelay(record.get(Loop::Mode)))
+        m_origins[loop - 1].delay = record.get(Loop::Delay);
     Shleifs_RedrawRem(loop);
 }
 

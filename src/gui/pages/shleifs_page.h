@@ -2,9 +2,12 @@
 
 #include "pages/mode_list_page.h"
 
+#include "device_model/device.h"
 #include "device_model/modes.h"
 
 #include <QList>
+
+#include <array>
 
 class QComboBox;
 class QLabel;
@@ -71,8 +74,22 @@ private:
     QComboBox *m_alarmRepeat = nullptr;
     QList<QLabel *> m_alarmRepeatLabels;
 
+    // What each loop held when the page was last drawn from the model (its delay also as the user
+    // typed it since). A mode's side effects on the zones and the delay are worked out from it, as if
+    // the user had clicked only the mode the loop has now: trying modes, by arrows or clicks, and
+    // coming back leaves no trace in what the user cannot see.
+    struct LoopOrigin
+    {
+        LoopMode mode = LoopMode::Unused;
+        qint32 delay = 0;
+        T_Command_DEVICE::LoopZonePlaces zones{};
+    };
+    void RememberOrigins();
+    std::array<LoopOrigin, T_Command_DEVICE::LoopCount> m_origins{};
+
     bool m_redrawingRows = false; // row texts and check boxes are being set, not clicked
     bool m_showingRow = false;    // the selected loop's controls are being filled, not clicked
+    bool m_applyingMode = false;  // a mode the user chose is being stored and shown
 };
 
 } // namespace orva
