@@ -42,6 +42,9 @@ constexpr ExitCodeMeaning Meanings[] = {
      u"wrong command line: no FILE, no --field, an unknown id or a value that is no value of its "
      u"field"},
     {Usage, u"defaults list fields audit exit-codes", u"wrong command line"},
+    {Usage, u"write-device",
+     u"wrong command line (also: a container without --key or --key-stdin, a --disk that is empty or no "
+     u"folder)"},
     {BadSignature, {}, u"not a container of the panel (signature line missing or different)"},
     {BadSize, {}, u"the container's size is wrong (cut short, no body, or not whole cipher blocks)"},
     {EmptyKey, {}, u"the key is empty"},
@@ -55,7 +58,8 @@ constexpr ExitCodeMeaning Meanings[] = {
     {ChecksFail, u"set",
      u"a file would fail the save-time checks, or would not keep the values given; it is left unchanged"},
     {PanelArmed, u"write-device",
-     u"the file's folder holds lock.txt (any letter case): the panel is armed; nothing is written"},
+     u"the file's folder or the disk holds lock.txt (any letter case): the panel is armed; nothing is "
+     u"written"},
     {NotVerified, u"write-device", u"config.ini on the disk reads back different from what was written"},
     {ContainerRefused, u"set",
      u"a file is an encrypted container, which this program never writes; it is left unchanged"},

@@ -5,6 +5,8 @@
 #include "storage/config_file.h"
 #include "storage/config_save.h"
 
+#include <QFileInfo>
+
 namespace orva::cli {
 namespace {
 
@@ -138,6 +140,12 @@ ExitCode WriteDeviceCommand::execute(const QCommandLineParser &parser, CliStream
         io.err << "orva-config: write-device needs --disk DIR" << Qt::endl;
         return ExitCode::Usage;
     }
+    const QString disk = parser.value(DiskOption);
+    if (disk.isEmpty() || !QFileInfo(disk).isDir()) {
+        io.err << "orva-config: --disk needs the panel disk's folder; \"" << disk << "\" is no folder"
+               << Qt::endl;
+        return ExitCode::Usage;
+    }
     const QString path = parser.positionalArguments().at(1);
     if (PanelIsArmed(path)) {
         reportMessage(ArmedPanelMessage(), io);
@@ -146,7 +154,7 @@ ExitCode WriteDeviceCommand::execute(const QCommandLineParser &parser, CliStream
     const Prepared prepared = prepare(parser, path, io);
     if (prepared.exitCode != ExitCode::Ok)
         return prepared.exitCode;
-    const SaveOutcome outcome = WriteToDevice(parser.value(DiskOption), prepared.bytes, m_readBack);
+    const SaveOutcome outcome = WriteToDevice(disk, prepared.bytes, m_readBack);
     if (outcome != SaveOutcome::Saved)
         reportMessage(SaveFailureMessage(outcome), io);
     return exitCodeOf(outcome);

@@ -31,6 +31,10 @@ private Q_SLOTS:
     void writeDeviceRefusesArmedPanel_data();
     void writeDeviceRefusesArmedPanel();
     void writeDeviceKeepsOldFileWhenReplaceFails();
+    void writeDeviceRefusesAnArmedDisk_data();
+    void writeDeviceRefusesAnArmedDisk();
+    void writeDeviceNeedsADiskFolder_data();
+    void writeDeviceNeedsADiskFolder();
     void writeProtectedFilesAreKept();
     void usage_data();
     void usage();
@@ -117,6 +121,48 @@ void TestSaveCommands::writeDeviceRefusesArmedPanel()
         runCli({QStringLiteral("write-device"), Failing, QStringLiteral("--disk"), disk.path()});
     QCOMPARE(failing.exitCode, int(cli::ExitCode::ChecksFail));
     QVERIFY(QDir(disk.path()).isEmpty());
+}
+
+// The disk written to holds the lock (the configuration was opened from another folder): nothing is
+// written to it.
+void TestSaveCommands::writeDeviceRefusesAnArmedDisk_data()
+{
+    writeDeviceRefusesArmedPanel_data();
+}
+
+void TestSaveCommands::writeDeviceRefusesAnArmedDisk()
+{
+    QFETCH(QString, lockName);
+    QTemporaryDir disk;
+    QVERIFY(WriteBytes(disk.filePath(lockName), "armed"));
+    QVERIFY(WriteBytes(disk.filePath(QStringLiteral("config.ini")), "panel's own\r\n"));
+    const auto run = runCli({QStringLiteral("write-device"), Opened, QStringLiteral("--disk"), disk.path()});
+    QCOMPARE(run.exitCode, int(cli::ExitCode::PanelArmed));
+    QVERIFY(run.err.contains(ArmedPanelMessage().headline));
+    QCOMPARE(ReadBytes(disk.filePath(QStringLiteral("config.ini"))), QByteArray("panel's own\r\n"));
+    QVERIFY(!QFile::exists(disk.filePath(QStringLiteral("clock.txt"))));
+}
+
+// An empty --disk would be the current folder, a missing one no disk at all: both are refused as a
+// wrong command line, and nothing is written anywhere.
+void TestSaveCommands::writeDeviceNeedsADiskFolder_data()
+{
+    QTest::addColumn<QString>("disk");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("missing") << QStringLiteral("no/such/disk");
+}
+
+void TestSaveCommands::writeDeviceNeedsADiskFolder()
+{
+    QFETCH(QString, disk);
+    QTemporaryDir current;
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(current.path()));
+    const auto run = runCli({QStringLiteral("write-device"), Opened, QStringLiteral("--disk"), disk});
+    QDir::setCurrent(previous);
+    QCOMPARE(run.exitCode, int(cli::ExitCode::Usage));
+    QVERIFY(run.err.contains(QStringLiteral("--disk")));
+    QVERIFY(QDir(current.path()).isEmpty());
 }
 
 // A config.ini that cannot be replaced keeps its place, and no clock file is written.

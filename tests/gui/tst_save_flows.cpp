@@ -70,6 +70,8 @@ private Q_SLOTS:
     void saveFailures();
     void writeToDeviceWritesBothFiles();
     void writeToDeviceWriteProtectedConfig();
+    void writeToDeviceRefusesAnArmedDisk_data();
+    void writeToDeviceRefusesAnArmedDisk();
     void writeToDeviceMissingDisk();
     void writeToDeviceStopsAtAFailingCheck();
     void defaultsConfirmed();
@@ -262,6 +264,34 @@ void SaveFlowsTest::writeToDeviceWritesBothFiles()
              QByteArrayLiteral("PPKOP Orva clock file"));
     QCOMPARE(QDir(disk.path()).entryList(QDir::Files),
              (QStringList{QStringLiteral("clock.txt"), QStringLiteral("config.ini")}));
+}
+
+void SaveFlowsTest::writeToDeviceRefusesAnArmedDisk_data()
+{
+    QTest::addColumn<QString>("lockName");
+    QTest::newRow("lock.txt") << QStringLiteral("lock.txt");
+    QTest::newRow("LOCK.TXT") << QStringLiteral("LOCK.TXT");
+    QTest::newRow("Lock.Txt") << QStringLiteral("Lock.Txt");
+}
+
+// The configuration comes from another folder, but the chosen disk holds the lock: the panel is armed
+// and its card stays as it was.
+void SaveFlowsTest::writeToDeviceRefusesAnArmedDisk()
+{
+    QFETCH(QString, lockName);
+    EditorFixture f;
+    QVERIFY(StartWithStored(f));
+    QTemporaryDir disk;
+    QVERIFY(WriteBytes(disk.filePath(lockName), QByteArrayLiteral("armed")));
+    QVERIFY(WriteBytes(disk.filePath(QStringLiteral("config.ini")), OldBytes));
+    f.questions->Then(ModalResult::Ok, disk.path()).Then(ModalResult::Retry);
+    QTest::mouseClick(f.window->Buttons().saveToDevice, Qt::LeftButton);
+
+    QCOMPARE(f.questions->askedKinds(),
+             (QList<QuestionKind>{QuestionKind::RemovableDisk, QuestionKind::ErrorBox}));
+    QCOMPARE(f.questions->asked().at(1).headline, ArmedPanelMessage().headline);
+    QCOMPARE(ReadBytes(disk.filePath(QStringLiteral("config.ini"))), OldBytes);
+    QVERIFY(!QFile::exists(disk.filePath(QStringLiteral("clock.txt"))));
 }
 
 void SaveFlowsTest::writeToDeviceWriteProtectedConfig()

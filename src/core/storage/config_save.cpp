@@ -82,8 +82,13 @@ SaveOutcome SaveConfigurationFile(const QString &path, const QByteArray &bytes)
 
 SaveOutcome WriteToDevice(const QString &diskRoot, const QByteArray &bytes, const DeviceReadBack &readBack)
 {
+    // An empty root would be the current folder: never a panel's disk.
+    if (diskRoot.isEmpty() || !QFileInfo(diskRoot).isDir())
+        return SaveOutcome::CannotCreate;
     const QDir root(diskRoot);
     const QString configPath = root.filePath(QString::fromLatin1(DeviceConfigFileName));
+    if (PanelIsArmed(configPath))
+        return SaveOutcome::ArmedPanel;
     const SaveOutcome written = SaveConfigurationFile(configPath, bytes);
     if (written != SaveOutcome::Saved)
         return written;

@@ -52,7 +52,8 @@ using DeviceReadBack = std::function<FileReadResult(const QString &path)>;
 
 // Writes config.ini into the disk's root folder, then (only when it was written completely) clock.txt,
 // then reads config.ini back and compares it byte for byte. A clock file that cannot be written is
-// skipped without a message.
+// skipped without a message. Nothing is written to a disk that holds lock.txt (any letter case; the
+// panel is armed), nor anywhere when the root is empty or no folder.
 SaveOutcome WriteToDevice(const QString &diskRoot, const QByteArray &bytes,
                           const DeviceReadBack &readBack = {});
 
