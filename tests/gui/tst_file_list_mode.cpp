@@ -53,6 +53,7 @@ private Q_SLOTS:
     void rowsShowNamesAndIdentifiers();
     void sortDirectionSharedByColumns();
     void enterOpensSelectedFile();
+    void homeAndEndGoToTheFirstAndLastFile();
     void unreadableFileDoesNotStopTheList();
     void columnWidthsFixed();
     void sortWhileExamining();
@@ -145,6 +146,26 @@ void TestFileListMode::enterOpensSelectedFile()
     QSignalSpy cancelled(&fx.mode, &FileListMode::CancelRequested);
     QTest::keyClick(fx.mode.ListFileConfig(), Qt::Key_Escape);
     QCOMPARE(cancelled.count(), 1);
+}
+
+void TestFileListMode::homeAndEndGoToTheFirstAndLastFile()
+{
+    ListFixture fx;
+    QVERIFY(test::fillListFolder(fx.dir));
+    fx.mode.OpenFileList(fx.dir.path());
+    fx.window.show();
+    fx.mode.SetListVisible(true);
+    QTableWidget *list = fx.mode.ListFileConfig();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(fx.mode.LabelPozList()->text(), QStringLiteral("3 из 5"));
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(fx.mode.LabelPozList()->text(), QStringLiteral("5 из 5"));
+    QCOMPARE(fx.mode.SelectedFileName(), fx.column(3).constLast());
+    QTest::keyClick(list, Qt::Key_Home);
+    QCOMPARE(fx.mode.LabelPozList()->text(), QStringLiteral("1 из 5"));
+    QCOMPARE(fx.mode.SelectedFileName(), fx.column(3).constFirst());
 }
 
 // A file that went away after the list was built is shown as unreadable; the files after it are still

@@ -385,14 +385,21 @@ void FileListMode::UpdateCounter()
     m_counter->setText(QStringLiteral("%1 из %2").arg(position).arg(m_rows.size()));
 }
 
-// Enter in the list opens the selected file as a double click does; Esc in the list or on one of its
-// buttons is the "Отменить" button.
+// Enter in the list opens the selected file as a double click does; Home and End go to the first and
+// the last file (a table would only go to the row's first and last column); Esc in the list or on one
+// of its buttons is the "Отменить" button.
 bool FileListMode::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (watched == m_list && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
             Q_EMIT OpenRequested();
+            return true;
+        }
+        if (watched == m_list && (key == Qt::Key_Home || key == Qt::Key_End) && m_list->rowCount() > 0) {
+            const int row = key == Qt::Key_Home ? 0 : m_list->rowCount() - 1;
+            m_list->setCurrentCell(row, qMax(0, m_list->currentColumn()));
+            m_list->scrollToItem(m_list->item(row, qMax(0, m_list->currentColumn())));
             return true;
         }
         if (key == Qt::Key_Escape) {
