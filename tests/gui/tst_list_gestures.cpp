@@ -2,6 +2,7 @@
 // clicked, a list entered by Tab or by a click on its page's tab, rows shown one after the other, a
 // key's type chosen with the keys, a save from another page. Every case ends with "Сохранить" and the
 // lines of the saved file.
+#include "../support/typing.h"
 #include "user_input.h"
 
 #include <QApplication>
@@ -53,6 +54,8 @@ private Q_SLOTS:
     void defaultFromAnotherPageIsShown();
     void dialSelectionFollowsItsPhoneAfterSave_data();
     void dialSelectionFollowsItsPhoneAfterSave();
+    void fixShowsTheTimeAsTyped_data();
+    void fixShowsTheTimeAsTyped();
 };
 
 void ListGesturesTest::loopTickBoxActsOnItsRow_data()
@@ -358,6 +361,53 @@ void ListGesturesTest::dialSelectionFollowsItsPhoneAfterSave()
     QStringList saved = LinesOf(SaveLines(f), QStringLiteral("dn"));
     saved.sort();
     QCOMPARE(saved.mid(0, 4), expected);
+}
+
+void ListGesturesTest::fixShowsTheTimeAsTyped_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("loop delay above its range")
+        << QStringLiteral("TabShleifs") << QStringLiteral("L_Shleif_Shleifs")
+        << QStringLiteral("E_Shleif_Delay") << QStringLiteral("999") << QStringLiteral("lm1");
+    QTest::newRow("relay time below its range")
+        << QStringLiteral("TabRele") << QStringLiteral("L_Rele_Reles") << QStringLiteral("E_Rele_Delay")
+        << QStringLiteral("0") << QStringLiteral("rm1");
+}
+
+// "Исправить" brings the user to the field with the time as typed; only "Установить \"по-умолчанию\""
+// writes a value, so the next save asks again rather than saving a value nobody chose.
+void ListGesturesTest::fixShowsTheTimeAsTyped()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, list);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, code);
+    EditorFixture f;
+    QVERIFY(StartWithLines(f, {FileKey}));
+    QVERIFY(ClickTab(f, page));
+    ClickRow(Control<QListWidget>(f, list), 0);
+    auto *time = Control<QLineEdit>(f, field);
+    ClickAt(time);
+    SelectAllText(time);
+    test::Type(time, typed);
+    QCOMPARE(time->text(), typed);
+
+    QVERIFY(SaveLines(f, {ModalResult::Retry}).isEmpty());
+    QCOMPARE(f.questions->askedKinds().constFirst(), QuestionKind::ErrorBox);
+    QCOMPARE(time->text(), typed);
+    QVERIFY(time->hasFocus());
+
+    // The next save stops at the same check; taking the default then saves the default.
+    f.questions->clear();
+    const QStringList saved = SaveLines(f, {ModalResult::Ok});
+    QCOMPARE(f.questions->askedKinds().constFirst(), QuestionKind::ErrorBox);
+    QVERIFY(!saved.isEmpty());
+    QVERIFY(!LinesOf(saved, code).constFirst().contains(u'.' + typed));
 }
 
 QTEST_MAIN(ListGesturesTest)

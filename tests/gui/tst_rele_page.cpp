@@ -277,9 +277,9 @@ void RelePageTest::fixSelectsTheRelayAndFocusesTheOnTime()
     QCOMPARE(f.List()->currentRow(), 2);
     QVERIFY(f.Button("RB_ReleLamp")->isChecked());
     QCOMPARE(QApplication::focusWidget(), f.Delay());
-    // 1000 is shown clamped to the up-down's range and stored back.
-    QCOMPARE(f.Delay()->text(), QStringLiteral("999"));
-    QCOMPARE(f.OnTime(3), 999);
+    // 1000 is shown as it is, for the user to correct: no value the user never chose is stored.
+    QCOMPARE(f.Delay()->text(), QStringLiteral("1000"));
+    QCOMPARE(f.OnTime(3), 1000);
 }
 
 QTEST_MAIN(RelePageTest)

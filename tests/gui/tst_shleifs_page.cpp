@@ -282,10 +282,9 @@ void ShleifsPageTest::fixSelectsTheLoopAndFocusesTheDelay()
     QCOMPARE(f.List()->currentRow(), 1);
     QVERIFY(f.Button("RB_Shleif_Fixed")->isChecked());
     QCOMPARE(QApplication::focusWidget(), f.Delay());
-    // Showing the loop ticked its button, which stores the mode again: a delay mode with delay 0 gets
-    // the default, and the field shows it.
-    QCOMPARE(f.DelayOf(2), 90);
-    QCOMPARE(f.Delay()->text(), QStringLiteral("90"));
+    // The delay is shown as it is, for the user to correct: no value the user never chose is stored.
+    QCOMPARE(f.DelayOf(2), 0);
+    QCOMPARE(f.Delay()->text(), QStringLiteral("0"));
 }
 
 QTEST_MAIN(ShleifsPageTest)

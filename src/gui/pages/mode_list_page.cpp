@@ -128,8 +128,15 @@ void ModeListPage::RedrawAfterDefault(bool isCurrentPage)
 
 void ModeListPage::SelectListRow(const QString &listControl, int row)
 {
-    if (SelectRowOf(m_list, listControl, row))
-        redraw();
+    // The check sends the user here for a time out of range: the field shows it as the model holds it
+    // (as typed) for correcting. Drawn through the up-down it would be held within the range and that
+    // value stored, which the user never chose.
+    const std::optional<qint32> typed = StoredTime(row + 1);
+    if (!SelectRowOf(m_list, listControl, row))
+        return;
+    redraw();
+    if (typed && m_delay->text() != QString::number(*typed))
+        m_delay->setText(QString::number(*typed));
 }
 
 } // namespace orva

@@ -8,6 +8,7 @@
 #include <QList>
 
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QListWidget;
@@ -53,6 +54,9 @@ protected:
     // returns the field's top.
     int BuildTimeField(const TimeNames &names, const QString &caption, int fieldLeft, int minimum,
                        int maximum);
+
+    // The time the model holds for an item (1-based), or nothing when its mode has no time.
+    virtual std::optional<qint32> StoredTime(int item) const = 0;
 
     // The 1-based number of the selected item, or 0 when no row is selected.
     int SelectedItem() const;

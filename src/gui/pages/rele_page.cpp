@@ -68,6 +68,14 @@ QString RelePage::RowText(const T_Command_DEVICE &model, int relay)
     return text + QStringLiteral(", ") + QString::number(record.get(Relay::Time)) + QStringLiteral(" сек.)");
 }
 
+std::optional<qint32> RelePage::StoredTime(int relay) const
+{
+    if (relay < 1 || relay > T_Command_DEVICE::RelayCount ||
+        !RelayModeHasTime(model().get(Relay::Mode, relay)))
+        return std::nullopt;
+    return model().get(Relay::Time, relay);
+}
+
 int RelePage::SelectedRelay() const
 {
     return SelectedItem();

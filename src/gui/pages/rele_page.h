@@ -46,6 +46,7 @@ public:
     int SelectedRelay() const;
 
     void redraw() override { Redraw_Rele(); }
+    std::optional<qint32> StoredTime(int relay) const override;
 
     // The row text of a relay: "Реле 1 (Сирена 1, 90 сек.)", "Реле 3 (SMS)".
     static QString RowText(const T_Command_DEVICE &model, int relay);

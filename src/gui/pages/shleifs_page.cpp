@@ -65,6 +65,13 @@ QString ShleifsPage::RowText(const T_Command_DEVICE &model, int loop)
     return text + LoopModeText(model, loop) + u')';
 }
 
+std::optional<qint32> ShleifsPage::StoredTime(int loop) const
+{
+    if (loop < 1 || loop > T_Command_DEVICE::LoopCount || !LoopModeHasDelay(model().get(Loop::Mode, loop)))
+        return std::nullopt;
+    return model().get(Loop::Delay, loop);
+}
+
 int ShleifsPage::SelectedLoop() const
 {
     return SelectedItem();

@@ -46,6 +46,7 @@ public:
     int SelectedLoop() const;
 
     void redraw() override { Redraw_Shleifs(); }
+    std::optional<qint32> StoredTime(int loop) const override;
 
     // The row text of a loop: "Шлейф 1: \"Вход\"(охранный с задержкой 30 сек.)".
     static QString RowText(const T_Command_DEVICE &model, int loop);
