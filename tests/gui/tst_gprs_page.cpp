@@ -5,6 +5,7 @@
 
 #include "pages/gprs_page.h"
 #include "storage/store_form.h"
+#include "validation/validation.h"
 #include "widgets/caption_group.h"
 #include "widgets/colours.h"
 #include "widgets/field_edit.h"
@@ -13,6 +14,8 @@
 #include "widgets/up_down.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QRegularExpression>
 
@@ -93,6 +96,8 @@ private Q_SLOTS:
     void switchesColourTheirLabels();
     void portDefaultFollowsEqual();
     void defaultLeavesEqualUnticked();
+    void addressThatIsNoAddressIsRefused_data();
+    void addressThatIsNoAddressIsRefused();
 };
 
 void GprsPageTest::fixtureShown_data()
@@ -580,6 +585,48 @@ void GprsPageTest::defaultLeavesEqualUnticked()
     QCOMPARE(f.working.record(Cmd::gs, 1).value(2), 10001);
     QVERIFY(!Equal(*f.window)->isChecked());
     QVERIFY(Find<QWidget>(*f.window, QStringLiteral("GB_GPRS_Servers2"))->isEnabled());
+}
+
+void GprsPageTest::addressThatIsNoAddressIsRefused_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("pasted");
+    QTest::newRow("group of four digits, typed") << QStringLiteral("10.0.0.1234") << false;
+    QTest::newRow("port, pasted") << QStringLiteral("10.0.0.1:10001") << true;
+    QTest::newRow("prefix length, pasted") << QStringLiteral("10.0.0.1/8") << true;
+}
+
+// Leaving the field refuses what is no address with the address rule's message; the text stays for
+// correcting and the save stops at the same rule: no address the user did not type is stored.
+void GprsPageTest::addressThatIsNoAddressIsRefused()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, pasted);
+    EditorFixture f;
+    QVERIFY(ShowPage(f, QStringLiteral("TabGPRS")));
+    OpenLines(f, {QStringLiteral("sm-1")});
+    QLineEdit *server = Edit(*f.window, QStringLiteral("E_GPRS_Server1"));
+    QVERIFY(server->isEnabled());
+    if (pasted) {
+        QGuiApplication::clipboard()->setText(text);
+        server->setFocus(Qt::TabFocusReason);
+        server->selectAll();
+        QTest::keyClick(server, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        Retype(server, text);
+    }
+    QCOMPARE(server->text(), text);
+    f.questions->Then(ModalResult::Retry);
+    QTest::keyClick(server, Qt::Key_Tab);
+    QTRY_COMPARE(f.questions->askedKinds(), QList<QuestionKind>{QuestionKind::ErrorBox});
+    QCOMPARE(f.questions->asked().constFirst().headline, ServerAddressHeadline());
+    QCOMPARE(server->text(), text);
+    QTRY_VERIFY(server->hasFocus());
+
+    f.window->UnLoad_All();
+    const std::optional<RuleFailure> failure = FirstFailure(f.working, CheckStart(CheckId::GPRS));
+    QVERIFY(failure);
+    QCOMPARE(failure->headline, ServerAddressHeadline());
 }
 
 QTEST_MAIN(GprsPageTest)

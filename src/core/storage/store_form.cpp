@@ -88,6 +88,29 @@ QString StoredGprsKeyPart(const QString &text)
     return storedHex(text, 2, -16);
 }
 
+bool IsServerAddressText(QStringView text)
+{
+    if (text.isEmpty())
+        return true;
+    const bool separated = text.contains(u'.') || text.contains(u',');
+    const int longestGroup = separated ? 3 : 12;
+    int groups = 1;
+    int digits = 0;
+    for (const QChar c : text) {
+        if (c == u'.' || c == u',') {
+            if (++groups > 4)
+                return false;
+            digits = 0;
+        } else if (c >= u'0' && c <= u'9') {
+            if (++digits > longestGroup)
+                return false;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 QString StoredServerAddress(const QString &text)
 {
     QString stored = ShownServerAddress(text);

@@ -18,6 +18,11 @@ void ApplyStoreForm(T_Command_DEVICE &model);
 QString StoredGprsIdentifier(const QString &text);
 QString StoredGprsKeyPart(const QString &text);
 QString StoredServerAddress(const QString &text);
+// True for a text the address field may hold: empty, up to twelve digits without separators (split into
+// four groups of three), or up to four groups of one to three decimal digits separated by "." or ",". A
+// longer group among separated ones, a port (":10001") or a prefix length ("/8") is not one: no address
+// form of it keeps what was typed.
+bool IsServerAddressText(QStringView text);
 QString StoredApn(const QString &shown);
 
 // The forms the GPRS page shows (and the printed record prints): an address as four three-digit groups

@@ -22,7 +22,10 @@ bool gprsOff(const T_Command_DEVICE &model)
 // read) or "," (as the page stores them); any other form is read the way the page shows it.
 bool addressInRange(const T_Command_DEVICE &model, int server)
 {
-    const QString address = ShownServerAddress(model.get(Gprs::ServerAddress, server));
+    const QString stored = model.get(Gprs::ServerAddress, server);
+    if (!IsServerAddressText(stored))
+        return false;
+    const QString address = ShownServerAddress(stored);
     for (int group = 0; group < AddressGroups; ++group) {
         if (QStringView(address).mid(group * 4, 3).toInt() > MaxAddressGroup)
             return false;
@@ -36,9 +39,8 @@ CheckRule addressRule(int server)
     rule.check = CheckId::GPRS;
     rule.number = 4 + server;
     rule.subject = server;
-    rule.headline = QStringLiteral("Недопустимый IP-адрес сервера для приема сообщений.");
-    rule.hint = RangeHint(QStringLiteral("Элементы IP-адреса должны находится в диапазоне "), 0,
-                          MaxAddressGroup, QString());
+    rule.headline = ServerAddressHeadline();
+    rule.hint = ServerAddressHint();
     rule.passes = [server](const T_Command_DEVICE &model) { return addressInRange(model, server); };
     rule.fix.focusControl = QStringLiteral("E_GPRS_Server%1").arg(server);
     // The default is the empty address in the form the page stores it (shown as 000.000.000.000), so
@@ -73,6 +75,17 @@ CheckRule portRule(int server)
 }
 
 } // namespace
+
+QString ServerAddressHeadline()
+{
+    return QStringLiteral("Недопустимый IP-адрес сервера для приема сообщений.");
+}
+
+QString ServerAddressHint()
+{
+    return RangeHint(QStringLiteral("Элементы IP-адреса должны находится в диапазоне "), 0, MaxAddressGroup,
+                     QString());
+}
 
 // Check_GPRS: timing (only while GPRS is in use), then addresses and ports of all six servers.
 QList<CheckRule> GprsRules()

@@ -73,6 +73,11 @@ struct DefaultOptions
     bool gprsSameServers = false;
 };
 
+// The message of the server address rule, which the address field also gives when it is left holding
+// no address.
+QString ServerAddressHeadline();
+QString ServerAddressHint();
+
 // Writes the failing rule's default (the default of its command-table column) into the model. Returns
 // false and changes nothing when the rule offers no default. The caller then goes on with
 // FirstFailure(model, failure.position.next()).

@@ -44,7 +44,7 @@ void GprsPage::NormaliseGroupedFields()
     for (FieldEdit *part : m_keys)
         E_ZR2_KeyExit(part);
     for (FieldEdit *server : m_servers)
-        E_GPRS_ServerExit(server);
+        NormaliseServerField(server);
 }
 
 void GprsPage::B_GPRS_KeyGenerateClick()

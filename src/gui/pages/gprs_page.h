@@ -76,6 +76,7 @@ private:
     void E_ZR2_IdentExit();
     void E_ZR2_KeyExit(QLineEdit *part);
     void E_GPRS_ServerExit(QLineEdit *server);
+    void NormaliseServerField(QLineEdit *server);
     // What leaving each grouped field does, for all of them: the page stores what they then show.
     void NormaliseGroupedFields();
 

@@ -3,8 +3,12 @@
 
 #include "widgets/control_builders.h"
 
+#include "pages/page_host.h"
+
 #include "device_model/device.h"
+#include "dialogs/modal_questions.h"
 #include "storage/store_form.h"
+#include "validation/validation.h"
 #include "widgets/field_edit.h"
 
 #include <QCheckBox>
@@ -28,10 +32,32 @@ void GprsPage::Redraw_Server(int sim)
     }
 }
 
+void GprsPage::NormaliseServerField(QLineEdit *server)
+{
+    // As the reader takes an address from a file: groups filled with "0" on the left. A text that is no
+    // address (a group of four digits, a port, a prefix length) stays as typed: any address made of it
+    // would be one the user did not type.
+    if (IsServerAddressText(server->text()))
+        server->setText(ShownServerAddress(server->text()));
+}
+
 void GprsPage::E_GPRS_ServerExit(QLineEdit *server)
 {
-    // As the reader takes an address from a file: groups filled with "0" on the left.
-    server->setText(ShownServerAddress(server->text()));
+    NormaliseServerField(server);
+    if (IsServerAddressText(server->text()))
+        return;
+    // Refused with the address rule's message once the focus has moved on, and the user is taken back
+    // to the field to correct it.
+    QMetaObject::invokeMethod(
+        this,
+        [this, server] {
+            if (IsServerAddressText(server->text()))
+                return;
+            host().questions().Ask(
+                Question::Error(ServerAddressHeadline(), ServerAddressHint(), true, false));
+            server->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
 }
 
 void GprsPage::Unload_Server(int sim)
@@ -39,7 +65,9 @@ void GprsPage::Unload_Server(int sim)
     T_Command_DEVICE &m = model();
     for (int server = (sim - 1) * ServersPerSim + 1; server <= sim * ServersPerSim; ++server) {
         T_Command &record = m.record(Cmd::gs, server);
-        record.set(Gprs::ServerAddress, StoredServerAddress(m_servers[server - 1]->text()));
+        // A text that is no address is stored as it is, so that the address rule refuses it.
+        const QString text = m_servers[server - 1]->text();
+        record.set(Gprs::ServerAddress, IsServerAddressText(text) ? StoredServerAddress(text) : text);
         record.set(Gprs::ServerPort, NumberOrZero(m_ports[server - 1]));
     }
 }

@@ -43,7 +43,7 @@ int FieldEdit::room() const
 
 void FieldEdit::insertFiltered(const QString &text)
 {
-    const QString admitted = FilterText(m_filter, text).left(room());
+    const QString admitted = FilterPastedText(m_filter, text).left(room());
     if (!admitted.isEmpty() || hasSelectedText())
         insert(admitted);
 }

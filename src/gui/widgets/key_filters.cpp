@@ -68,6 +68,18 @@ bool FilterAdmits(KeyFilter filter, QChar c)
     return false;
 }
 
+QString FilterPastedText(KeyFilter filter, const QString &text)
+{
+    if (filter != KeyFilter::Address)
+        return FilterText(filter, text);
+    QString kept;
+    for (const QChar c : text) {
+        if (!c.isSpace())
+            kept += c;
+    }
+    return kept;
+}
+
 QString FilterText(KeyFilter filter, const QString &text)
 {
     QString result;

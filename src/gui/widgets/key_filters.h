@@ -22,6 +22,11 @@ enum class KeyFilter {
 // every filter leaves them to the field.
 bool FilterAdmits(KeyFilter filter, QChar c);
 
+// What a paste puts into a field of the filter: the admitted characters. A server address keeps
+// everything but blanks, so that a pasted port or prefix length ("10.0.0.1:10001", "10.0.0.1/8") is
+// refused when the field is left instead of running into the address's last group.
+QString FilterPastedText(KeyFilter filter, const QString &text);
+
 // The text without the characters the filter refuses.
 QString FilterText(KeyFilter filter, const QString &text);
 
