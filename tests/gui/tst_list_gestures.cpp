@@ -56,6 +56,8 @@ private Q_SLOTS:
     void dialSelectionFollowsItsPhoneAfterSave();
     void fixShowsTheTimeAsTyped_data();
     void fixShowsTheTimeAsTyped();
+    void deselectedPhoneCannotBeEdited_data();
+    void deselectedPhoneCannotBeEdited();
 };
 
 void ListGesturesTest::loopTickBoxActsOnItsRow_data()
@@ -408,6 +410,55 @@ void ListGesturesTest::fixShowsTheTimeAsTyped()
     QCOMPARE(f.questions->askedKinds().constFirst(), QuestionKind::ErrorBox);
     QVERIFY(!saved.isEmpty());
     QVERIFY(!LinesOf(saved, code).constFirst().contains(u'.' + typed));
+}
+
+void ListGesturesTest::deselectedPhoneCannotBeEdited_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::addColumn<QString>("line");
+    const QString sms = QStringLiteral("sn1-3.+79001111111");
+    const QString smsk = QStringLiteral("su1-3.+79002222222");
+    const QString dial = QStringLiteral("dn1-1.+79003333333");
+    QTest::newRow("SMS, Ctrl+click") << QStringLiteral("TabSMS") << QStringLiteral("ListSMSPhones")
+                                     << QStringLiteral("EditSMSPhoneNumber") << false << sms;
+    QTest::newRow("SMS-К, Ctrl+click") << QStringLiteral("TabSMSK") << QStringLiteral("ListSMSK_Phones")
+                                       << QStringLiteral("EditSMSK_PhoneNumber") << false << smsk;
+    QTest::newRow("SMS-К, Ctrl+Space") << QStringLiteral("TabSMSK") << QStringLiteral("ListSMSK_Phones")
+                                       << QStringLiteral("EditSMSK_PhoneNumber") << true << smsk;
+    QTest::newRow("GSM-дозвон, Ctrl+click")
+        << QStringLiteral("TabDialGSM") << QStringLiteral("ListGSM_Connect")
+        << QStringLiteral("EditGSM_PhoneNumber") << false << dial;
+}
+
+// Taking the selection away from the selected phone leaves nothing to edit: the number field is
+// disabled and empty, so nothing can be typed that would not be saved.
+void ListGesturesTest::deselectedPhoneCannotBeEdited()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, list);
+    QFETCH(QString, field);
+    QFETCH(bool, byKeyboard);
+    QFETCH(QString, line);
+    EditorFixture f;
+    QVERIFY(StartWithLines(f, {FileKey, line}));
+    QVERIFY(ClickTab(f, page));
+    auto *phones = Control<QListWidget>(f, list);
+    auto *number = Control<QLineEdit>(f, field);
+    ClickRow(phones, 0);
+    QVERIFY(number->isEnabled());
+    QVERIFY(!number->text().isEmpty());
+    if (byKeyboard)
+        QTest::keyClick(phones, Qt::Key_Space, Qt::ControlModifier);
+    else
+        QTest::mouseClick(phones->viewport(), Qt::LeftButton, Qt::ControlModifier, RowCentre(phones, 0));
+    QVERIFY(phones->selectedItems().isEmpty());
+    QVERIFY(!number->isEnabled());
+    QVERIFY(number->text().isEmpty());
+    const QString code = line.left(line.indexOf(u'-'));
+    QCOMPARE(LinesOf(SaveLines(f), code), QStringList{line});
 }
 
 QTEST_MAIN(ListGesturesTest)

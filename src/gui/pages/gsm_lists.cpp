@@ -151,11 +151,13 @@ void GsmPage::EnterList(int list)
     case Dial:
         GSM_SetListSelect(Dial);
         GSM_SetModeAndPhone();
-        GSM_EnableNumber(true);
+        // The number field edits the selected phone: with none (a remembered row its phone has left)
+        // there is nothing to edit.
+        GSM_EnableNumber(GSM_FindTempPhone() != 0);
         break;
     default:
-        GSM_EnableNumber(true);
         GSM_SetListSelect(Connect);
+        GSM_EnableNumber(GSM_FindTempPhone() != 0);
         GSM_SetModeAndPhone();
         // The redraws above repainted the list; it still has the focus.
         if (m_lists[Connect]->hasFocus())

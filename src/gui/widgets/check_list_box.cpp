@@ -47,9 +47,11 @@ CheckListBox::CheckListBox(bool checkable, int itemHeight, QWidget *parent)
     setItemDelegate(new FixedHeightDelegate(itemHeight, this));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
+    // A row the user selects reports itself; so does a selection the user takes away (Ctrl+click or
+    // Ctrl+Space on the selected row), as row -1, so that the page disables what edits a phone.
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
-        if (const int row = itemIndex(); !m_programmatic && row >= 0)
-            Q_EMIT clickedRow(row);
+        if (!m_programmatic)
+            Q_EMIT clickedRow(itemIndex());
     });
     // Items are not editable, so a change the program did not make is a tick of the user.
     connect(this, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) {

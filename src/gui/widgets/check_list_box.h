@@ -32,7 +32,8 @@ public:
     void setItemText(int row, const QString &text);
 
 Q_SIGNALS:
-    // The user selected a row (mouse or keyboard); the focus arriving selects nothing.
+    // The user selected a row (mouse or keyboard), or took the selection away (row -1); the focus
+    // arriving selects nothing.
     void clickedRow(int row);
     // The user ticked or unticked the row's box.
     void clickCheck(int row);
