@@ -1,5 +1,6 @@
 #include "widgets/check_list_box.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
@@ -164,6 +165,24 @@ void CheckListBox::setItemText(int row, const QString &text)
         // A long text is cut at the list's edge; its hint shows it whole.
         it->setToolTip(text);
     }
+}
+
+// Space ticks or unticks the focused row's box. A row the focus only made current (Tab into the list)
+// is selected first, as a click on it would select it, so that the tick acts on that phone.
+void CheckListBox::keyPressEvent(QKeyEvent *event)
+{
+    QListWidgetItem *item = currentItem();
+    if (!m_checkable || !item || event->key() != Qt::Key_Space || event->modifiers() != Qt::NoModifier) {
+        QListWidget::keyPressEvent(event);
+        return;
+    }
+    // Selecting reports the row to the page, which may redraw the list: the row is looked up again.
+    const int focused = currentRow();
+    if (!item->isSelected())
+        item->setSelected(true);
+    if (QListWidgetItem *row = this->item(focused))
+        row->setCheckState(row->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    event->accept();
 }
 
 } // namespace orva
