@@ -9,6 +9,7 @@
 #include "widgets/focus_colouring.h"
 #include "widgets/up_down.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void reserveModeEnablesItsControls();
     void symmetricModeShowsAndStoresTheDisabledValues();
     void enteringAModeEnablesOrDisables();
+    void accessibleToggleEnablesAsAClickDoes();
     void modeLabelEntersTheTickedMode();
     void mainCardHighlightsItsLabels();
     void emptiedExitDelayStoredAsZero();
@@ -323,6 +325,27 @@ void ModePageTest::lockNoGprsTagIsTheUsersChoice()
     QCOMPARE(mode->LockNoGPRSTag(), 1);
     gprs->click();
     QVERIFY(lock->isChecked());
+}
+
+// A screen reader ticks "резервированный" by its action, without the focus: the reserve-only
+// controls follow as for a click.
+void ModePageTest::accessibleToggleEnablesAsAClickDoes()
+{
+    EditorFixture f;
+    QVERIFY(ShowPage(f, QStringLiteral("TabMode")));
+    auto *reserve = Find<QRadioButton>(*f.window, QStringLiteral("RB_Mode_SIMRezerv"));
+    auto *symmetric = Find<QRadioButton>(*f.window, QStringLiteral("RB_Mode_SIMSymmetr"));
+    QVERIFY(symmetric->isChecked());
+    QVERIFY(ReserveOnlyEnabled(*f.window, false));
+    QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(reserve)->actionInterface();
+    QVERIFY(actions);
+    const QString action = actions->actionNames().contains(QAccessibleActionInterface::toggleAction())
+                               ? QAccessibleActionInterface::toggleAction()
+                               : QAccessibleActionInterface::pressAction();
+    actions->doAction(action);
+    QTRY_VERIFY(reserve->isChecked());
+    QVERIFY(!reserve->hasFocus());
+    QVERIFY(ReserveOnlyEnabled(*f.window, true));
 }
 
 QTEST_MAIN(ModePageTest)

@@ -64,6 +64,7 @@ void GprsPage::BuildSwitch()
     m_active = MakeCheck(tab(), QStringLiteral("CB_GPRS_Active"), QStringLiteral("GPRS"), QPoint(12, 8));
     m_activeLabel = MakeLabel(tab(), QStringLiteral("L_GPRS_Active"), QStringLiteral("Активность"),
                               QPoint(m_active->geometry().right() + 6, 10), m_active);
+    m_active->setAccessibleName(QStringLiteral("Активность GPRS"));
     m_active->installEventFilter(this);
     connect(m_active, &QCheckBox::toggled, this, &GprsPage::CB_GPRS_ActiveClick);
 }
@@ -182,6 +183,10 @@ void GprsPage::BuildServers(int sim)
                   QPoint(10, top + 3), address);
         MakeLabel(group, QStringLiteral("L_GPRS_Port%1").arg(server), QStringLiteral("порт:"),
                   QPoint(180, top + 3), port);
+        // The labels read "№1:" and "порт:" in both SIM cards' groups: the names say which server.
+        const QString which = QStringLiteral(" сервера №%1 SIM-карты №%2").arg(row + 1).arg(sim);
+        address->setAccessibleName(QStringLiteral("адрес") + which);
+        port->setAccessibleName(QStringLiteral("порт") + which);
         m_servers[server - 1] = address;
         m_ports[server - 1] = port;
         // Event_ChangeServer / Event_ChangePort: SIM 1's servers are mirrored while "=" is ticked.

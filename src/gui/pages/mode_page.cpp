@@ -89,6 +89,9 @@ void ModePage::BuildSimGroup()
     m_reserve->adjustSize();
     m_modeSelectLabel = MakeLabel(group, QStringLiteral("L_Mode_SIMModeSelect"),
                                   QStringLiteral("Режим выбора SIM-карты:"), QPoint(8, 25), m_symmetric);
+    // Each choice says which it is; the label's text alone (its buddy's name) named both alike.
+    for (QRadioButton *choice : {m_symmetric, m_reserve})
+        choice->setAccessibleName(QStringLiteral("Режим выбора SIM-карты: ") + choice->text());
 
     const NumberField simDelay = MakeNumberField(
         group,
@@ -135,9 +138,12 @@ void ModePage::BuildSimGroup()
     m_symmetric->installEventFilter(this);
     m_reserve->installEventFilter(this);
     m_master->installEventFilter(this);
+    // A mode ticked without entering it (a screen reader's toggle action) enables or disables them too.
     for (QRadioButton *mode : {m_symmetric, m_reserve}) {
-        connect(mode, &QRadioButton::toggled, this,
-                [this] { m_modeSelectLabel->setBuddy(m_reserve->isChecked() ? m_reserve : m_symmetric); });
+        connect(mode, &QRadioButton::toggled, this, [this] {
+            m_modeSelectLabel->setBuddy(m_reserve->isChecked() ? m_reserve : m_symmetric);
+            EnableReserveControls(m_reserve->isChecked());
+        });
     }
 }
 
