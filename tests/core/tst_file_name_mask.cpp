@@ -2,6 +2,8 @@
 #include "storage/file_name_mask.h"
 #include "storage/record_file_name.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace orva;
@@ -20,6 +22,8 @@ private Q_SLOTS:
     void effectiveKind();
     void recordPdfPath_data();
     void recordPdfPath();
+    void longDeviceNameShortened_data();
+    void longDeviceNameShortened();
 };
 
 void FileNameMaskTest::names_data()
@@ -151,6 +155,39 @@ void FileNameMaskTest::recordPdfPath()
     QCOMPARE(RecordPdfPath(settings, QStringLiteral("Склад"), QStringLiteral("0A1B2C3D4E5F"), loadedFile,
                            QStringLiteral("/home/u")),
              path);
+}
+
+void FileNameMaskTest::longDeviceNameShortened_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::newRow("300 Latin letters") << QString(300, u'A');
+    QTest::newRow("300 Cyrillic letters, two bytes each") << QString(300, u'Я');
+    QTest::newRow("letters outside the BMP") << QString::fromUtf16(u"\U0001F600").repeated(100);
+}
+
+// A device name longer than a file name may be is shortened from its end; the prefix, the identifier,
+// the suffix and ".ini" stay, and a file of that name can be made.
+void FileNameMaskTest::longDeviceNameShortened()
+{
+    QFETCH(QString, device);
+    FileNameMask mask;
+    mask.prefix = QStringLiteral("Orva");
+    mask.delimiters = {QStringLiteral("_"), QStringLiteral("_"), QStringLiteral("_")};
+    mask.suffix = QStringLiteral("v2");
+    const QString name = FormFileNameByMask(mask, device, QStringLiteral("0102030405AB"));
+    QVERIFY(FileNameFits(name));
+    QVERIFY(name.startsWith(QStringLiteral("Orva_") + device.left(20)));
+    QVERIFY(name.endsWith(QStringLiteral("_0102030405AB_v2.ini")));
+    QVERIFY(!name.contains(QChar(QChar::ReplacementCharacter)));
+    // Not shorter than it must be: one more character of the device name would not fit.
+    const QString kept = name.chopped(QStringLiteral("_0102030405AB_v2.ini").size()).mid(5);
+    QVERIFY(kept.size() < device.size());
+    const qsizetype next = device.at(kept.size()).isHighSurrogate() ? 2 : 1;
+    QVERIFY(!FileNameFits(QStringLiteral("Orva_") + device.left(kept.size() + next) +
+                          QStringLiteral("_0102030405AB_v2.ini")));
+    QTemporaryDir dir;
+    QFile file(dir.filePath(name));
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(file.errorString()));
 }
 
 QTEST_APPLESS_MAIN(FileNameMaskTest)

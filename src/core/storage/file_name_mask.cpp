@@ -1,5 +1,7 @@
 #include "file_name_mask.h"
 
+#include <QFile>
+
 #include <string_view>
 
 namespace orva {
@@ -27,7 +29,19 @@ int EffectiveMaskKind(int element, int kind)
     return kind >= 0 && kind < MaskKindCount ? kind : DefaultMaskKind(element);
 }
 
-QString FormFileNameByMask(const FileNameMask &mask, const QString &deviceName, const QString &ident)
+bool FileNameFits(const QString &name)
+{
+    constexpr qsizetype Longest = 255;
+#ifdef Q_OS_WIN
+    return name.size() <= Longest;
+#else
+    return QFile::encodeName(name).size() <= Longest;
+#endif
+}
+
+namespace {
+
+QString joinedName(const FileNameMask &mask, const QString &deviceName, const QString &ident)
 {
     const std::array<QString, MaskKindCount> texts{QString(), mask.prefix, deviceName, ident, mask.suffix};
     QString name;
@@ -45,6 +59,19 @@ QString FormFileNameByMask(const FileNameMask &mask, const QString &deviceName, 
             c = u'_';
     }
     return name + QStringLiteral(".ini");
+}
+
+} // namespace
+
+QString FormFileNameByMask(const FileNameMask &mask, const QString &deviceName, const QString &ident)
+{
+    QString shortened = deviceName;
+    QString name = joinedName(mask, shortened, ident);
+    while (!FileNameFits(name) && !shortened.isEmpty()) {
+        shortened.chop(shortened.size() > 1 && shortened.back().isLowSurrogate() ? 2 : 1);
+        name = joinedName(mask, shortened, ident);
+    }
+    return name;
 }
 
 } // namespace orva

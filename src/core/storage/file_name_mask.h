@@ -41,7 +41,13 @@ bool IsFileNameCharacter(QChar c);
 // The proposed file name: the non-empty element texts joined by the delimiter that follows the last
 // non-empty element before them (delimiter k after element k), never a delimiter at the start or the
 // end, then ".ini". All elements empty give ".ini". A character that cannot stand in a file name (a
-// device name "A/B:C" from a file, say) becomes "_", so the name never points into another folder.
+// device name "A/B:C" from a file, say) becomes "_", so the name never points into another folder. A
+// name longer than a file system allows (`FileNameFits`) has its device name shortened from the end,
+// so that the identifier and the suffix stay.
 QString FormFileNameByMask(const FileNameMask &mask, const QString &deviceName, const QString &ident);
+
+// True when a file system takes the name: at most 255 bytes in the file names' encoding (UTF-8 on
+// Linux), 255 UTF-16 units on Windows.
+bool FileNameFits(const QString &name);
 
 } // namespace orva
