@@ -8,6 +8,10 @@
 #include "storage/config_file.h"
 #include "storage/config_save.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+
 namespace orva::cli {
 namespace {
 
@@ -56,9 +60,19 @@ ExitCode refuse(const QString &path, const FieldEditOutcome &outcome, CliStreams
     return ExitCode::ChecksFail;
 }
 
-// Edits one file; returns its exit code.
+// Edits one file; returns its exit code. Another `set` of the same file waits (a lock file beside it,
+// hidden) until this one has read, changed and replaced it, so that neither change is lost.
 ExitCode setFile(const QString &path, const QList<FieldAssignment> &assignments, bool dryRun, CliStreams &io)
 {
+    const QFileInfo file(path);
+    QLockFile lock(file.dir().filePath(u'.' + file.fileName() + QStringLiteral(".lock")));
+    constexpr int LockWaitMs = 60000;
+    if (!dryRun && !lock.tryLock(LockWaitMs) && lock.error() == QLockFile::LockFailedError) {
+        io.err << "orva-config: " << path << " is left unchanged: another program is changing it" << Qt::endl;
+        return ExitCode::Failure;
+    }
+    // A folder where no lock can be made (write-protected) cannot take the new file either: the
+    // replace below reports that.
     const FileReadResult read = ReadFileBytes(path);
     if (!read.ok) {
         io.err << "orva-config: cannot read " << path << ": " << read.error << Qt::endl;
