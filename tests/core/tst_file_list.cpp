@@ -1,7 +1,9 @@
 #include "../support/list_folder.h"
+#include "storage/config_file.h"
 #include "storage/crypto_header.h"
 #include "storage/file_list.h"
 #include "storage/list_examiner.h"
+#include "storage/list_field_scan.h"
 
 #include <QSet>
 #include <QTest>
@@ -20,6 +22,8 @@ private Q_SLOTS:
     void emptyFolder();
     void workersGiveTheRowsOfOneByOne();
     void examineNowTakesOrWaitsOrExamines();
+    void largeFileListsAsItsWholeText_data();
+    void largeFileListsAsItsWholeText();
 };
 
 namespace {
@@ -38,6 +42,17 @@ bool fillManyFiles(const QTemporaryDir &dir, int count)
             return false;
     }
     return test::fillListFolder(dir);
+}
+
+// Commands that name neither the device nor the identifier, enough of them to make a file large.
+QByteArray largeFiller(qint64 atLeast)
+{
+    const QByteArray lines = "; filler\r\nxo-90\r\nlm1-16.30\r\nrm2-4.90\r\nsn1-1.+79001234567\r\n";
+    QByteArray filler;
+    filler.reserve(atLeast + lines.size());
+    while (filler.size() <= atLeast)
+        filler += lines;
+    return filler;
 }
 
 QString describe(const ListRow &row)
@@ -159,6 +174,78 @@ void TestFileList::emptyFolder()
     QTemporaryDir dir;
     QVERIFY(ExamineFolder(dir.path()).isEmpty());
     QVERIFY(ExamineFolder(dir.filePath(QStringLiteral("missing"))).isEmpty());
+}
+
+void TestFileList::largeFileListsAsItsWholeText_data()
+{
+    QTest::addColumn<QByteArray>("head"); // before the filler
+    QTest::addColumn<QByteArray>("tail"); // after it
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("identifier");
+
+    const QByteArray none;
+    QTest::newRow("later command wins")
+        << QByteArray("oa-First\r\ngi-1\r\n") << QByteArray("oa-Second\r\ngi-ABC\r\n") << "Second"
+        << "ABC0-0000-0000";
+    QTest::newRow("only at the start") << QByteArray("oa-Start\r\ngi-12345678\r\n") << none << "Start"
+                                       << "1234-5678-0000";
+    QTest::newRow("any letter case, several on a line")
+        << none << QByteArray("xo-90 OA-Upper gI-12ab\r\n") << "Upper"
+        << "12ab-0000-0000";
+    QTest::newRow("comments and look-alike words")
+        << none << QByteArray("oa-Real\r\n; oa-Hidden\r\ngoal-1 boat-3\r\nxo-5 ; gi-FFFF\r\n") << "Real"
+        << "0000-0000-0000";
+    QTest::newRow("LF and lone CR breaks")
+        << QByteArray("oa-Lf\ngi-12\r") << QByteArray("\roa-Cr\rgi-34\n") << "Cr"
+        << "3400-0000-0000";
+    QTest::newRow("last line without a break") << none << QByteArray("oa-End") << "End"
+                                               << "0000-0000-0000";
+    QTest::newRow("a command that fails keeps the earlier one")
+        << QByteArray("oa-Kept\r\n") << QByteArray("oa\r\n-Lost\r\n") << "Kept"
+        << "0000-0000-0000";
+    QTest::newRow("NUL ends the text")
+        << QByteArray("oa-Before\r\n") << QByteArrayLiteral("xo-5 \0 oa-Inside\r\noa-After\r\n") << "Before"
+        << "0000-0000-0000";
+    QTest::newRow("NUL early, names late")
+        << QByteArrayLiteral("oa-Before\r\n \0\r\n") << QByteArray("oa-After\r\ngi-1\r\n") << "Before"
+        << "0000-0000-0000";
+    QTest::newRow("NUL ending a word does not") << none << QByteArrayLiteral("zz\0 oa-Kept\r\n") << "Kept"
+                                                << "0000-0000-0000";
+    QTest::newRow("line longer than a read")
+        << none << QByteArray(3 * 1024 * 1024, 'x') + " oa-Long\r\n" + QByteArray(3 * 1024 * 1024, 'y')
+        << "Long"
+        << "0000-0000-0000";
+    // The file is read a MiB at a time: CR is the first read's last byte, LF the next one's first.
+    QTest::newRow("CR LF across reads") << QByteArray(1024 * 1024 - 1, ' ') + "\r\noa-Split\r\ngi-5\r\n"
+                                        << none << "Split"
+                                        << "5000-0000-0000";
+}
+
+// A large plain file is read a piece at a time and only its naming lines are parsed, yet the list shows
+// what a parse of its whole text gives.
+void TestFileList::largeFileListsAsItsWholeText()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(QByteArray, tail);
+    QFETCH(QString, name);
+    QFETCH(QString, identifier);
+    QTemporaryDir dir;
+    const QByteArray bytes = head + largeFiller(LargeListFileBytes) + tail;
+    QVERIFY(test::WriteBytes(dir.filePath(QStringLiteral("big.ini")), bytes));
+    QVERIFY(IsLargeListFile(dir.filePath(QStringLiteral("big.ini"))));
+
+    ListRow row = UnexaminedRow(QStringLiteral("big.ini"), ListFileType::Plain);
+    T_Command_DEVICE model;
+    ExamineListRow(dir.path(), row, model);
+    QVERIFY(row.examined);
+    QVERIFY(!row.unreadable);
+    QCOMPARE(row.deviceName, name);
+    QCOMPARE(row.identifier, identifier);
+
+    T_Command_DEVICE whole;
+    LoadConfigurationText(ConfigurationTextFromBytes(bytes), whole);
+    QCOMPARE(row.deviceName, whole.get(Panel::Name));
+    QCOMPARE(row.identifier, FormatListIdentifier(whole.get(Gprs::Identifier)));
 }
 
 QTEST_APPLESS_MAIN(TestFileList)

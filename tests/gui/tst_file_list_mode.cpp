@@ -1,5 +1,6 @@
 #include "../support/list_folder.h"
 #include "frame/file_list_mode.h"
+#include "storage/list_field_scan.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -53,10 +54,11 @@ private Q_SLOTS:
     void rowsShowNamesAndIdentifiers();
     void sortDirectionSharedByColumns();
     void enterOpensSelectedFile();
-    void homeAndEndGoToTheFirstAndLastFile();
     void unreadableFileDoesNotStopTheList();
     void columnWidthsFixed();
     void sortWhileExamining();
+    void homeAndEndGoToTheFirstAndLastFile();
+    void largeFilesAreLeftToTheWorkers();
 };
 
 void TestFileListMode::emptyFolder()
@@ -148,26 +150,6 @@ void TestFileListMode::enterOpensSelectedFile()
     QCOMPARE(cancelled.count(), 1);
 }
 
-void TestFileListMode::homeAndEndGoToTheFirstAndLastFile()
-{
-    ListFixture fx;
-    QVERIFY(test::fillListFolder(fx.dir));
-    fx.mode.OpenFileList(fx.dir.path());
-    fx.window.show();
-    fx.mode.SetListVisible(true);
-    QTableWidget *list = fx.mode.ListFileConfig();
-    list->setFocus();
-    QTest::keyClick(list, Qt::Key_Down);
-    QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(fx.mode.LabelPozList()->text(), QStringLiteral("3 из 5"));
-    QTest::keyClick(list, Qt::Key_End);
-    QCOMPARE(fx.mode.LabelPozList()->text(), QStringLiteral("5 из 5"));
-    QCOMPARE(fx.mode.SelectedFileName(), fx.column(3).constLast());
-    QTest::keyClick(list, Qt::Key_Home);
-    QCOMPARE(fx.mode.LabelPozList()->text(), QStringLiteral("1 из 5"));
-    QCOMPARE(fx.mode.SelectedFileName(), fx.column(3).constFirst());
-}
-
 // A file that went away after the list was built is shown as unreadable; the files after it are still
 // examined.
 void TestFileListMode::unreadableFileDoesNotStopTheList()
@@ -218,6 +200,66 @@ void TestFileListMode::sortWhileExamining()
         QCOMPARE(names.at(row), QStringLiteral("N%1").arg(number.toInt()));
     }
     QVERIFY(!fx.mode.TimerTestListConfig()->isActive());
+    QVERIFY(fx.mode.LabelPozList()->palette().color(QPalette::WindowText) != QColor(255, 0, 0));
+}
+
+// Home and End go to the first and the last file, whichever cell is current, and show it.
+void TestFileListMode::homeAndEndGoToTheFirstAndLastFile()
+{
+    ListFixture fx;
+    fx.writePlainFiles(40);
+    fx.mode.OpenFileList(fx.dir.path());
+    fx.window.resize(800, 600);
+    fx.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fx.window));
+    fx.mode.SetListVisible(true);
+    QTableWidget *list = fx.mode.ListFileConfig();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2, 1)).center());
+    QCOMPARE(fx.mode.SelectedFileName(), QStringLiteral("p03.ini"));
+
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(fx.mode.SelectedFileName(), QStringLiteral("p40.ini"));
+    QCOMPARE(fx.mode.LabelPozList()->text(), QStringLiteral("40 из 40"));
+    QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(39, 1))));
+
+    QTest::keyClick(list, Qt::Key_Home);
+    QCOMPARE(fx.mode.SelectedFileName(), QStringLiteral("p01.ini"));
+    QCOMPARE(fx.mode.LabelPozList()->text(), QStringLiteral("1 из 40"));
+    QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(0, 1))));
+    QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
+}
+
+// A large plain file is examined by the list's workers only: neither while the list is built nor by a
+// tick on the window's thread. It then shows the name and identifier its whole text gives.
+void TestFileListMode::largeFilesAreLeftToTheWorkers()
+{
+    ListFixture fx;
+    fx.writePlainFiles(2);
+    QByteArray filler;
+    while (filler.size() <= LargeListFileBytes)
+        filler += "; a long comment that makes the file large\r\nxo-90\r\n";
+    for (int i = 1; i <= 3; ++i) {
+        const QByteArray first = QStringLiteral("oa-Early%1\r\ngi-%1\r\n").arg(i).toLatin1();
+        const QByteArray last = QStringLiteral("oa-Big%1\r\ngi-%1abc\r\n").arg(i).toLatin1();
+        QVERIFY(test::WriteBytes(fx.dir.filePath(QStringLiteral("big%1.ini").arg(i)), first + filler + last));
+    }
+    fx.mode.OpenFileList(fx.dir.path());
+    QCOMPARE(fx.column(3),
+             (QStringList{QStringLiteral("big1.ini"), QStringLiteral("big2.ini"), QStringLiteral("big3.ini"),
+                          QStringLiteral("p01.ini"), QStringLiteral("p02.ini")}));
+    QCOMPARE(fx.column(1),
+             (QStringList{QStringLiteral("??????????"), QStringLiteral("??????????"),
+                          QStringLiteral("??????????"), QStringLiteral("N1"), QStringLiteral("N2")}));
+    fx.mode.TimerTestListConfigTimer(); // no worker runs while the list is hidden
+    QCOMPARE(fx.examinedRows(), 2);
+
+    fx.mode.SetListVisible(true);
+    QTRY_VERIFY(!fx.mode.HasUnexaminedRows());
+    QCOMPARE(fx.column(1), (QStringList{QStringLiteral("Big1"), QStringLiteral("Big2"),
+                                        QStringLiteral("Big3"), QStringLiteral("N1"), QStringLiteral("N2")}));
+    QCOMPARE(fx.column(2).mid(0, 3),
+             (QStringList{QStringLiteral("1abc-0000-0000"), QStringLiteral("2abc-0000-0000"),
+                          QStringLiteral("3abc-0000-0000")}));
     QVERIFY(fx.mode.LabelPozList()->palette().color(QPalette::WindowText) != QColor(255, 0, 0));
 }
 

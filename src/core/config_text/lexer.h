@@ -98,6 +98,8 @@ public:
     // The characters from the 1-based position `from` up to, not including, the next character.
     QStringView Taken(qsizetype from) const { return QStringView(m_chars + from - 1, m_position - from); }
     qsizetype Position() const { return m_position; }
+    // No character is left to read (a NUL in the text that ended the reading is not its end).
+    bool AtEnd() const { return m_position == 0 || m_position > m_size; }
 
 private:
     QString m_text;
@@ -115,6 +117,8 @@ public:
     void Next(quint8 mode, TLexema &out);
     // The next Next hands out the current lexeme again, whatever mode it is called with.
     void Unget() { m_pushBack = true; }
+    // Every character of the text was read: false after an EndOfText met at a NUL before the end.
+    bool ReadWholeText() const { return m_chars.AtEnd(); }
 
 private:
     bool isStringMode() const { return m_mode == StringMode; }

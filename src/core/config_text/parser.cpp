@@ -440,12 +440,13 @@ void ApplyCommand(T_Command &scratch, T_Command_DEVICE &model)
     model.record(scratch.code(), scratch.number()).CopyFrom(scratch);
 }
 
-void ParseConfigurationText(const QString &text, T_Command_DEVICE &model)
+bool ParseConfigurationText(const QString &text, T_Command_DEVICE &model)
 {
     TLexPipe lexer;
     T_Command scratch;
     lexer.SetText(text);
     ParseConfiguration(scratch, lexer, model);
+    return lexer.ReadWholeText();
 }
 
 } // namespace orva

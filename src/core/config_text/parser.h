@@ -23,7 +23,8 @@ qint32 CommandInstance(const TLexema &lexeme, quint8 row);
 void ApplyCommand(T_Command &scratch, T_Command_DEVICE &model);
 
 // Loads `text` (with CR LF line ends, see NormalizeLineBreaks) into a fresh lexer and parses it into
-// `model`. The model is not reset here.
-void ParseConfigurationText(const QString &text, T_Command_DEVICE &model);
+// `model`. The model is not reset here. Returns false when the text ended early, at a NUL character
+// the lexer met between lexemes: the rest was not read.
+bool ParseConfigurationText(const QString &text, T_Command_DEVICE &model);
 
 } // namespace orva

@@ -3,6 +3,7 @@
 #include "config_file.h"
 #include "crypto_header.h"
 #include "list_examiner.h"
+#include "list_field_scan.h"
 
 #include <QDir>
 
@@ -28,28 +29,46 @@ ListRow UnexaminedRow(const QString &fileName, ListFileType type)
     return row;
 }
 
-void ExamineListRow(const QString &folder, ListRow &row, T_Command_DEVICE &listModel)
+namespace {
+// Parses a plain file into the model, a large one only as far as the list needs; false when the file
+// cannot be read.
+bool parsePlainFile(const QString &path, T_Command_DEVICE &model, PlainExamination how)
+{
+    if (how == PlainExamination::ListFields && IsLargeListFile(path))
+        return ScanListFields(path, model);
+    const FileReadResult read = ReadFileBytes(path);
+    if (read.ok)
+        LoadConfigurationText(ConfigurationTextFromBytes(read.bytes), model);
+    return read.ok;
+}
+} // namespace
+
+void ExamineListRow(const QString &folder, ListRow &row, T_Command_DEVICE &listModel, PlainExamination how)
 {
     const QString path = QDir(folder).filePath(row.fileName);
     row.examined = true;
     row.unreadable = false;
-    const bool container = row.type == ListFileType::Container;
-    const FileReadResult read = ReadFileBytes(path, container ? CryptoHeaderReadLimit : -1);
-    if (!read.ok) {
+    bool read = false;
+    if (row.type == ListFileType::Container) {
+        const FileReadResult header = ReadFileBytes(path, CryptoHeaderReadLimit);
+        read = header.ok;
+        if (read) {
+            const CryptoFileHeader fields = ParseCryptoFileHeader(header.bytes);
+            row.deviceName = fields.deviceName;
+            row.identifier = fields.identifier;
+        }
+    } else {
+        read = parsePlainFile(path, listModel, how);
+        if (read) {
+            row.deviceName = listModel.get(Panel::Name);
+            row.identifier = FormatListIdentifier(listModel.get(Gprs::Identifier));
+        }
+    }
+    if (!read) {
         row.unreadable = true;
         row.deviceName.clear();
         row.identifier = FormatListIdentifier(QString());
-        return;
     }
-    if (container) {
-        const CryptoFileHeader header = ParseCryptoFileHeader(read.bytes);
-        row.deviceName = header.deviceName;
-        row.identifier = header.identifier;
-        return;
-    }
-    LoadConfigurationText(ConfigurationTextFromBytes(read.bytes), listModel);
-    row.deviceName = listModel.get(Panel::Name);
-    row.identifier = FormatListIdentifier(listModel.get(Gprs::Identifier));
 }
 
 namespace {

@@ -35,9 +35,16 @@ QStringList FindConfigurationFiles(const QString &folder, ListFileType type);
 // A row for a file, not yet examined.
 ListRow UnexaminedRow(const QString &fileName, ListFileType type);
 
+// How much of a plain file an examination parses into the list model.
+enum class PlainExamination : quint8 {
+    ListFields, // a large file (IsLargeListFile) only as far as its device name and identifier
+    WholeText,  // every file whole: the model holds the file's configuration
+};
+
 // Fills the row's device name and identifier: a plain file parsed into `listModel` (reset first), a
 // container from its header. A file that cannot be read gets an empty name and is marked unreadable.
-void ExamineListRow(const QString &folder, ListRow &row, T_Command_DEVICE &listModel);
+void ExamineListRow(const QString &folder, ListRow &row, T_Command_DEVICE &listModel,
+                    PlainExamination how = PlainExamination::ListFields);
 
 // The rows of a folder in the list's order (plain files, then containers), every one examined (on
 // worker threads, see ExamineRows).

@@ -169,7 +169,7 @@ FolderAudit AuditFolder(const QString &folder)
     for (ListFileType type : {ListFileType::Plain, ListFileType::Container}) {
         for (const QString &name : FindConfigurationFiles(folder, type)) {
             ListRow row = UnexaminedRow(name, type);
-            ExamineListRow(folder, row, model);
+            ExamineListRow(folder, row, model, PlainExamination::WholeText);
             if (row.unreadable) {
                 audit.findings.append(AuditFinding{FindingKind::Unreadable, {}, {name}, {}});
                 continue;

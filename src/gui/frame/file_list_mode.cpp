@@ -4,9 +4,11 @@
 #include "device_model/device.h"
 #include "frame/bottom_buttons.h"
 #include "frame/file_list_pictures.h"
+#include "storage/list_field_scan.h"
 #include "widgets/control_builders.h"
 #include "widgets/fonts.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -172,7 +174,7 @@ void FileListMode::AddRow(const QString &fileName, ListFileType type, bool exami
 {
     m_rows.append(UnexaminedRow(fileName, type));
     const int index = int(m_rows.size()) - 1;
-    if (examineNow)
+    if (examineNow && !LeftToWorkers(m_rows.at(index)))
         ExamineListRow(m_folder, m_rows[index], *m_listModel);
     else
         ++m_unexamined;
@@ -258,9 +260,10 @@ void FileListMode::TimerTestListConfigTimer()
 {
     int filled = FillInExamined();
     // At least two rows per tick: the first unexamined rows in the list's order, waited for if a worker
-    // has them, examined here if none has.
+    // has them, examined here if none has; large files only ever by the workers.
     while (filled < 2 && m_firstUnexamined < m_rows.size()) {
-        if (!m_rows.at(m_firstUnexamined).examined) {
+        const ListRow &row = m_rows.at(m_firstUnexamined);
+        if (!row.examined && !LeftToWorkers(row)) {
             const int id = m_ids.at(m_firstUnexamined);
             SetRow(id, m_examiner->ExamineNow(id, *m_listModel));
             ++filled;
@@ -268,6 +271,11 @@ void FileListMode::TimerTestListConfigTimer()
         ++m_firstUnexamined;
     }
     UpdateCounterColour();
+}
+
+bool FileListMode::LeftToWorkers(const ListRow &row) const
+{
+    return row.type == ListFileType::Plain && IsLargeListFile(QDir(m_folder).filePath(row.fileName));
 }
 
 void FileListMode::UpdateCounterColour()

@@ -21,7 +21,7 @@ class T_Command_DEVICE;
 // nine files of each kind are examined while the list is built; while the list is shown, the rest are
 // examined by worker threads in the list's order (also after a sort) and filled in as they arrive, in
 // small batches, so the window answers input at once even for thousands of files. The timer tick fills
-// in at least two rows itself, so the list completes even where no worker runs.
+// in at least two rows itself. A large plain file is examined by the workers only.
 class FileListMode : public QObject
 {
     Q_OBJECT
@@ -73,6 +73,9 @@ private:
     // Fills in the rows the workers examined, for at most TickBudget ms; returns how many.
     int FillInExamined();
     void SetRow(int id, const ListRow &row);
+    // A large plain file is examined only by the workers, never on the window's thread: reading it
+    // would keep the window from answering.
+    bool LeftToWorkers(const ListRow &row) const;
     // The ids of the rows not examined yet, in the list's order: the workers' order.
     QList<int> UnexaminedInListOrder() const;
     void UpdateCounterColour();
@@ -94,7 +97,7 @@ private:
     QList<int> m_rowOfId;  // where the row of an id is shown
     ListExaminer *m_examiner = nullptr;
     QList<ListExaminer::Examined> m_arrived; // examined, not filled in yet
-    int m_firstUnexamined = 0;               // no row before it is unexamined
+    int m_firstUnexamined = 0;               // no row before it is unexamined, but those left to workers
     int m_unexamined = 0;                    // rows not examined yet
     int m_sortDirection = 1;                 // shared by all columns, never reset
 };
