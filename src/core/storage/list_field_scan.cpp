@@ -23,16 +23,20 @@ std::array<QByteArray, 2> listCodes()
             CommandRowOf(Gprs::Identifier.code).code.toLatin1().toLower()};
 }
 
-// True when the line holds `code` in any letter case of A..Z (as the parser compares codes).
-bool holdsCode(QByteArrayView line, const QByteArray &code)
+// True when the line holds one of the codes in any letter case of A..Z (as the parser compares codes).
+bool holdsCode(QByteArrayView line, const std::array<QByteArray, 2> &codes)
 {
-    const qsizetype n = code.size();
-    for (qsizetype i = 0; i + n <= line.size(); ++i) {
-        qsizetype k = 0;
-        while (k < n && (line[i + k] | 0x20) == code[k])
-            ++k;
-        if (k == n)
-            return true;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char c = char(line[i] | 0x20);
+        for (const QByteArray &code : codes) {
+            if (c != code[0] || i + code.size() > line.size())
+                continue;
+            qsizetype k = 1;
+            while (k < code.size() && (line[i + k] | 0x20) == code[k])
+                ++k;
+            if (k == code.size())
+                return true;
+        }
     }
     return false;
 }
@@ -49,7 +53,7 @@ public:
     void Take(QByteArrayView line, bool broken = true)
     {
         const bool nul = std::memchr(line.data(), 0, size_t(line.size())) != nullptr;
-        if (!nul && !holdsCode(line, m_codes[0]) && !holdsCode(line, m_codes[1]))
+        if (!nul && !holdsCode(line, m_codes))
             return;
         m_batch.append(line.data(), line.size());
         if (broken)
