@@ -15,18 +15,28 @@ ORVA_PACKAGES=(
     man-db lintian
 )
 
+# Installed without their recommendations (which would bring a desktop's printing stack): the CUPS
+# scheduler and its command line tools, for the test that prints on a private CUPS queue.
+ORVA_TEST_PACKAGES=(cups-daemon cups-client)
+
 orva_install_missing() {
-    local missing=()
+    local missing=() missing_lean=()
     local p
     for p in "${ORVA_PACKAGES[@]}"; do
         dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
     done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]}"
+    for p in "${ORVA_TEST_PACKAGES[@]}"; do
+        dpkg -s "$p" >/dev/null 2>&1 || missing_lean+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && [ ${#missing_lean[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]} ${missing_lean[*]}"
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     "${sudo[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y "${missing[@]}"
+    [ ${#missing[@]} -eq 0 ] ||
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y "${missing[@]}"
+    [ ${#missing_lean[@]} -eq 0 ] ||
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing_lean[@]}"
 }
 
 # Fails, naming the files, when a source of src/, tests/, bench/ or fuzz/ is not formatted as the

@@ -10,6 +10,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 using namespace orva;
 using namespace Qt::StringLiterals;
 using test::RecordingCanvas;
@@ -76,6 +78,27 @@ QStringList rowTexts(const RecordingCanvas &canvas, const Table &table, int row)
     for (const auto &t : canvas.onLine(table.headerBottom + row * L, table.x, table.x + table.width))
         texts.append(t.text);
     return texts;
+}
+
+// The whole text of the cell whose first line is `first`, in a table at `tableX`: its lines at the same
+// x, joined, down to its row's bottom (the next row line, or the frame's bottom).
+QString cellText(const RecordingCanvas &canvas, const RecordingCanvas::Text &first, int tableX)
+{
+    int bottom = std::numeric_limits<int>::max();
+    for (const auto &line : canvas.lines) {
+        if (line.x1 == tableX && line.y1 == line.y2 && line.y1 >= first.y)
+            bottom = std::min(bottom, line.y1);
+    }
+    for (const auto &r : canvas.rects) {
+        if (!r.fill && r.x1 == tableX && r.y2 >= first.y)
+            bottom = std::min(bottom, r.y2);
+    }
+    QString text;
+    for (const auto &t : canvas.texts) {
+        if (t.x == first.x && t.y >= first.y && t.y <= bottom)
+            text += t.text;
+    }
+    return text;
 }
 
 // The rows (from 1) with a silver stripe that spans the table's width.
@@ -153,10 +176,13 @@ private Q_SLOTS:
     void cellsKeepToTheirColumns_data();
     void cellsKeepToTheirColumns();
     void longNamesKeepToTheirBlocks();
+    void wrappedRowGrowsItsTable();
+    void everyValueWhole_data();
+    void everyValueWhole();
     void gprsValuesAsThePageShows_data();
     void gprsValuesAsThePageShows();
-    void elideMiddle_data();
-    void elideMiddle();
+    void wrapText_data();
+    void wrapText();
 };
 
 void ReportTest::roundHalfEven_data()
@@ -787,8 +813,8 @@ void ReportTest::modeTable_data()
         u"не используется"_s,
         u"ПАТРУЛЬ"_s,
         u"УПРАВЛЕНИЕ"_s,
-        // Wider than its column: shortened in the middle, the delay kept.
-        u"охранный с фиксир…задержкой 37 сек."_s,
+        // Wider than its column: whole, going on on the row's next line.
+        u"охранный с фиксированной задержкой 37 сек."_s,
     };
     for (int mode = 1; mode <= 16; ++mode)
         QTest::addRow("loop %d", mode) << "loop" << mode << loops[mode - 1] << QString();
@@ -823,7 +849,11 @@ void ReportTest::modeTable()
     model.record(loop ? Cmd::lm : Cmd::rm, 2).setValue(2, Seconds);
     const RecordingCanvas canvas = draw(model);
     const Table table = locate(canvas, loop ? LoopsHeader : RelaysHeader, 6);
-    QStringList row = rowTexts(canvas, table, 2);
+    const QList<RecordingCanvas::Text> cells =
+        canvas.onLine(table.headerBottom + 2 * L, table.x, table.x + table.width);
+    QStringList row;
+    for (const auto &cell : cells)
+        row.append(cellText(canvas, cell, table.x));
     QCOMPARE(row.takeFirst(), QStringLiteral("2"));
     QCOMPARE(row.value(0) == printed || (printed.isEmpty() && row.isEmpty()), true);
     const QString seconds = QString::number(Seconds);
@@ -871,21 +901,23 @@ void ReportTest::cellsKeepToTheirColumns_data()
     QTest::addColumn<QString>("header");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("printed");
-    QTest::addColumn<double>("left");  // the column's lines, in characters
-    QTest::addColumn<double>("right"); // 0: the frame
+    QTest::addColumn<QStringList>("printed"); // the cell's lines, top to bottom
+    QTest::addColumn<double>("left");         // the column's lines, in characters
+    QTest::addColumn<double>("right");        // 0: the frame
     // Moved left, clear of the frame, separator or thick key line, and whole.
-    QTest::newRow("10-character loop name") << LoopsHeader << 1 << "Котельная1"
-                                            << "Котельная1" << 37.5 << 0.0;
-    QTest::newRow("learned key") << KeysHeader << 1 << "************"
-                                 << "************" << 13.5 << 0.0;
-    QTest::newRow("3-digit relay time") << RelaysHeader << 1 << "999"
-                                        << "999 сек" << 20.5 << 0.0;
-    // Shortened in the middle to the column.
-    QTest::newRow("long APN of SIM 1") << ApnHeader << 1 << "internet,corporate,mts,ru,branch-office-north-77"
-                                       << "internet.corpora…office-north-77" << 10.5 << 43.5;
+    QTest::newRow("10-character loop name")
+        << LoopsHeader << 1 << "Котельная1" << QStringList{u"Котельная1"_s} << 37.5 << 0.0;
+    QTest::newRow("learned key") << KeysHeader << 1 << "************" << QStringList{u"************"_s}
+                                 << 13.5 << 0.0;
+    QTest::newRow("3-digit relay time")
+        << RelaysHeader << 1 << "999" << QStringList{u"999 сек"_s} << 20.5 << 0.0;
+    // Wider than the column: going on on further lines, broken after a separator where one fits, else
+    // after the last character that fits; not one character lost.
+    QTest::newRow("long APN of SIM 1")
+        << ApnHeader << 1 << "internet,corporate,mts,ru,branch-office-north-77"
+        << QStringList{u"internet.corporate.mts.ru."_s, u"branch-office-north-77"_s} << 10.5 << 43.5;
     QTest::newRow("long balance phone") << BalanceHeader << 1 << "+7916000000212345678901"
-                                        << "+7916000…45678901" << 1.5 << 19.5;
+                                        << QStringList{u"+7916000000212345"_s, u"678901"_s} << 1.5 << 19.5;
 }
 
 void ReportTest::cellsKeepToTheirColumns()
@@ -893,7 +925,7 @@ void ReportTest::cellsKeepToTheirColumns()
     QFETCH(QString, header);
     QFETCH(int, row);
     QFETCH(QString, stored);
-    QFETCH(QString, printed);
+    QFETCH(QStringList, printed);
     QFETCH(double, left);
     QFETCH(double, right);
     T_Command_DEVICE model = defaults();
@@ -913,13 +945,25 @@ void ReportTest::cellsKeepToTheirColumns()
     }
     const RecordingCanvas canvas = draw(model);
     const Table table = locate(canvas, header, headerOffset);
-    const RecordingCanvas::Text cell = canvas.one(printed);
-    QVERIFY2(!cell.text.isEmpty(), qPrintable(rowTexts(canvas, table, row).join(u" | ")));
-    QCOMPARE(cell.y, table.headerBottom + row * L);
     const int columnLeft = table.x + RoundHalfEven(left * K);
     const int columnRight = right > 0 ? table.x + RoundHalfEven(right * K) : table.x + table.width;
-    QVERIFY(cell.x >= columnLeft + 4);
-    QVERIFY(cell.x + int(printed.size()) * K <= columnRight - 4);
+    int x = -1;
+    for (int line = 0; line < printed.size(); ++line) {
+        const RecordingCanvas::Text cell = canvas.one(printed[line]);
+        QVERIFY2(!cell.text.isEmpty(), qPrintable(rowTexts(canvas, table, row + line).join(u" | ")));
+        QCOMPARE(cell.y, table.headerBottom + (row + line) * L);
+        QVERIFY(cell.x >= columnLeft + 4);
+        QVERIFY(cell.x + int(printed[line].size()) * K <= columnRight - 4);
+        QVERIFY(x < 0 || cell.x == x); // the lines of a cell stand one below another
+        x = cell.x;
+    }
+    // A cell of more lines makes its row as high: the next row's line is under its last line.
+    bool nextRowLine = false;
+    for (const auto &line : canvas.lines) {
+        nextRowLine = nextRowLine || (line.x1 == table.x && line.y1 == line.y2 &&
+                                      line.y1 == table.headerBottom + (row - 1 + int(printed.size())) * L);
+    }
+    QVERIFY(nextRowLine);
 }
 
 void ReportTest::longNamesKeepToTheirBlocks()
@@ -930,24 +974,141 @@ void ReportTest::longNamesKeepToTheirBlocks()
     model.record(Cmd::Password).setText(1, name);
     const RecordingCanvas canvas = draw(model);
 
-    // The heading ends where the signature line does.
-    const auto &heading = canvas.texts.first();
-    QVERIFY(heading.text.startsWith(u"Конфигурация устройства:(\"ОченьДлинное"));
-    QVERIFY(heading.text.contains(u'…'));
-    QVERIFY(heading.text.endsWith(u"\"/0000-0000-0000)"));
-    QVERIFY(int(heading.text.size()) * K <= PageWidth - 150);
-    // The device block's values end before the balance table.
-    const Table balance = locate(canvas, BalanceHeader, 6);
-    int values = 0;
+    // The heading goes on on further lines, each ending where the signature line does; together they
+    // hold it whole.
+    const auto keyLine = canvas.find(GprsKeyLabel).value(0); // the heading's; the GPRS keys' comes later
+    QString heading;
+    int headingLines = 0;
     for (const auto &t : canvas.texts) {
-        if (t.x == 16 * K && t.text.startsWith(u'"')) {
-            QVERIFY(t.text.endsWith(u'"'));
-            QVERIFY(t.text.contains(u'…'));
-            QVERIFY(t.x + int(t.text.size()) * K <= balance.x - 2 * K);
-            ++values;
+        if (t.style == FontStyle::BoldUnderline && t.y < keyLine.y) {
+            QCOMPARE(t.x, 0);
+            QCOMPARE(t.y, (headingLines + 1) * L);
+            QVERIFY(int(t.text.size()) * K <= PageWidth - 150);
+            heading += t.text;
+            ++headingLines;
         }
     }
-    QCOMPARE(values, 2);
+    QCOMPARE(heading, u"Конфигурация устройства:(\"" + name + name + u"\"/0000-0000-0000)");
+    QVERIFY(headingLines > 1);
+    QCOMPARE(keyLine.y, (headingLines + 1) * L);
+
+    // The device block's values go on on further lines that end before the balance table; the password
+    // follows the name's last line, and the next blocks stand below the grown block.
+    const Table balance = locate(canvas, BalanceHeader, 6);
+    QCOMPARE(balance.headerBottom, keyLine.y + H + L);
+    const auto nameLabel = canvas.one(QStringLiteral("Псевдоним     :"));
+    const auto passwordLabel = canvas.one(QStringLiteral("Пароль доступа:"));
+    QString shownName;
+    QString shownPassword;
+    int lastBottom = 0;
+    const QString signallingTitle = QStringLiteral("Сигнализация и индикация:           ");
+    for (const auto &t : canvas.texts) {
+        if (t.text == signallingTitle)
+            break; // the blocks are drawn one after another: the device block's texts come before
+        if (t.x != 16 * K || t.y < nameLabel.y || t.style != FontStyle::Bold)
+            continue;
+        QVERIFY(t.x + int(t.text.size()) * K <= balance.x - 2 * K);
+        (t.y < passwordLabel.y ? shownName : shownPassword) += t.text;
+        lastBottom = std::max(lastBottom, t.y);
+    }
+    QCOMPARE(shownName, u'"' + name + name + u'"');
+    QCOMPARE(shownPassword, u'"' + name + u'"');
+    QVERIFY(passwordLabel.y > nameLabel.y + L);
+    const auto signalling = canvas.one(signallingTitle);
+    QCOMPARE(signalling.y, lastBottom + H + L);
+}
+
+// Loop mode 16 with its delay is wider than its column: its row takes two lines, its stripe and the
+// frame grow with it, and everything below moves down a line.
+void ReportTest::wrappedRowGrowsItsTable()
+{
+    T_Command_DEVICE model = defaults();
+    model.record(Cmd::lm, 1).setValue(1, 16);
+    model.record(Cmd::lm, 1).setValue(2, 180);
+    model.record(Cmd::la, 1).setText(1, QStringLiteral("Склад"));
+    const RecordingCanvas canvas = draw(model);
+    const RecordingCanvas plain = draw(defaults());
+    const Table table = locate(canvas, LoopsHeader, 6);
+    const Table plainTable = locate(plain, LoopsHeader, 6);
+    QCOMPARE(table.headerBottom, plainTable.headerBottom);
+
+    const QList<RecordingCanvas::Text> row1 =
+        canvas.onLine(table.headerBottom + L, table.x, table.x + table.width);
+    QCOMPARE(row1.size(), 3);
+    QCOMPARE(row1[1].text, QStringLiteral("охранный с фиксированной задержкой "));
+    QCOMPARE(row1[2].text, QStringLiteral("Склад")); // the name stays on the row's first line
+    QCOMPARE(cellText(canvas, row1[1], table.x),
+             QStringLiteral("охранный с фиксированной задержкой 180 сек."));
+    QCOMPARE(rowTexts(canvas, table, 2), QStringList{u"180 сек."_s}); // the row's second line
+
+    // Row 1 is two lines high: its stripe covers both, row 2's line and everything after are one line
+    // lower; the frame and separators reach the new bottom.
+    bool stripe = false;
+    for (const auto &r : canvas.rects) {
+        stripe = stripe || (r.fill == SilverColor && r.x1 == table.x && r.y1 == table.headerBottom &&
+                            r.y2 == table.headerBottom + 2 * L);
+    }
+    QVERIFY(stripe);
+    QCOMPARE(rowTexts(canvas, table, 3).value(0), QStringLiteral("2"));
+    QCOMPARE(rowTexts(canvas, table, 5).value(0), QStringLiteral("4"));
+    bool framed = false;
+    for (const auto &r : canvas.rects) {
+        framed = framed || (!r.fill && r.x1 == table.x && r.y1 == table.headerBottom - L &&
+                            r.y2 == table.headerBottom + 5 * L);
+    }
+    QVERIFY(framed);
+    QCOMPARE(canvas.one(QStringLiteral("Число повторов тревог:")).y, table.headerBottom + 6 * L);
+    QCOMPARE(locate(canvas, KeysHeader, 17).headerBottom, locate(plain, KeysHeader, 17).headerBottom + L);
+    // The relays beside it keep their places.
+    QCOMPARE(locate(canvas, RelaysHeader, 6).headerBottom, locate(plain, RelaysHeader, 6).headerBottom);
+}
+
+// Any text a file may bring, far wider than its column, is printed whole: its cell's lines joined give
+// the value as the editor shows it, and no text anywhere is shortened.
+void ReportTest::everyValueWhole_data()
+{
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<int>("headerOffset");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("instance");
+    QTest::addColumn<int>("param");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<double>("offset"); // the cell's offset from the block's x, in characters
+    const QString loop = LoopsHeader;
+    QTest::newRow("loop name") << loop << 6 << int(Cmd::la) << 3 << 1 << 3 << 38.0;
+    QTest::newRow("key name") << KeysHeader << 17 << int(Cmd::ua) << 2 << 1 << 2 << 3.0;
+    QTest::newRow("key code") << KeysHeader << 17 << int(Cmd::ua) << 4 << 2 << 4 << 14.0;
+    QTest::newRow("balance phone") << BalanceHeader << 6 << int(Cmd::ph) << 2 << 1 << 2 << 2.0;
+    QTest::newRow("SMS phone") << SmsHeader << 6 << int(Cmd::sn) << 9 << 2 << 9 << 2.0;
+    QTest::newRow("SMS-by-keys phone") << SmsByKeysHeader << 6 << int(Cmd::su) << 1 << 2 << 1 << 2.0;
+    QTest::newRow("APN of SIM 2") << ApnHeader << 4 << int(Cmd::ga) << 2 << 1 << 1 << 44.0;
+    QTest::newRow("login of SIM 1") << ApnHeader << 4 << int(Cmd::gl) << 1 << 1 << 2 << 11.0;
+    QTest::newRow("password of SIM 2") << ApnHeader << 4 << int(Cmd::gp) << 2 << 1 << 3 << 44.0;
+}
+
+void ReportTest::everyValueWhole()
+{
+    QFETCH(QString, header);
+    QFETCH(int, headerOffset);
+    QFETCH(int, command);
+    QFETCH(int, instance);
+    QFETCH(int, param);
+    QFETCH(int, row);
+    QFETCH(double, offset);
+    const QString value =
+        QStringLiteral("Pa55 word with blanks/and-separators_0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    T_Command_DEVICE model = defaults();
+    model.record(quint8(command), instance).setText(param, value);
+    if (command == Cmd::sn)
+        model.record(Cmd::sn, instance).setValue(1, 4); // a phone with a message set prints its number
+    const RecordingCanvas canvas = draw(model);
+    const Table table = locate(canvas, header, headerOffset);
+    const int x = table.x + RoundHalfEven(offset * K);
+    const QList<RecordingCanvas::Text> cell = canvas.onLine(table.headerBottom + row * L, x, x + 1);
+    QVERIFY2(cell.size() == 1, qPrintable(rowTexts(canvas, table, row).join(u" | ")));
+    QCOMPARE(cellText(canvas, cell.first(), table.x), value);
+    for (const auto &t : canvas.texts)
+        QVERIFY2(!t.text.contains(u'…'), qPrintable(t.text));
 }
 
 void ReportTest::gprsValuesAsThePageShows_data()
@@ -994,26 +1155,33 @@ void ReportTest::gprsValuesAsThePageShows()
     QCOMPARE(rowTexts(canvas, servers, 3), (QStringList{u"Сервер №3"_s, shownAddress, u"10001"_s}));
 }
 
-void ReportTest::elideMiddle_data()
+void ReportTest::wrapText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("characters");
-    QTest::addColumn<QString>("fitted");
-    QTest::newRow("fits") << "abcdef" << 6 << "abcdef";
-    QTest::newRow("one too many") << "abcdefg" << 6 << "abc…fg";
-    QTest::newRow("keeps the end") << "охранный с фиксированной задержкой 30 сек." << 35
-                                   << "охранный с фиксир…задержкой 30 сек.";
-    QTest::newRow("only the ellipsis") << "abc" << 1 << "…";
-    QTest::newRow("nothing fits") << "abc" << 0 << "";
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("fits") << "abcdef" << 6 << QStringList{u"abcdef"_s};
+    QTest::newRow("empty") << "" << 6 << QStringList{};
+    QTest::newRow("one too many") << "abcdefg" << 6 << QStringList{u"abcdef"_s, u"g"_s};
+    QTest::newRow("after a blank") << "охранный с фиксированной задержкой 180 сек." << 35
+                                   << QStringList{u"охранный с фиксированной задержкой "_s, u"180 сек."_s};
+    QTest::newRow("blank at the end does not count")
+        << "abcde fghij" << 5 << QStringList{u"abcde "_s, u"fghij"_s};
+    QTest::newRow("after a separator") << "internet.mts.ru" << 13 << QStringList{u"internet.mts."_s, u"ru"_s};
+    QTest::newRow("after the last character")
+        << "+7916000000212345678901" << 10 << QStringList{u"+791600000"_s, u"0212345678"_s, u"901"_s};
+    QTest::newRow("narrower than a character") << "abc" << 0 << QStringList{u"a"_s, u"b"_s, u"c"_s};
 }
 
-void ReportTest::elideMiddle()
+void ReportTest::wrapText()
 {
     QFETCH(QString, text);
     QFETCH(int, characters);
-    QFETCH(QString, fitted);
+    QFETCH(QStringList, lines);
     const RecordingCanvas canvas(K, L);
-    QCOMPARE(ElideMiddle(canvas, text, characters * K, FontStyle::Normal), fitted);
+    const QStringList wrapped = WrapText(canvas, text, characters * K, FontStyle::Normal);
+    QCOMPARE(wrapped, lines);
+    QCOMPARE(wrapped.join(QString()), text);
 }
 
 QTEST_GUILESS_MAIN(ReportTest)

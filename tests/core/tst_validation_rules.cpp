@@ -188,8 +188,18 @@ void ValidationRulesTest::rules_data()
     fail("no file key", {"ks1.t1="}, "Check_Common", 7, "", "E_Common_KEY");
 
     // Check_ReadBack: texts that would not read back unchanged
-    fail("GPRS password with a point", {"gp1.t1=ab.cd"}, "Check_ReadBack", 62, "", "E_GPRS_Password1");
-    fail("SIM 2 GPRS password with a blank", {"gp2.t1=ab cd"}, "Check_ReadBack", 65, "", "E_GPRS_Password2");
+    // With GPRS on the user corrects a GPRS text; with GPRS off its field cannot be entered, and the
+    // rule offers the field's empty default.
+    fail("GPRS password with a point", {"sm.v1=1", "gp1.t1=ab.cd"}, "Check_ReadBack", 62, "",
+         "E_GPRS_Password1");
+    fail("SIM 2 GPRS password with a blank", {"sm.v1=1", "gp2.t1=ab cd"}, "Check_ReadBack", 65, "",
+         "E_GPRS_Password2");
+    fail("login with a tab, GPRS off", {"sm.v1=0", "gl1.t1=user\tname"}, "Check_ReadBack", 61,
+         "gl1.t1=", "E_GPRS_Login1");
+    fail("SIM 2 APN with a semicolon, GPRS off", {"ga2.t1=a;b"}, "Check_ReadBack", 63,
+         "ga2.t1=", "E_GPRS_APN2");
+    fail("SIM 2 password with a blank, GPRS off", {"gp2.t1=ab cd"}, "Check_ReadBack", 65,
+         "gp2.t1=", "E_GPRS_Password2");
     pass("APN stored with commas", {"ga1.t1=internet,mts,ru"});
     fail("loop alias with a blank", {"la3.t1=Вход 2"}, "Check_ReadBack", 10, "", "E_Shleif_Name",
          "L_Shleif_Shleifs", 2);
@@ -209,8 +219,10 @@ void ValidationRulesTest::rules_data()
     fail("file key with two blanks", {"ks1.t1=my  key"}, "Check_ReadBack", 1, "", "E_Common_KEY");
     fail("file key ending in a blank", {"ks1.t1=key "}, "Check_ReadBack", 1, "", "E_Common_KEY");
     fail("old file key with a point", {"ks2.t1=old.key"}, "Check_ReadBack", 2, "", "E_Common_KEYOld");
-    fail("identifier with a character outside Windows-1251", {"gi.t1=12AB\u4E2D"}, "Check_ReadBack", 55, "",
-         "E_GPRS_Ident");
+    fail("identifier with a character outside Windows-1251", {"sm.v1=1", "gi.t1=12AB\u4E2D"},
+         "Check_ReadBack", 55, "", "E_GPRS_Ident");
+    fail("identifier with a character outside Windows-1251, GPRS off", {"gi.t1=12AB\u4E2D"}, "Check_ReadBack",
+         55, "gi.t1=", "E_GPRS_Ident");
     pass("learned key marker and version text are not judged",
          {"ua1.t2=************", "Zentrix.t1=Config Orva soft v. 3. 0"});
 }

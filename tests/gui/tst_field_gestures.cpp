@@ -37,6 +37,19 @@ void WheelOver(QWidget *control, int notches)
     QApplication::sendEvent(control, &wheel);
 }
 
+// A click that puts the cursor of a field in front of the character at `position`.
+void ClickBefore(QLineEdit *field, int position)
+{
+    const int y = field->height() / 2;
+    for (int x = 0; x < field->width(); ++x) {
+        if (field->cursorPositionAt(QPoint(x, y)) == position) {
+            QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(x, y));
+            return;
+        }
+    }
+    QFAIL("no point of the field puts the cursor there");
+}
+
 } // namespace
 
 class FieldGesturesTest : public QObject
@@ -57,6 +70,9 @@ private Q_SLOTS:
     void badAddressOffersTheDefault_data();
     void badAddressOffersTheDefault();
     void generatedKeysComeFromTheStrongSource();
+    void oneDigitCorrected_data();
+    void oneDigitCorrected();
+    void unwritableGprsTextWithGprsOffTakesTheDefault();
 };
 
 void FieldGesturesTest::groupedFieldsTakeWhatIsTyped_data()
@@ -320,6 +336,105 @@ void FieldGesturesTest::generatedKeysComeFromTheStrongSource()
     }
     QCOMPARE(f.random.seedValue(), seed);
     QVERIFY(keys.at(0) != keys.at(1));
+    QCOMPARE(f.questions->unexpected(), 0);
+}
+
+void FieldGesturesTest::oneDigitCorrected_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("gesture"); // "click": a second click in front of `position`; "keys": Tab in,
+                                          // Home and Right `position` times
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("identifier, second click") << "E_GPRS_Ident"
+                                              << "gi-123456789ABC"
+                                              << "click" << 6 << "f"
+                                              << "1234-5F78-9ABC"
+                                              << "gi-12345F789ABC";
+    QTest::newRow("identifier, arrows, before a dash") << "E_GPRS_Ident"
+                                                       << "gi-123456789ABC"
+                                                       << "keys" << 4 << "0"
+                                                       << "1234-0678-9ABC"
+                                                       << "gi-123406789ABC";
+    QTest::newRow("key part, second click") << "E_GPRS_Key3"
+                                            << "gk3-0011223344556677"
+                                            << "click" << 3 << "a"
+                                            << "00-A1-22-33-44-55-66-77"
+                                            << "gk3-00A1223344556677";
+    QTest::newRow("key part, arrows") << "E_GPRS_Key1"
+                                      << "gk1-0011223344556677"
+                                      << "keys" << 22 << "E"
+                                      << "00-11-22-33-44-55-66-7E"
+                                      << "gk1-001122334455667E";
+    QTest::newRow("address, second click") << "E_GPRS_Server1"
+                                           << "gs1-192,168,1,5.10001"
+                                           << "click" << 14 << "7"
+                                           << "192.168.001.007"
+                                           << "gs1-192,168,001,007.10001";
+    QTest::newRow("address, arrows, before a point") << "E_GPRS_Server4"
+                                                     << "gs4-192,168,1,5.10001"
+                                                     << "keys" << 7 << "2"
+                                                     << "192.168.201.005"
+                                                     << "gs4-192,168,201,005.10001";
+}
+
+// The identifier, key and address fields are always full: with the cursor inside, a typed character
+// replaces the one after it (after a dash or point, the one behind it), so one digit is corrected
+// without deleting first.
+void FieldGesturesTest::oneDigitCorrected()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, file);
+    QFETCH(QString, gesture);
+    QFETCH(int, position);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QString, line);
+    EditorFixture f;
+    QVERIFY(StartWithLines(f, {FileKey, QStringLiteral("sm-1"), file}));
+    QVERIFY(ClickTab(f, QStringLiteral("TabGPRS")));
+    auto *edit = Control<QLineEdit>(f, field);
+    if (gesture == QStringLiteral("click")) {
+        ClickAt(edit); // selects the whole text
+        QCOMPARE(edit->selectedText(), edit->text());
+        ClickBefore(edit, position);
+    } else {
+        edit->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), edit);
+        QTest::keyClick(edit, Qt::Key_Home);
+        for (int i = 0; i < position; ++i)
+            QTest::keyClick(edit, Qt::Key_Right);
+    }
+    QVERIFY(!edit->hasSelectedText());
+    QCOMPARE(edit->cursorPosition(), position);
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), shown);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QCOMPARE(edit->text(), shown);
+    const QString code = line.section(u'-', 0, 0);
+    QCOMPARE(LinesOf(SaveLines(f), code), QStringList{line});
+    QCOMPARE(f.questions->unexpected(), 0);
+}
+
+// With GPRS off the login's field cannot be entered; a login that would not read back (it holds a TAB)
+// offers the field's default instead of stopping every save.
+void FieldGesturesTest::unwritableGprsTextWithGprsOffTakesTheDefault()
+{
+    EditorFixture f;
+    QVERIFY(StartWithLines(f, {FileKey, QStringLiteral("sm-0"), QStringLiteral("gl1-user\tname")}));
+    QVERIFY(ClickTab(f, QStringLiteral("TabGPRS")));
+    auto *login = Control<QLineEdit>(f, QStringLiteral("E_GPRS_Login1"));
+    QVERIFY(!login->isEnabled());
+    QVERIFY(login->text().contains(u'\t'));
+    const QStringList lines = SaveLines(f, {ModalResult::Ok});
+    QCOMPARE(f.questions->asked().at(0).headline.left(27), QStringLiteral("Недопустимые символы в поле"));
+    QVERIFY(f.questions->asked().at(0).offerDefault);
+    QCOMPARE(LinesOf(lines, QStringLiteral("gl1")), QStringList{QStringLiteral("gl1-")});
+    QCOMPARE(login->text(), QString());
+    QCOMPARE(LinesOf(lines, QStringLiteral("sm")), QStringList{QStringLiteral("sm-0")});
     QCOMPARE(f.questions->unexpected(), 0);
 }
 

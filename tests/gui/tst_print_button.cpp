@@ -6,7 +6,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPageSize>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace orva;
@@ -20,6 +22,8 @@ private Q_SLOTS:
     void printerFailureShowsErrorBox();
     void printToFileProposesTheRecordsName_data();
     void printToFileProposesTheRecordsName();
+    void reducedRecordIsAnnounced_data();
+    void reducedRecordIsAnnounced();
 };
 
 namespace {
@@ -36,6 +40,28 @@ public:
     }
 
     QString proposed;
+};
+
+// Answers the print dialog with a PDF file on a chosen paper size and orientation.
+class PageAnswers : public PdfAnswers
+{
+public:
+    PageAnswers(const QString &path, QPageSize::PageSizeId size, QPageLayout::Orientation orientation)
+        : PdfAnswers(path), m_size(size), m_orientation(orientation)
+    {}
+    Answer Ask(const Question &question) override
+    {
+        const Answer answer = PdfAnswers::Ask(question);
+        if (question.kind == QuestionKind::Print && question.printer) {
+            question.printer->setPageSize(QPageSize(m_size));
+            question.printer->setPageOrientation(m_orientation);
+        }
+        return answer;
+    }
+
+private:
+    QPageSize::PageSizeId m_size;
+    QPageLayout::Orientation m_orientation;
 };
 
 } // namespace
@@ -135,6 +161,65 @@ void TestPrintButton::printToFileProposesTheRecordsName()
     QCOMPARE(script->askedKinds(), QList<QuestionKind>{QuestionKind::Print});
     const QString folder = listMode ? fx.dir.path() : QDir::homePath();
     QCOMPARE(script->proposed, QDir(folder).filePath(name));
+}
+
+void TestPrintButton::reducedRecordIsAnnounced_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<bool>("announced");
+    QTest::addColumn<QString>("mediaBox"); // the printed page in points
+    QTest::newRow("A5 landscape") << int(QPageSize::A5) << int(QPageLayout::Landscape) << true << "595 420";
+    QTest::newRow("A4 landscape") << int(QPageSize::A4) << int(QPageLayout::Landscape) << true << "842 595";
+    QTest::newRow("A5 portrait") << int(QPageSize::A5) << int(QPageLayout::Portrait) << true << "420 595";
+    QTest::newRow("A4 portrait") << int(QPageSize::A4) << int(QPageLayout::Portrait) << false << "595 842";
+}
+
+// A page that shrinks the record below 0.8 of its size: before anything is printed the information box
+// says how small it will be. "Отказаться" opens the print dialog again; "Продолжить" prints on the page
+// chosen. A page that holds the record at full size asks nothing.
+void TestPrintButton::reducedRecordIsAnnounced()
+{
+    QFETCH(int, size);
+    QFETCH(int, orientation);
+    QFETCH(bool, announced);
+    QFETCH(QString, mediaBox);
+    EditorFixture fx;
+    fx.working.ResetToDefaults();
+    fx.window->Redraw_All();
+    const QString pdf = fx.dir.filePath(QStringLiteral("record.pdf"));
+    auto answers = std::make_unique<PageAnswers>(pdf, QPageSize::PageSizeId(size),
+                                                 QPageLayout::Orientation(orientation));
+    PageAnswers *script = answers.get();
+    fx.window->SetQuestions(std::move(answers));
+    fx.questions = script;
+    if (announced)
+        script->Then(ModalResult::Ok).Then(ModalResult::Cancel).Then(ModalResult::Ok).Then(ModalResult::Ok);
+    else
+        script->Then(ModalResult::Ok);
+
+    QTest::mouseClick(fx.window->Buttons().print, Qt::LeftButton);
+    const QList<QuestionKind> kinds = announced
+                                          ? QList<QuestionKind>{QuestionKind::Print, QuestionKind::InfoBox,
+                                                                QuestionKind::Print, QuestionKind::InfoBox}
+                                          : QList<QuestionKind>{QuestionKind::Print};
+    QCOMPARE(script->askedKinds(), kinds);
+    if (announced) {
+        const Question &notice = script->asked().at(1);
+        const QRegularExpressionMatch percent =
+            QRegularExpression(QStringLiteral("уменьшенным до (\\d+)%$")).match(notice.headline);
+        QVERIFY2(percent.hasMatch(), qPrintable(notice.headline));
+        QVERIFY(percent.captured(1).toInt() < 80 && percent.captured(1).toInt() > 30);
+        QVERIFY(!notice.hint.isEmpty());
+        QVERIFY(notice.offerCancel);
+    }
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QCOMPARE(test::PdfPageCount(bytes), 1);
+    const QStringList points = mediaBox.split(u' ');
+    QVERIFY(QString::fromLatin1(bytes).contains(QRegularExpression(
+        QStringLiteral("/MediaBox \\[0 0 %1(\\.0+)? %2(\\.0+)?\\]").arg(points[0], points[1]))));
 }
 
 QTEST_MAIN(TestPrintButton)

@@ -65,6 +65,22 @@ inline void DoubleClickTick(QListWidget *list, int row)
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
 }
 
+// A click and a double click as the window system delivers them: each press goes to whatever control is
+// under the pointer at that moment, so a second press lands where the first click's changes put things.
+// `at` is a point of `control`.
+inline void ClickInWindow(QWidget *control, QPoint at)
+{
+    QTest::mouseClick(control->window()->windowHandle(), Qt::LeftButton, {},
+                      control->mapTo(control->window(), at));
+}
+
+// Press, release, press (the double click), release.
+inline void DoubleClickInWindow(QWidget *control, QPoint at)
+{
+    QTest::mouseDClick(control->window()->windowHandle(), Qt::LeftButton, {},
+                       control->mapTo(control->window(), at));
+}
+
 // Clicks "Сохранить"; the scripted answers `before` go to the boxes the checks show first, then the
 // save dialog gets a file in the fixture's folder and the information box is closed. Returns the lines
 // of the saved file without their fill blanks, or nothing when no file was written.

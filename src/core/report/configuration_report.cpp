@@ -57,34 +57,40 @@ private:
 void drawHeading(Flow &f, const ReportPage &page)
 {
     const ReportContext &c = f.c;
-    const QString before = QStringLiteral("Конфигурация устройства:(\"");
-    const QString after = u"\"/" + FormatGprsIdentifier(c.model.get(Gprs::Identifier)) + u')';
-    // A device name from a file may be of any length: it is shortened so that the heading ends where
-    // the signature line does.
-    const int room = page.width - SignatureGap - c.canvas.textWidth(before + after, FontStyle::BoldUnderline);
-    const QString heading =
-        before + ElideMiddle(c.canvas, c.model.get(Panel::Name), room, FontStyle::BoldUnderline) + after;
-    // Texts stand on their bottom edge: the heading's line is the first line of the page, so that it
-    // starts at the origin rather than above it.
-    c.canvas.drawText(f.x0, f.y + c.m.L, heading, TextAlign::Left, FontStyle::BoldUnderline);
-    c.canvas.drawText(f.x0, f.y + 2 * c.m.L, QStringLiteral("Ключ шифрации :"), TextAlign::Left,
-                      FontStyle::Normal);
-    f.place({c.canvas.textWidth(heading, FontStyle::BoldUnderline), 0}, f.x0);
-    f.y += 2 * c.m.L + c.m.H;
+    const QString heading = u"Конфигурация устройства:(\"" + c.model.get(Panel::Name) + u"\"/" +
+                            FormatGprsIdentifier(c.model.get(Gprs::Identifier)) + u')';
+    // A device name from a file may be of any length: the heading goes on on further lines, each ending
+    // by the signature line's end. Texts stand on their bottom edge: the heading's line is the first
+    // line of the page, so that it starts at the origin rather than above it. A blank at a break is not
+    // drawn, so that no underline runs on beyond the line's last character.
+    for (QString line : WrapText(c.canvas, heading, page.width - SignatureGap, FontStyle::BoldUnderline)) {
+        while (line.endsWith(u' '))
+            line.chop(1);
+        f.y += c.m.L;
+        c.canvas.drawText(f.x0, f.y, line, TextAlign::Left, FontStyle::BoldUnderline);
+        f.place({c.canvas.textWidth(line, FontStyle::BoldUnderline), 0}, f.x0);
+    }
+    f.y += c.m.L;
+    c.canvas.drawText(f.x0, f.y, QStringLiteral("Ключ шифрации :"), TextAlign::Left, FontStyle::Normal);
+    f.y += c.m.H;
 }
 
 void drawKeys(Flow &f)
 {
     const ReportContext &c = f.c;
     const BlockSize first = f.place(DrawKeysBlock(c, f.x0, f.y, 1, true), f.x0);
-    f.place(DrawKeysBlock(c, f.x0 + first.width, f.y + c.m.L, 6, false), f.x0 + first.width);
-    f.place(DrawKeysBlock(c, f.x0 + 2 * first.width, f.y + c.m.L, 11, false), f.x0 + 2 * first.width);
+    const BlockSize second =
+        f.place(DrawKeysBlock(c, f.x0 + first.width, f.y + c.m.L, 6, false), f.x0 + first.width);
+    const BlockSize third =
+        f.place(DrawKeysBlock(c, f.x0 + 2 * first.width, f.y + c.m.L, 11, false), f.x0 + 2 * first.width);
+    // A long name or code makes its block taller; the thick lines and the flow go down to the lowest.
+    const int height = std::max({first.height, c.m.L + second.height, c.m.L + third.height});
     constexpr int ThickPen = 4;
     for (int column = 1; column <= 2; ++column) {
         const int x = f.x0 + column * first.width;
-        c.canvas.drawLine(x, f.y + c.m.L + 2, x, f.y + first.height - 8, PenStyle::Solid, ThickPen);
+        c.canvas.drawLine(x, f.y + c.m.L + 2, x, f.y + height - 8, PenStyle::Solid, ThickPen);
     }
-    f.y += first.height + c.m.H;
+    f.y += height + c.m.H;
 }
 
 void drawFooter(Flow &f, const ReportPage &page)
@@ -118,7 +124,7 @@ ReportExtent DrawConfigurationReport(const T_Command_DEVICE &model, ReportCanvas
     const BlockSize device = f.place(DrawDeviceBlock(c, f.x0, f.y), f.x0);
     const BlockSize balance =
         f.place(DrawBalanceBlock(c, f.x0 + device.width + twoColumns, f.y), f.x0 + device.width + twoColumns);
-    f.y += balance.height + c.m.H;
+    f.y += std::max(device.height, balance.height) + c.m.H;
 
     const BlockSize signalling = f.place(DrawSignallingBlock(c, f.x0, f.y), f.x0);
     const int generalX = f.x0 + signalling.width + c.m.cols(4);
@@ -128,29 +134,30 @@ ReportExtent DrawConfigurationReport(const T_Command_DEVICE &model, ReportCanvas
     const BlockSize loops = f.place(DrawLoopsBlock(c, f.x0, f.y), f.x0);
     const BlockSize relays =
         f.place(DrawRelaysBlock(c, f.x0 + loops.width + twoColumns, f.y), f.x0 + loops.width + twoColumns);
-    f.y += relays.height + c.m.H;
+    f.y += std::max(loops.height, relays.height) + c.m.H;
 
     drawKeys(f);
 
     const BlockSize smsByKeys = f.place(DrawSmsByKeysBlock(c, f.x0, f.y), f.x0);
     const int smsX = f.x0 + smsByKeys.width + twoColumns;
     const BlockSize sms = f.place(DrawSmsBlock(c, smsX, f.y), smsX);
-    f.y += sms.height + c.m.H;
+    const int smsHeight = std::max(smsByKeys.height, sms.height);
+    f.y += smsHeight + c.m.H;
 
     // The GPRS identifier and keys stand in the right-hand column, one line down; the flow keeps the
     // height of the SMS block and one line more for them.
     const int gprsX = f.x0 + sms.width + twoColumns;
     const BlockSize identifier = f.place(DrawGprsIdentifierBlock(c, gprsX, f.y + c.m.L), gprsX);
     f.place(DrawGprsKeysBlock(c, gprsX, f.y + c.m.L + identifier.height), gprsX);
-    f.y += sms.height + c.m.L;
+    f.y += smsHeight + c.m.L;
 
     const BlockSize apn = f.place(DrawApnBlock(c, f.x0, f.y), f.x0);
     f.y += apn.height + c.m.H;
 
     const BlockSize servers = f.place(DrawServersBlock(c, f.x0, f.y), f.x0);
     const int connectionX = f.x0 + servers.width + twoColumns;
-    f.place(DrawConnectionBlock(c, connectionX, f.y), connectionX);
-    f.y += servers.height + 4 * c.m.L;
+    const BlockSize connection = f.place(DrawConnectionBlock(c, connectionX, f.y), connectionX);
+    f.y += std::max(servers.height, connection.height) + 4 * c.m.L;
 
     drawFooter(f, page);
     return {f.right, f.y};

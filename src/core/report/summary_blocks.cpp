@@ -34,18 +34,20 @@ BlockSize DrawDeviceBlock(const ReportContext &c, int x, int y)
     const QString title = QStringLiteral("Тип устройства:\"Zentrix\"ППКОП-Orva");
     const int width = c.canvas.textWidth(title, FontStyle::BoldUnderline);
     const int valueOffset = c.m.cols(16);
-    // A name or password from a file may be of any length: it is shortened to the block's width, so
-    // that it never runs into the balance table beside it.
-    const int room = width - valueOffset - c.canvas.textWidth(quoted(QString()), FontStyle::Bold);
-    const auto value = [&](TextParam param) {
-        return quoted(ElideMiddle(c.canvas, c.model.get(param), room, FontStyle::Bold));
-    };
     c.canvas.drawText(x, y + c.m.L, title, TextAlign::Left, FontStyle::BoldUnderline);
-    DrawLabelValues(c, x, y + 2 * c.m.L,
-                    {{QStringLiteral("Псевдоним     :"), value(Panel::Name)},
-                     {QStringLiteral("Пароль доступа:"), value(Panel::Password)}},
-                    valueOffset, FontStyle::Bold);
-    return {width, 3 * c.m.L};
+    // A name or password from a file may be of any length: it goes on on further lines within the
+    // block's width, so that it never runs into the balance table beside it, and the block grows.
+    int bottom = y + 2 * c.m.L;
+    for (const LabelValue &line :
+         {LabelValue{QStringLiteral("Псевдоним     :"), quoted(c.model.get(Panel::Name))},
+          LabelValue{QStringLiteral("Пароль доступа:"), quoted(c.model.get(Panel::Password))}}) {
+        c.canvas.drawText(x, bottom, line.label, TextAlign::Left, FontStyle::Normal);
+        for (const QString &part : WrapText(c.canvas, line.value, width - valueOffset, FontStyle::Bold)) {
+            c.canvas.drawText(x + valueOffset, bottom, part, TextAlign::Left, FontStyle::Bold);
+            bottom += c.m.L;
+        }
+    }
+    return {width, bottom - c.m.L - y};
 }
 
 BlockSize DrawBalanceBlock(const ReportContext &c, int x, int y)

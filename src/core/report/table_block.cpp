@@ -34,20 +34,51 @@ Column columnAt(const QList<int> &lines, int offset, int gap)
     return {lines[right - 1] + gap, lines[right] - gap};
 }
 
-// A cell's text at its offset, moved left as far as its column needs, or, when it is wider than its
-// column, shortened in its middle to the room right of its offset: no cell crosses a line or reaches
-// into the next cell.
-void drawCell(const ReportContext &c, int x, int bottom, const TableCell &cell, const QList<int> &lines)
+// A cell's text in its column: at its offset, moved left as far as its column needs; a text wider than
+// its column goes on on further lines from its offset, each kept to the room right of it. No cell
+// crosses a line or reaches into the next cell, and none loses a character.
+struct PlacedCell
+{
+    int start = 0;
+    FontStyle style = FontStyle::Bold;
+    QStringList lines;
+};
+
+PlacedCell placeCell(const ReportContext &c, const TableCell &cell, const QList<int> &lines)
 {
     const Column column = columnAt(lines, cell.offset, c.m.gap());
-    QString text = cell.text;
-    const int width = c.canvas.textWidth(text, cell.style);
+    const int width = c.canvas.textWidth(cell.text, cell.style);
     int start = std::clamp(cell.offset, column.left, column.right);
-    if (width <= column.right - column.left)
+    if (width <= column.right - column.left) {
         start = std::min(start, column.right - width);
-    else
-        text = ElideMiddle(c.canvas, text, column.right - start, cell.style);
-    c.canvas.drawText(x + start, bottom, text, TextAlign::Left, cell.style);
+        return {start, cell.style, {cell.text}};
+    }
+    return {start, cell.style, WrapText(c.canvas, cell.text, column.right - start, cell.style)};
+}
+
+// A data row laid out: its cells and the lines it takes (one, or as many as its longest cell needs).
+struct PlacedRow
+{
+    QList<PlacedCell> cells;
+    int lines = 1;
+};
+
+QList<PlacedRow> placeRows(const ReportContext &c, const TableBlock &table, const QList<int> &lines)
+{
+    QList<PlacedRow> rows;
+    for (int row = 1; row <= table.rows; ++row) {
+        PlacedRow placed;
+        if (table.cells) {
+            for (const TableCell &cell : table.cells(row)) {
+                if (cell.text.isEmpty())
+                    continue;
+                placed.cells.append(placeCell(c, cell, lines));
+                placed.lines = std::max(placed.lines, int(placed.cells.last().lines.size()));
+            }
+        }
+        rows.append(placed);
+    }
+    return rows;
 }
 
 // The header line. Its blanks lay out the columns; a word that a line would cut (or touch) moves right
@@ -113,22 +144,25 @@ TableExtent DrawTableBlock(const ReportContext &c, int x, int y, const TableBloc
     const int headerBottom = lineBottom;
     const int frameTop = headerBottom - L;
     drawHeader(c, x, headerBottom, table, lines);
-    const int lastRowBottom = headerBottom + table.rows * L;
+    const QList<PlacedRow> rows = placeRows(c, table, lines);
+    QList<int> rowTops{headerBottom};
+    for (const PlacedRow &row : rows)
+        rowTops.append(rowTops.last() + row.lines * L);
+    const int lastRowBottom = rowTops.last();
 
-    for (int row = 1; row <= table.rows; row += 2) {
-        const int top = headerBottom + (row - 1) * L;
-        canvas.drawRectangle(x, top, x + width, top + L, SilverColor, PenStyle::Solid, 0);
+    for (qsizetype row = 0; row < rows.size(); row += 2) {
+        canvas.drawRectangle(x, rowTops[row], x + width, rowTops[row + 1], SilverColor, PenStyle::Solid, 0);
     }
 
-    for (int row = 1; row <= table.rows; ++row) {
-        const int top = headerBottom + (row - 1) * L;
-        const int bottom = top + L;
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        const int top = rowTops[row];
         canvas.drawLine(x, top, x + width - table.rowLineShorten, top, PenStyle::Solid, FramePen);
-        if (!table.cells)
-            continue;
-        for (const TableCell &cell : table.cells(row)) {
-            if (!cell.text.isEmpty())
-                drawCell(c, x, bottom, cell, lines);
+        for (const PlacedCell &cell : rows[row].cells) {
+            int bottom = top;
+            for (const QString &line : cell.lines) {
+                bottom += L;
+                canvas.drawText(x + cell.start, bottom, line, TextAlign::Left, cell.style);
+            }
         }
     }
     if (table.lineUnderLastRow) {

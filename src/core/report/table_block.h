@@ -10,8 +10,8 @@
 namespace orva {
 
 // One text of a data row: its offset from the block's x and its style. The text keeps to its column:
-// it moves left when it would reach the next line, and is shortened in its middle when the column is
-// too narrow for it.
+// it moves left when it would reach the next line, and goes on on further lines of its row when the
+// column is too narrow for it; the row grows to hold it, and the rows below move down.
 struct TableCell
 {
     int offset = 0;
@@ -41,9 +41,9 @@ struct TableExtent
     int lastRowBottom = 0;
 };
 
-// Draws title, header, stripes behind the odd rows, the rows with their top lines and cells, the
-// column separators and the frame around header and rows. A header word that a line would cut moves
-// right, clear of it, with the rest of the header.
+// Draws title, header, stripes behind the odd rows (as high as their rows), the rows with their top
+// lines and cells, the column separators and the frame around header and rows. A header word that a line
+// would cut moves right, clear of it, with the rest of the header.
 TableExtent DrawTableBlock(const ReportContext &c, int x, int y, const TableBlock &table);
 
 } // namespace orva

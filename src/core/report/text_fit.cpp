@@ -3,34 +3,47 @@
 namespace orva {
 namespace {
 
-constexpr QChar Ellipsis = u'…';
-
-// `kept` characters of `text`: the larger half from its beginning, the rest from its end.
-QString keep(const QString &text, qsizetype kept)
+// Characters after which a value reads naturally when it goes on on the next line.
+bool breaksAfter(QChar c)
 {
-    const qsizetype head = (kept + 1) / 2;
-    return text.left(head) + Ellipsis + text.right(kept - head);
+    static const QString Separators = QStringLiteral(",.-/:@_");
+    return c.isSpace() || Separators.contains(c);
+}
+
+// The width of `line` without the blanks at its end: they stand at the break and print nothing.
+int inkWidth(const ReportCanvas &canvas, const QString &line, FontStyle style)
+{
+    qsizetype end = line.size();
+    while (end > 0 && line[end - 1].isSpace())
+        --end;
+    return canvas.textWidth(line.left(end), style);
 }
 
 } // namespace
 
-QString ElideMiddle(const ReportCanvas &canvas, const QString &text, int width, FontStyle style)
+QStringList WrapText(const ReportCanvas &canvas, const QString &text, int width, FontStyle style)
 {
-    if (canvas.textWidth(text, style) <= width)
-        return text;
-    if (canvas.textWidth(QString(Ellipsis), style) > width)
-        return {};
-    // The width grows with the characters kept: the most that fit are found by halving.
-    qsizetype fits = 0;
-    qsizetype tooMany = text.size();
-    while (tooMany - fits > 1) {
-        const qsizetype middle = (fits + tooMany) / 2;
-        if (canvas.textWidth(keep(text, middle), style) <= width)
-            fits = middle;
-        else
-            tooMany = middle;
+    QStringList lines;
+    QString rest = text;
+    while (!rest.isEmpty()) {
+        if (inkWidth(canvas, rest, style) <= width) {
+            lines.append(rest);
+            break;
+        }
+        qsizetype fits = 1;
+        while (fits < rest.size() && inkWidth(canvas, rest.left(fits + 1), style) <= width)
+            ++fits;
+        qsizetype cut = fits;
+        for (qsizetype i = fits; i > 0; --i) {
+            if (breaksAfter(rest[i - 1])) {
+                cut = i;
+                break;
+            }
+        }
+        lines.append(rest.left(cut));
+        rest = rest.mid(cut);
     }
-    return keep(text, fits);
+    return lines;
 }
 
 } // namespace orva

@@ -108,7 +108,8 @@ bool ApplyDefault(T_Command_DEVICE &model, const RuleFailure &failure, const Def
 {
     const QList<CheckRule> &chain = Chain();
     const int index = failure.position.index;
-    if (index < 0 || index >= chain.size())
+    // A rule may offer its default only in some states of the model (the failure says so).
+    if (index < 0 || index >= chain.size() || !failure.defaultOffered)
         return false;
     const CheckRule &rule = chain[index];
     if (rule.textDefault) {

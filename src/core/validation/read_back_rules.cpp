@@ -105,11 +105,25 @@ CheckRule fieldRule(const EditableText &field, int instance, int number)
                ReadBackProblem(model.record(code, instance).text(textIndex), kind) == TextProblem::None;
     };
     rule.fix.focusControl = withInstance(field.control, instance);
+    // While GPRS is off the GPRS page's fields cannot be entered, so "Исправить" could not reach such a
+    // text and every save would stop at it. As for the server addresses, the rule then offers the
+    // field's default (the command table's empty text); with GPRS on the user puts the text right.
+    const bool gprsPage = shown->page == PageOf(CheckId::GPRS);
+    if (gprsPage) {
+        rule.textDefault = [code, instance, textIndex](T_Command_DEVICE &model, bool) {
+            T_Command fresh = model.record(code, instance);
+            fresh.Reset();
+            model.record(code, instance).setText(textIndex, fresh.text(textIndex));
+        };
+    }
     if (!field.listControl.isEmpty()) {
         rule.fix.listControl = field.listControl.toString();
         rule.fix.listRow = instance - 1;
     }
-    rule.refine = [code, instance, textIndex, kind](const T_Command_DEVICE &model, RuleFailure &failure) {
+    rule.refine = [code, instance, textIndex, kind, gprsPage](const T_Command_DEVICE &model,
+                                                              RuleFailure &failure) {
+        if (gprsPage)
+            failure.defaultOffered = model.get(Gprs::Active) == 0;
         char32_t badChar = 0;
         if (ReadBackProblem(model.record(code, instance).text(textIndex), kind, &badChar) ==
             TextProblem::NoWindows1251Form) {

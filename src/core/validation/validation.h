@@ -79,8 +79,8 @@ QString ServerAddressHeadline();
 QString ServerAddressHint();
 
 // Writes the failing rule's default (the default of its command-table column) into the model. Returns
-// false and changes nothing when the rule offers no default. The caller then goes on with
-// FirstFailure(model, failure.position.next()).
+// false and changes nothing when the failure offers no default (`defaultOffered`). The caller then goes on
+// with FirstFailure(model, failure.position.next()).
 bool ApplyDefault(T_Command_DEVICE &model, const RuleFailure &failure, const DefaultOptions &options = {});
 
 // Every rule of the chain that fails on the model as it is, in chain order. No default is applied: each

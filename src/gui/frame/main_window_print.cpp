@@ -1,5 +1,6 @@
 // "Печать": the pages are stored (no checks), the identifier normalised into the model, the standard
-// print dialog asked through the window's modal seam, and the record printed.
+// print dialog asked through the window's modal seam, the user told when the chosen page would shrink
+// the record, and the record printed.
 #include "dialogs/modal_questions.h"
 #include "frame/main_window.h"
 #include "pdf_printer.h"
@@ -25,7 +26,14 @@ void TForm2::B_PrintClick()
         question.printer = &chosen;
         return questions().Ask(question).ok();
     };
-    const PrintResult result = RunPrintFlow(model(), printer, askPrinter, QDate::currentDate());
+    // A record that the chosen page would shrink below easy reading is printed so only when the user
+    // goes on; otherwise the print dialog opens again for another page.
+    const ConfirmReduced confirmReduced = [this](double scale) {
+        const PrintNotice notice = ReducedRecordNotice(scale);
+        return questions().Ask(Question::Info(notice.headline, notice.hint, true)).ok();
+    };
+    const PrintResult result =
+        RunPrintFlow(model(), printer, askPrinter, QDate::currentDate(), confirmReduced);
     if (result.failed())
         questions().Ask(Question::Error(result.headline, result.hint, true, false));
 }

@@ -20,8 +20,9 @@ constexpr int RowStep = 26;
 // The identifier, the key parts and the server addresses are plain fields, not masked edits: a mask
 // fills a short group on the right ("10." became "100."), keeps typed zeros out of the field's text and
 // gives a screen reader other characters than the field shows. Typing and pasting are limited to the
-// grouped length (a click into the field selects its text, so typing replaces it); leaving the field
-// (and storing the page) puts the text into its groups.
+// grouped length (a click into the field selects its text, so typing replaces it; with the cursor
+// inside the full field a typed character replaces the one after it); leaving the field (and storing
+// the page) puts the text into its groups.
 constexpr int IdentLength = 14;   // XXXX-XXXX-XXXX
 constexpr int KeyPartLength = 23; // XX-XX-XX-XX-XX-XX-XX-XX
 constexpr int ServerLength = 15;  // 999.999.999.999
@@ -31,6 +32,7 @@ FieldEdit *GroupedField(QWidget *parent, const QString &name, KeyFilter filter, 
 {
     FieldEdit *edit = MakeField(parent, name, filter, length, geometry);
     edit->setSelectAllOnEntry(true);
+    edit->setOverwriteWhenFull(true);
     if (filter == KeyFilter::Hex) {
         // Hexadecimal digits show in upper case as they are typed.
         QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {

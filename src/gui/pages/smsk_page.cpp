@@ -86,6 +86,8 @@ int SmskPage::SelectedPhone() const
 
 void SmskPage::Redraw_SMSK()
 {
+    // A number kept aside belongs to the configuration drawn before.
+    m_numberBeforeKeysWent = {};
     for (int key = 1; key <= KeyCount; ++key)
         SMSK_Redraw_KeyName(key);
     for (int phone = 1; phone <= PhoneCount; ++phone)
@@ -198,6 +200,9 @@ void SmskPage::SMSK_SaveMode()
     if (phone == 0)
         return;
     T_Command &r = model().record(Cmd::su, phone);
+    bool hadKeys = false;
+    for (int slot = 1; slot <= T_Command::ItemCount; ++slot)
+        hadKeys = hadKeys || r.item(slot) != 0;
     int slot = 1;
     for (int key = 1; key <= KeyCount && slot <= MostKeys; ++key) {
         if (m_keys[key - 1]->isChecked())
@@ -207,8 +212,16 @@ void SmskPage::SMSK_SaveMode()
     for (; slot <= T_Command::ItemCount; ++slot)
         r.setItem(slot, 0);
     if (none) {
+        // A phone without keys has no number. The number is kept aside while the phone stays selected,
+        // so that ticking a key again (the second click of a double click, or a change of mind) brings
+        // it back rather than leaving a ticked key without a number.
+        if (hadKeys && !r.get(KeysPhone::Number).isEmpty())
+            m_numberBeforeKeysWent = {phone, r.get(KeysPhone::Number)};
         PutNumber(QString());
         r.set(KeysPhone::Number, QString());
+    } else if (!hadKeys && m_numberBeforeKeysWent.phone == phone && r.get(KeysPhone::Number).isEmpty()) {
+        r.set(KeysPhone::Number, m_numberBeforeKeysWent.number);
+        m_numberBeforeKeysWent = {};
     }
 }
 
@@ -230,6 +243,7 @@ void SmskPage::SMSK_SaveNumber()
 
 void SmskPage::ListSMSK_PhonesClick()
 {
+    m_numberBeforeKeysWent = {};
     UpdatingScope updating(host());
     SMSK_EnableElements();
     SMSK_RedrawElements();

@@ -67,6 +67,14 @@ private:
     QLabel *m_counter = nullptr;
     QLabel *m_numberLabel = nullptr;
     FieldEdit *m_number = nullptr;
+    // The number the selected phone lost when its last key was unticked; ticking a key of that phone
+    // again restores it. Forgotten when another phone is selected or the page is drawn anew.
+    struct KeptNumber
+    {
+        int phone = 0;
+        QString number;
+    };
+    KeptNumber m_numberBeforeKeysWent;
 };
 
 } // namespace orva

@@ -2,6 +2,7 @@
 
 #include "painter_canvas.h"
 
+#include <QImage>
 #include <QPainter>
 
 #include <algorithm>
@@ -39,6 +40,21 @@ RecordPlacement PlaceRecord(const T_Command_DEVICE &model, QPainter &painter, co
 {
     const PainterCanvas fonts(painter, page);
     return FitRecord(MeasureConfigurationReport(model, fonts, layout), page);
+}
+
+double RecordScaleOn(const T_Command_DEVICE &model, const QPageLayout &layout, int resolution,
+                     const QString &printDate)
+{
+    // The fonts are measured on an image of the page's resolution, as the page set-up measures them.
+    constexpr double InchesPerMetre = 1000 / 25.4;
+    QImage probe(1, 1, QImage::Format_RGB32);
+    probe.setDotsPerMeterX(qRound(resolution * InchesPerMetre));
+    probe.setDotsPerMeterY(qRound(resolution * InchesPerMetre));
+    QPageLayout standard = layout;
+    standard.setMode(QPageLayout::StandardMode);
+    QPainter painter(&probe);
+    const PageState page = SetupDevicePage(painter, standard.paintRectPixels(resolution), 0, 0);
+    return PlaceRecord(model, painter, page, ReportPage{LayoutPageWidth, printDate}).scale;
 }
 
 void DrawRecordOnPage(const T_Command_DEVICE &model, QPainter &painter, const PageState &page,

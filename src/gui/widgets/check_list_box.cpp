@@ -1,7 +1,10 @@
 #include "widgets/check_list_box.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QStyleHints>
 #include <QStyledItemDelegate>
 
 namespace orva {
@@ -38,6 +41,36 @@ private:
     bool m_previous;
 };
 
+// The last press on any of the lists, and whether its click ticked a box. The window system makes the
+// next press a double click when it comes within the double-click time and distance of this one; that
+// press belongs to the ticking click's gesture wherever it lands, even on another list that the page
+// moved under the pointer.
+struct LastPress
+{
+    quint64 timestamp = 0;
+    QPointF global;
+    bool ticked = false;
+    // Where the page left the focus after the tick.
+    QPointer<QWidget> focus;
+};
+
+LastPress &Pressed()
+{
+    static LastPress press;
+    return press;
+}
+
+bool IsSecondPressOfTick(const LastPress &first, const QMouseEvent *event)
+{
+    if (!first.ticked || event->button() != Qt::LeftButton || event->timestamp() < first.timestamp)
+        return false;
+    const QStyleHints *hints = QGuiApplication::styleHints();
+    const QPointF moved = event->globalPosition() - first.global;
+    return event->timestamp() - first.timestamp < quint64(hints->mouseDoubleClickInterval()) &&
+           qAbs(moved.x()) <= hints->mouseDoubleClickDistance() &&
+           qAbs(moved.y()) <= hints->mouseDoubleClickDistance();
+}
+
 } // namespace
 
 CheckListBox::CheckListBox(bool checkable, int itemHeight, QWidget *parent)
@@ -73,9 +106,53 @@ int CheckListBox::itemIndex() const
     return current && current->isSelected() ? currentRow() : -1;
 }
 
+bool CheckListBox::takeAsSecondClick(const QMouseEvent *event)
+{
+    LastPress &last = Pressed();
+    const bool second = IsSecondPressOfTick(last, event);
+    const QPointer<QWidget> focusAfterTick = last.focus;
+    last = LastPress{event->timestamp(), event->globalPosition(), false, nullptr};
+    m_swallowSecondClick = second;
+    // The press gave this list the focus; it goes back where the ticking click left it.
+    if (second && focusAfterTick && focusAfterTick != QApplication::focusWidget())
+        focusAfterTick->setFocus(Qt::OtherFocusReason);
+    return second;
+}
+
+void CheckListBox::mousePressEvent(QMouseEvent *event)
+{
+    m_tickedSincePress = false;
+    m_swallowRelease = false;
+    if (takeAsSecondClick(event)) {
+        event->accept();
+        return;
+    }
+    // A press selects its row first, on the tick box as well (where the view alone would only tick),
+    // so that a tick always acts on the selected item.
+    if (event->button() == Qt::LeftButton) {
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (index.isValid() && index.row() != itemIndex())
+            setCurrentRow(index.row());
+    }
+    QListWidget::mousePressEvent(event);
+}
+
+void CheckListBox::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_swallowSecondClick) {
+        event->accept();
+        return;
+    }
+    QListWidget::mouseMoveEvent(event);
+}
+
 void CheckListBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (m_tickedSincePress) {
+    // Where the first click rebuilt the lists, the window system may hand this list the double click
+    // without a press of its own: it is still the second click of the ticking gesture.
+    if (!m_tickedSincePress && !m_swallowSecondClick)
+        takeAsSecondClick(event);
+    if (m_tickedSincePress || m_swallowSecondClick) {
         m_swallowRelease = true;
         event->accept();
         return;
@@ -85,26 +162,18 @@ void CheckListBox::mouseDoubleClickEvent(QMouseEvent *event)
 
 void CheckListBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (m_swallowRelease) {
+    if (m_swallowRelease || m_swallowSecondClick) {
         m_swallowRelease = false;
+        m_swallowSecondClick = false;
         event->accept();
         return;
     }
+    const bool tickedBefore = m_tickedSincePress;
     QListWidget::mouseReleaseEvent(event);
-}
-
-void CheckListBox::mousePressEvent(QMouseEvent *event)
-{
-    m_tickedSincePress = false;
-    m_swallowRelease = false;
-    // A press selects its row first, on the tick box as well (where the view alone would only tick),
-    // so that a tick always acts on the selected item.
-    if (event->button() == Qt::LeftButton) {
-        const QModelIndex index = indexAt(event->position().toPoint());
-        if (index.isValid() && index.row() != itemIndex())
-            setCurrentRow(index.row());
+    if (!tickedBefore && m_tickedSincePress) {
+        Pressed().ticked = true;
+        Pressed().focus = QApplication::focusWidget();
     }
-    QListWidget::mousePressEvent(event);
 }
 
 void CheckListBox::setItemIndex(int row)

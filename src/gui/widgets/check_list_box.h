@@ -42,11 +42,16 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Whether the press (or a double click that came without one) is the second click of a double click
+    // whose first click ticked a box, on this list or another; it is then left out. Remembers it as the
+    // last press either way.
+    bool takeAsSecondClick(const QMouseEvent *event);
     QListWidgetItem *newItem();
 
     bool m_checkable;
@@ -54,10 +59,12 @@ private:
     // Set while the program changes the list, so that its changes report nothing.
     bool m_programmatic = false;
     // One gesture changes one tick: the first click of a double click that ticked a box ends it, and
-    // the double click and its release (which may land on another row once the lists were rebuilt) do
-    // nothing more.
+    // the double click and its release do nothing more. The second press of that double click may land
+    // on another row or on another list once the page rebuilt its lists (check_list_box.cpp keeps the
+    // press that ticked, for every list); the whole second click is then left out.
     bool m_tickedSincePress = false;
     bool m_swallowRelease = false;
+    bool m_swallowSecondClick = false;
 };
 
 } // namespace orva

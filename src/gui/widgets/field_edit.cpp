@@ -68,15 +68,39 @@ void FieldEdit::keyPressEvent(QKeyEvent *event)
     const Qt::KeyboardModifiers modifiers = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     const bool shortcut = modifiers == Qt::ControlModifier;
     if (!isReadOnly() && !shortcut && IsInsertingText(typed)) {
-        // A typed character either passes the filter and fits, or is swallowed.
+        // A typed character either passes the filter and fits (in a full overwrite field: in place of
+        // the character after the cursor), or is swallowed.
         for (const QChar c : typed) {
-            if (!FilterAdmits(m_filter, c) || room() < 1) {
+            if (!FilterAdmits(m_filter, c)) {
                 event->accept();
                 return;
             }
         }
+        const bool fits = room() >= 1 || (typed.size() == 1 && selectOverwritten(typed.front()));
+        if (!fits) {
+            event->accept();
+            return;
+        }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+bool FieldEdit::selectOverwritten(QChar typed)
+{
+    if (!m_overwriteWhenFull || hasSelectedText())
+        return false;
+    const QString current = text();
+    int at = cursorPosition();
+    if (typed.isLetterOrNumber()) {
+        while (at < current.size() && !current.at(at).isLetterOrNumber())
+            ++at;
+    } else if (at < current.size() && current.at(at) != typed) {
+        return false; // a separator only steps over the same separator
+    }
+    if (at >= current.size())
+        return false;
+    setSelection(at, 1);
+    return true;
 }
 
 void FieldEdit::inputMethodEvent(QInputMethodEvent *event)

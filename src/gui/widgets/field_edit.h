@@ -30,6 +30,11 @@ public:
     // Entering the field by a mouse click selects its whole text, as entering it by Tab does, so that
     // what is typed next replaces it (for fields that always hold their full grouped length).
     void setSelectAllOnEntry(bool on) { m_selectAllOnEntry = on; }
+    // A character typed into the full field replaces the one after the cursor, as in an overwrite
+    // field, so that one digit of a grouped text is corrected by typing it; a letter or digit typed in
+    // front of a group separator replaces the one after the separator. While there is room, typing
+    // inserts.
+    void setOverwriteWhenFull(bool on) { m_overwriteWhenFull = on; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -42,10 +47,13 @@ private:
     // How many characters may still be inserted in place of the selection.
     int room() const;
     void pasteFiltered();
+    // Selects the character that the typed one replaces in a full field; false when there is none.
+    bool selectOverwritten(QChar typed);
 
     KeyFilter m_filter = KeyFilter::None;
     int m_limit = 0;
     bool m_selectAllOnEntry = false;
+    bool m_overwriteWhenFull = false;
     bool m_selectOnRelease = false; // entered by the press of the click now being released
 };
 
