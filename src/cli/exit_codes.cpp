@@ -56,7 +56,8 @@ constexpr ExitCodeMeaning Meanings[] = {
     {ChecksFail, u"save write-device",
      u"a save-time check fails (the failures are printed); nothing is written"},
     {ChecksFail, u"set",
-     u"a file would fail the save-time checks, or would not keep the values given; it is left unchanged"},
+     u"a value that its field's entry control would not take (too long, or a character the control refuses); "
+     u"or a file would fail the save-time checks, or would not keep the values given; it is left unchanged"},
     {PanelArmed, u"write-device",
      u"the file's folder or the disk holds lock.txt (any letter case): the panel is armed; nothing is "
      u"written"},

@@ -2,6 +2,7 @@
 
 #include "configuration_input.h"
 #include "fields/field_catalogue.h"
+#include "terminal_text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -27,7 +28,8 @@ QString choicesText(const Field &field)
     return texts.join(QStringLiteral("; "));
 }
 
-// The values a field takes: a range and default, the choices, or the numbers of a list.
+// The values a field takes: a range and default, the choices, the numbers of a list, or what its entry
+// field takes.
 QString valuesText(const Field &field)
 {
     switch (field.kind) {
@@ -41,7 +43,7 @@ QString valuesText(const Field &field)
     case FieldKind::List:
         return QStringLiteral("up to %1 numbers 1..%2").arg(T_Command::ItemCount).arg(field.listMax);
     default:
-        return {};
+        return InputRuleText(field.rule);
     }
 }
 
@@ -70,6 +72,10 @@ QJsonObject fieldJson(const Field &field)
     }
     if (field.kind == FieldKind::List)
         object.insert(QStringLiteral("listMax"), field.listMax);
+    if (field.rule.length > 0)
+        object.insert(QStringLiteral("maxLength"), field.rule.length);
+    if (const QString takes = InputRuleText(field.rule); !takes.isEmpty())
+        object.insert(QStringLiteral("takes"), takes);
     return object;
 }
 
@@ -101,7 +107,7 @@ QByteArray shownText(const QList<ShownField> &fields)
     for (const ShownField &shown : fields) {
         text += FieldPath(*shown.field) + u':';
         if (!shown.value.isEmpty())
-            text += u' ' + shown.value;
+            text += u' ' + TerminalText(shown.value);
         text += u'\n';
     }
     return text.toUtf8();
@@ -131,7 +137,8 @@ QString FieldsCommand::description() const
     return QStringLiteral(
         "List every field the editor's pages show, in page order: its id (for show, diff and set), the "
         "page and field captions, the command, instance and parameter it lives in, its kind, and its range "
-        "and default or its choices. Tab-separated UTF-8 lines, or a JSON array with --json.");
+        "and default, its choices, or what its entry field takes (length and characters). Tab-separated "
+        "UTF-8 lines, or a JSON array with --json.");
 }
 
 void FieldsCommand::configure(QCommandLineParser &parser) const
@@ -139,7 +146,7 @@ void FieldsCommand::configure(QCommandLineParser &parser) const
     parser.addOption(QCommandLineOption(
         JsonOption, QStringLiteral("Print a JSON array of objects with id, page, field, command, instance, "
                                    "parameter, kind and, where they apply, min, max, default, choices, "
-                                   "listMax.")));
+                                   "listMax, maxLength and takes (what the entry field takes).")));
 }
 
 ExitCode FieldsCommand::execute(const QCommandLineParser &parser, CliStreams &io) const

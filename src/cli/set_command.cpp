@@ -7,6 +7,7 @@
 #include "save_commands.h"
 #include "storage/config_file.h"
 #include "storage/config_save.h"
+#include "terminal_text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,8 +22,10 @@ constexpr QLatin1StringView DryRunOption("dry-run");
 using Result = FieldEditOutcome::Result;
 
 // The --field options as assignments; a wrong id, a field that cannot be set or a value that is no value
-// of its field is a wrong command line.
-bool readAssignments(const QCommandLineParser &parser, QList<FieldAssignment> &assignments, CliStreams &io)
+// of its field is a wrong command line. A value that the field's entry control would not take (too long,
+// a character its filter refuses) is refused as the editor refuses it, before any file is read.
+ExitCode readAssignments(const QCommandLineParser &parser, QList<FieldAssignment> &assignments,
+                         CliStreams &io)
 {
     for (const QString &option : parser.values(FieldOption)) {
         const qsizetype equals = option.indexOf(u'=');
@@ -30,23 +33,27 @@ bool readAssignments(const QCommandLineParser &parser, QList<FieldAssignment> &a
         if (!field) {
             io.err << "orva-config: --field " << option << ": give ID=VALUE with an id that "
                    << "\"orva-config fields\" lists" << Qt::endl;
-            return false;
+            return ExitCode::Usage;
         }
         const QString value = option.mid(equals + 1);
+        QString error;
+        if (!FieldTakes(*field, value, &error)) {
+            io.err << "orva-config: --field " << error << Qt::endl;
+            return ExitCode::ChecksFail;
+        }
         T_Command_DEVICE probe;
         probe.ResetToDefaults();
-        QString error;
         if (!SetField(*field, probe, value, &error)) {
             io.err << "orva-config: --field " << field->id << ": " << error << Qt::endl;
-            return false;
+            return ExitCode::Usage;
         }
         assignments.append(FieldAssignment{field, value});
     }
     if (assignments.isEmpty()) {
         io.err << "orva-config: set needs at least one --field ID=VALUE" << Qt::endl;
-        return false;
+        return ExitCode::Usage;
     }
-    return true;
+    return ExitCode::Ok;
 }
 
 ExitCode refuse(const QString &path, const FieldEditOutcome &outcome, CliStreams &io)
@@ -88,7 +95,7 @@ ExitCode setFile(const QString &path, const QList<FieldAssignment> &assignments,
     if (outcome.result != Result::Ready)
         return refuse(path, outcome, io);
     if (dryRun) {
-        const QByteArray changes = DifferencesAsText(outcome.changes, path + u": ");
+        const QByteArray changes = DifferencesAsText(outcome.changes, TerminalText(path) + u": ");
         return WriteToStandardOutput(changes, io);
     }
     if (outcome.bytes == read.bytes)
@@ -109,7 +116,9 @@ QString SetCommand::description() const
     return QStringLiteral(
         "Change fields in plain configuration files: each --field ID=VALUE (ids as \"orva-config fields\" "
         "lists them) is read as the field shows values (an address with points, a mode by its number or its "
-        "page text, ...). Each file is opened as the editor opens it, given the values as its pages store "
+        "page text, ...) and must be one the page offers and its entry control takes: no longer than the "
+        "field, no character its filter refuses (\"orva-config fields\" says what each takes). Each file is "
+        "opened as the editor opens it, given the values as its pages store "
         "them, checked with every save-time check and written (replaced atomically) only when all pass and "
         "the written file reads back the same; otherwise it is reported with its failures and left "
         "byte-identical. A file changed this way and then opened and saved unchanged in the editor keeps its "
@@ -137,8 +146,8 @@ ExitCode SetCommand::execute(const QCommandLineParser &parser, CliStreams &io) c
         return ExitCode::Usage;
     }
     QList<FieldAssignment> assignments;
-    if (!readAssignments(parser, assignments, io))
-        return ExitCode::Usage;
+    if (const ExitCode read = readAssignments(parser, assignments, io); read != ExitCode::Ok)
+        return read;
     ExitCode exitCode = ExitCode::Ok;
     for (const QString &path : files) {
         const ExitCode code = setFile(path, assignments, parser.isSet(DryRunOption), io);

@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -94,6 +95,7 @@ private Q_SLOTS:
     void setRefusesAndLeavesFileUntouched_data();
     void setRefusesAndLeavesFileUntouched();
     void setDryRunAndManyFiles();
+    void loopModeWithoutButton();
 };
 
 void TestFleetCommands::fieldsListsTheCatalogue()
@@ -118,6 +120,16 @@ void TestFleetCommands::fieldsListsTheCatalogue()
     QCOMPARE(lines.size(), FieldCatalogue().size());
     QVERIFY(lines.contains(
         u"loops.1.delay\tШлейфы\tШлейф 1: задержка\tlm1 parameter 2\tnumber\t1..180, default 90"_s));
+    // A text field says what its entry field takes.
+    const QString password = lines.filter(QRegularExpression(u"^common\\.password\t"_s)).value(0);
+    QVERIFY2(
+        password.endsWith(
+            u"\ttext\tat most 5 characters: digits, Latin letters, Russian letters (not Ё, ё) and \"_\""_s),
+        qPrintable(password));
+    const QJsonObject phone =
+        fields.at(FindField(u"common.sim1.phone") - FieldCatalogue().constData()).toObject();
+    QCOMPARE(phone.value(u"maxLength"_s).toInt(), 16);
+    QCOMPARE(phone.value(u"takes"_s).toString(), u"at most 16 characters: digits, \"#\", \"*\" and \"+\""_s);
 }
 
 // `show` of the factory configuration lists every catalogue id once, in catalogue order.
@@ -374,6 +386,24 @@ void TestFleetCommands::setRefusesAndLeavesFileUntouched_data()
     QTest::newRow("dial mode the delivery does not allow")
         << u"gsm.phones.1.mode=4"_s << refused
         << u"gsm.phones.1.mode: the editor would store \"Дозвон/Соединение: ТревогиТревожные\""_s;
+    // What the page's entry field would not take is refused, and the message says what it takes.
+    QTest::newRow("remote-control password longer than its field")
+        << u"common.password=123456789"_s << refused
+        << u"common.password (Пароль удаленного управления): \"123456789\" has 9 characters; the field takes "
+           u"at most 5 characters"_s;
+    QTest::newRow("file key longer than its field")
+        << u"common.key=0123456789abcdef0123456789abcdef0123"_s << refused
+        << u"has 36 characters; the field takes at most 32 characters"_s;
+    QTest::newRow("phone number of letters")
+        << u"common.sim1.phone=hello"_s << refused
+        << u"\"hello\" holds \"h\", which the field does not take; it takes at most 16 characters: digits, "
+           u"\"#\", \"*\" and \"+\""_s;
+    QTest::newRow("alias with a character its field filters out")
+        << u"loops.2.name=Вход-1"_s << refused << u"holds \"-\""_s;
+    QTest::newRow("loop delay with more digits than its field")
+        << u"loops.1.delay=0090"_s << refused << u"at most 3 characters: digits"_s;
+    QTest::newRow("port with a blank") << u"gprs.sim1.server1.port= 10001"_s << refused << u"holds U+0020"_s;
+    QTest::newRow("loop mode without a button") << u"loops.1.mode=13"_s << 2 << u"is none of"_s;
     QTest::newRow("unknown field") << u"loops.9.mode=1"_s << 2 << u"orva-config fields"_s;
     QTest::newRow("no value of the field") << u"loops.1.mode=17"_s << 2 << u"is none of"_s;
     QTest::newRow("learned key") << u"keys.1.learned="_s << 2 << u"learns"_s;
@@ -437,6 +467,37 @@ void TestFleetCommands::setDryRunAndManyFiles()
     QCOMPARE(ReadBytes(a), protectedBytes);
     QCOMPARE(runCli({u"set"_s, a}).exitCode, 2);
     QCOMPARE(runCli({u"set"_s, u"--field"_s, u"sms.name=Depot"_s}).exitCode, 2);
+}
+
+// Loop mode 13 has no button on the Loops page, which shows such a loop as not in use.
+void TestFleetCommands::loopModeWithoutButton()
+{
+    QTemporaryDir dir;
+    const QString thirteen = dir.filePath(u"thirteen.ini"_s);
+    const QString unused = dir.filePath(u"unused.ini"_s);
+    QVERIFY(WriteBytes(thirteen, fixture(u"fleet/panel_a.ini"_s) + "lm1-13\r\n"));
+    QVERIFY(WriteBytes(unused, fixture(u"fleet/panel_a.ini"_s) + "lm1-7\r\n"));
+
+    const auto show = runCli({u"show"_s, thirteen});
+    QCOMPARE(show.exitCode, 0);
+    QVERIFY(show.out.contains(u"\nШлейфы / Шлейф 1: тип: не используется\n"_s.toUtf8()));
+    const auto json = runCli({u"show"_s, thirteen, u"--json"_s});
+    const QJsonArray fields = QJsonDocument::fromJson(json.out).array();
+    const qsizetype at = FindField(u"loops.1.mode") - FieldCatalogue().constData();
+    QCOMPARE(fields.at(at).toObject().value(u"value"_s).toString(), u"не используется"_s);
+
+    // Shown alike, the two files still differ: each side carries its number.
+    const auto diff = runCli({u"diff"_s, thirteen, unused});
+    QCOMPARE(diff.exitCode, 1);
+    QCOMPARE(QString::fromUtf8(diff.out),
+             u"Шлейфы / Шлейф 1: тип: не используется (13) → не используется (7)\n"_s);
+
+    // The page's text gives the mode the page stores for it.
+    const auto set =
+        runCli({u"set"_s, thirteen, u"--field"_s, u"loops.1.mode=не используется"_s, u"--dry-run"_s});
+    QCOMPARE(set.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(set.out),
+             thirteen + u": Шлейфы / Шлейф 1: тип: не используется (13) → не используется (7)\n"_s);
 }
 
 QTEST_GUILESS_MAIN(TestFleetCommands)

@@ -32,6 +32,14 @@ struct FieldRow
     int listMax = 0;
     int offset = 0;
     bool together = false;
+    QStringView otherText = {};
+};
+
+// The entry fields' rules, by the id of their catalogue row.
+struct RuleRow
+{
+    QStringView id;
+    InputRule rule;
 };
 
 using K = FieldKind;
@@ -64,7 +72,7 @@ const FieldRow Rows[] = {
     {u"indication.external_buzzer", u"TabRezervAndSignal", u"Внешний зуммер включен",                    Cmd::eb, 0, 0, 1, K::Choice, &C::Switch},
     {u"indication.indicator_zone",  u"TabRezervAndSignal", u"Привязка выносного индикатора к разделам",  Cmd::ez, 0, 0, 1, K::Choice, &C::IndicatorZones},
 
-    {u"loops.%1.mode",      u"TabShleifs", u"Шлейф %1: тип",       Cmd::lm, 1, 4, 1, K::Choice, &C::LoopModes, 0, 0, Together},
+    {u"loops.%1.mode",      u"TabShleifs", u"Шлейф %1: тип",       Cmd::lm, 1, 4, 1, K::Choice, &C::LoopModes, 0, 0, Together, NotUsedText},
     {u"loops.%1.delay",     u"TabShleifs", u"Шлейф %1: задержка",  Cmd::lm, 1, 4, 2, K::Number, nullptr, 0, 0, Together},
     {u"loops.%1.name",      u"TabShleifs", u"Шлейф %1: псевдоним", Cmd::la, 1, 4, 1, K::Text},
     {u"loops.alarm_repeats", u"TabShleifs", u"Число повторов тревог по каждому шлейфу", Cmd::lc, 0, 0, 1, K::Choice, &C::AlarmRepeats},
@@ -112,7 +120,46 @@ const FieldRow Rows[] = {
     {u"gprs.sim2.server%1.address", u"TabGPRS", u"Сервер №%1 SIM-карты №2: адрес", Cmd::gs, 4, 6, 1, K::Address, nullptr, 0, 3, Together},
     {u"gprs.sim2.server%1.port",    u"TabGPRS", u"Сервер №%1 SIM-карты №2: порт",  Cmd::gs, 4, 6, 2, K::Number, nullptr, 0, 3},
 };
+
+namespace R = InputRules;
+const RuleRow RuleRows[] = {
+    {u"common.key",                     R::FileKey},
+    {u"common.old_key",                 R::FileKey},
+    {u"common.password",                R::RemotePassword},
+    {u"common.sim%1.phone",             R::PhoneNumber},
+    {u"common.sim%1.balance_period",    R::BalancePeriod},
+    {u"common.sim%1.balance_code",      R::PhoneNumber},
+    {u"common.sim%1.balance_threshold", R::BalanceThreshold},
+    {u"mode.exit_delay",                R::ExitDelay},
+    {u"mode.sim_return_delay",          R::SimReturnDelay},
+    {u"mode.sim_attempts",              R::SimAttempts},
+    {u"indication.duty_period",         R::DutyPeriod},
+    {u"indication.indicator_time",      R::IndicatorTime},
+    {u"loops.%1.delay",                 R::ModeTime},
+    {u"loops.%1.name",                  R::Alias},
+    {u"relays.%1.time",                 R::ModeTime},
+    {u"keys.%1.name",                   R::Alias},
+    {u"sms.name",                       R::Alias},
+    {u"sms.phones.%1.number",           R::PhoneNumber},
+    {u"smsk.phones.%1.number",          R::PhoneNumber},
+    {u"gsm.phones.%1.number",           R::PhoneNumber},
+    {u"gprs.duty1",                     R::GprsDuty},
+    {u"gprs.duty2",                     R::GprsDuty},
+    {u"gprs.answer_wait",               R::GprsAnswerWait},
+    {u"gprs.no_answer_count",           R::GprsNoAnswerCount},
+    {u"gprs.sim1.server%1.port",        R::ServerPort},
+    {u"gprs.sim2.server%1.port",        R::ServerPort},
+};
 // clang-format on
+
+InputRule ruleOf(QStringView rowId)
+{
+    for (const RuleRow &row : RuleRows) {
+        if (row.id == rowId)
+            return row.rule;
+    }
+    return {};
+}
 
 QString numbered(QStringView pattern, int number)
 {
@@ -134,6 +181,8 @@ Field fieldOf(const FieldRow &row, int instance)
     if (row.choices)
         field.choices = row.choices();
     field.listMax = row.listMax;
+    field.otherText = row.otherText;
+    field.rule = ruleOf(row.id);
     return field;
 }
 

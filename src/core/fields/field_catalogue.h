@@ -2,6 +2,7 @@
 
 #include "device_model/device.h"
 #include "device_model/page_choices.h"
+#include "input_rules.h"
 
 #include <QList>
 #include <QString>
@@ -39,6 +40,8 @@ struct Field
     FieldKind kind = FieldKind::Text;
     std::span<const ChoiceText> choices; // Choice and KeyType
     int listMax = 0;                     // List: the highest number an item may hold
+    QStringView otherText; // Choice: the text the page shows for a value it offers no choice for
+    InputRule rule;        // what the page's entry field takes, where it has one
 
     // Range and default of the parameter's command-table column.
     qint32 min() const;
@@ -72,8 +75,14 @@ QString ShowField(const Field &field, const T_Command_DEVICE &model);
 
 // Reads a shown value (an address with points, a mode by its number or its text, ...) into the model
 // in the form the page stores. Returns false and leaves the model alone when the text is no value of
-// the field; `error` then says why.
+// the field (a choice the page does not offer, for one); `error` then says why. What the field's entry
+// control would refuse is FieldTakes' to say.
 bool SetField(const Field &field, T_Command_DEVICE &model, const QString &shown, QString *error = nullptr);
+
+// True when the page's entry field would take `shown` as typed (its character filter and length);
+// otherwise `error` names the field and says what it takes. Fields without an entry control take
+// everything here.
+bool FieldTakes(const Field &field, const QString &shown, QString *error = nullptr);
 
 // The record that carries the field's instance number. The dial phones' records change places when the
 // editor sorts them, and each keeps its number; every other record stands at its number.
@@ -104,7 +113,9 @@ struct FieldDifference
 
 // The fields whose shown values differ, in catalogue order. Differences of form alone (blank padding,
 // "." or "," in an address, letter case of hexadecimal digits, the order of the dial phones' lines)
-// show the same and so are none.
+// show the same and so are none. Two values of a choice that the page shows by one text (a loop not in
+// use, mode 7, and mode 13, which has no button) do differ: each side then carries its number, as
+// "не используется (13)".
 QList<FieldDifference> DiffFields(const T_Command_DEVICE &a, const T_Command_DEVICE &b);
 
 } // namespace orva

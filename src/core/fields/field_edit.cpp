@@ -34,6 +34,8 @@ FieldEditOutcome EditConfiguration(const QByteArray &fileBytes, const QList<Fiel
     QStringList given;
     for (const FieldAssignment &assignment : assignments) {
         QString error;
+        if (!FieldTakes(*assignment.field, assignment.value, &error))
+            return refused(Result::ValueRefused, error);
         if (!SetField(*assignment.field, edited, assignment.value, &error))
             return refused(Result::ValueRefused, assignment.field->id + u": " + error);
     }

@@ -19,7 +19,8 @@ struct FieldEditOutcome
 {
     enum class Result {
         Ready,              // `bytes` is the configuration to write
-        ValueRefused,       // a value is no value of its field (`message` says which and why)
+        ValueRefused,       // the field's entry control would not take a value, or it is no value of its
+                            // field (`message` says which and why)
         StoredOtherwise,    // the editor would store another value than the one given (`message`)
         ChecksFail,         // save-time checks fail (`failures`)
         ReadsBackOtherwise, // the written file would read back different (`message`)

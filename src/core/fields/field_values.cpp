@@ -64,8 +64,8 @@ std::optional<qint32> choiceOf(const Field &field, const QString &shown)
         if (bare(choice.text).compare(bare(shown), Qt::CaseInsensitive) == 0)
             return choice.value;
     }
-    // A number: one of the choices, or any number of the command's range (a loop mode 13 that a file
-    // brought has no button but is a mode).
+    // A number: one of the choices. A value the page offers no choice for (a loop mode 13 that a file
+    // brought) is shown but never given.
     bool isNumber = false;
     const qint32 value = shown.trimmed().toInt(&isNumber);
     if (!isNumber || shown.trimmed().startsWith(u'+'))
@@ -74,8 +74,6 @@ std::optional<qint32> choiceOf(const Field &field, const QString &shown)
         if (choice.value == value)
             return value;
     }
-    if (field.kind == FieldKind::Choice && value >= field.min() && value <= field.max())
-        return value;
     return std::nullopt;
 }
 
@@ -170,7 +168,9 @@ QString ShowField(const Field &field, const T_Command_DEVICE &model)
         return QString::number(r.value(field.parameter));
     case FieldKind::Choice: {
         const qint32 value = r.value(field.parameter);
-        const QStringView text = ChoiceTextOf(field.choices, value);
+        QStringView text = ChoiceTextOf(field.choices, value);
+        if (text.isNull())
+            text = field.otherText;
         return text.isNull() ? QString::number(value) : text.toString();
     }
     case FieldKind::Text:
@@ -193,6 +193,14 @@ QString ShowField(const Field &field, const T_Command_DEVICE &model)
         return r.get(Key::Learned).isEmpty() ? QString() : LearnedText.toString();
     }
     return {};
+}
+
+bool FieldTakes(const Field &field, const QString &shown, QString *error)
+{
+    QString why;
+    if (InputRuleTakes(field.rule, shown, &why))
+        return true;
+    return fail(error, QStringLiteral("%1 (%2): %3").arg(field.id, field.caption, why));
 }
 
 bool SetField(const Field &field, T_Command_DEVICE &model, const QString &shown, QString *error)

@@ -42,7 +42,7 @@ TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget *parent)
     m_new = Line(QStringLiteral("StaticTextNew"), QStringLiteral("Новый/текущий ключ:"),
                  QRect(8, 60, 764, 26), this);
 
-    m_entry = MakeField(this, u"EditKEYConfig", KeyFilter::KeyDialog, KeyLength, QRect(150, 90, 480, 30));
+    m_entry = MakeField(this, u"EditKEYConfig", InputRules::KeyDialogEntry, QRect(150, 90, 480, 30));
     m_entry->setAccessibleName(QStringLiteral("Ключ шифрования файла конфигурации"));
     m_entry->setFont(CourierNewPx(19, Bold));
 

@@ -16,8 +16,6 @@ class TFormDialogSetKeyConfig : public QDialog
 {
     Q_OBJECT
 public:
-    static constexpr int KeyLength = 32;
-
     explicit TFormDialogSetKeyConfig(QWidget *parent = nullptr);
 
     // The layout of the key check: "(текущий ключ не верный)" shown, "Новый/текущий ключ:" hidden,

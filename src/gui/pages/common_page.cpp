@@ -16,11 +16,6 @@ namespace orva {
 namespace {
 
 constexpr int SimCount = 2;
-constexpr int KeyLength = 32;
-constexpr int PasswordLength = 5;
-constexpr int PhoneLength = 16;
-constexpr int BalanceDelayDigits = 2;
-constexpr int BalanceValueDigits = 3;
 constexpr int RowHeight = 21;
 constexpr int FieldLeft = 300;
 
@@ -40,9 +35,9 @@ CommonPage::CommonPage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot
 void CommonPage::BuildAccess()
 {
     QWidget *page = tab();
-    m_key = MakeField(page, QStringLiteral("E_Common_KEY"), KeyFilter::FileKey, KeyLength,
-                      QRect(FieldLeft, 36, 400, 26));
-    m_keyOld = MakeField(page, QStringLiteral("E_Common_KEYOld"), KeyFilter::FileKey, KeyLength,
+    m_key =
+        MakeField(page, QStringLiteral("E_Common_KEY"), InputRules::FileKey, QRect(FieldLeft, 36, 400, 26));
+    m_keyOld = MakeField(page, QStringLiteral("E_Common_KEYOld"), InputRules::FileKey,
                          QRect(FieldLeft, 68, 400, 26));
     const QFont keyFont = CourierNewPx(16, Bold);
     m_key->setFont(keyFont);
@@ -52,7 +47,7 @@ void CommonPage::BuildAccess()
     MakeLabel(page, QStringLiteral("L_Common_KEYOld"), QStringLiteral("\"Старый\" ключ (для смены ключа):"),
               QPoint(16, 74), m_keyOld);
 
-    m_password = MakeField(page, QStringLiteral("E_Common_Password"), KeyFilter::Text, PasswordLength,
+    m_password = MakeField(page, QStringLiteral("E_Common_Password"), InputRules::RemotePassword,
                            QRect(FieldLeft, 102, 80, RowHeight));
     MakeLabel(page, QStringLiteral("L_Common_Password"), QStringLiteral("Пароль удаленного управления    :"),
               QPoint(16, 105), m_password);
@@ -66,9 +61,8 @@ void CommonPage::BuildPhones()
         QRect(8, 132, 761, 80));
     for (int sim = 1; sim <= SimCount; ++sim) {
         const int top = 20 + (sim - 1) * 28;
-        FieldEdit *phone =
-            MakeField(group, QStringLiteral("E_Common_PhoneNumber%1").arg(sim), KeyFilter::PhoneNumber,
-                      PhoneLength, QRect(FieldLeft - 8, top, 140, RowHeight));
+        FieldEdit *phone = MakeField(group, QStringLiteral("E_Common_PhoneNumber%1").arg(sim),
+                                     InputRules::PhoneNumber, QRect(FieldLeft - 8, top, 140, RowHeight));
         MakeLabel(group, QStringLiteral("L_Common_PhoneNumber%1").arg(sim),
                   QStringLiteral("Номер телефона SIM-карты №%1:").arg(sim), QPoint(8, top + 3), phone);
         m_phones[sim - 1] = phone;
@@ -94,19 +88,18 @@ void CommonPage::BuildBalanceOf(QWidget *group, int sim, int top)
     const QString n = QString::number(sim);
     const int left = FieldLeft - 8;
 
-    const NumberField delay =
-        MakeNumberField(group, {.name = u"E_Common_BalanceDelay" + n,
-                                .upDownName = u"UD_Common_BalanceDelay" + n,
-                                .digits = BalanceDelayDigits,
-                                .geometry = QRect(left, top, 40, RowHeight),
-                                .caption = {u"L_Common_BalanceDelay" + n + u"_1",
-                                            DelayCaptions[sim - 1].toString(), QPoint(8, top + 3)},
-                                .unit = {u"L_Common_BalanceDelay" + n + u"_2", QStringLiteral(" час."),
-                                         QPoint(left + 60, top + 3)}});
+    const NumberField delay = MakeNumberField(
+        group, {.name = u"E_Common_BalanceDelay" + n,
+                .upDownName = u"UD_Common_BalanceDelay" + n,
+                .rule = InputRules::BalancePeriod,
+                .geometry = QRect(left, top, 40, RowHeight),
+                .caption = {u"L_Common_BalanceDelay" + n + u"_1", DelayCaptions[sim - 1].toString(), QPoint(8, top + 3)},
+                .unit = {u"L_Common_BalanceDelay" + n + u"_2", QStringLiteral(" час."),
+                         QPoint(left + 60, top + 3)}});
     b.delay = delay.edit;
     b.delayUpDown = delay.upDown;
 
-    b.phone = MakeField(group, u"E_Common_BalancePhone" + n, KeyFilter::PhoneNumber, PhoneLength,
+    b.phone = MakeField(group, u"E_Common_BalancePhone" + n, InputRules::PhoneNumber,
                         QRect(left, top + 28, 140, RowHeight));
     MakeLabel(group, u"L_Common_BalancePhone" + n,
               QStringLiteral("Код запроса баланса SIM-карты №%1                 :").arg(sim),
@@ -116,7 +109,7 @@ void CommonPage::BuildBalanceOf(QWidget *group, int sim, int top)
         group,
         {.name = u"E_Common_BalanceVal" + n,
          .upDownName = u"UD_Common_BalanceVal" + n,
-         .digits = BalanceValueDigits,
+         .rule = InputRules::BalanceThreshold,
          .geometry = QRect(left, top + 56, 40, RowHeight),
          .caption = {u"L_Common_BalanceVal" + n + u"_1",
                      QStringLiteral("Порог оповещения о низком балансе счета   :"), QPoint(8, top + 59)},

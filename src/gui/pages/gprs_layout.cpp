@@ -23,17 +23,12 @@ constexpr int RowStep = 26;
 // grouped length (a click into the field selects its text, so typing replaces it; with the cursor
 // inside the full field a typed character replaces the one after it); leaving the field (and storing
 // the page) puts the text into its groups.
-constexpr int IdentLength = 14;   // XXXX-XXXX-XXXX
-constexpr int KeyPartLength = 23; // XX-XX-XX-XX-XX-XX-XX-XX
-constexpr int ServerLength = 15;  // 999.999.999.999
-
-FieldEdit *GroupedField(QWidget *parent, const QString &name, KeyFilter filter, int length,
-                        const QRect &geometry)
+FieldEdit *GroupedField(QWidget *parent, const QString &name, const InputRule &rule, const QRect &geometry)
 {
-    FieldEdit *edit = MakeField(parent, name, filter, length, geometry);
+    FieldEdit *edit = MakeField(parent, name, rule, geometry);
     edit->setSelectAllOnEntry(true);
     edit->setOverwriteWhenFull(true);
-    if (filter == KeyFilter::Hex) {
+    if (rule.filter == KeyFilter::Hex) {
         // Hexadecimal digits show in upper case as they are typed.
         QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
             const QString upper = text.toUpper();
@@ -75,13 +70,13 @@ void GprsPage::BuildIdent()
 {
     CaptionGroup *group = MakeGroup(tab(), QStringLiteral("GB_GPRS_Ident"),
                                     QStringLiteral("Параметры идентификации:"), QRect(8, 30, 380, 172));
-    m_ident = GroupedField(group, QStringLiteral("E_GPRS_Ident"), KeyFilter::Hex, IdentLength,
+    m_ident = GroupedField(group, QStringLiteral("E_GPRS_Ident"), InputRules::GprsIdentifier,
                            QRect(110, 20, 110, RowHeight));
     MakeLabel(group, QStringLiteral("L_GPRS_Ident"), QStringLiteral("Идентификатор:"), QPoint(10, 23),
               m_ident);
     for (int part = 0; part < KeyParts; ++part) {
         FieldEdit *key =
-            GroupedField(group, QStringLiteral("E_GPRS_Key%1").arg(part + 1), KeyFilter::Hex, KeyPartLength,
+            GroupedField(group, QStringLiteral("E_GPRS_Key%1").arg(part + 1), InputRules::GprsKeyPart,
                          QRect(10 + (part % 2) * 182, 70 + (part / 2) * RowStep, 176, RowHeight));
         key->installEventFilter(this);
         key->setAccessibleName(QStringLiteral("Ключ шифрации, часть %1").arg(part + 1));
@@ -115,8 +110,8 @@ void GprsPage::BuildSim(int sim)
                 {&m_password[sim - 1], u"E_GPRS_Password", u"L_GPRS_Password", QStringLiteral("Пароль:")}};
     int top = 20;
     for (const auto &row : rows) {
-        *row.edit = MakeField(group, QString::fromUtf16(row.name) + n, KeyFilter::None, 0,
-                              QRect(100, top, 268, RowHeight));
+        *row.edit =
+            MakeField(group, QString::fromUtf16(row.name) + n, InputRule{}, QRect(100, top, 268, RowHeight));
         MakeLabel(group, QString::fromUtf16(row.label) + n, row.caption, QPoint(10, top + 3), *row.edit);
         top += RowStep;
     }
@@ -134,28 +129,29 @@ void GprsPage::BuildParam()
         UpDown **upDown;
         const char16_t *name;
         const char16_t *upDownName;
-        int digits;
+        InputRule rule;
         int minimum;
         int maximum;
         const char16_t *captionName;
         QString caption;
         const char16_t *unitName; // " сек.", where the field has a unit
     } rows[] = {
-        {&m_duty1, &m_duty1UpDown, u"E_GPRS_Duty1", u"UD_GPRS_Duty1", 3, 0, 900, u"L_GPRS_Duty1",
-         QStringLiteral("Дежурный режим без подтверждения:"), u"L_GPRS_Sec1"},
-        {&m_duty2, &m_duty2UpDown, u"E_GPRS_Duty2", u"UD_GPRS_Duty2", 3, 0, 900, u"L_GPRS_Duty2",
-         QStringLiteral("Дежурный режим с подтверждением:"), u"L_GPRS_Sec2"},
-        {&m_answer, &m_answerUpDown, u"E_GPRS_Answer", u"UD_GPRS_Answer", 2, 5, 60, u"L_GPRS_Answer",
-         QStringLiteral("Время ожидания ответа:"), u"L_GPRS_Sec3"},
-        {&m_noAnswer, &m_noAnswerUpDown, u"E_GPRS_NoAnswer", u"UD_GPRS_NoAnswer", 2, 1, 99,
-         u"L_GPRS_NoAnswer", QStringLiteral("Число неответов до снижения темпа:"), nullptr},
+        {&m_duty1, &m_duty1UpDown, u"E_GPRS_Duty1", u"UD_GPRS_Duty1", InputRules::GprsDuty, 0, 900,
+         u"L_GPRS_Duty1", QStringLiteral("Дежурный режим без подтверждения:"), u"L_GPRS_Sec1"},
+        {&m_duty2, &m_duty2UpDown, u"E_GPRS_Duty2", u"UD_GPRS_Duty2", InputRules::GprsDuty, 0, 900,
+         u"L_GPRS_Duty2", QStringLiteral("Дежурный режим с подтверждением:"), u"L_GPRS_Sec2"},
+        {&m_answer, &m_answerUpDown, u"E_GPRS_Answer", u"UD_GPRS_Answer", InputRules::GprsAnswerWait, 5, 60,
+         u"L_GPRS_Answer", QStringLiteral("Время ожидания ответа:"), u"L_GPRS_Sec3"},
+        {&m_noAnswer, &m_noAnswerUpDown, u"E_GPRS_NoAnswer", u"UD_GPRS_NoAnswer",
+         InputRules::GprsNoAnswerCount, 1, 99, u"L_GPRS_NoAnswer",
+         QStringLiteral("Число неответов до снижения темпа:"), nullptr},
     };
     int top = 20;
     for (const auto &row : rows) {
         const NumberField field = MakeNumberField(
             group, {.name = row.name,
                     .upDownName = row.upDownName,
-                    .digits = row.digits,
+                    .rule = row.rule,
                     .geometry = QRect(left, top, 40, RowHeight),
                     .minimum = row.minimum,
                     .maximum = row.maximum,
@@ -177,10 +173,10 @@ void GprsPage::BuildServers(int sim)
         const int server = (sim - 1) * ServersPerSim + row + 1;
         const int top = 20 + row * RowStep;
         FieldEdit *address = GroupedField(group, QStringLiteral("E_GPRS_Server%1").arg(server),
-                                          KeyFilter::Address, ServerLength, QRect(44, top, 120, RowHeight));
+                                          InputRules::ServerAddress, QRect(44, top, 120, RowHeight));
         address->installEventFilter(this);
-        FieldEdit *port = MakeField(group, QStringLiteral("E_GPRS_Port%1").arg(server), KeyFilter::Digital, 5,
-                                    QRect(220, top, 60, RowHeight));
+        FieldEdit *port = MakeField(group, QStringLiteral("E_GPRS_Port%1").arg(server),
+                                    InputRules::ServerPort, QRect(220, top, 60, RowHeight));
         MakeLabel(group, QStringLiteral("L_GPRS_Server%1").arg(server), QStringLiteral("№%1:").arg(row + 1),
                   QPoint(10, top + 3), address);
         MakeLabel(group, QStringLiteral("L_GPRS_Port%1").arg(server), QStringLiteral("порт:"),

@@ -19,7 +19,6 @@
 namespace orva {
 namespace {
 
-constexpr int NumberLength = 16;
 constexpr int ListLeft = 8;
 constexpr int ListWidth = 440;
 // The number and message-set controls stand right of the lists.
@@ -88,8 +87,7 @@ void GsmPage::BuildLists(QWidget *tab)
 
 void GsmPage::BuildModes(QWidget *tab)
 {
-    m_number = MakeField(tab, u"EditGSM_PhoneNumber", KeyFilter::PhoneNumber, NumberLength,
-                         QRect(Left + 50, 8, 160, 21));
+    m_number = MakeField(tab, u"EditGSM_PhoneNumber", InputRules::PhoneNumber, QRect(Left + 50, 8, 160, 21));
     m_numberLabel =
         MakeLabel(tab, u"LabelGSM_PhoneNumber", QStringLiteral("Номер:"), QRect(Left, 11, 48, 16), m_number);
     connect(m_number, &QLineEdit::textChanged, this, &GsmPage::EditGSM_PhoneNumberChange);

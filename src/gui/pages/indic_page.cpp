@@ -57,7 +57,7 @@ void IndicPage::BuildDutyGroup()
         group,
         {.name = u"E_Indic_DutyDelay",
          .upDownName = u"UD_Indic_DutyDelay",
-         .digits = 2,
+         .rule = InputRules::DutyPeriod,
          .geometry = QRect(FieldLeft, 54, 40, RowHeight),
          .minimum = DutyDelayMin,
          .maximum = DutyDelayMax,
@@ -82,7 +82,7 @@ void IndicPage::BuildSignalGroup()
     const NumberField extIndic = MakeNumberField(
         group, {.name = u"E_Indic_ExtIndic",
                 .upDownName = u"UD_Indic_ExtIndic",
-                .digits = 3,
+                .rule = InputRules::IndicatorTime,
                 .geometry = QRect(FieldLeft, 22, 40, RowHeight),
                 .minimum = ExtIndicMin,
                 .maximum = ExtIndicMax,

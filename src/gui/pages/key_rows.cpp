@@ -64,7 +64,7 @@ void KeysPage::Create_Keys()
         KeyRow &row = m_rows[key - 1];
         const int top = FirstRowTop + RowStep * (key - 1);
 
-        row.name = MakeField(page, QStringLiteral("E_Key_Name%1").arg(key), KeyFilter::Text, 10,
+        row.name = MakeField(page, QStringLiteral("E_Key_Name%1").arg(key), InputRules::Alias,
                              QRect(125, top, 124, RowHeight));
         row.name->setFont(CourierNewPx(14, Bold));
         row.name->setAccessibleName(QStringLiteral("Ключ %1: псевдоним").arg(key));

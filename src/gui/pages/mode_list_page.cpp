@@ -20,7 +20,6 @@ constexpr int ButtonStep = 21;
 constexpr int ButtonWidth = 300;
 constexpr int ButtonHeight = 20;
 constexpr int TimeGap = 12; // between the last mode button and the time field
-constexpr int TimeDigits = 3;
 
 } // namespace
 
@@ -70,7 +69,7 @@ int ModeListPage::BuildTimeField(const TimeNames &names, const QString &caption,
         m_group,
         {.name = names.field,
          .upDownName = names.upDown,
-         .digits = TimeDigits,
+         .rule = InputRules::ModeTime,
          .geometry = QRect(fieldLeft, top, 40, 22),
          .minimum = minimum,
          .maximum = maximum,

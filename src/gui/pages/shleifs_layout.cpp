@@ -78,7 +78,7 @@ void ShleifsPage::CreateControls()
     const int nameTop = delayTop + 30;
     m_nameLabel =
         MakeLabel(m_group, u"L_Shleif_Name", QStringLiteral("Псевдоним:"), QRect(12, nameTop + 2, 76, 20));
-    m_name = MakeField(m_group, u"E_Shleif_Name", KeyFilter::Text, 10, QRect(FieldLeft, nameTop, 120, 22));
+    m_name = MakeField(m_group, u"E_Shleif_Name", InputRules::Alias, QRect(FieldLeft, nameTop, 120, 22));
     m_nameLabel->setBuddy(m_name);
 
     // Zones are switched off in the editor: the window hides the box and its label for good.

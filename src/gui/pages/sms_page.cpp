@@ -17,8 +17,6 @@
 namespace orva {
 namespace {
 
-constexpr int AliasLength = 10;
-constexpr int NumberLength = 16;
 constexpr int ItemHeight = 22;
 
 // The message-set buttons by value 1..4; their captions are those of `PageChoices::SmsMessageSets`.
@@ -43,7 +41,7 @@ SmsPage::SmsPage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::SMS,
 
 void SmsPage::Build(QWidget *tab)
 {
-    m_name = MakeField(tab, u"E_SMS_Name", KeyFilter::Text, AliasLength, QRect(90, 13, 120, 21));
+    m_name = MakeField(tab, u"E_SMS_Name", InputRules::Alias, QRect(90, 13, 120, 21));
     MakeLabel(tab, u"L_SMS_Name", QStringLiteral("Псевдоним :"), QRect(16, 16, 72, 16), m_name);
 
     auto *phones = MakeGroup(tab, u"GB_SMS_Phones", QStringLiteral("Телефоны для отправки SMS:"),
@@ -54,8 +52,7 @@ void SmsPage::Build(QWidget *tab)
     m_phones->setGeometry(12, 20, 446, PhoneCount * ItemHeight + 4);
     m_phones->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_phones->setCount(PhoneCount);
-    m_number = MakeField(phones, u"EditSMSPhoneNumber", KeyFilter::PhoneNumber, NumberLength,
-                         QRect(62, 233, 160, 21));
+    m_number = MakeField(phones, u"EditSMSPhoneNumber", InputRules::PhoneNumber, QRect(62, 233, 160, 21));
     m_numberLabel =
         MakeLabel(phones, u"LabelSMSPhoneNumber", QStringLiteral("Номер:"), QRect(12, 236, 48, 16), m_number);
     m_modeGroup =

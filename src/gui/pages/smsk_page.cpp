@@ -16,7 +16,6 @@
 namespace orva {
 namespace {
 
-constexpr int NumberLength = 16;
 constexpr int ItemHeight = 22;
 constexpr int KeysPerColumn = 5;
 
@@ -36,8 +35,7 @@ SmskPage::SmskPage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::SM
     m_phones->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_phones->setCount(PhoneCount);
 
-    m_number = MakeField(tab, u"EditSMSK_PhoneNumber", KeyFilter::PhoneNumber, NumberLength,
-                         QRect(72, 227, 160, 21));
+    m_number = MakeField(tab, u"EditSMSK_PhoneNumber", InputRules::PhoneNumber, QRect(72, 227, 160, 21));
     m_numberLabel = MakeLabel(tab, u"LabelSMSK_PhoneNumber", QStringLiteral("  Номер :"),
                               QRect(8, 230, 62, 16), m_number);
 

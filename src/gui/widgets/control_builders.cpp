@@ -58,13 +58,12 @@ CaptionGroup *MakeGroup(QWidget *parent, QAnyStringView name, const QString &tit
     return Captioned<CaptionGroup>(parent, name, title, geometry);
 }
 
-FieldEdit *MakeField(QWidget *parent, QAnyStringView name, KeyFilter filter, int typingLimit,
-                     const QRect &geometry)
+FieldEdit *MakeField(QWidget *parent, QAnyStringView name, const InputRule &rule, const QRect &geometry)
 {
     auto *field = new FieldEdit(parent);
     field->setObjectName(name);
-    field->setKeyFilter(filter);
-    field->setTypingLimit(typingLimit);
+    field->setKeyFilter(rule.filter);
+    field->setTypingLimit(rule.length);
     field->setGeometry(geometry);
     return field;
 }
@@ -92,7 +91,7 @@ PictureButton *MakePictureButton(QWidget *parent, QAnyStringView name, int tag, 
 NumberField MakeNumberField(QWidget *parent, const NumberFieldPlan &plan)
 {
     NumberField field;
-    field.edit = MakeField(parent, plan.name, KeyFilter::Digital, plan.digits, plan.geometry);
+    field.edit = MakeField(parent, plan.name, plan.rule, plan.geometry);
     field.upDown = MakeUpDown(parent, plan.upDownName, field.edit, plan.minimum, plan.maximum);
     field.caption = MakeLabel(parent, plan.caption.name, plan.caption.text, plan.caption.place, field.edit);
     if (!plan.unit.name.isEmpty())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/key_filters.h"
+#include "fields/input_rules.h"
 #include "widgets/picture_button.h"
 
 #include <QAnyStringView>
@@ -45,8 +45,7 @@ QCheckBox *MakeCheck(QWidget *parent, QAnyStringView name, const QString &captio
 QRadioButton *MakeRadio(QWidget *parent, QAnyStringView name, const QString &caption, const Place &place);
 CaptionGroup *MakeGroup(QWidget *parent, QAnyStringView name, const QString &title, const QRect &geometry);
 // An entry field with its key filter and typing limit (0: no limit).
-FieldEdit *MakeField(QWidget *parent, QAnyStringView name, KeyFilter filter, int typingLimit,
-                     const QRect &geometry);
+FieldEdit *MakeField(QWidget *parent, QAnyStringView name, const InputRule &rule, const QRect &geometry);
 // An up-down right beside `edit` (placed already) and as high, stepping its number within the range.
 UpDown *MakeUpDown(QWidget *parent, QAnyStringView name, QLineEdit *edit, int minimum, int maximum);
 PictureButton *MakePictureButton(QWidget *parent, QAnyStringView name, int tag, GlyphLayout layout,
@@ -66,7 +65,7 @@ struct NumberFieldPlan
 {
     QAnyStringView name;
     QAnyStringView upDownName;
-    int digits = 0;
+    InputRule rule; // a digits field: KeyFilter::Digital and its digits
     QRect geometry; // the field's; the up-down stands right beside it
     int minimum = 0;
     int maximum = 0;

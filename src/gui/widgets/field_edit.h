@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/key_filters.h"
+#include "fields/input_rules.h"
 
 #include <QLineEdit>
 
