@@ -3,6 +3,7 @@
 #include "check_command.h"
 #include "field_commands.h"
 #include "storage/fleet_audit.h"
+#include "terminal_text.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -54,9 +55,11 @@ QByteArray asText(const FolderAudit &audit)
     for (const AuditFinding &finding : audit.findings) {
         text += FindingKindName(finding.kind);
         if (!finding.value.isEmpty())
-            text += u' ' + finding.value;
-        text += u": " + finding.files.join(QStringLiteral(", ")) + u" — " + FindingDescription(finding.kind) +
-                u'\n';
+            text += u' ' + TerminalText(finding.value);
+        QStringList files;
+        for (const QString &file : finding.files)
+            files.append(TerminalText(file));
+        text += u": " + files.join(QStringLiteral(", ")) + u" — " + FindingDescription(finding.kind) + u'\n';
         for (const QString &line :
              QString::fromUtf8(FailuresAsText(finding.failures)).split(u'\n', Qt::SkipEmptyParts))
             text += QStringLiteral("    ") + line + u'\n';
@@ -79,7 +82,9 @@ QString AuditCommand::description() const
         "save-time checks (as \"check\" prints them). Across the files: two or more panels with the same "
         "GPRS identifier, the same non-zero GPRS key, the same file key or the same device name; the "
         "factory (all-zero) identifier or GPRS key while GPRS is on; panels without a file key. Containers "
-        "are read from their unencrypted header (device name and identifier), without a key. A file that "
+        "are read from their unencrypted header (device name and identifier), without a key; one whose "
+        "body is cut short or not whole cipher blocks is a finding (container-size), as no key opens it. A "
+        "file that "
         "cannot be read is a finding and the audit goes on. Each finding names its files.");
 }
 

@@ -99,42 +99,36 @@ ConfigurationInput decoded(const CryptoDecodeResult &result, const QString &path
 }
 
 // Reads FILE as a plain file or, detected or as `kind` says, as a container opened with the key that
-// `key` gives (asked only when a container needs it).
+// `key` gives. A container whose layout is wrong (no signature, a body cut short) is reported as such
+// before any key is asked for: no key could open it.
 ConfigurationInput readInput(const QString &path, CliStreams &io, InputKind kind,
                              const std::function<KeyText()> &key)
 {
     ConfigurationInput input;
-    if (kind == InputKind::Container) {
-        const KeyText given = key();
-        if (given.exitCode != ExitCode::Ok) {
-            input.exitCode = given.exitCode;
-            return input;
-        }
-        ConfigurationInput container = decoded(LoadCryptoFile(path, PrepareCryptoKey(given.text)), path, io);
-        container.key = TrimBlanksAndControls(given.text);
-        return container;
-    }
-
-    FileReadResult read = ReadFileBytes(path);
+    FileReadResult read = ReadFileBytes(path, kind == InputKind::Container ? CryptoFileReadLimit : -1);
     if (!read.ok) {
         io.err << "orva-config: cannot read " << path << ": " << read.error << Qt::endl;
         input.exitCode = ExitCode::Unreadable;
         return input;
     }
-    if (IsContainerInput(path, read.bytes)) {
-        const KeyText given = key();
-        if (given.exitCode != ExitCode::Ok) {
-            input.exitCode = given.exitCode;
-            return input;
-        }
-        ConfigurationInput container =
-            decoded(DecodeCryptoContainer(read.bytes, PrepareCryptoKey(given.text)), path, io);
-        container.key = TrimBlanksAndControls(given.text);
-        return container;
+    if (kind != InputKind::Container && !IsContainerInput(path, read.bytes)) {
+        input.exitCode = ExitCode::Ok;
+        input.textBytes = std::move(read.bytes);
+        return input;
     }
-    input.exitCode = ExitCode::Ok;
-    input.textBytes = std::move(read.bytes);
-    return input;
+    CryptoDecodeResult layout;
+    layout.code = CheckCryptoLayout(read.bytes);
+    if (!layout.ok())
+        return decoded(layout, path, io);
+    const KeyText given = key();
+    if (given.exitCode != ExitCode::Ok) {
+        input.exitCode = given.exitCode;
+        return input;
+    }
+    ConfigurationInput container =
+        decoded(DecodeCryptoContainer(read.bytes, PrepareCryptoKey(given.text)), path, io);
+    container.key = TrimBlanksAndControls(given.text);
+    return container;
 }
 
 } // namespace

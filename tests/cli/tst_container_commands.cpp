@@ -48,6 +48,9 @@ private Q_SLOTS:
         writeFile("config.cry", container);
         writeFile("renamed.ini", container);
         writeFile("short.cry", container.first(container.size() - 3));
+        // The signature line, CR LF and the two header fields: the body is missing.
+        writeFile("header.cry", container.first(test::ContainerSignatureLine.size() + 2 + 22));
+        writeFile("short.ini", container.first(container.size() - 13));
         writeFile("plain.ini", Text);
         writeFile("fake.cry", Text);
     }
@@ -100,6 +103,23 @@ private Q_SLOTS:
             << QByteArray()
             << QStringLiteral("Ошибка размера файла конфигурации - файл не верный \n"
                               "Проверьте источник файла\n");
+        // No key opens a container whose body is cut: that is said without asking for one.
+        const QString sizeMessage = QStringLiteral("Ошибка размера файла конфигурации - файл не верный \n"
+                                                   "Проверьте источник файла\n");
+        QTest::newRow("cut file without a key: size")
+            << QStringList{decrypt, path("short.cry")} << QByteArray() << 4 << QByteArray() << sizeMessage;
+        QTest::newRow("show a cut file without a key: size")
+            << QStringList{QStringLiteral("show"), path("short.cry")} << QByteArray() << 4 << QByteArray()
+            << sizeMessage;
+        QTest::newRow("check a cut container named .ini without a key: size")
+            << QStringList{QStringLiteral("check"), path("short.ini")} << QByteArray() << 4 << QByteArray()
+            << sizeMessage;
+        QTest::newRow("show a header without a body: size")
+            << QStringList{QStringLiteral("show"), path("header.cry")} << QByteArray() << 4 << QByteArray()
+            << sizeMessage;
+        QTest::newRow("diff with a cut container: size")
+            << QStringList{QStringLiteral("diff"), path("plain.ini"), path("short.cry")} << QByteArray() << 4
+            << QByteArray() << sizeMessage;
         QTest::newRow("empty key") << QStringList{decrypt, cry, key, QString()} << QByteArray() << 5
                                    << QByteArray() << QStringLiteral("the key is empty");
         QTest::newRow("empty standard input") << QStringList{decrypt, cry, keyStdin} << QByteArray() << 5

@@ -63,6 +63,20 @@ CryptoHeaderPosition LocateCryptoHeader(QByteArrayView bytes)
     return position;
 }
 
+CryptoResult CheckCryptoLayout(QByteArrayView fileBytes)
+{
+    const QByteArrayView bytes = fileBytes.first(qMin<qsizetype>(fileBytes.size(), CryptoFileReadLimit));
+    const CryptoHeaderPosition position = LocateCryptoHeader(bytes);
+    if (!position.signatureOk)
+        return CryptoResult::BadSignature;
+    // A file that ends before its body, or whose body is empty, is a size error like a body of broken
+    // blocks: there is nothing to decrypt.
+    const qsizetype bodyStart = position.bodyStart();
+    if (bodyStart >= bytes.size() || (bytes.size() - bodyStart) % GostBlockSize != 0)
+        return CryptoResult::BadSize;
+    return CryptoResult::Decoded;
+}
+
 CryptoDecodeResult DecodeCryptoContainer(QByteArrayView fileBytes, QStringView preparedKey)
 {
     CryptoDecodeResult result;
@@ -70,19 +84,11 @@ CryptoDecodeResult DecodeCryptoContainer(QByteArrayView fileBytes, QStringView p
         result.code = CryptoResult::EmptyKey;
         return result;
     }
+    result.code = CheckCryptoLayout(fileBytes);
+    if (result.code != CryptoResult::Decoded)
+        return result;
     const QByteArrayView bytes = fileBytes.first(qMin<qsizetype>(fileBytes.size(), CryptoFileReadLimit));
-    const CryptoHeaderPosition position = LocateCryptoHeader(bytes);
-    if (!position.signatureOk) {
-        result.code = CryptoResult::BadSignature;
-        return result;
-    }
-    // A file that ends before its body, or whose body is empty, is a size error like a body of broken
-    // blocks: there is nothing to decrypt.
-    const qsizetype bodyStart = position.bodyStart();
-    if (bodyStart >= bytes.size() || (bytes.size() - bodyStart) % GostBlockSize != 0) {
-        result.code = CryptoResult::BadSize;
-        return result;
-    }
+    const qsizetype bodyStart = LocateCryptoHeader(bytes).bodyStart();
     // Every container key is Windows-1251 text, so a key with another character cannot be the right one.
     const EncodeResult key = EncodeWindows1251(preparedKey.first(CryptoKeyLength));
     if (!key.ok()) {

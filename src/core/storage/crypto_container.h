@@ -66,6 +66,11 @@ inline bool HasCryptoSignature(QByteArrayView bytes)
     return LocateCryptoHeader(bytes).signatureOk;
 }
 
+// What a container's bytes (the first 64001 of them) tell without the key: BadSignature, BadSize (the
+// body is empty, cut short or not whole 8-byte blocks), or Decoded when there is a body to decrypt.
+// Decoding reports the same, and the command line reports it before it asks for a key.
+CryptoResult CheckCryptoLayout(QByteArrayView fileBytes);
+
 // Decodes a container from its bytes (only the first 64001 are used) with a key prepared by
 // `PrepareCryptoKey`. Never reads outside the bytes or the decrypted stream.
 CryptoDecodeResult DecodeCryptoContainer(QByteArrayView fileBytes, QStringView preparedKey);

@@ -1,6 +1,8 @@
 #include "fleet_audit.h"
 
+#include "config_file.h"
 #include "config_text/digit_groups.h"
+#include "crypto_container.h"
 #include "crypto_header.h"
 #include "store_form.h"
 
@@ -22,6 +24,7 @@ constexpr KindText KindTexts[] = {
     {FindingKind::Checks,            u"check",              u"fails save-time checks"},
     {FindingKind::Unreadable,        u"unreadable",         u"cannot be read"},
     {FindingKind::NotAContainer,     u"not-a-container",    u"is named as a container but has no container header"},
+    {FindingKind::ContainerSize,     u"container-size",     u"is a container of the wrong size (cut short, no body, or not whole cipher blocks): no key opens it"},
     {FindingKind::SameIdentifier,    u"same-identifier",    u"share one GPRS identifier: a station cannot tell them apart"},
     {FindingKind::SameGprsKey,       u"same-gprs-key",      u"share one GPRS key"},
     {FindingKind::FactoryIdentifier, u"factory-identifier", u"use GPRS with the factory identifier 0000-0000-0000"},
@@ -80,11 +83,17 @@ PanelFacts containerFacts(const QString &folder, const ListRow &row, FolderAudit
 {
     PanelFacts facts;
     facts.file = row.fileName;
-    const CryptoFileHeader header = ReadCryptoFileHeader(QDir(folder).filePath(row.fileName));
-    if (!header.valid) {
-        audit.findings.append(AuditFinding{FindingKind::NotAContainer, {}, {row.fileName}, {}});
+    // The layout is judged as opening the container judges it, without the key.
+    const FileReadResult read = ReadFileBytes(QDir(folder).filePath(row.fileName), CryptoFileReadLimit);
+    const CryptoResult layout = read.ok ? CheckCryptoLayout(read.bytes) : CryptoResult::BadSignature;
+    if (layout != CryptoResult::Decoded) {
+        const FindingKind kind = !read.ok                          ? FindingKind::Unreadable
+                                 : layout == CryptoResult::BadSize ? FindingKind::ContainerSize
+                                                                   : FindingKind::NotAContainer;
+        audit.findings.append(AuditFinding{kind, {}, {row.fileName}, {}});
         return facts;
     }
+    const CryptoFileHeader header = ParseCryptoFileHeader(read.bytes);
     audit.headerOnly.append(row.fileName);
     facts.deviceName = header.deviceName.trimmed();
     facts.identifier = QString(header.identifier).remove(u'-').toUpper();

@@ -14,6 +14,7 @@ enum class FindingKind : quint8 {
     Checks,            // one file fails save-time checks
     Unreadable,        // a file cannot be read
     NotAContainer,     // a *.cry file whose header is not a container's
+    ContainerSize,     // a container whose body is cut short or not whole cipher blocks: no key opens it
     SameIdentifier,    // two or more panels with one GPRS identifier: a station cannot tell them apart
     SameGprsKey,       // two or more panels with one non-zero GPRS key
     FactoryIdentifier, // the all-zero identifier while GPRS is on
