@@ -1,13 +1,14 @@
 #include "field_diff_text.h"
 
 #include "field_commands.h"
+#include "terminal_text.h"
 
 namespace orva::cli {
 namespace {
 
 QString shownOrEmpty(const QString &value)
 {
-    return value.isEmpty() ? QStringLiteral("\"\"") : value;
+    return value.isEmpty() ? QStringLiteral("\"\"") : TerminalText(value);
 }
 
 } // namespace

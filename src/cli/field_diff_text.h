@@ -7,7 +7,8 @@
 namespace orva::cli {
 
 // One line per difference: "page / field: A-value → B-value" (an empty value as ""), UTF-8. Each line
-// starts with `prefix`.
+// starts with `prefix` (already fit for a terminal). Values with control characters are quoted and
+// escaped (TerminalText).
 QByteArray DifferencesAsText(const QList<FieldDifference> &differences, const QString &prefix = {});
 
 } // namespace orva::cli

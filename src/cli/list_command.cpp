@@ -1,6 +1,7 @@
 #include "list_command.h"
 
 #include "storage/file_list.h"
+#include "terminal_text.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -39,7 +40,8 @@ QByteArray asText(const QList<ListRow> &rows)
 {
     QString text;
     for (const ListRow &row : rows) {
-        text += typeName(row) + u'\t' + row.deviceName + u'\t' + row.identifier + u'\t' + row.fileName;
+        text += typeName(row) + u'\t' + TerminalText(row.deviceName) + u'\t' + TerminalText(row.identifier) +
+                u'\t' + TerminalText(row.fileName);
         if (row.unreadable)
             text += QStringLiteral("\t(unreadable)");
         text += u'\n';
@@ -56,7 +58,9 @@ QString ListCommand::description() const
         "(*.ini) then the encrypted containers (*.cry), each ordered by name, no subfolders. Each line "
         "gives the type (plain or container), the device name, the GPRS identifier as 1234-5678-9ABC and "
         "the file name, separated by tabs (UTF-8). Plain files are parsed whole; containers are read from "
-        "their unencrypted header, without a key. A file that cannot be read is listed as unreadable.");
+        "their unencrypted header, without a key. A file that cannot be read is listed as unreadable, so are "
+        "a link that leads nowhere and a pipe (never waited on); a name that is not UTF-8 is shown decoded "
+        "from Windows-1251. Texts with control characters are printed quoted, the characters escaped.");
 }
 
 void ListCommand::configure(QCommandLineParser &parser) const
