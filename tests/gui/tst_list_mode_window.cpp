@@ -1,5 +1,6 @@
 // List mode in the main window: "Открыть" with the list setting shows the list in place of the pages;
 // a file opened from it becomes the working configuration.
+#include "../support/odd_entries.h"
 #include "dialogs/modal_result.h"
 #include "editor_fixture.h"
 #include "file_helpers.h"
@@ -44,6 +45,7 @@ private Q_SLOTS:
     void containerOpensWithLastConfirmedKey();
     void cancelReturnsUnchanged();
     void openBeforeExaminationEnds();
+    void opensFileNamedInWindows1251();
 };
 
 void TestListModeWindow::openShowsTheListInPlaceOfThePages()
@@ -120,6 +122,33 @@ void TestListModeWindow::openBeforeExaminationEnds()
     QVERIFY(f.window->PagesParam()->isVisible());
     QVERIFY(!f.window->FileList()->ListFileConfig()->isVisible());
     QCOMPARE(f.working.record(Cmd::oa).text(1), QStringLiteral("Plain"));
+}
+
+// A file named in Windows-1251 (as a Windows archive names it) is listed by its decoded name and opens;
+// a pipe named like a configuration is refused without the window waiting on it.
+void TestListModeWindow::opensFileNamedInWindows1251()
+{
+    EditorFixture f;
+    QTemporaryDir folder;
+    QVERIFY(test::MakePipe(folder.filePath(QStringLiteral("b.ini"))));
+    const test::RawNamedFile pult(folder.path(), test::Windows1251Name, "oa-Pult\r\nxo-77\r\n");
+    QVERIFY(pult.ok());
+    QVERIFY(startInListMode(f, folder));
+    QTableWidget *list = f.window->FileList()->ListFileConfig();
+    QCOMPARE(list->rowCount(), 4);
+    QCOMPARE(f.window->FileList()->LabelPozList()->text(), QStringLiteral("1 из 4"));
+
+    QTest::keyClick(list, Qt::Key_Down); // the pipe
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(f.questions->askedKinds(), QList<QuestionKind>{QuestionKind::ErrorBox});
+    QVERIFY(list->isVisible());
+
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(f.working.record(Cmd::xo).value(1), 77);
+    QCOMPARE(f.working.record(Cmd::oa).text(1), QStringLiteral("Pult"));
+    QVERIFY(f.window->windowTitle().endsWith(test::Windows1251NameText));
+    QVERIFY(f.window->PagesParam()->isVisible());
 }
 
 QTEST_MAIN(TestListModeWindow)

@@ -4,6 +4,7 @@
 #include "config_text/text_utils.h"
 #include "config_text/win1251_codec.h"
 #include "config_text/writer.h"
+#include "storage/folder_entries.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -25,9 +26,9 @@ FileReadResult ReadFileBytes(const QString &path, qint64 limit)
         result.error = QStringLiteral("is not a regular file");
         return result;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
+    QFile file;
+    if (const QString error = OpenRegularFile(path, file); !error.isEmpty()) {
+        result.error = error;
         return result;
     }
     result.bytes = limit >= 0 ? file.read(limit) : file.readAll();

@@ -2,6 +2,7 @@
 
 #include "config_file.h"
 #include "crypto_header.h"
+#include "folder_entries.h"
 #include "list_examiner.h"
 #include "list_field_scan.h"
 
@@ -13,10 +14,7 @@ namespace orva {
 
 QStringList FindConfigurationFiles(const QString &folder, ListFileType type)
 {
-    const QString pattern =
-        type == ListFileType::Container ? QStringLiteral("*.cry") : QStringLiteral("*.ini");
-    const QDir dir(folder);
-    return dir.entryList({pattern}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    return FolderFileNames(folder, type == ListFileType::Container ? u".cry" : u".ini");
 }
 
 ListRow UnexaminedRow(const QString &fileName, ListFileType type)

@@ -28,8 +28,9 @@ inline const QString UnexaminedDeviceName = QStringLiteral("??????????");
 inline const QString UnexaminedIdentifier = QStringLiteral("\?\?\?\?-\?\?\?\?-\?\?\?\?");
 
 // The files (never folders) of `folder` that match "*.ini", or "*.cry" for containers, in any letter
-// case, without subfolders, ordered by name without regard to letter case. Special files (pipes,
-// devices) are left out: reading one could block.
+// case, without subfolders, ordered by name without regard to letter case. Links that lead nowhere,
+// pipes and devices are listed too (examining them finds them unreadable, without waiting on a pipe),
+// and so are names that are not UTF-8, decoded from Windows-1251 (FolderFileNames).
 QStringList FindConfigurationFiles(const QString &folder, ListFileType type);
 
 // A row for a file, not yet examined.

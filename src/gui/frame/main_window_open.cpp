@@ -11,6 +11,7 @@
 #include "storage/config_file.h"
 #include "storage/crypto_container.h"
 #include "storage/crypto_key.h"
+#include "storage/folder_entries.h"
 #include "storage/short_date.h"
 
 #include <QDateTime>
@@ -58,9 +59,8 @@ void TForm2::ReportOpenFailure()
 
 bool TForm2::LoadPlainFile(const QString &fileName)
 {
-    // Only a regular file is read: reading a pipe or a device could block the window.
-    const FileReadResult read =
-        QFileInfo(fileName).isFile() ? ReadFileBytes(fileName) : FileReadResult{false, {}, {}};
+    // Only a regular file is read (a pipe or a device could block the window); the reader refuses others.
+    const FileReadResult read = ReadFileBytes(fileName);
     if (!read.ok) {
         ReportOpenFailure();
         return false;
@@ -72,7 +72,7 @@ bool TForm2::LoadPlainFile(const QString &fileName)
 
 void TForm2::ShowFileStatus(const QString &fileName, int kind)
 {
-    const QDate modified = QFileInfo(fileName).lastModified().date();
+    const QDate modified = FileLastModified(fileName).date();
     FormatStaticTextStatus(fileName, kind, ShortDateText(modified), model().get(Panel::Version));
 }
 
