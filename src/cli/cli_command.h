@@ -12,14 +12,16 @@
 namespace orva::cli {
 
 // Where a command reads and writes: `out` receives the command's output bytes (a configuration text is
-// binary Windows-1251), `err` the messages for the user; `in` is standard input (for --key-stdin), or
-// null where there is none. Every byte for `out` goes through WriteToStandardOutput, which notes the
+// binary Windows-1251), `err` the messages for the user; `in` is standard input (for --key-stdin and the
+// FILE "-"), or null where there is none. `outIsTerminal` is true when `out` shows on a terminal, where
+// binary output does not belong. Every byte for `out` goes through WriteToStandardOutput, which notes the
 // first write that fails in `outputError`; RunCli checks it once before the exit.
 struct CliStreams
 {
     QIODevice &out;
     QTextStream &err;
     QIODevice *in = nullptr;
+    bool outIsTerminal = false;
     std::optional<QString> outputError = std::nullopt;
 };
 
@@ -46,6 +48,8 @@ ExitCode WriteToStandardOutput(QByteArrayView bytes, CliStreams &io);
 ExitCode WriteOutput(const QCommandLineParser &parser, const QByteArray &bytes, CliStreams &io);
 // The -o/--output option shared by the commands that produce a configuration text.
 void AddOutputOption(QCommandLineParser &parser);
+// True when -o names the file to write; standard output is written otherwise.
+bool WritesOutputFile(const QCommandLineParser &parser);
 
 // `text` split at blanks into lines of at most `width` characters (a longer word gets a line of its own).
 QStringList WrapWords(const QString &text, qsizetype width);

@@ -16,9 +16,14 @@ void AddOutputOption(QCommandLineParser &parser)
                            QStringLiteral("FILE")));
 }
 
+bool WritesOutputFile(const QCommandLineParser &parser)
+{
+    return parser.isSet(OutputOption);
+}
+
 ExitCode WriteOutput(const QCommandLineParser &parser, const QByteArray &bytes, CliStreams &io)
 {
-    if (parser.isSet(OutputOption)) {
+    if (WritesOutputFile(parser)) {
         const QString path = parser.value(OutputOption);
         const FileWriteResult written = WriteFileAtomically(path, bytes);
         if (!written.ok) {

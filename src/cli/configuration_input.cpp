@@ -4,7 +4,10 @@
 #include "storage/config_file.h"
 #include "storage/crypto_container.h"
 #include "storage/crypto_key.h"
+#include "storage/file_platform.h"
 #include "storage/store_form.h"
+
+#include <QFile>
 
 namespace orva::cli {
 namespace {
@@ -24,8 +27,8 @@ KeyText readKey(const QCommandLineParser &parser, const QString &path, CliStream
 {
     KeyText key;
     if (!parser.isSet(KeyOption) && !parser.isSet(KeyStdinOption)) {
-        io.err << "orva-config: " << path << " is an encrypted container: give its key with --key KEY or "
-               << "--key-stdin" << Qt::endl;
+        io.err << "orva-config: " << InputName(path) << " is an encrypted container: give its key with --key "
+               << "KEY or --key-stdin" << Qt::endl;
         return key;
     }
     if (parser.isSet(KeyOption)) {
@@ -33,17 +36,14 @@ KeyText readKey(const QCommandLineParser &parser, const QString &path, CliStream
         key.text = parser.value(KeyOption);
         return key;
     }
-    if (!io.in) {
+    const std::optional<QString> line = ReadKeyLine(io);
+    if (!line) {
         io.err << "orva-config: standard input cannot be read for --key-stdin" << Qt::endl;
         key.exitCode = ExitCode::Unreadable;
         return key;
     }
-    // The first line of standard input, in the terminal's encoding like a key on the command line.
-    QByteArray line = io.in->readLine(KeyLineLimit);
-    while (line.endsWith('\n') || line.endsWith('\r'))
-        line.chop(1);
     key.exitCode = ExitCode::Ok;
-    key.text = QString::fromLocal8Bit(line);
+    key.text = *line;
     return key;
 }
 
@@ -98,19 +98,47 @@ ConfigurationInput decoded(const CryptoDecodeResult &result, const QString &path
     return input;
 }
 
+// Standard input and a named pipe (a shell's <(...)) are streams: read once, to their end, within the
+// stream bound.
+bool isStream(const QString &path)
+{
+    return IsStandardInput(path) || IsNamedPipe(path);
+}
+
+FileReadResult readStream(const QString &path, CliStreams &io)
+{
+    if (IsStandardInput(path)) {
+        if (!io.in)
+            return FileReadResult{false, {}, QStringLiteral("there is no standard input")};
+        return ReadStreamBytes(*io.in);
+    }
+    QFile pipe(path);
+    if (!pipe.open(QIODevice::ReadOnly))
+        return FileReadResult{false, {}, pipe.errorString()};
+    return ReadStreamBytes(pipe);
+}
+
+ConfigurationInput unreadable(const QString &path, const QString &error, CliStreams &io)
+{
+    io.err << "orva-config: cannot read " << InputName(path) << ": " << error << Qt::endl;
+    ConfigurationInput input;
+    input.exitCode = ExitCode::Unreadable;
+    return input;
+}
+
 // Reads FILE as a plain file or, detected or as `kind` says, as a container opened with the key that
 // `key` gives. A container whose layout is wrong (no signature, a body cut short) is reported as such
 // before any key is asked for: no key could open it.
 ConfigurationInput readInput(const QString &path, CliStreams &io, InputKind kind,
                              const std::function<KeyText()> &key)
 {
+    const QString name = InputName(path);
     ConfigurationInput input;
-    FileReadResult read = ReadFileBytes(path, kind == InputKind::Container ? CryptoFileReadLimit : -1);
-    if (!read.ok) {
-        io.err << "orva-config: cannot read " << path << ": " << read.error << Qt::endl;
-        input.exitCode = ExitCode::Unreadable;
-        return input;
-    }
+    FileReadResult read = isStream(path)
+                              ? readStream(path, io)
+                              : ReadFileBytes(path, kind == InputKind::Container ? CryptoFileReadLimit : -1);
+    if (!read.ok)
+        return unreadable(path, read.error, io);
     if (kind != InputKind::Container && !IsContainerInput(path, read.bytes)) {
         input.exitCode = ExitCode::Ok;
         input.textBytes = std::move(read.bytes);
@@ -119,14 +147,14 @@ ConfigurationInput readInput(const QString &path, CliStreams &io, InputKind kind
     CryptoDecodeResult layout;
     layout.code = CheckCryptoLayout(read.bytes);
     if (!layout.ok())
-        return decoded(layout, path, io);
+        return decoded(layout, name, io);
     const KeyText given = key();
     if (given.exitCode != ExitCode::Ok) {
         input.exitCode = given.exitCode;
         return input;
     }
     ConfigurationInput container =
-        decoded(DecodeCryptoContainer(read.bytes, PrepareCryptoKey(given.text)), path, io);
+        decoded(DecodeCryptoContainer(read.bytes, PrepareCryptoKey(given.text)), name, io);
     container.key = TrimBlanksAndControls(given.text);
     return container;
 }
@@ -146,12 +174,16 @@ void AddKeyOptions(QCommandLineParser &parser)
 ConfigurationInput ReadConfigurationInput(const QCommandLineParser &parser, const QString &path,
                                           CliStreams &io, InputKind kind)
 {
-    if (parser.isSet(KeyOption) && parser.isSet(KeyStdinOption)) {
-        io.err << "orva-config: give --key or --key-stdin, not both" << Qt::endl;
+    const auto wrong = [&](const char *message) {
+        io.err << "orva-config: " << message << Qt::endl;
         ConfigurationInput input;
         input.exitCode = ExitCode::Usage;
         return input;
-    }
+    };
+    if (parser.isSet(KeyOption) && parser.isSet(KeyStdinOption))
+        return wrong("give --key or --key-stdin, not both");
+    if (IsStandardInput(path) && parser.isSet(KeyStdinOption))
+        return wrong("standard input cannot hold both FILE and its key: give --key KEY, or FILE by its name");
     return readInput(path, io, kind, [&] { return readKey(parser, path, io); });
 }
 
@@ -161,14 +193,35 @@ ConfigurationInput ReadConfigurationInputWithKey(const QString &path, const std:
     return readInput(path, io, InputKind::Detect, [&] {
         KeyText given;
         if (!key) {
-            io.err << "orva-config: " << path << " is an encrypted container: give its key with --"
-                   << keyOption << " KEY" << Qt::endl;
+            io.err << "orva-config: " << InputName(path) << " is an encrypted container: give its key with --"
+                   << keyOption << " KEY or --keys-stdin" << Qt::endl;
             return given;
         }
         given.exitCode = ExitCode::Ok;
         given.text = *key;
         return given;
     });
+}
+
+bool IsStandardInput(const QString &path)
+{
+    return path == u"-";
+}
+
+QString InputName(const QString &path)
+{
+    return IsStandardInput(path) ? QStringLiteral("standard input") : path;
+}
+
+std::optional<QString> ReadKeyLine(CliStreams &io)
+{
+    if (!io.in)
+        return std::nullopt;
+    // In the terminal's encoding like a key on the command line; no line at all is an empty key.
+    QByteArray line = io.in->readLine(KeyLineLimit);
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return QString::fromLocal8Bit(line);
 }
 
 bool IsContainerInput(const QString &path, QByteArrayView bytes)

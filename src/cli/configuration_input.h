@@ -31,15 +31,25 @@ struct ConfigurationInput
 };
 
 // Reads the configuration text of FILE: a plain file as it is, a container decoded with the key of
-// --key or --key-stdin (which a plain file does not need). Every failure is reported on io.err and
+// --key or --key-stdin (which a plain file does not need). FILE "-" is standard input and a named pipe
+// is read as a stream, both up to StreamReadLimit bytes. Every failure is reported on io.err and
 // carried in exitCode.
 ConfigurationInput ReadConfigurationInput(const QCommandLineParser &parser, const QString &path,
                                           CliStreams &io, InputKind kind = InputKind::Detect);
 
 // The same with the key given by the caller (a command with a key option per file): a container needs
-// `key`; `keyOption` names the option in the message when it is missing.
+// `key`; `keyOption` names the option in the message when it is missing (beside --keys-stdin).
 ConfigurationInput ReadConfigurationInputWithKey(const QString &path, const std::optional<QString> &key,
                                                  const QString &keyOption, CliStreams &io);
+
+// True for the FILE "-": standard input (a file of that name is "./-").
+bool IsStandardInput(const QString &path);
+// FILE as messages name it: "standard input" for "-".
+QString InputName(const QString &path);
+
+// The next line of standard input as a key (--key-stdin, --keys-stdin), without its line break; an
+// empty key when no line is left. Null when there is no standard input.
+std::optional<QString> ReadKeyLine(CliStreams &io);
 
 // True when FILE is read as a container: its name ends in ".cry" (any letter case) or its bytes start
 // with the container's signature line.

@@ -4,8 +4,8 @@
 
 namespace orva::cli {
 
-// orva-config diff A B [--key-a K] [--key-b K] [--json]: the fields whose shown values differ. Exit 0
-// when none differs, 1 when some do; the codes of reading a configuration otherwise.
+// orva-config diff A B [--key-a K] [--key-b K | --keys-stdin] [--json]: the fields whose shown values
+// differ. Exit 0 when none differs, 1 when some do; the codes of reading a configuration otherwise.
 class DiffCommand : public CliCommand
 {
 public:

@@ -38,6 +38,9 @@ constexpr ExitCodeMeaning Meanings[] = {
     {Failure, u"report", u"the record cannot be drawn, or the PDF cannot be written"},
     {Usage, {}, u"wrong command line (also: a container without --key or --key-stdin)"},
     {Usage, u"diff", u"wrong command line (also: a container without its key option)"},
+    {Usage, u"report",
+     u"wrong command line (also: a container without --key or --key-stdin, or no -o while standard output "
+     u"is a terminal)"},
     {Usage, u"set",
      u"wrong command line: no FILE, no --field, an unknown id or a value that is no value of its "
      u"field"},

@@ -12,7 +12,7 @@ QString ReportCommand::description() const
     return QStringLiteral(
         "Draw the printed configuration record of a configuration file (plain or an encrypted container "
         "with its key) as a one-page A4 PDF, as the editor prints it after opening the file, fitted inside "
-        "a margin of 10 mm.");
+        "a margin of 10 mm. Without -o the PDF goes to standard output, never to a terminal.");
 }
 
 void ReportCommand::configure(QCommandLineParser &parser) const
@@ -27,6 +27,13 @@ ExitCode ReportCommand::execute(const QCommandLineParser &parser, CliStreams &io
     const QStringList args = parser.positionalArguments().mid(1);
     if (args.size() != 1) {
         io.err << "orva-config: report needs exactly one FILE" << Qt::endl;
+        return ExitCode::Usage;
+    }
+    // A PDF is binary: shown on a terminal it is garbage and may upset the terminal itself.
+    if (!WritesOutputFile(parser) && io.outIsTerminal) {
+        io.err
+            << "orva-config: report writes a binary PDF, which is not written to a terminal: give -o OUT.pdf "
+            << "or redirect standard output" << Qt::endl;
         return ExitCode::Usage;
     }
     const ConfigurationInput input = ReadConfigurationInput(parser, args.first(), io);

@@ -19,9 +19,13 @@ struct Prepared
     QByteArray bytes;
 };
 
-void reportMessage(const SaveMessage &message, CliStreams &io)
+// The error box texts, and the system's reason when there is one.
+void reportMessage(const SaveMessage &message, CliStreams &io, const QString &reason = {})
 {
-    io.err << "orva-config: " << message.headline << '\n' << message.hint << Qt::endl;
+    io.err << "orva-config: " << message.headline << '\n' << message.hint;
+    if (!reason.isEmpty())
+        io.err << " (" << reason << ')';
+    io.err << Qt::endl;
 }
 
 // Reads FILE, gives it the editor's stored forms, runs every check and encodes the text to write.
@@ -108,9 +112,10 @@ ExitCode SaveCommand::execute(const QCommandLineParser &parser, CliStreams &io) 
     const Prepared prepared = prepare(parser, parser.positionalArguments().at(1), io);
     if (prepared.exitCode != ExitCode::Ok)
         return prepared.exitCode;
-    const SaveOutcome outcome = SaveConfigurationFile(parser.value(OutputOption), prepared.bytes);
+    const FileWriteResult written = WriteFileAtomically(parser.value(OutputOption), prepared.bytes);
+    const SaveOutcome outcome = SaveOutcomeOf(written);
     if (outcome != SaveOutcome::Saved)
-        reportMessage(SaveFailureMessage(outcome), io);
+        reportMessage(SaveFailureMessage(outcome), io, written.error);
     return exitCodeOf(outcome);
 }
 

@@ -100,10 +100,12 @@ ExitCode setFile(const QString &path, const QList<FieldAssignment> &assignments,
     }
     if (outcome.bytes == read.bytes)
         return ExitCode::Ok; // already so: the file keeps its bytes and its date
-    const SaveOutcome saved = SaveConfigurationFile(path, outcome.bytes);
-    if (saved != SaveOutcome::Saved) {
+    const FileWriteResult written = WriteFileAtomically(path, outcome.bytes);
+    if (const SaveOutcome saved = SaveOutcomeOf(written); saved != SaveOutcome::Saved) {
         const SaveMessage message = SaveFailureMessage(saved);
-        io.err << "orva-config: " << path << ": " << message.headline << '\n' << message.hint << Qt::endl;
+        io.err << "orva-config: " << path << ": " << message.headline << '\n'
+               << message.hint << (written.error.isEmpty() ? QString() : u" (" + written.error + u')')
+               << Qt::endl;
         return ExitCode::Failure;
     }
     return ExitCode::Ok;

@@ -6,7 +6,10 @@
 #include "storage/config_file.h"
 #include "storage/store_form.h"
 
+#include <QDir>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -64,6 +67,9 @@ private Q_SLOTS:
     void refusesBadArguments();
     void onlyReportNeedsGui_data();
     void onlyReportNeedsGui();
+    void pdfGoesToAPipeNeverATerminal_data();
+    void pdfGoesToAPipeNeverATerminal();
+    void quietWithoutRuntimeFolder();
 };
 
 void ReportCommandTest::writesOnePagePdf()
@@ -155,6 +161,71 @@ void ReportCommandTest::onlyReportNeedsGui()
     QFETCH(QStringList, arguments);
     QFETCH(bool, needsGui);
     QCOMPARE(cli::CommandNeedsGui(QStringList{QStringLiteral("orva-config")} + arguments), needsGui);
+}
+
+void ReportCommandTest::pdfGoesToAPipeNeverATerminal_data()
+{
+    QTest::addColumn<bool>("terminal");
+    QTest::newRow("terminal") << true;
+    QTest::newRow("pipe") << false;
+}
+
+// The program as a user starts it: on a terminal (a pseudo-terminal that `script` opens) the binary PDF is
+// refused with a message, as gzip refuses; into a pipe it goes whole.
+void ReportCommandTest::pdfGoesToAPipeNeverATerminal()
+{
+    QFETCH(bool, terminal);
+    const QString binary = QStringLiteral(ORVA_CONFIG_BINARY);
+    QProcess program;
+    if (terminal) {
+        const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
+        if (script.isEmpty())
+            QSKIP("script (util-linux) is not installed");
+        // -e: script's exit code is the program's; the terminal's output comes back on script's output.
+        program.start(script,
+                      {QStringLiteral("-q"), QStringLiteral("-e"), QStringLiteral("-c"),
+                       QStringLiteral("'%1' report '%2'").arg(binary, Office), QStringLiteral("/dev/null")});
+    } else {
+        program.start(binary, {QStringLiteral("report"), Office});
+    }
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    const QByteArray out = program.readAllStandardOutput();
+    const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+    if (terminal) {
+        QCOMPARE(program.exitCode(), int(cli::ExitCode::Usage));
+        QVERIFY2(!out.contains("%PDF"), out.left(200).constData());
+        QVERIFY2(out.contains("not written to a terminal"), out.constData());
+    } else {
+        QVERIFY2(program.exitCode() == 0, qPrintable(err));
+        QVERIFY(out.startsWith("%PDF"));
+        QCOMPARE(test::PdfPageCount(out), 1);
+    }
+}
+
+// Started where XDG_RUNTIME_DIR is not set (a cron job, su, a container): nothing on standard error and
+// no runtime folder left in the temporary folder.
+void ReportCommandTest::quietWithoutRuntimeFolder()
+{
+    QTemporaryDir temporary;
+    QTemporaryDir output;
+    QVERIFY(temporary.isValid() && output.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.insert(QStringLiteral("TMPDIR"), temporary.path());
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    const QString pdf = output.filePath(QStringLiteral("record.pdf"));
+    program.start(QStringLiteral(ORVA_CONFIG_BINARY),
+                  {QStringLiteral("report"), Office, QStringLiteral("-o"), pdf});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), QString());
+    QVERIFY(test::ReadBytes(pdf).startsWith("%PDF"));
+    QCOMPARE(QDir(temporary.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 QTEST_MAIN(ReportCommandTest)

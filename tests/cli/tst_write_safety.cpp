@@ -18,6 +18,11 @@
 
 #include <optional>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using namespace orva;
 using orva::test::ReadBytes;
 using orva::test::runCli;
@@ -136,6 +141,38 @@ QList<WritingCommand> writingCommands()
     };
 }
 
+// Another user of the computer, whose files an administrator rewrites; and the user "nobody", who may
+// write such a file but not give a file away.
+constexpr uint OtherUser = 4321;
+constexpr uint OtherGroup = 4322;
+constexpr uint Nobody = 65534;
+
+#ifdef Q_OS_UNIX
+struct Ownership
+{
+    uint owner = 0;
+    uint group = 0;
+    uint mode = 0;
+    bool operator==(const Ownership &) const = default;
+};
+
+Ownership ownershipOf(const QString &path)
+{
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return {uint(info.st_uid), uint(info.st_gid), uint(info.st_mode & 07777)};
+}
+
+bool giveAway(const QString &path, uint mode)
+{
+    const QByteArray name = QFile::encodeName(path);
+    return ::chown(name.constData(), OtherUser, OtherGroup) == 0 && ::chmod(name.constData(), mode) == 0;
+}
+#endif
+
 void addCommandColumns()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -143,6 +180,15 @@ void addCommandColumns()
     QTest::addColumn<bool>("device");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QByteArray>("outBytes");
+}
+
+// A row per writing command, with the message of the failure `message` points to.
+void addCommandRows(QString WritingCommand::*message)
+{
+    addCommandColumns();
+    for (const WritingCommand &command : writingCommands())
+        QTest::newRow(command.name) << command.arguments << command.outName << command.device
+                                    << command.*message << command.outBytes;
 }
 
 } // namespace
@@ -160,14 +206,15 @@ private Q_SLOTS:
     void containerKeyIsTrimmed_data();
     void containerKeyIsTrimmed();
     void saveHelpTellsWhatItDoes();
+    void replacedFileKeepsItsOwner_data();
+    void replacedFileKeepsItsOwner();
+    void ownerThatCannotBeKeptIsRefused_data();
+    void ownerThatCannotBeKeptIsRefused();
 };
 
 void WriteSafetyTest::shortWriteFails_data()
 {
-    addCommandColumns();
-    for (const WritingCommand &command : writingCommands())
-        QTest::newRow(command.name) << command.arguments << command.outName << command.device
-                                    << command.shortMessage << command.outBytes;
+    addCommandRows(&WritingCommand::shortMessage);
 }
 
 // The disk takes only the first kilobyte of the new file.
@@ -346,6 +393,84 @@ void WriteSafetyTest::saveHelpTellsWhatItDoes()
     const test::CliRun withoutOut = runCli({QStringLiteral("save"), Opened});
     QCOMPARE(withoutOut.exitCode, int(cli::ExitCode::Usage));
     QVERIFY(withoutOut.out.isEmpty());
+}
+
+void WriteSafetyTest::replacedFileKeepsItsOwner_data()
+{
+    addCommandRows(&WritingCommand::protectedMessage);
+}
+
+// An administrator rewrites a user's file: the new file is the user's as the old one was, readable to
+// the user's group and the others as before.
+void WriteSafetyTest::replacedFileKeepsItsOwner()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("owners and modes of files are a Unix matter");
+#else
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, outName);
+    QFETCH(bool, device);
+    QFETCH(QByteArray, outBytes);
+    if (::geteuid() != 0)
+        QSKIP("giving a file to another user needs an administrator");
+    const Workspace space(outName, outBytes);
+    const QString target = space.target(device);
+    QVERIFY(giveAway(target, 0644));
+    const QByteArray before = ReadBytes(target);
+    const test::CliRun run = runCli(space.arguments(arguments));
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QVERIFY(ReadBytes(target) != before);
+    QCOMPARE(ownershipOf(target), (Ownership{OtherUser, OtherGroup, 0644}));
+#endif
+}
+
+void WriteSafetyTest::ownerThatCannotBeKeptIsRefused_data()
+{
+    addCommandRows(&WritingCommand::protectedMessage);
+}
+
+// A user who may write another user's file (its mode lets everyone write) but may not give a new file to
+// that user: the file is not replaced by one of the wrong owner; it stays as it was, with the reason told.
+void WriteSafetyTest::ownerThatCannotBeKeptIsRefused()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("owners and modes of files are a Unix matter");
+#else
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, outName);
+    QFETCH(bool, device);
+    QFETCH(QString, message);
+    QFETCH(QByteArray, outBytes);
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (::geteuid() != 0 || setpriv.isEmpty())
+        QSKIP("running the program as another user needs an administrator and setpriv (util-linux)");
+    const Workspace space(outName, outBytes);
+    const QString target = space.target(device);
+    // Folders and files that the user nobody may enter, read and write.
+    for (const QString &folder : {space.dir.path(), space.disk()})
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7777)));
+    QVERIFY(giveAway(target, 0666));
+    const QStringList before = test::FolderEntries(space.dir.path());
+    const QStringList diskBefore = test::FolderEntries(space.disk());
+
+    QProcess program;
+    program.start(setpriv, QStringList{QStringLiteral("--reuid=%1").arg(Nobody),
+                                       QStringLiteral("--regid=%1").arg(Nobody),
+                                       QStringLiteral("--clear-groups"), QStringLiteral(ORVA_CONFIG_BINARY)} +
+                               space.arguments(arguments));
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(program.exitCode(), int(cli::ExitCode::Failure));
+    QVERIFY2(err.contains(message), qPrintable(err));
+    if (!device)
+        QVERIFY2(err.contains(QStringLiteral("cannot be given the owner %1").arg(OtherUser)),
+                 qPrintable(err));
+    QCOMPARE(ReadBytes(target), device ? OldBytes : outBytes);
+    QCOMPARE(ownershipOf(target), (Ownership{OtherUser, OtherGroup, 0666}));
+    QCOMPARE(test::FolderEntries(space.dir.path()), before);
+    QCOMPARE(test::FolderEntries(space.disk()), diskBefore);
+#endif
 }
 
 QTEST_MAIN(WriteSafetyTest)

@@ -5,7 +5,40 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace orva;
+
+namespace {
+
+// A stream as a pipe gives it: `size` bytes in pieces of at most 1000, or a read error when size < 0.
+// Counts what it gave.
+class PipeLike : public QIODevice
+{
+public:
+    explicit PipeLike(qint64 size) : m_left(size) { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+    bool isSequential() const override { return true; }
+    qint64 given() const { return m_given; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (m_left < 0)
+            return -1;
+        const qint64 n = qMin(qMin<qint64>(maxSize, 1000), m_left);
+        std::fill_n(data, n, 'x');
+        m_left -= n;
+        m_given += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    qint64 m_left;
+    qint64 m_given = 0;
+};
+
+} // namespace
 
 class TestLoadPath : public QObject
 {
@@ -19,6 +52,8 @@ private Q_SLOTS:
     void unencodableTextNamesTheField();
     void openingKeyBecomesFileKey();
     void readErrors();
+    void streamIsReadWithinItsBound_data();
+    void streamIsReadWithinItsBound();
     void atomicWriteKeepsOldFileOnFailure();
 };
 
@@ -138,6 +173,35 @@ void TestLoadPath::readErrors()
     const FileReadResult limited = ReadFileBytes(path, 4);
     QVERIFY(limited.ok);
     QCOMPARE(limited.bytes, QByteArray("0123"));
+}
+
+void TestLoadPath::streamIsReadWithinItsBound_data()
+{
+    QTest::addColumn<qint64>("size"); // -1: the stream fails
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("empty") << qint64(0) << qint64(5000) << true;
+    QTest::newRow("in pieces, under the bound") << qint64(4321) << qint64(5000) << true;
+    QTest::newRow("exactly the bound") << qint64(5000) << qint64(5000) << true;
+    QTest::newRow("one byte more") << qint64(5001) << qint64(5000) << false;
+    QTest::newRow("far more") << qint64(50) * 1024 * 1024 << qint64(5000) << false;
+    QTest::newRow("read error") << qint64(-1) << qint64(5000) << false;
+    QTest::newRow("a configuration of 50 MB, the usual bound")
+        << qint64(50) * 1000 * 1000 << StreamReadLimit << true;
+}
+
+// A stream is read to its end, or refused once it passes the bound without being read further.
+void TestLoadPath::streamIsReadWithinItsBound()
+{
+    QFETCH(qint64, size);
+    QFETCH(qint64, limit);
+    QFETCH(bool, ok);
+    PipeLike stream(size);
+    const FileReadResult read = ReadStreamBytes(stream, limit);
+    QCOMPARE(read.ok, ok);
+    QCOMPARE(read.error.isEmpty(), ok);
+    QCOMPARE(read.bytes, ok ? QByteArray(size, 'x') : QByteArray());
+    QVERIFY(stream.given() <= limit + 1);
 }
 
 void TestLoadPath::atomicWriteKeepsOldFileOnFailure()

@@ -41,6 +41,34 @@ FileReadResult ReadFileBytes(const QString &path, qint64 limit)
     return result;
 }
 
+FileReadResult ReadStreamBytes(QIODevice &stream, qint64 limit)
+{
+    constexpr qint64 Chunk = 64 * 1024;
+    FileReadResult result;
+    for (;;) {
+        const qint64 size = result.bytes.size();
+        const qint64 wanted = qMin(Chunk, limit + 1 - size);
+        result.bytes.resize(size + wanted);
+        // A pipe gives what its writer has written so far, and nothing only at its end.
+        const qint64 read = stream.read(result.bytes.data() + size, wanted);
+        result.bytes.resize(size + qMax<qint64>(read, 0));
+        if (read < 0) {
+            result.bytes.clear();
+            result.error = stream.errorString();
+            return result;
+        }
+        if (read == 0)
+            break;
+        if (result.bytes.size() > limit) {
+            result.bytes.clear();
+            result.error = QStringLiteral("holds more than %1 bytes, more than any configuration").arg(limit);
+            return result;
+        }
+    }
+    result.ok = true;
+    return result;
+}
+
 namespace {
 // True when every CR byte is followed by LF and every LF follows a CR (CR and LF are the same bytes in
 // Windows-1251 as in ASCII): the decoded text then needs no line-break change. Looking at the bytes

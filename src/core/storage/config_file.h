@@ -4,6 +4,7 @@
 #include "file_writer.h" // WriteFileAtomically, the one writer
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,15 @@ struct FileReadResult
 // Reads a whole file (at most `limit` bytes when limit >= 0). A folder, a pipe or device, or a missing
 // or unreadable file gives ok == false with the reason.
 FileReadResult ReadFileBytes(const QString &path, qint64 limit = -1);
+
+// The most a stream (a pipe, standard input) may hold: far more than any configuration (the command
+// line reads regular files of tens of megabytes whole), and a bound on the memory an endless stream
+// can take.
+inline constexpr qint64 StreamReadLimit = qint64(64) << 20;
+
+// Reads an open stream to its end. A stream longer than `limit` bytes gives ok == false, after reading
+// no more than one byte past the limit.
+FileReadResult ReadStreamBytes(QIODevice &stream, qint64 limit = StreamReadLimit);
 
 // The text of configuration file bytes as the lexer receives it: decoded from Windows-1251 and with
 // every line break as CR LF.

@@ -70,6 +70,7 @@ SaveOutcome SaveOutcomeOf(const FileWriteResult &written)
         return SaveOutcome::CannotCreate;
     case FileWriteFailure::Protected:
     case FileWriteFailure::CannotReplace:
+    case FileWriteFailure::OwnerNotKept:
         break;
     }
     return SaveOutcome::CannotReplace;

@@ -38,8 +38,8 @@ inline constexpr char DeviceConfigFileName[] = "config.ini";
 QByteArray ClockFileContent();
 
 // The outcome the user is told for a write of the one writer (WriteFileAtomically): a write-protected
-// target or a failed replacement "не может быть записан", a file not created or not written completely
-// "не может быть создан".
+// target, an owner that cannot be kept or a failed replacement "не может быть записан", a file not created or
+// not written completely "не может быть создан".
 SaveOutcome SaveOutcomeOf(const FileWriteResult &written);
 
 // Writes the configuration to `path` through the one writer: the old file stays byte for byte as it was

@@ -1,5 +1,7 @@
 #include "file_writer.h"
 
+#include "file_platform.h"
+
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -50,11 +52,19 @@ FileWriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes
     if (target.exists() && isWriteProtected(target))
         return failed(FileWriteFailure::Protected, QStringLiteral("is write-protected"));
 
+    // A replaced file stays its owner's: an administrator who rewrites a user's file must not leave it
+    // unreadable to that user.
+    const FileOwnership ownership = target.exists() ? OwnershipOf(path) : FileOwnership{};
+
     // Until commit() the target is untouched; a QSaveFile that is not committed removes its temporary
     // file when it is cancelled or destroyed.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(FileWriteFailure::CannotCreate, file.errorString());
+    if (const QString refused = GiveOwnership(file.handle(), ownership); !refused.isEmpty()) {
+        file.cancelWriting();
+        return failed(FileWriteFailure::OwnerNotKept, refused);
+    }
     const qint64 written = file.write(bytes);
     if (written != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         // A short count without an error is a file size limit or a full disk met part-way.

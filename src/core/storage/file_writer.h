@@ -12,6 +12,7 @@ enum class FileWriteFailure {
     Protected,     // the target is write-protected, or is not a regular file: it is never replaced
     CannotCreate,  // the new file cannot be created or written completely (no right, no space)
     CannotReplace, // the complete new file cannot take the old one's place
+    OwnerNotKept,  // the new file cannot get the owner, group and mode of the one it would replace
 };
 
 struct FileWriteResult
@@ -25,7 +26,8 @@ struct FileWriteResult
 // write is checked (unbuffered, so no byte waits in a buffer whose failure nobody sees), the file is
 // flushed and synced, and only a complete file replaces the target. A target that exists and is
 // write-protected (its owner may not write it, or this process may not: for an administrator too) is
-// refused before anything is written.
+// refused before anything is written. The new file gets the owner, group and mode of the file it
+// replaces; where this process may not give them, nothing is written and the reason is returned.
 FileWriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes);
 
 } // namespace orva
