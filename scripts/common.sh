@@ -13,6 +13,8 @@ ORVA_PACKAGES=(
     # page formatter, the package checker.
     dpkg-dev desktop-file-utils appstream shared-mime-info libglib2.0-bin xdg-utils libfile-mimeinfo-perl
     man-db lintian
+    # The panel's card as a real FAT file system in the tests: images made and mounted in user space.
+    dosfstools fusefat
 )
 
 # Installed without their recommendations (which would bring a desktop's printing stack): the CUPS

@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 #if defined(Q_OS_WIN)
 #include <io.h>
@@ -42,6 +43,20 @@ bool syncToDisk(const QSaveFile &file)
 #endif
 }
 
+// Whether the folder's file system has room for a new file of `size` bytes beside the one it replaces,
+// counted in its allocation blocks. A file system that takes the bytes without room for them and drops
+// them later (a FAT card image mounted in user space) would report success and lose the file, so the
+// room is asked for first. Where the file system does not tell, the write itself finds out.
+bool hasRoomFor(const QString &folder, qint64 size)
+{
+    const QStorageInfo volume(folder);
+    const qint64 available = volume.isValid() ? volume.bytesAvailable() : -1;
+    if (available < 0)
+        return true;
+    const qint64 block = qMax(1, volume.blockSize());
+    return (size + block - 1) / block * block <= available;
+}
+
 } // namespace
 
 FileWriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes)
@@ -55,6 +70,10 @@ FileWriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes
     // A replaced file stays its owner's: an administrator who rewrites a user's file must not leave it
     // unreadable to that user.
     const FileOwnership ownership = target.exists() ? OwnershipOf(path) : FileOwnership{};
+
+    if (!hasRoomFor(target.absolutePath(), bytes.size()))
+        return failed(FileWriteFailure::CannotCreate,
+                      QStringLiteral("the disk has no room for %1 bytes").arg(bytes.size()));
 
     // Until commit() the target is untouched; a QSaveFile that is not committed removes its temporary
     // file when it is cancelled or destroyed.

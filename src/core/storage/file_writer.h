@@ -27,7 +27,8 @@ struct FileWriteResult
 // flushed and synced, and only a complete file replaces the target. A target that exists and is
 // write-protected (its owner may not write it, or this process may not: for an administrator too) is
 // refused before anything is written. The new file gets the owner, group and mode of the file it
-// replaces; where this process may not give them, nothing is written and the reason is returned.
+// replaces; where this process may not give them, nothing is written and the reason is returned. A
+// disk without room for the whole new file beside the old one is refused before anything is written.
 FileWriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes);
 
 } // namespace orva

@@ -60,13 +60,7 @@ public:
         for (const QStorageInfo &volume : volumes) {
             if (!volume.isValid() || !IsRemovableBlockDevice(QString::fromLocal8Bit(volume.device())))
                 continue;
-            QString name = volume.name();
-            if (name.isEmpty())
-                name = QDir(volume.rootPath()).dirName();
-            QString root = volume.rootPath();
-            if (!root.endsWith(u'/'))
-                root += u'/';
-            disks.append({root, name});
+            disks.append(MountedDisk(volume.rootPath()));
         }
         return disks;
     }
@@ -75,6 +69,18 @@ public:
 #endif
 
 } // namespace
+
+RemovableDisk MountedDisk(const QString &rootPath)
+{
+    const QStorageInfo volume(rootPath);
+    QString name = volume.name();
+    if (name.isEmpty())
+        name = QDir(rootPath).dirName();
+    QString root = volume.isValid() ? volume.rootPath() : rootPath;
+    if (!root.endsWith(u'/'))
+        root += u'/';
+    return {root, name};
+}
 
 QString DiskLine(const RemovableDisk &disk)
 {

@@ -14,6 +14,9 @@ struct RemovableDisk
     QString name;     // the drive letter on Windows, the volume's name elsewhere
 };
 
+// A mounted volume as the chooser names it: its root and its label, or its folder's name without one.
+RemovableDisk MountedDisk(const QString &rootPath);
+
 // The line the disk chooser shows for a disk: "Disk " + name + ": [сменный диск]".
 QString DiskLine(const RemovableDisk &disk);
 
