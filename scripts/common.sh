@@ -15,6 +15,8 @@ ORVA_PACKAGES=(
     man-db lintian
     # The panel's card as a real FAT file system in the tests: images made and mounted in user space.
     dosfstools fusefat
+    # Qt's static analyser for ./test --lint.
+    clazy
 )
 
 # Installed without their recommendations (which would bring a desktop's printing stack): the CUPS
@@ -68,4 +70,24 @@ orva_build() {
     [ -f "$dir/CMakeCache.txt" ] || generator=(-G Ninja)
     cmake -S "$ORVA_ROOT" -B "$dir" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build "$dir" --parallel "$(nproc)"
+}
+
+# Qt's static analyser (clazy, its level 0 and level 1 checks) over the program's sources with the
+# compile commands of the build in $1. Fails, showing them, on any warning.
+orva_lint() {
+    local dir=$1 files=() output
+    mapfile -d '' files < <(cd "$ORVA_ROOT" && find src -name '*.cpp' -print0 | sort -z)
+    output=$(cd "$ORVA_ROOT" && printf '%s\0' "${files[@]}" |
+        xargs -0 -n 6 -P "$(nproc)" clazy-standalone -p "$dir" --checks=level0,level1 \
+            --ignore-dirs="$dir|/usr/" 2>&1) || {
+        echo "clazy could not analyse the sources:" >&2
+        echo "$output" >&2
+        return 1
+    }
+    if grep -q 'warning:' <<<"$output"; then
+        echo "clazy (level 0 and 1) warns:" >&2
+        grep -A3 'warning:' <<<"$output" >&2
+        return 1
+    fi
+    echo "clazy (level 0 and 1): no warnings in ${#files[@]} sources"
 }

@@ -32,8 +32,9 @@ bool byName(const QString &a, const QString &b)
 bool isUtf8(QByteArrayView bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = decoder(bytes);
-    return !decoder.hasError();
+    // The decoder converts when its result becomes a string; only then is an error known.
+    const QString decoded = decoder.decode(bytes);
+    return !decoder.hasError() && (!decoded.isEmpty() || bytes.isEmpty());
 }
 
 QString displayName(QByteArrayView native)

@@ -88,14 +88,15 @@ void CommonPage::BuildBalanceOf(QWidget *group, int sim, int top)
     const QString n = QString::number(sim);
     const int left = FieldLeft - 8;
 
-    const NumberField delay = MakeNumberField(
-        group, {.name = u"E_Common_BalanceDelay" + n,
-                .upDownName = u"UD_Common_BalanceDelay" + n,
-                .rule = InputRules::BalancePeriod,
-                .geometry = QRect(left, top, 40, RowHeight),
-                .caption = {u"L_Common_BalanceDelay" + n + u"_1", DelayCaptions[sim - 1].toString(), QPoint(8, top + 3)},
-                .unit = {u"L_Common_BalanceDelay" + n + u"_2", QStringLiteral(" час."),
-                         QPoint(left + 60, top + 3)}});
+    const NumberField delay =
+        MakeNumberField(group, {.name = u"E_Common_BalanceDelay" + n,
+                                .upDownName = u"UD_Common_BalanceDelay" + n,
+                                .rule = InputRules::BalancePeriod,
+                                .geometry = QRect(left, top, 40, RowHeight),
+                                .caption = {u"L_Common_BalanceDelay" + n + u"_1",
+                                            DelayCaptions[sim - 1].toString(), QPoint(8, top + 3)},
+                                .unit = {u"L_Common_BalanceDelay" + n + u"_2", QStringLiteral(" час."),
+                                         QPoint(left + 60, top + 3)}});
     b.delay = delay.edit;
     b.delayUpDown = delay.upDown;
 
