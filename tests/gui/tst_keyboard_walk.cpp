@@ -14,6 +14,8 @@
 #include "storage/config_file.h"
 #include "storage/program_settings.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHash>
 #include <QLineEdit>
@@ -110,6 +112,8 @@ class KeyboardWalkTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void everyPageByTab();
+    void pageControlsComeBeforeTheButtons();
+    void ctrlTabLeavesAComboBox();
     void hiddenPagesStayHidden_data();
     void hiddenPagesStayHidden();
     void everyDialogByTab();
@@ -134,6 +138,80 @@ void KeyboardWalkTest::everyPageByTab()
     for (const QString &failure : std::as_const(failures))
         qWarning("%s", qPrintable(failure));
     QVERIFY2(failures.isEmpty(), qPrintable(QString::number(failures.size()) + QStringLiteral(" failures")));
+}
+
+// From the tab bar, Tab passes every control of the current page before it reaches the bottom buttons,
+// also the rows and boxes a page builds after the window, and the "-debug" text buffer, which Tab
+// leaves as it leaves every other field.
+void KeyboardWalkTest::pageControlsComeBeforeTheButtons()
+{
+    EditorFixture f({QStringLiteral("-debug")});
+    QVERIFY(f.ShowActive());
+    QTabWidget *tabs = f.window->PagesParam();
+    const QList<QWidget *> buttons = {f.window->Buttons().open,         f.window->Buttons().print,
+                                      f.window->Buttons().saveToDevice, f.window->Buttons().save,
+                                      f.window->Buttons().defaults,     f.window->Buttons().config};
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        QWidget *tab = tabs->widget(page);
+        tabs->tabBar()->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(tabs->tabBar()));
+        QList<QWidget *> reached;
+        for (int step = 0; step < 200; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *now = QApplication::focusWidget();
+            if (buttons.contains(now))
+                break;
+            QVERIFY2(tab->isAncestorOf(now),
+                     qPrintable(tabs->tabText(page) + QStringLiteral(": Tab reached ") + now->objectName() +
+                                QStringLiteral(" before the buttons")));
+            if (reached.contains(now))
+                break;
+            reached.append(now);
+        }
+        QCOMPARE(QApplication::focusWidget(), buttons.first());
+        const auto controls = tab->findChildren<QWidget *>();
+        for (QWidget *control : controls) {
+            if (TakesTabFocus(control) && !control->focusProxy() &&
+                !qobject_cast<QWidget *>(control->parent())->focusProxy() &&
+                control->window() == f.window.get() && !reached.contains(control) &&
+                !qobject_cast<QAbstractButton *>(control))
+                QVERIFY2(false, qPrintable(tabs->tabText(page) + QStringLiteral(": Tab never reaches ") +
+                                           control->objectName()));
+        }
+    }
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab change the page from a combo box as from any control, and the combo box
+// keeps its item (it would take the Tab as a typed character and search its items for it).
+void KeyboardWalkTest::ctrlTabLeavesAComboBox()
+{
+    EditorFixture f;
+    QVERIFY(f.ShowActive());
+    QTabWidget *tabs = f.window->PagesParam();
+    int combos = 0;
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        const auto boxes = tabs->widget(page)->findChildren<QComboBox *>();
+        for (QComboBox *box : boxes) {
+            tabs->setCurrentIndex(page);
+            if (!box->isVisible() || !box->isEnabled())
+                continue;
+            for (const bool back : {false, true}) {
+                tabs->setCurrentIndex(page);
+                box->setFocus(Qt::TabFocusReason);
+                QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box));
+                const int item = box->currentIndex();
+                QTest::keyClick(box, Qt::Key_Tab,
+                                back ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+                QCOMPARE(tabs->currentIndex(), (page + (back ? tabs->count() - 1 : 1)) % tabs->count());
+                QCOMPARE(box->currentIndex(), item);
+                QVERIFY(!box->view()->isVisible());
+            }
+            ++combos;
+        }
+    }
+    QVERIFY(combos >= 15);
 }
 
 void KeyboardWalkTest::hiddenPagesStayHidden_data()

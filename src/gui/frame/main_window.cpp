@@ -1,10 +1,10 @@
 #include "frame/main_window.h"
+#include "frame/tab_chain.h"
 
 #include "frame/file_list_mode.h"
 
 #include "frame/check_rules.h"
 #include "frame/control_binder.h"
-#include "frame/file_list_mode.h"
 #include "pages/common_page.h"
 #include "pages/gprs_page.h"
 #include "pages/gsm_page.h"
@@ -26,6 +26,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
@@ -120,6 +121,14 @@ TForm2::TForm2(QWidget *parent)
     m_binder->BindOutsidePages(m_fileList->ListFileConfig());
     BindButtonFaces(this, &m_buttonImages, &ButtonCaptions());
     connect(m_pages, &QTabWidget::currentChanged, this, &TForm2::PageShown);
+    ChainTabsInPageOrder();
+    BindPageKeys();
+}
+
+void TForm2::ChainTabsInPageOrder()
+{
+    ChainPagesBefore(m_pages, {m_buttons.open, m_buttons.print, m_buttons.saveToDevice, m_buttons.save,
+                               m_buttons.defaults, m_buttons.config});
 }
 
 TForm2::~TForm2()
@@ -235,6 +244,7 @@ void TForm2::SetDebugPageVisible(bool visible)
     const int index = m_pages->indexOf(m_textPage);
     if (visible && index < 0) {
         m_pages->addTab(m_textPage, m_textPage->windowTitle());
+        ChainTabsInPageOrder();
     } else if (!visible && index >= 0) {
         m_pages->removeTab(index);
         m_textPage->setParent(nullptr);
@@ -255,17 +265,34 @@ void TForm2::showEvent(QShowEvent *event)
     }
 }
 
-void TForm2::keyPressEvent(QKeyEvent *event)
+void TForm2::BindPageKeys()
 {
     // Ctrl+Tab and Ctrl+Shift+Tab change the page wherever the focus is in the window (a bottom button
-    // included), not only inside the page control.
-    const bool pageKey = (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
-                         (event->modifiers() & Qt::ControlModifier);
-    if (pageKey && m_pages->isVisible()) {
-        QCoreApplication::sendEvent(m_pages, event);
+    // included), not only inside the page control. As shortcuts they reach the window also from a combo
+    // box, which would take Ctrl+Tab as a typed character (a search among its items) and keep it.
+    const auto bind = [this](const QKeySequence &keys, int step) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, step] { TurnPage(step); });
+    };
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
+}
+
+void TForm2::TurnPage(int step)
+{
+    // As the page control turns its pages: to the next page that can be shown, round the end.
+    const int count = m_pages->count();
+    if (!m_pages->isVisible() || count == 0)
         return;
+    int index = m_pages->currentIndex();
+    for (int tried = 0; tried < count; ++tried) {
+        index = (index + step + count) % count;
+        if (m_pages->isTabEnabled(index) && m_pages->isTabVisible(index)) {
+            m_pages->setCurrentIndex(index);
+            return;
+        }
     }
-    QWidget::keyPressEvent(event);
 }
 
 void TForm2::FormShow()

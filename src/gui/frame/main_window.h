@@ -117,11 +117,16 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void CreatePages();
     void HideZoneControls();
+    // The Tab chain: the tab bar, the pages' controls, then the bottom buttons (frame/tab_chain).
+    void ChainTabsInPageOrder();
+    // Ctrl+Tab and Ctrl+Shift+Tab as the window's shortcuts.
+    void BindPageKeys();
+    // Makes the next (step 1) or the previous (-1) page current.
+    void TurnPage(int step);
     void FormShow();
     void FinishFirstShowing();
     QString StartUpLoad();

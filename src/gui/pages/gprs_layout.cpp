@@ -203,6 +203,8 @@ void GprsPage::BuildEqual()
     QLabel *equal2 = MakeLabel(tab(), QStringLiteral("L_GPRS_Equal2"), QString(),
                                QRect(equal1->geometry().right() + 2, 250, 120, RowHeight), m_equal);
     m_equalLabels = {equal1, equal2};
+    // The caption "=" says nothing to a screen reader.
+    m_equal->setAccessibleName(QStringLiteral("адреса SIM-карты №2 как у SIM-карты №1"));
     m_equal->installEventFilter(this);
     connect(m_equal, &QCheckBox::toggled, this, &GprsPage::CB_GPRS_EqualClick);
 }

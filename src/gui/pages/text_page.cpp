@@ -15,6 +15,8 @@ TextPage::TextPage(QWidget *parent) : QWidget(parent)
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(QStringLiteral("Memo1"));
     m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab leaves the buffer as it leaves every other field; the text shows the file, it is not edited.
+    m_memo->setTabChangesFocus(true);
     m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_memo->setFont(CourierNewPx(14));
