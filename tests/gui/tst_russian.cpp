@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHash>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -73,25 +75,44 @@ void RussianTest::fileDialogsSpeakRussian()
     QFETCH(QuestionKind, kind);
     QFETCH(QStringList, expected);
     QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Панели")));
+    QVERIFY(test::WriteBytes(dir.filePath(QStringLiteral("a.ini")), "oa-A\r\n"));
+    QVERIFY(test::WriteBytes(dir.filePath(QStringLiteral("b.cry")), "x"));
     QWidget owner;
     ProgramDialogs dialogs;
     dialogs.owner = &owner;
     DialogQuestions questions(dialogs);
     Question question = Question::Of(kind);
     question.folder = dir.path();
-    question.filters = {QStringLiteral("Файлы конфигурации (*.ini)")};
+    question.filters = {QStringLiteral("Файлы конфигурации (*.ini *.cry)")};
     QStringList seen;
+    QHash<QString, QString> types; // the "Тип" column by name
     // The dialog is Qt's own and modal: it is read and closed from the event loop it runs.
-    QTimer::singleShot(0, this, [&seen] {
+    QTimer::singleShot(0, this, [&seen, &types] {
         if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }))
             return;
         QWidget *dialog = QApplication::activeModalWidget();
         seen = ShownTexts(dialog);
+        auto *model = dialog->findChild<QFileSystemModel *>();
+        const auto readTypes = [&] {
+            const QModelIndex root = model->index(static_cast<QFileDialog *>(dialog)->directory().path());
+            types.clear();
+            for (int row = 0; row < model->rowCount(root); ++row)
+                types.insert(model->index(row, 0, root).data().toString(),
+                             model->index(row, 2, root).data().toString());
+            return types.size() == 3;
+        };
+        if (model)
+            (void)QTest::qWaitFor(readTypes); // the types are compared below
         static_cast<QFileDialog *>(dialog)->reject();
     });
     questions.Ask(question);
     for (const QString &text : expected)
         QVERIFY2(seen.contains(text), qPrintable(text + u" not in " + seen.join(u" | ")));
+    // The types are Russian too, also where the system's file-type database speaks English.
+    QCOMPARE(types.value(QStringLiteral("Панели")), QStringLiteral("Папка"));
+    QCOMPARE(types.value(QStringLiteral("a.ini")), QStringLiteral("Файл конфигурации"));
+    QCOMPARE(types.value(QStringLiteral("b.cry")), QStringLiteral("Зашифрованный файл конфигурации"));
 }
 
 void RussianTest::datesInTheRussianShortForm()

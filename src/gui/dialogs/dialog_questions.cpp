@@ -2,6 +2,7 @@
 
 #include "dialogs/config_dialog.h"
 #include "dialogs/error_message.h"
+#include "dialogs/file_types.h"
 #include "dialogs/key_dialog.h"
 #include "dialogs/logical_disks.h"
 #include "dialogs/ok_message.h"
@@ -73,6 +74,7 @@ Answer DialogQuestions::AskKey(const Question &q)
 Answer DialogQuestions::AskOpenFile(const Question &q)
 {
     QFileDialog dialog(m_dialogs.owner, q.headline, q.folder);
+    UseRussianFileTypes(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(q.filters);
@@ -88,6 +90,7 @@ Answer DialogQuestions::AskOpenFile(const Question &q)
 Answer DialogQuestions::AskSaveFile(const Question &q)
 {
     QFileDialog dialog(m_dialogs.owner, q.headline, q.folder);
+    UseRussianFileTypes(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(q.filters);

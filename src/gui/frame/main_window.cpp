@@ -119,6 +119,8 @@ TForm2::TForm2(QWidget *parent)
             m_binder->Bind(page->tab(), page->slot());
     }
     m_binder->BindOutsidePages(m_fileList->ListFileConfig());
+    // The page tab bar turns yellow while it has the focus, as every other control does.
+    m_binder->BindOutsidePages(m_pages->tabBar());
     BindButtonFaces(this, &m_buttonImages, &ButtonCaptions());
     connect(m_pages, &QTabWidget::currentChanged, this, &TForm2::PageShown);
     ChainTabsInPageOrder();

@@ -13,11 +13,14 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTabBar>
 
 namespace orva {
 namespace {
 
-enum class Kind { Other, ButtonFaced, WindowColoured };
+// ButtonFaced: fills its background from its own role; WindowColoured: the base role; TabFaced: a tab
+// bar, whose tabs are drawn with the button role.
+enum class Kind { Other, ButtonFaced, WindowColoured, TabFaced };
 
 const char *const NormalColourProperty = "orvaNormalColour";
 
@@ -31,6 +34,8 @@ Kind KindOf(const QWidget *w)
     if (qobject_cast<const QLineEdit *>(w) || qobject_cast<const QAbstractItemView *>(w) ||
         qobject_cast<const QComboBox *>(w) || qobject_cast<const QPlainTextEdit *>(w))
         return Kind::WindowColoured;
+    if (qobject_cast<const QTabBar *>(w))
+        return Kind::TabFaced;
     return Kind::Other;
 }
 
@@ -48,7 +53,9 @@ void HighlightFocus(QWidget *control, HighlightMode mode, const QColor &colour)
         return;
     // Check boxes and radio buttons fill their background from their own role (the button colour), labels
     // and track bars from the window colour: the role the control paints with is the one to colour.
-    const QPalette::ColorRole role = kind == Kind::ButtonFaced ? control->backgroundRole() : QPalette::Base;
+    const QPalette::ColorRole role = kind == Kind::ButtonFaced ? control->backgroundRole()
+                                     : kind == Kind::TabFaced  ? QPalette::Button
+                                                               : QPalette::Base;
     // A combo box without an entry field draws its face with the button colour.
     const bool combo = qobject_cast<QComboBox *>(control) != nullptr;
     QPalette palette = control->palette();
@@ -93,8 +100,14 @@ void SetNormalColour(QWidget *control, const QColor &colour)
 
 QColor HighlightedColour(const QWidget *control)
 {
-    return KindOf(control) == Kind::ButtonFaced ? control->palette().color(control->backgroundRole())
-                                                : control->palette().color(QPalette::Base);
+    switch (KindOf(control)) {
+    case Kind::ButtonFaced:
+        return control->palette().color(control->backgroundRole());
+    case Kind::TabFaced:
+        return control->palette().color(QPalette::Button);
+    default:
+        return control->palette().color(QPalette::Base);
+    }
 }
 
 } // namespace orva

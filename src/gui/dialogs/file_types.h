@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFileIconProvider>
+
+class QFileDialog;
+
+namespace orva {
+
+// The "Тип" column of Qt's file dialogs in Russian: the system's file-type database describes folders
+// and unknown files in English ("Folder") whatever the language. Folders, drives, the program's own
+// configuration files and every other file get a Russian description; the pictures stay Qt's.
+class RussianFileTypes : public QFileIconProvider
+{
+public:
+    QString type(const QFileInfo &info) const override;
+};
+
+// Gives the dialog the Russian descriptions (the provider lives as long as the program).
+void UseRussianFileTypes(QFileDialog &dialog);
+
+} // namespace orva
