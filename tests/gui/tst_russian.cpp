@@ -14,13 +14,13 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
-#include <QFileSystemModel>
 #include <QHash>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 using namespace orva;
 
@@ -93,14 +93,18 @@ void RussianTest::fileDialogsSpeakRussian()
             return;
         QWidget *dialog = QApplication::activeModalWidget();
         seen = ShownTexts(dialog);
-        auto *model = dialog->findChild<QFileSystemModel *>();
+        // What the dialog's list shows: its view's model, over Qt's file model.
+        auto *view = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+        QAbstractItemModel *model = view ? view->model() : nullptr;
         const auto readTypes = [&] {
-            const QModelIndex root = model->index(static_cast<QFileDialog *>(dialog)->directory().path());
+            const QModelIndex root = view->rootIndex();
             types.clear();
-            for (int row = 0; row < model->rowCount(root); ++row)
-                types.insert(model->index(row, 0, root).data().toString(),
-                             model->index(row, 2, root).data().toString());
-            return types.size() == 3;
+            for (int row = 0; row < model->rowCount(root); ++row) {
+                const QString name = model->index(row, 0, root).data().toString();
+                types.insert(name, model->index(row, 2, root).data().toString());
+                types.insert(name + QStringLiteral("/size"), model->index(row, 1, root).data().toString());
+            }
+            return types.size() == 6;
         };
         if (model)
             (void)QTest::qWaitFor(readTypes); // the types are compared below
@@ -113,6 +117,9 @@ void RussianTest::fileDialogsSpeakRussian()
     QCOMPARE(types.value(QStringLiteral("Панели")), QStringLiteral("Папка"));
     QCOMPARE(types.value(QStringLiteral("a.ini")), QStringLiteral("Файл конфигурации"));
     QCOMPARE(types.value(QStringLiteral("b.cry")), QStringLiteral("Зашифрованный файл конфигурации"));
+    // Sizes in Russian whatever the locale of the system (the test runs with an English one).
+    QCOMPARE(types.value(QStringLiteral("a.ini/size")), QLocale(QLocale::Russian).formattedDataSize(6));
+    QVERIFY(types.value(QStringLiteral("a.ini/size")).contains(QStringLiteral("байт")));
 }
 
 void RussianTest::datesInTheRussianShortForm()

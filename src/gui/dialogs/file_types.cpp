@@ -2,6 +2,9 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 
 namespace orva {
 
@@ -21,10 +24,40 @@ QString RussianFileTypes::type(const QFileInfo &info) const
     return QStringLiteral("Файл «%1»").arg(info.suffix().toUpper());
 }
 
+namespace {
+
+// The file model's columns as the dialog shows them, with the size ("7 байт") and the date of change in
+// the Russian forms.
+class RussianFileColumns : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        auto *files = qobject_cast<QFileSystemModel *>(sourceModel());
+        if (role != Qt::DisplayRole || !files ||
+            (index.column() != SizeColumn && index.column() != DateColumn))
+            return QIdentityProxyModel::data(index, role);
+        const QFileInfo info = files->fileInfo(mapToSource(index));
+        const QLocale russian(QLocale::Russian, QLocale::Russia);
+        if (index.column() == SizeColumn)
+            return info.isDir() ? QString() : russian.formattedDataSize(info.size());
+        return russian.toString(info.lastModified(), QLocale::ShortFormat);
+    }
+
+private:
+    static constexpr int SizeColumn = 1;
+    static constexpr int DateColumn = 3;
+};
+
+} // namespace
+
 void UseRussianFileTypes(QFileDialog &dialog)
 {
     static RussianFileTypes types;
     dialog.setIconProvider(&types);
+    dialog.setProxyModel(new RussianFileColumns(&dialog));
 }
 
 } // namespace orva

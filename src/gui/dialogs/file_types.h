@@ -15,7 +15,9 @@ public:
     QString type(const QFileInfo &info) const override;
 };
 
-// Gives the dialog the Russian descriptions (the provider lives as long as the program).
+// Gives the dialog the Russian descriptions (the provider lives as long as the program), and shows the
+// sizes and dates of its list in Russian whatever the system's locale: Qt's file model formats them
+// with the system's own.
 void UseRussianFileTypes(QFileDialog &dialog);
 
 } // namespace orva
