@@ -1,10 +1,9 @@
 #include "frame/main_window.h"
-#include "frame/tab_chain.h"
-
-#include "frame/file_list_mode.h"
 
 #include "frame/check_rules.h"
 #include "frame/control_binder.h"
+#include "frame/file_list_mode.h"
+#include "frame/tab_chain.h"
 #include "pages/common_page.h"
 #include "pages/gprs_page.h"
 #include "pages/gsm_page.h"
