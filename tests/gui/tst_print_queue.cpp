@@ -2,6 +2,7 @@
 // job the queue refuses (cupsreject), or one that finds the print server stopped, is a failed print that
 // the editor reports in its error box; a job the queue takes is printed. Skipped where CUPS is not
 // installed (cups-daemon and cups-client).
+#include "../support/system_tool.h"
 #include "dialogs/modal_result.h"
 #include "editor_fixture.h"
 #include "frame/bottom_buttons.h"
@@ -23,13 +24,10 @@ namespace {
 
 const QString Accepting = QStringLiteral("orva-accepting");
 const QString Refusing = QStringLiteral("orva-refusing");
-const QStringList SystemFolders = {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/local/sbin"),
-                                   QStringLiteral("/usr/bin"), QStringLiteral("/usr/local/bin")};
 
 QString tool(const QString &name)
 {
-    const QString onPath = QStandardPaths::findExecutable(name);
-    return onPath.isEmpty() ? QStandardPaths::findExecutable(name, SystemFolders) : onPath;
+    return test::SystemTool(name);
 }
 
 bool writeFile(const QString &path, const QString &text)

@@ -3,26 +3,17 @@
 // removable disk as the panel reads it (names without letter case, small volumes that fill up, space
 // taken in clusters). Tests skip with Unavailable()'s reason where FUSE or the tools are missing.
 
+#include "system_tool.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QThread>
 
 namespace orva::test {
-
-// A program from the PATH or from the system folders that hold file system tools.
-inline QString SystemTool(const QString &name)
-{
-    const QString onPath = QStandardPaths::findExecutable(name);
-    return onPath.isEmpty()
-               ? QStandardPaths::findExecutable(name, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin"),
-                                                       QStringLiteral("/usr/bin"), QStringLiteral("/bin")})
-               : onPath;
-}
 
 class FatImage
 {
