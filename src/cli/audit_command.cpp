@@ -2,7 +2,7 @@
 
 #include "check_command.h"
 #include "field_commands.h"
-#include "storage/fleet_audit.h"
+#include "fleet/fleet_audit.h"
 #include "terminal_text.h"
 
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 #include "storage/crypto_container.h"
 #include "storage/crypto_key.h"
 #include "storage/file_platform.h"
-#include "storage/store_form.h"
+#include "device_model/store_form.h"
 
 #include <QFile>
 

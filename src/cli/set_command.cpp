@@ -3,7 +3,7 @@
 #include "check_command.h"
 #include "configuration_input.h"
 #include "field_diff_text.h"
-#include "fields/field_edit.h"
+#include "fleet/field_edit.h"
 #include "save_commands.h"
 #include "storage/config_file.h"
 #include "storage/config_save.h"

@@ -4,7 +4,7 @@
 #include "pdf_output.h"
 #include "report/print_identifier.h"
 #include "storage/config_file.h"
-#include "storage/store_form.h"
+#include "device_model/store_form.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "config_text/digit_groups.h"
+#include "device_model/digit_groups.h"
 
 #include <QTest>
 

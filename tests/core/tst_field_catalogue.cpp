@@ -1,7 +1,7 @@
 #include "fields/field_catalogue.h"
 #include "model_probe.h"
 #include "storage/config_file.h"
-#include "storage/store_form.h"
+#include "device_model/store_form.h"
 
 #include <QFile>
 #include <QRegularExpression>

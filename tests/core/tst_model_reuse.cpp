@@ -3,7 +3,7 @@
 
 #include "../support/config_corpus.h"
 #include "storage/config_file.h"
-#include "storage/store_form.h"
+#include "device_model/store_form.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -10,7 +10,7 @@
 #include "device_model/device.h"
 #include "frame/main_window.h"
 #include "storage/config_file.h"
-#include "storage/store_form.h"
+#include "device_model/store_form.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "page_probe.h"
 
 #include "pages/gprs_page.h"
-#include "storage/store_form.h"
+#include "device_model/store_form.h"
 #include "validation/validation.h"
 #include "widgets/caption_group.h"
 #include "widgets/colours.h"

@@ -4,7 +4,7 @@
 #include "orva_version.h"
 
 #include "frame/status_line.h"
-#include "storage/store_form.h"
+#include "device_model/store_form.h"
 #include "widgets/colours.h"
 #include "widgets/field_edit.h"
 #include "widgets/focus_colouring.h"

@@ -7,40 +7,16 @@
 #include "file_helpers.h"
 
 #include "config_text/writer.h"
-#include "storage/store_form.h"
+#include "device_model/store_form.h"
+#include "fields/field_catalogue.h"
 
 #include <QTabWidget>
 #include <QTest>
-
-#include <algorithm>
-#include <vector>
 
 using namespace orva;
 using namespace orva::test;
 
 namespace {
-
-// Each page the user can stand on, by its tab, and the commands it shows and stores. A command two pages
-// store is under both: `ci` (off without GPRS), the zone lists (beside the loop, relay and key pages, the
-// hidden page "Разделы" carries them). The version text, the read permission and the voice dial pause
-// are stored by no page.
-struct PageCommands
-{
-    const char *tab;
-    std::vector<quint8> codes;
-};
-const PageCommands Pages[] = {
-    {"TabCommon", {Cmd::ks, Cmd::Password, Cmd::ph, Cmd::cb, Cmd::ct}},
-    {"TabMode", {Cmd::cm, Cmd::ca, Cmd::ci, Cmd::lf, Cmd::xo, Cmd::es, Cmd::em, Cmd::ms}},
-    {"TabRezervAndSignal", {Cmd::bv, Cmd::eb, Cmd::om, Cmd::el, Cmd::ez}},
-    {"TabShleifs", {Cmd::la, Cmd::lm, Cmd::lc, Cmd::zn}},
-    {"TabRele", {Cmd::rm, Cmd::br, Cmd::tb, Cmd::rz}},
-    {"TabKeys", {Cmd::ua, Cmd::uz}},
-    {"TabSMS", {Cmd::oa, Cmd::sk, Cmd::sn, Cmd::sg}},
-    {"TabSMSK", {Cmd::su}},
-    {"TabDialGSM", {Cmd::dn, Cmd::dp, Cmd::ds}},
-    {"TabGPRS", {Cmd::sm, Cmd::ci, Cmd::ga, Cmd::gl, Cmd::gp, Cmd::gs, Cmd::gd, Cmd::gt, Cmd::gi, Cmd::gk}},
-};
 
 // The fixtures, each opened on every page.
 const char *const Fixtures[] = {
@@ -48,13 +24,15 @@ const char *const Fixtures[] = {
     "check/failures.ini",      "report/office.ini",   "defaults.ini",      "pages/fields.ini",
     "normalize_input.ini",     "lists/zones.ini",     "phones/phones.ini", "phones/only_calls.ini"};
 
-// The tabs of the pages that store the command, for a failure message; "no page" for none.
+// The pages whose fields the command shows, by their tabs, for a failure message; "no page" for none.
+// (`ci` is shown on "Режимы" and stored also by "GPRS"; the zone lists, shown on the hidden page
+// "Разделы", are stored by the loop, relay and key pages too.)
 QString PagesStoring(quint8 code)
 {
     QStringList tabs;
-    for (const PageCommands &page : Pages) {
-        if (std::find(page.codes.begin(), page.codes.end(), code) != page.codes.end())
-            tabs << QString::fromLatin1(page.tab);
+    for (const Field &field : FieldCatalogue()) {
+        if (field.code == code && !tabs.contains(field.page))
+            tabs << field.page;
     }
     return tabs.isEmpty() ? QStringLiteral("no page") : tabs.join(QStringLiteral(", "));
 }
@@ -132,9 +110,11 @@ void StoreFormEquivalenceTest::editorStoresWhatTheCoreStores_data()
     // Each page shown while the file is opened and stored, so that its current rows (phones, loops,
     // relays) are stored like the others.
     for (const char *name : Fixtures) {
-        for (const PageCommands &page : Pages)
-            QTest::addRow("%s on %s", name, page.tab)
-                << QString::fromLatin1(name) << QString::fromLatin1(page.tab);
+        for (const PageName &page : Pages()) {
+            if (page.tabShown)
+                QTest::addRow("%s on %s", name, qPrintable(page.name.toString()))
+                    << QString::fromLatin1(name) << page.name.toString();
+        }
     }
 }
 

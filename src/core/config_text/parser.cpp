@@ -1,6 +1,6 @@
 #include "parser.h"
 
-#include "digit_groups.h"
+#include "device_model/digit_groups.h"
 #include "text_utils.h"
 
 #include <algorithm>

@@ -23,6 +23,28 @@ struct TextParam
     int position;
 };
 
+// A list of numbers (a zone's loops, the keys an SMS-by-keys phone watches): the items of a command's
+// records.
+struct ListParam
+{
+    quint8 code;
+    int position;
+};
+
+// Any parameter, number, text or list, by its command and position: how the field catalogue and the
+// checks name the value they concern. Every parameter converts to it implicitly.
+struct ParamRef
+{
+    quint8 code;
+    int position;
+
+    template <typename T>
+    constexpr ParamRef(NumberParam<T> param) : code(param.code), position(param.position)
+    {}
+    constexpr ParamRef(TextParam param) : code(param.code), position(param.position) {}
+    constexpr ParamRef(ListParam param) : code(param.code), position(param.position) {}
+};
+
 // One command instance of the configuration: its table row, its instance number and the values of its
 // parameters. Every record has room for two numbers, two texts and five list items; the command table
 // decides which of them a command uses.

@@ -52,6 +52,21 @@ enum class SimMode : qint32 {
     Reserve = 2,   // "резервированный": the return delay and the main card apply
 };
 
+// A dial phone's mode (`dn` parameter 1) by what the panel does: modes 1..4 call with a connection
+// and send the message in it, modes 5..7 call without one (the call is the message), any other number
+// leaves the phone unused. The GSM page shows one list of each.
+enum class DialMode : int { Free = 0, Dial = 1, Connect = 2 };
+inline constexpr int DialModeCount = 3;
+
+constexpr DialMode DialModeOf(qint32 mode)
+{
+    if (mode >= 1 && mode <= 4)
+        return DialMode::Connect;
+    if (mode >= 5 && mode <= 7)
+        return DialMode::Dial;
+    return DialMode::Free;
+}
+
 // The one conversion between a stored number and a named mode (the identity for plain numbers).
 template <typename T> constexpr T FromStored(qint32 stored)
 {

@@ -11,7 +11,8 @@ namespace orva {
 //     model.get(Loop::Delay, loop)      model.set(Loop::Mode, loop, LoopMode::Unused)
 //     record.get(Relay::Time)           model.get(Panel::Name)
 // A mode parameter reads as its enum (modes.h); every other number as qint32. Lists (zones, the keys of
-// an SMS-by-keys phone) are read by the model's zone relations and the records' items.
+// an SMS-by-keys phone) are named here too and read by the model's zone relations and the records'
+// items.
 
 // Range and default of a number's command-table column.
 template <typename T> qint32 MinOf(NumberParam<T> param)
@@ -77,6 +78,13 @@ inline constexpr NumberParam<> OnPanicLoop{Cmd::br, 1}; // all relays; 1: a pani
 inline constexpr NumberParam<> OnTamper{Cmd::tb, 1};    // all relays; 1: the tamper activates them
 } // namespace Relay
 
+// Zone n's loops (zn), relay n's zones (rz), key n's zones (uz).
+namespace Zone {
+inline constexpr ListParam Loops{Cmd::zn, 1};
+inline constexpr ListParam RelayZones{Cmd::rz, 1};
+inline constexpr ListParam KeyZones{Cmd::uz, 1};
+} // namespace Zone
+
 namespace Sms {
 inline constexpr NumberParam<> Charset{Cmd::sk, 1};  // 1: Cyrillic, 0: transliterated
 inline constexpr NumberParam<> SendMode{Cmd::sg, 1}; // 1: GPRS/CSD duplication, 0: reservation
@@ -89,6 +97,7 @@ inline constexpr TextParam Number{Cmd::sn, 2};
 } // namespace SmsPhone
 
 namespace KeysPhone {
+inline constexpr ListParam Keys{Cmd::su, 1};
 inline constexpr TextParam Number{Cmd::su, 2};
 } // namespace KeysPhone
 

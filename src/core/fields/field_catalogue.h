@@ -42,6 +42,9 @@ struct Field
     int listMax = 0;                     // List: the highest number an item may hold
     QStringView otherText; // Choice: the text the page shows for a value it offers no choice for
     InputRule rule;        // what the page's entry field takes, where it has one
+    QString control;       // objectName of the control that edits it ("E_GPRS_Port4"); empty: none of
+                           // its own (radio buttons, a list's rows)
+    QString listControl;   // the list whose row (instance - 1) the page edits; empty: none
 
     // Range and default of the parameter's command-table column.
     qint32 min() const;
@@ -57,11 +60,18 @@ const Field *FindField(QStringView id);
 // The first field that shows parameter `parameter` of instance `instance` of row `code`, or null.
 const Field *FieldAt(quint8 code, int instance, int parameter);
 
+// The field that shows parameter `param` of instance `instance`, or null.
+const Field *FieldOf(ParamRef param, int instance = 0);
+
+// The GSM page's list of the dial phones of a mode.
+QString DialListControl(DialMode mode);
+
 // The pages in tab order: objectName and caption.
 struct PageName
 {
     QStringView name;
     QStringView caption;
+    bool tabShown = true; // false: the page holds its values but its tab is hidden (zones are off)
 };
 std::span<const PageName> Pages();
 // The caption of a page given by objectName; empty for an unknown name.

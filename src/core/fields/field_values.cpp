@@ -1,9 +1,9 @@
 #include "field_catalogue.h"
 
-#include "config_text/digit_groups.h"
 #include "config_text/writer.h"
+#include "device_model/digit_groups.h"
+#include "device_model/store_form.h"
 #include "device_model/vocabularies.h"
-#include "storage/store_form.h"
 
 #include <QRegularExpression>
 

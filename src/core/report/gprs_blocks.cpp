@@ -2,7 +2,7 @@
 #include "report_blocks.h"
 #include "table_block.h"
 
-#include "storage/store_form.h"
+#include "device_model/store_form.h"
 
 namespace orva {
 namespace {

@@ -1,6 +1,6 @@
 #include "print_identifier.h"
 
-#include "config_text/digit_groups.h"
+#include "device_model/digit_groups.h"
 
 namespace orva {
 namespace {

@@ -1,6 +1,6 @@
 #include "crypto_header.h"
 
-#include "config_text/digit_groups.h"
+#include "device_model/digit_groups.h"
 #include "config_text/win1251_codec.h"
 #include "crypto_container.h"
 #include "storage/config_file.h"

@@ -49,9 +49,21 @@ bool ValueRef::inColumnRange(const T_Command_DEVICE &model) const
     return value >= columnMin() && value <= columnMax();
 }
 
+FixTarget FixOf(ParamRef param, int instance)
+{
+    const Field *field = FieldOf(param, instance);
+    Q_ASSERT(field);
+    FixTarget fix;
+    fix.focusControl = field->control.isEmpty() ? field->listControl : field->control;
+    if (!field->listControl.isEmpty()) {
+        fix.listControl = field->listControl;
+        fix.listRow = instance - 1;
+    }
+    return fix;
+}
+
 CheckRule RangeRule(CheckId check, int number, const ValueRef &value, const QString &headline,
-                    const QString &hint, const QString &focusControl,
-                    std::function<bool(const T_Command_DEVICE &)> exempt)
+                    const QString &hint, std::function<bool(const T_Command_DEVICE &)> exempt)
 {
     CheckRule rule;
     rule.check = check;
@@ -62,7 +74,7 @@ CheckRule RangeRule(CheckId check, int number, const ValueRef &value, const QStr
         return (exempt && exempt(model)) || value.inColumnRange(model);
     };
     rule.defaultValue = value;
-    rule.fix.focusControl = focusControl;
+    rule.fix = FixOf(value.param, value.instance);
     return rule;
 }
 

@@ -56,11 +56,14 @@ struct CheckRule
     std::function<void(const T_Command_DEVICE &, RuleFailure &)> refine;
 };
 
+// Where "Исправить" leads for a value: the control the field catalogue names for it (without one, the
+// list that shows it) and, on list pages, the row of its instance.
+FixTarget FixOf(ParamRef param, int instance = 0);
+
 // A rule that passes while the value lies within its command-table column's range, or while `exempt`
-// says the value does not matter; its default is the column default.
+// says the value does not matter; its default is the column default and its fix the value's control.
 CheckRule RangeRule(CheckId check, int number, const ValueRef &value, const QString &headline,
-                    const QString &hint, const QString &focusControl,
-                    std::function<bool(const T_Command_DEVICE &)> exempt = {});
+                    const QString &hint, std::function<bool(const T_Command_DEVICE &)> exempt = {});
 
 // Hint of a range rule: prefix + (minimum + minOffset) + ".." + maximum + unit.
 QString RangeHint(const QString &prefix, qint32 minimum, qint32 maximum, const QString &unit,

@@ -20,7 +20,7 @@ CheckRule requestCodeRule(int sim)
         const T_Command &balance = model.record(Cmd::cb, sim);
         return balance.get(Sim::BalancePeriod) < 1 || !balance.get(Sim::BalanceCode).isEmpty();
     };
-    rule.fix.focusControl = QStringLiteral("E_Common_BalancePhone%1").arg(sim);
+    rule.fix = FixOf(Sim::BalanceCode, sim);
     return rule;
 }
 
@@ -36,8 +36,7 @@ QList<CheckRule> CommonRules()
         CheckRule rule = RangeRule(
             CheckId::Common, sim, period, QStringLiteral("Недопустимая величина периода проверки баланса"),
             RangeHint(QStringLiteral("Период проверки баланса должен находится в диапазоне "), period,
-                      QStringLiteral(" часов, 0 - баланс не проверяется"), 1),
-            QStringLiteral("E_Common_BalanceDelay%1").arg(sim));
+                      QStringLiteral(" часов, 0 - баланс не проверяется"), 1));
         rule.subject = sim;
         rules.append(rule);
     }
@@ -50,8 +49,7 @@ QList<CheckRule> CommonRules()
             RangeRule(CheckId::Common, 4 + sim, threshold,
                       QStringLiteral("Недопустимая величина порога оповещения о недостаточном балансе"),
                       RangeHint(QStringLiteral("Значение порога оповещения должно находится в диапазоне "),
-                                threshold, QStringLiteral(" единиц тарификации")),
-                      QStringLiteral("E_Common_BalanceVal%1").arg(sim));
+                                threshold, QStringLiteral(" единиц тарификации")));
         rule.subject = sim;
         rules.append(rule);
     }
@@ -62,7 +60,7 @@ QList<CheckRule> CommonRules()
     key.headline = QStringLiteral("Не задан ключ шифрования файла конфигурации");
     key.hint = QStringLiteral("Для защиты информации в приборе следует задать ключ шифрования");
     key.passes = [](const T_Command_DEVICE &model) { return !model.get(Panel::FileKey, 1).isEmpty(); };
-    key.fix.focusControl = QStringLiteral("E_Common_KEY");
+    key.fix = FixOf(Panel::FileKey, 1);
     rules.append(key);
     return rules;
 }

@@ -1,6 +1,6 @@
 #include "check_rule.h"
 
-#include "storage/store_form.h"
+#include "device_model/store_form.h"
 
 namespace orva {
 namespace {
@@ -42,7 +42,7 @@ CheckRule addressRule(int server)
     rule.headline = ServerAddressHeadline();
     rule.hint = ServerAddressHint();
     rule.passes = [server](const T_Command_DEVICE &model) { return addressInRange(model, server); };
-    rule.fix.focusControl = QStringLiteral("E_GPRS_Server%1").arg(server);
+    rule.fix = FixOf(Gprs::ServerAddress, server);
     // The default is the empty address in the form the page stores it (shown as 000.000.000.000), so
     // that a bad address can be put right also while GPRS is off and its field cannot be entered.
     // With "=" ticked the second SIM card's server follows, as for the ports.
@@ -61,8 +61,7 @@ CheckRule portRule(int server)
     CheckRule rule = RangeRule(CheckId::GPRS, 4 + ServerCount + server, port,
                                QStringLiteral("Недопустимый номер порта сервера для приема сообщений."),
                                RangeHint(QStringLiteral("Порт может быть задан в диапазоне "), MinServerPort,
-                                         port.columnMax(), QString()),
-                               QStringLiteral("E_GPRS_Port%1").arg(server));
+                                         port.columnMax(), QString()));
     rule.subject = server;
     rule.passes = [port](const T_Command_DEVICE &model) {
         const qint32 value = port.get(model);
@@ -102,23 +101,23 @@ QList<CheckRule> GprsRules()
             CheckId::GPRS, 1, duty1,
             QStringLiteral("Недопустимая величина периода отправки сообщений дежурного режим первого типа "
                            "(без подтверждения пульта)."),
-            RangeHint(dutyPrefix, duty1, seconds), QStringLiteral("E_GPRS_Duty1"), &gprsOff),
+            RangeHint(dutyPrefix, duty1, seconds), &gprsOff),
         RangeRule(
             CheckId::GPRS, 2, duty2,
             QStringLiteral("Недопустимая величина периода отправки сообщений дежурного режим второго типа "
                            "(с подтверждением от пульта)."),
-            RangeHint(dutyPrefix, duty2, seconds), QStringLiteral("E_GPRS_Duty2"), &gprsOff),
+            RangeHint(dutyPrefix, duty2, seconds), &gprsOff),
         RangeRule(CheckId::GPRS, 3, answer,
                   QStringLiteral("Недопустимая величина времени ожидания ответа на переданное сообщение."),
                   RangeHint(QStringLiteral("Время ожидания может быть задано в диапазоне "), answer, seconds),
-                  QStringLiteral("E_GPRS_Answer"), &gprsOff),
+                  &gprsOff),
         RangeRule(
             CheckId::GPRS, 4, noAnswer,
             QStringLiteral("Недопустимая величина числа неответов на переданное сообщение, после которого "
                            "происходит снижение темпа повторов сообщения."),
             RangeHint(QStringLiteral("Допустимое число неответов может быть задано в диапазоне "), noAnswer,
                       QString()),
-            QStringLiteral("E_GPRS_NoAnswer"), &gprsOff),
+            &gprsOff),
     };
     for (int server = 1; server <= ServerCount; ++server)
         rules.append(addressRule(server));

@@ -13,8 +13,7 @@ QList<CheckRule> RezervAndSignalRules()
         RangeRule(CheckId::RezervAndSignal, 1, dutyPeriod,
                   QStringLiteral("Недопустимая величина периода формирования сообщений \"Дежурный режим\""),
                   RangeHint(QStringLiteral("Период формирования сообщений должен находится в диапазоне "),
-                            dutyPeriod, QStringLiteral(" часов"), 1),
-                  QStringLiteral("E_Indic_DutyDelay"));
+                            dutyPeriod, QStringLiteral(" часов"), 1));
     duty.passes = [dutyPeriod](const T_Command_DEVICE &model) {
         const qint32 value = dutyPeriod.get(model);
         return value < 1 || (value >= dutyPeriod.columnMin() + 1 && value <= dutyPeriod.columnMax());
@@ -25,8 +24,7 @@ QList<CheckRule> RezervAndSignalRules()
         RangeRule(CheckId::RezervAndSignal, 2, indicatorTime,
                   QStringLiteral("Недопустимая величина времени работы выносного индикатора"),
                   RangeHint(QStringLiteral("Время работы выносного индикатора должно находится в диапазоне "),
-                            indicatorTime, QStringLiteral("сек.")),
-                  QStringLiteral("E_Indic_ExtIndic"));
+                            indicatorTime, QStringLiteral("сек.")));
 
     return {duty, indicator};
 }

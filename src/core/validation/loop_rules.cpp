@@ -7,27 +7,17 @@ namespace {
 
 constexpr int PatrolKeyType = 2;
 
-constexpr QLatin1StringView LoopList("L_Shleif_Shleifs");
-
-FixTarget loopFix(int loop, const QString &focusControl)
-{
-    return FixTarget{focusControl, LoopList, loop - 1};
-}
-
 // Rule n: the delay of a loop in a delay mode.
 CheckRule delayRule(int loop)
 {
     const ValueRef delay{Loop::Delay, loop};
-    CheckRule rule =
-        RangeRule(CheckId::Shleifs, loop, delay,
-                  QStringLiteral("Недопустимая величина времени задержки сработки по шлейфу."),
-                  RangeHint(QStringLiteral("Задержка сработки по шлейфу может быть задана в диапазоне "),
-                            delay, QStringLiteral(" секунд")),
-                  QString(), [loop](const T_Command_DEVICE &model) {
-                      return !LoopModeHasDelay(model.get(Loop::Mode, loop));
-                  });
+    CheckRule rule = RangeRule(
+        CheckId::Shleifs, loop, delay,
+        QStringLiteral("Недопустимая величина времени задержки сработки по шлейфу."),
+        RangeHint(QStringLiteral("Задержка сработки по шлейфу может быть задана в диапазоне "), delay,
+                  QStringLiteral(" секунд")),
+        [loop](const T_Command_DEVICE &model) { return !LoopModeHasDelay(model.get(Loop::Mode, loop)); });
     rule.subject = loop;
-    rule.fix = loopFix(loop, QStringLiteral("E_Shleif_Delay"));
     return rule;
 }
 
@@ -50,7 +40,7 @@ CheckRule controlLoopRule(int loop)
         }
         return true;
     };
-    rule.fix = loopFix(loop, LoopList);
+    rule.fix = FixOf(Loop::Mode, loop);
     return rule;
 }
 
@@ -65,7 +55,7 @@ CheckRule controlKeyRule(int loop)
     rule.hint = QStringLiteral("Одновременное управление при помощи шлейфа и ключа недопустимо, могут "
                                "ипользоваться ключи только с типом \"ПАТРУЛЬ\"");
     rule.passes = [loop](const T_Command_DEVICE &model) { return Check_Shleif_Key(model, loop); };
-    rule.fix = loopFix(loop, LoopList);
+    rule.fix = FixOf(Loop::Mode, loop);
     return rule;
 }
 

@@ -16,19 +16,16 @@ QList<CheckRule> ModeRules()
                   QStringLiteral("Недопустимое число неудачных попыток связи перед переключением на другую "
                                  "SIM-карту"),
                   RangeHint(QStringLiteral("Число попыток переключения должно находится в диапазоне "),
-                            attempts, QString()),
-                  QStringLiteral("E_Mode_SIM_CountConect")),
+                            attempts, QString())),
         // The return delay matters only in the reserve mode.
         RangeRule(CheckId::Mode, 2, returnDelay,
                   QStringLiteral("Недопустимая величина задержки перед переключением на основную SIM-карту."),
                   RangeHint(QStringLiteral("Величина задержки должна находится в диапазоне "), returnDelay,
                             QStringLiteral(" минут")),
-                  QStringLiteral("E_Mode_SIMDelay"),
                   [](const T_Command_DEVICE &model) { return model.get(Sim::Mode) != SimMode::Reserve; }),
         RangeRule(CheckId::Mode, 3, exitDelay, QStringLiteral("Недопустимая величина времени на выход."),
                   RangeHint(QStringLiteral("Время на выход может быть задано в диапазоне "), exitDelay,
-                            QStringLiteral(" секунд")),
-                  QStringLiteral("E_Mode_ExitDelay")),
+                            QStringLiteral(" секунд"))),
     };
 }
 

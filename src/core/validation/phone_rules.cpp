@@ -1,5 +1,7 @@
 #include "check_rule.h"
 
+#include "fields/field_catalogue.h"
+
 namespace orva {
 namespace {
 
@@ -26,31 +28,6 @@ CheckRule numberRule(CheckId check, TextParam number, int phone, bool (*inUse)(c
     return rule;
 }
 
-// The GSM dial page shows its phones in three lists by mode.
-enum class DialList { Free, Dial, Connect };
-
-DialList dialListOf(qint32 mode)
-{
-    if (mode >= 1 && mode <= 4)
-        return DialList::Connect;
-    if (mode >= 5 && mode <= 7)
-        return DialList::Dial;
-    return DialList::Free;
-}
-
-QString dialListName(DialList list)
-{
-    switch (list) {
-    case DialList::Connect:
-        return QStringLiteral("ListGSM_Connect");
-    case DialList::Dial:
-        return QStringLiteral("ListGSM_Dial");
-    case DialList::Free:
-        break;
-    }
-    return QStringLiteral("ListGSM_Free");
-}
-
 qint32 dialMode(const T_Command_DEVICE &model, int phone)
 {
     return model.get(DialPhone::Mode, phone);
@@ -75,13 +52,13 @@ bool fullDialSet(const T_Command_DEVICE &model)
 
 FixTarget DialPhoneFix(const T_Command_DEVICE &model, int phone)
 {
-    const DialList list = dialListOf(dialMode(model, phone));
+    const DialMode list = DialModeOf(dialMode(model, phone));
     int position = 0;
     for (int before = 1; before < phone; ++before) {
-        if (dialListOf(dialMode(model, before)) == list)
+        if (DialModeOf(dialMode(model, before)) == list)
             ++position;
     }
-    return FixTarget{dialListName(list), dialListName(list), position};
+    return FixTarget{DialListControl(list), DialListControl(list), position};
 }
 
 // Check_SMS: a phone with a message set (value not 0) needs a number.
@@ -92,7 +69,7 @@ QList<CheckRule> SmsRules()
         rules.append(numberRule(
             CheckId::SMS, SmsPhone::Number, phone,
             [](const T_Command &r) { return r.get(SmsPhone::MessageSet) != 0; },
-            FixTarget{QStringLiteral("EditSMSPhoneNumber"), QStringLiteral("ListSMSPhones"), phone - 1}));
+            FixOf(SmsPhone::Number, phone)));
     }
     return rules;
 }
@@ -111,7 +88,7 @@ QList<CheckRule> SmskRules()
                 }
                 return false;
             },
-            FixTarget{QStringLiteral("EditSMSK_PhoneNumber"), QStringLiteral("ListSMSK_Phones"), phone - 1}));
+            FixOf(KeysPhone::Number, phone)));
     }
     return rules;
 }
@@ -141,7 +118,7 @@ QList<CheckRule> DialGsmRules()
     fullSet.hint = QStringLiteral("Желательно задать не менее одного телефона для каждого основного типа "
                                   "сообщений (Взятия, Снятия, Дежурные режимы, Тревоги)");
     fullSet.passes = &fullDialSet;
-    fullSet.fix = FixTarget{dialListName(DialList::Dial), dialListName(DialList::Dial), 0};
+    fullSet.fix = FixTarget{DialListControl(DialMode::Dial), DialListControl(DialMode::Dial), 0};
     rules.append(fullSet);
     return rules;
 }

@@ -8,43 +8,24 @@
 namespace orva {
 namespace {
 
-// An editable text of the model and the control that edits it; the field catalogue gives its page and
-// the name the headline uses. The version text (not edited), the learned-key marker and the server
-// addresses (stored forms of their own) are not among them.
+// An editable text of the model by its parameter and instances; the field catalogue gives its page, the
+// name the headline uses and the control that edits it. The version text (not edited), the learned-key
+// marker and the server addresses (stored forms of their own) are not among them.
 struct EditableText
 {
-    quint8 code;
+    TextParam param;
     int firstInstance;
     int lastInstance;
-    int textIndex;
-    QStringView control;     // "%1" is replaced by the instance where each instance has its own control
-    QStringView listControl; // the list whose row (instance - 1) is selected first; empty when none
 };
 
-// clang-format off
 // In the order of the pages' tabs, and within a page in the order of its controls.
 constexpr std::array<EditableText, 19> Fields = {{
-    {Cmd::ks,       1, 1, 1, u"E_Common_KEY",            u""},
-    {Cmd::ks,       2, 2, 1, u"E_Common_KEYOld",         u""},
-    {Cmd::Password, 0, 0, 1, u"E_Common_Password",       u""},
-    {Cmd::ph,       1, 2, 1, u"E_Common_PhoneNumber%1",  u""},
-    {Cmd::cb,       1, 2, 2, u"E_Common_BalancePhone%1", u""},
-    {Cmd::la,       1, 4, 1, u"E_Shleif_Name",           u"L_Shleif_Shleifs"},
-    {Cmd::ua,       1, 15, 1, u"E_Key_Name%1",           u""},
-    {Cmd::oa,       0, 0, 1, u"E_SMS_Name",              u""},
-    {Cmd::sn,       1, 9, 2, u"EditSMSPhoneNumber",      u"ListSMSPhones"},
-    {Cmd::su,       1, 9, 2, u"EditSMSK_PhoneNumber",    u"ListSMSK_Phones"},
-    {Cmd::dn,       1, 9, 2, u"EditGSM_PhoneNumber",     u""},
-    {Cmd::gi,       0, 0, 1, u"E_GPRS_Ident",            u""},
-    {Cmd::gk,       1, 4, 1, u"E_GPRS_Key%1",            u""},
-    {Cmd::ga,       1, 1, 1, u"E_GPRS_APN1",             u""},
-    {Cmd::gl,       1, 1, 1, u"E_GPRS_Login1",           u""},
-    {Cmd::gp,       1, 1, 1, u"E_GPRS_Password1",        u""},
-    {Cmd::ga,       2, 2, 1, u"E_GPRS_APN2",             u""},
-    {Cmd::gl,       2, 2, 1, u"E_GPRS_Login2",           u""},
-    {Cmd::gp,       2, 2, 1, u"E_GPRS_Password2",        u""},
+    {Panel::FileKey, 1, 1},   {Panel::FileKey, 2, 2},    {Panel::Password, 0, 0},   {Sim::Phone, 1, 2},
+    {Sim::BalanceCode, 1, 2}, {Loop::Alias, 1, 4},       {Key::Alias, 1, 15},       {Panel::Name, 0, 0},
+    {SmsPhone::Number, 1, 9}, {KeysPhone::Number, 1, 9}, {DialPhone::Number, 1, 9}, {Gprs::Identifier, 0, 0},
+    {Gprs::KeyPart, 1, 4},    {Gprs::Apn, 1, 1},         {Gprs::Login, 1, 1},       {Gprs::Password, 1, 1},
+    {Gprs::Apn, 2, 2},        {Gprs::Login, 2, 2},       {Gprs::Password, 2, 2},
 }};
-// clang-format on
 
 bool isControl(QChar c)
 {
@@ -54,19 +35,6 @@ bool isControl(QChar c)
 bool isReaderSeparator(QChar c)
 {
     return c == u'.' || c == u';' || c == u'$';
-}
-
-ParamKind kindOf(const EditableText &field)
-{
-    return CommandRowOf(field.code).kindOf(field.textIndex);
-}
-
-QString withInstance(QStringView pattern, int instance)
-{
-    QString text = pattern.toString();
-    if (text.contains(u"%1"))
-        text = text.arg(instance);
-    return text;
 }
 
 // The phone number of a GSM dial phone is dropped by the reader while the phone is not in use (mode 0);
@@ -81,13 +49,13 @@ bool notEdited(const T_Command_DEVICE &model, quint8 code, int instance)
 
 CheckRule fieldRule(const EditableText &field, int instance, int number)
 {
-    const ParamKind kind = kindOf(field);
+    const ParamKind kind = CommandRowOf(field.param.code).kindOf(field.param.position);
     CheckRule rule;
     rule.check = CheckId::ReadBack;
     rule.number = number;
     rule.subject = instance;
     // The field as the pages name it; a dial phone's rule concerns the phone in that place of the list.
-    const Field *shown = FieldAt(field.code, instance, field.textIndex);
+    const Field *shown = FieldOf(field.param, instance);
     Q_ASSERT(shown);
     rule.page = shown->page;
     rule.headline = QStringLiteral("Недопустимые символы в поле \"%1\".").arg(shown->caption);
@@ -98,13 +66,13 @@ CheckRule fieldRule(const EditableText &field, int instance, int number)
                              "\"$\"")
             : QStringLiteral("Текст не может содержать пробелы, переводы строк и другие управляющие символы, "
                              "символы \".\", \";\" и \"$\"");
-    const quint8 code = field.code;
-    const int textIndex = field.textIndex;
+    const quint8 code = field.param.code;
+    const int textIndex = field.param.position;
     rule.passes = [code, instance, textIndex, kind](const T_Command_DEVICE &model) {
         return notEdited(model, code, instance) ||
                ReadBackProblem(model.record(code, instance).text(textIndex), kind) == TextProblem::None;
     };
-    rule.fix.focusControl = withInstance(field.control, instance);
+    rule.fix = FixOf(field.param, instance);
     // While GPRS is off the GPRS page's fields cannot be entered, so "Исправить" could not reach such a
     // text and every save would stop at it. As for the server addresses, the rule then offers the
     // field's default (the command table's empty text); with GPRS on the user puts the text right.
@@ -115,10 +83,6 @@ CheckRule fieldRule(const EditableText &field, int instance, int number)
             fresh.Reset();
             model.record(code, instance).setText(textIndex, fresh.text(textIndex));
         };
-    }
-    if (!field.listControl.isEmpty()) {
-        rule.fix.listControl = field.listControl.toString();
-        rule.fix.listRow = instance - 1;
     }
     rule.refine = [code, instance, textIndex, kind, gprsPage](const T_Command_DEVICE &model,
                                                               RuleFailure &failure) {

@@ -12,12 +12,10 @@ QList<CheckRule> ReleRules()
                                    QStringLiteral("Недопустимая величина времени работы реле."),
                                    RangeHint(QStringLiteral("Время работы может быть задано в диапазоне "),
                                              time, QStringLiteral(" секунд")),
-                                   QStringLiteral("E_Rele_Delay"), [relay](const T_Command_DEVICE &model) {
+                                   [relay](const T_Command_DEVICE &model) {
                                        return model.get(Relay::Mode, relay) == RelayMode::Sms;
                                    });
         rule.subject = relay;
-        rule.fix.listControl = QStringLiteral("L_Rele_Reles");
-        rule.fix.listRow = relay - 1;
         rules.append(rule);
     }
     return rules;

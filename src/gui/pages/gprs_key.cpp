@@ -3,7 +3,7 @@
 
 #include "pages/page_host.h"
 
-#include "config_text/digit_groups.h"
+#include "device_model/digit_groups.h"
 #include "dialogs/modal_questions.h"
 #include "random/key_random.h"
 #include "widgets/field_edit.h"

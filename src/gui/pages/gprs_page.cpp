@@ -5,9 +5,9 @@
 #include "widgets/control_builders.h"
 #include "widgets/up_down.h"
 
-#include "config_text/digit_groups.h"
+#include "device_model/digit_groups.h"
 #include "device_model/device.h"
-#include "storage/store_form.h"
+#include "device_model/store_form.h"
 #include "validation/validation.h"
 #include "widgets/field_edit.h"
 #include "widgets/focus_binding.h"

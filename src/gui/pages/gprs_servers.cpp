@@ -7,7 +7,7 @@
 
 #include "device_model/device.h"
 #include "dialogs/modal_questions.h"
-#include "storage/store_form.h"
+#include "device_model/store_form.h"
 #include "validation/validation.h"
 #include "widgets/field_edit.h"
 

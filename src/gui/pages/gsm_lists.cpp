@@ -23,11 +23,7 @@ constexpr int LabelHeight = 14;
 
 GsmPage::List GsmPage::ListOfMode(qint32 mode)
 {
-    if (mode >= 1 && mode <= 4)
-        return Connect;
-    if (mode >= 5 && mode <= 7)
-        return Dial;
-    return Free;
+    return List(int(DialModeOf(mode)));
 }
 
 int GsmPage::PhoneAt(int list, int row) const

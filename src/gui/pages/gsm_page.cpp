@@ -5,6 +5,7 @@
 
 #include "device_model/device.h"
 #include "device_model/page_choices.h"
+#include "fields/field_catalogue.h"
 #include "widgets/caption_group.h"
 #include "widgets/field_edit.h"
 #include "widgets/focus_binding.h"
@@ -29,14 +30,12 @@ struct ListRow
 {
     const char16_t *labelName;
     const char16_t *caption;
-    const char16_t *listName;
     QColor colour; // the list's own background
 };
 const ListRow ListRows[GsmPage::ListCount] = {
-    {u"LabelGSM_Free", u"\"Свободные\" телефоны:", u"ListGSM_Free", QColor()},
-    {u"LabelGSM_Dial", u"Телефоны для дозвона без соединения:", u"ListGSM_Dial", QColor(0xC0, 0xFF, 0xC0)},
-    {u"LabelGSM_Connect", u"Телефоны для дозвона с соединением:", u"ListGSM_Connect",
-     QColor(0xAA, 0xAA, 0xFF)},
+    {u"LabelGSM_Free", u"\"Свободные\" телефоны:", QColor()},
+    {u"LabelGSM_Dial", u"Телефоны для дозвона без соединения:", QColor(0xC0, 0xFF, 0xC0)},
+    {u"LabelGSM_Connect", u"Телефоны для дозвона с соединением:", QColor(0xAA, 0xAA, 0xFF)},
 };
 
 const char16_t *const SubModeNames[4] = {u"CheckBoxConnectAlarmOnly", u"CheckBoxConnectAlarmService",
@@ -67,7 +66,7 @@ void GsmPage::BuildLists(QWidget *tab)
     for (int list = 0; list < ListCount; ++list) {
         const ListRow &row = ListRows[list];
         auto *box = new CheckListBox(true, ItemHeight, tab);
-        box->setObjectName(QString::fromUtf16(row.listName));
+        box->setObjectName(DialListControl(DialMode(list)));
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setGeometry(ListLeft, 0, ListWidth, ItemHeight + 4);
         if (row.colour.isValid())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device_model/modes.h"
 #include "pages/editor_page.h"
 
 #include <array>
@@ -31,8 +32,9 @@ class GsmPage : public EditorPage
 public:
     static constexpr int PhoneCount = 9;
     static constexpr int ItemHeight = 19;
-    // The lists, also the argument of GSM_SetListSelect.
-    enum List { Free = 0, Dial = 1, Connect = 2, ListCount = 3 };
+    // The lists, one per dial mode (DialMode's numbers), also the argument of GSM_SetListSelect.
+    enum List { Free = int(DialMode::Free), Dial = int(DialMode::Dial), Connect = int(DialMode::Connect) };
+    static constexpr int ListCount = DialModeCount;
 
     GsmPage(PageHost &host, QWidget *tab);
 

@@ -6,7 +6,7 @@
 #include "widgets/check_list_box.h"
 
 #include "device_model/device.h"
-#include "storage/store_form.h"
+#include "device_model/store_form.h"
 
 #include <QCheckBox>
 #include <QComboBox>

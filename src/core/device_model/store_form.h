@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device_model/device.h"
+#include "device.h"
 
 namespace orva {
 

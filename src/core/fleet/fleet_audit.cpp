@@ -1,10 +1,10 @@
 #include "fleet_audit.h"
 
-#include "config_file.h"
-#include "config_text/digit_groups.h"
-#include "crypto_container.h"
-#include "crypto_header.h"
-#include "store_form.h"
+#include "device_model/digit_groups.h"
+#include "device_model/store_form.h"
+#include "storage/config_file.h"
+#include "storage/crypto_container.h"
+#include "storage/crypto_header.h"
 
 #include <QDir>
 #include <QHash>

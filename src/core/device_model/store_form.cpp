@@ -1,8 +1,7 @@
 #include "store_form.h"
 
-#include "config_text/digit_groups.h"
-#include "config_text/writer.h"
-#include "device_model/vocabularies.h"
+#include "digit_groups.h"
+#include "vocabularies.h"
 
 #include <algorithm>
 #include <array>
@@ -120,7 +119,7 @@ QString StoredServerAddress(const QString &text)
 
 QString StoredApn(const QString &shown)
 {
-    return ReplaceChar(shown, u'.', u',');
+    return QString(shown).replace(u'.', u',');
 }
 
 QString ShownServerAddress(const QString &stored)
@@ -132,7 +131,7 @@ QString ShownServerAddress(const QString &stored)
 
 QString ShownApn(const QString &stored)
 {
-    return ReplaceChar(stored, u',', u'.');
+    return QString(stored).replace(u',', u'.');
 }
 
 // With a call without connection first, a connected phone may only receive alarms (and, for the call

@@ -1,7 +1,7 @@
 #include "field_edit.h"
 
+#include "device_model/store_form.h"
 #include "storage/config_file.h"
-#include "storage/store_form.h"
 
 namespace orva {
 namespace {

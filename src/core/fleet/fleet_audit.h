@@ -1,6 +1,6 @@
 #pragma once
 
-#include "file_list.h"
+#include "storage/file_list.h"
 #include "validation/validation.h"
 
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "field_catalogue.h"
+#include "fields/field_catalogue.h"
 #include "validation/validation.h"
 
 #include <QByteArray>
