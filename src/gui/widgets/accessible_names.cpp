@@ -1,5 +1,7 @@
 #include "widgets/accessible_names.h"
 
+#include "widgets/list_accessible.h"
+
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -93,7 +95,7 @@ QAccessibleInterface *ProgramAccessibles(const QString &, QObject *object)
 {
     if (auto *combo = qobject_cast<QComboBox *>(object))
         return new NamedComboAccessible(combo);
-    return nullptr;
+    return MakeListAccessible(object);
 }
 
 } // namespace

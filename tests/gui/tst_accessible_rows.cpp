@@ -1,0 +1,206 @@
+// What a screen reader learns of the rows of the window's lists: only the rows on screen report
+// themselves shown, and only the current row of the list with the focus focused; the lists of hidden
+// pages and the item lists of closed combo boxes show nothing. The user moves with Ctrl+Tab, Tab and the
+// arrow keys; the rows are read through the window's accessibility tree.
+#include "editor_fixture.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
+
+#include <algorithm>
+#include <iterator>
+
+using namespace orva;
+
+namespace {
+
+struct Row
+{
+    QString list; // the list's object name
+    int index;
+    QAccessible::State state;
+};
+
+bool Shows(const QAccessible::State &state)
+{
+    return !state.invisible && !state.offscreen;
+}
+
+void CollectRows(QAccessibleInterface *face, QList<Row> &rows, int depth = 0)
+{
+    if (!face || depth > 60)
+        return;
+    for (int i = 0; i < face->childCount(); ++i) {
+        QAccessibleInterface *child = face->child(i);
+        if (child && child->role() == QAccessible::ListItem)
+            rows.append({face->object() ? face->object()->objectName() : QString(), i, child->state()});
+        else
+            CollectRows(child, rows, depth + 1);
+    }
+}
+
+// Every row of every list in the window's accessibility tree, with its state now.
+QList<Row> RowsOf(QWidget *window)
+{
+    QList<Row> rows;
+    CollectRows(QAccessible::queryAccessibleInterface(window), rows);
+    return rows;
+}
+
+QStringList Describe(const QList<Row> &rows)
+{
+    QStringList lines;
+    for (const Row &row : rows)
+        lines << QStringLiteral("%1 row %2").arg(row.list).arg(row.index);
+    return lines;
+}
+
+QList<Row> Showing(const QList<Row> &rows)
+{
+    QList<Row> found;
+    std::copy_if(rows.cbegin(), rows.cend(), std::back_inserter(found),
+                 [](const Row &r) { return Shows(r.state); });
+    return found;
+}
+
+QList<Row> Focused(const QList<Row> &rows)
+{
+    QList<Row> found;
+    std::copy_if(rows.cbegin(), rows.cend(), std::back_inserter(found),
+                 [](const Row &r) { return bool(r.state.focused); });
+    return found;
+}
+
+// Ctrl+Tab (or Ctrl+Shift+Tab) on the focused control until the page is current.
+bool CtrlTabTo(QTabWidget *pages, const QString &page, bool back)
+{
+    for (int i = 0; i < pages->count() && pages->currentWidget()->objectName() != page; ++i) {
+        QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : pages;
+        QTest::keyClick(focus, Qt::Key_Tab,
+                        back ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+    }
+    return pages->currentWidget()->objectName() == page;
+}
+
+// Tab until the control has the focus.
+bool TabTo(QWidget *control)
+{
+    for (int i = 0; i < 80 && QApplication::focusWidget() != control; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return QApplication::focusWidget() == control;
+}
+
+} // namespace
+
+class AccessibleRowsTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void rowsOfHiddenPagesNeitherShowNorFocus();
+    void closedComboListShowsNothing();
+};
+
+void AccessibleRowsTest::rowsOfHiddenPagesNeitherShowNorFocus()
+{
+    EditorFixture f;
+    QVERIFY(f.ShowActive());
+    QTabWidget *pages = f.window->PagesParam();
+    QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabCommon"));
+    auto *loops = f.window->findChild<QListWidget *>(QStringLiteral("L_Shleif_Shleifs"));
+    QVERIFY(loops && loops->count() > 1);
+
+    // "Общие" has no list: no row of the loops, relays, phones or any combo box shows or is focused.
+    QList<Row> rows = RowsOf(f.window.get());
+    QCOMPARE(
+        std::count_if(rows.cbegin(), rows.cend(), [](const Row &r) { return r.list == u"L_Shleif_Shleifs"; }),
+        loops->count());
+    QVERIFY(rows.size() > 30);
+    QCOMPARE(Describe(Showing(rows)), QStringList());
+    QCOMPARE(Describe(Focused(rows)), QStringList());
+
+    // Ctrl+Tab to "Шлейфы", Tab into the loops and down one row: the loops' rows show, the current one
+    // is the one focused row, nothing else shows.
+    QVERIFY(CtrlTabTo(pages, QStringLiteral("TabShleifs"), false));
+    QVERIFY(TabTo(loops));
+    QTest::keyClick(loops, Qt::Key_Down);
+    QCOMPARE(loops->currentRow(), 1);
+    rows = RowsOf(f.window.get());
+    QStringList expected;
+    for (int i = 0; i < loops->count(); ++i) {
+        if (loops->viewport()->rect().intersects(loops->visualItemRect(loops->item(i))))
+            expected << QStringLiteral("L_Shleif_Shleifs row %1").arg(i);
+    }
+    QVERIFY(expected.size() > 1);
+    QCOMPARE(Describe(Showing(rows)), expected);
+    QCOMPARE(Describe(Focused(rows)), QStringList{QStringLiteral("L_Shleif_Shleifs row 1")});
+
+    // Back to "Общие": the loop stays selected, but neither shows nor is focused.
+    QVERIFY(CtrlTabTo(pages, QStringLiteral("TabCommon"), true));
+    rows = RowsOf(f.window.get());
+    QCOMPARE(Describe(Showing(rows)), QStringList());
+    QCOMPARE(Describe(Focused(rows)), QStringList());
+    const auto loop = std::find_if(rows.cbegin(), rows.cend(), [](const Row &r) {
+        return r.list == u"L_Shleif_Shleifs" && r.index == 1;
+    });
+    QVERIFY(loop != rows.cend() && loop->state.selected && loop->state.invisible);
+}
+
+void AccessibleRowsTest::closedComboListShowsNothing()
+{
+    EditorFixture f;
+    QVERIFY(f.ShowActive());
+    QVERIFY(CtrlTabTo(f.window->PagesParam(), QStringLiteral("TabShleifs"), false));
+    auto *combo = f.window->findChild<QComboBox *>(QStringLiteral("CB_Shleif_AlarmRepeat"));
+    QVERIFY(combo && combo->count() > 1);
+    QVERIFY(TabTo(combo));
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(combo)->child(0);
+    QVERIFY(list && list->role() == QAccessible::List);
+    const auto states = [list] {
+        QList<QAccessible::State> found;
+        for (int i = 0; i < list->childCount(); ++i)
+            found << list->child(i)->state();
+        return found;
+    };
+
+    // Closed: the combo box shows its item, its list nothing; the current item is its selected one.
+    QVERIFY(list->state().invisible);
+    QList<QAccessible::State> closed = states();
+    QCOMPARE(closed.size(), combo->count());
+    for (int i = 0; i < closed.size(); ++i) {
+        QVERIFY(closed[i].invisible);
+        QVERIFY(!closed[i].focused);
+        QCOMPARE(bool(closed[i].selected), i == combo->currentIndex());
+    }
+
+    // F4 opens the list: its rows show and the current item is focused; Down moves the focus.
+    const int current = combo->currentIndex();
+    QTest::keyClick(combo, Qt::Key_F4);
+    QTRY_VERIFY(combo->view()->isVisible());
+    QTRY_VERIFY(combo->view()->hasFocus());
+    QVERIFY(!list->state().invisible);
+    QList<QAccessible::State> open = states();
+    QVERIFY(Shows(open[current]));
+    QVERIFY(open[current].focused);
+    const int next = (current + 1) % combo->count();
+    QTest::keyClick(combo->view(), next == 0 ? Qt::Key_Home : Qt::Key_Down);
+    open = states();
+    QVERIFY(open[next].focused);
+    QVERIFY(!open[current].focused);
+
+    // Esc closes it without a change: nothing shows or is focused again.
+    QTest::keyClick(combo->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!combo->view()->isVisible());
+    QCOMPARE(combo->currentIndex(), current);
+    closed = states();
+    for (const QAccessible::State &state : std::as_const(closed)) {
+        QVERIFY(state.invisible);
+        QVERIFY(!state.focused);
+    }
+}
+
+QTEST_MAIN(AccessibleRowsTest)
+#include "tst_accessible_rows.moc"
