@@ -36,4 +36,10 @@ struct EditorFixture
     ScriptedQuestions *questions = nullptr; // owned by the window
 };
 
+// A page of the window as its own class, for tests that reach into one page.
+template <typename P> P *PageAs(const TForm2 &window, PageSlot slot)
+{
+    return static_cast<P *>(window.Page(slot));
+}
+
 } // namespace orva

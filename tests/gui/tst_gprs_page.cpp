@@ -3,8 +3,8 @@
 // the key, and the "=" switch in the check's defaults.
 #include "page_probe.h"
 
-#include "pages/gprs_page.h"
 #include "device_model/store_form.h"
+#include "pages/gprs_page.h"
 #include "validation/validation.h"
 #include "widgets/caption_group.h"
 #include "widgets/colours.h"
@@ -219,7 +219,7 @@ void GprsPageTest::storedSmIsZeroOrOne()
 void GprsPageTest::controlListInItsOrder()
 {
     EditorFixture f;
-    const QList<QWidget *> &list = f.window->PageAs<GprsPage>(PageSlot::GPRS)->Controls();
+    const QList<QWidget *> &list = PageAs<GprsPage>(*f.window, PageSlot::GPRS)->Controls();
     QCOMPARE(list.size(), GprsPage::ControlCount);
     const struct
     {
@@ -241,7 +241,7 @@ void GprsPageTest::switchEnablesTheControlList()
 {
     EditorFixture f;
     QVERIFY(ShowPage(f, QStringLiteral("TabGPRS")));
-    const QList<QWidget *> &list = f.window->PageAs<GprsPage>(PageSlot::GPRS)->Controls();
+    const QList<QWidget *> &list = PageAs<GprsPage>(*f.window, PageSlot::GPRS)->Controls();
     // Factory configuration: GPRS off.
     for (QWidget *control : list)
         QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));

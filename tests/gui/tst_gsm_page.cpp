@@ -89,7 +89,7 @@ void TestGsmPage::init()
 {
     m_f = std::make_unique<EditorFixture>();
     QVERIFY(m_f->ShowActive());
-    m_page = m_f->window->PageAs<GsmPage>(PageSlot::GSM);
+    m_page = PageAs<GsmPage>(*m_f->window, PageSlot::GSM);
     m_lists = {Find<CheckListBox>(u"ListGSM_Free"_s), Find<CheckListBox>(u"ListGSM_Dial"_s),
                Find<CheckListBox>(u"ListGSM_Connect"_s)};
     m_number = Find<QLineEdit>(u"EditGSM_PhoneNumber"_s);

@@ -24,7 +24,7 @@ struct KeysFixture : ListPageFixture
 {
     bool Start() { return ListPageFixture::Start("TabKeys"); }
 
-    KeysPage *Page() const { return window->PageAs<KeysPage>(PageSlot::Keys); }
+    KeysPage *Page() const { return PageAs<KeysPage>(*window, PageSlot::Keys); }
     FieldEdit *Name(int key) const { return Page()->Row(key).name; }
     KeyTypeBox *TypeBox(int key) const { return Page()->Row(key).type; }
     QString Stored(int key) const { return working.record(Cmd::ua, key).text(1); }

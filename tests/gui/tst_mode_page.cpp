@@ -306,7 +306,7 @@ void ModePageTest::lockNoGprsTagIsTheUsersChoice()
     EditorFixture f;
     QVERIFY(ShowPage(f, QStringLiteral("TabMode")));
     OpenLines(f, {QStringLiteral("sm-1"), QStringLiteral("ci-1")});
-    auto *mode = f.window->PageAs<ModePage>(PageSlot::Mode);
+    auto *mode = PageAs<ModePage>(*f.window, PageSlot::Mode);
     QCheckBox *lock = Box(*f.window, "CB_Mode_LockNoGPRS");
     QCOMPARE(mode->LockNoGPRSTag(), 1);
     QTest::mouseClick(lock, Qt::LeftButton, {}, QPoint(6, lock->height() / 2));

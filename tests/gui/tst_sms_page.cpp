@@ -57,7 +57,7 @@ void TestSmsPage::init()
 {
     m_f = std::make_unique<EditorFixture>();
     QVERIFY(m_f->ShowActive());
-    m_page = m_f->window->PageAs<SmsPage>(PageSlot::SMS);
+    m_page = PageAs<SmsPage>(*m_f->window, PageSlot::SMS);
     m_list = Find<CheckListBox>("ListSMSPhones");
     m_number = Find<QLineEdit>("EditSMSPhoneNumber");
     QVERIFY(m_list && m_number);

@@ -74,7 +74,7 @@ void TestSmskPage::init()
 {
     m_f = std::make_unique<EditorFixture>();
     QVERIFY(m_f->ShowActive());
-    m_page = m_f->window->PageAs<SmskPage>(PageSlot::SMSK);
+    m_page = PageAs<SmskPage>(*m_f->window, PageSlot::SMSK);
     m_list = m_f->window->findChild<CheckListBox *>(u"ListSMSK_Phones"_s);
     m_number = m_f->window->findChild<QLineEdit *>(u"EditSMSK_PhoneNumber"_s);
     m_counter = m_f->window->findChild<QLabel *>(u"LabelSMS_KNumKeys"_s);

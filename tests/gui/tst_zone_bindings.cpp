@@ -59,7 +59,7 @@ void ZoneBindingsTest::keyZonesSurviveEditsOfTheKey()
     const QStringList zonesBefore = ZoneLines(f.working);
     QVERIFY(zonesBefore.contains(QStringLiteral("uz5-2,3")));
 
-    const KeysPage::KeyRow &row = f.window->PageAs<KeysPage>(PageSlot::Keys)->Row(5);
+    const KeysPage::KeyRow &row = PageAs<KeysPage>(*f.window, PageSlot::Keys)->Row(5);
     row.name->setFocus();
     row.name->end(false);
     Type(row.name, QStringLiteral("Ю"));
@@ -95,7 +95,7 @@ void ZoneBindingsTest::zonePageIsNeverShownNorFilled()
 {
     ListPageFixture f;
     QVERIFY(f.Start("TabCommon"));
-    auto *zones = f.window->PageAs<ZonePage>(PageSlot::Zone);
+    auto *zones = PageAs<ZonePage>(*f.window, PageSlot::Zone);
     QTabWidget *pages = f.window->PagesParam();
     QCOMPARE(pages->indexOf(zones->tab()), -1);
     QVERIFY(!zones->tab()->isAncestorOf(f.window.get()) && zones->tab()->window() != f.window.get());

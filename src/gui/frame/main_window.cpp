@@ -4,18 +4,8 @@
 #include "frame/control_binder.h"
 #include "frame/file_list_mode.h"
 #include "frame/tab_chain.h"
-#include "pages/common_page.h"
-#include "pages/gprs_page.h"
-#include "pages/gsm_page.h"
-#include "pages/indic_page.h"
-#include "pages/keys_page.h"
-#include "pages/mode_page.h"
-#include "pages/rele_page.h"
-#include "pages/shleifs_page.h"
-#include "pages/sms_page.h"
-#include "pages/smsk_page.h"
-#include "pages/text_page.h"
-#include "pages/zone_page.h"
+#include "frame/text_page.h"
+#include "pages/page_table.h"
 
 #include "dialogs/modal_questions.h"
 #include "fields/field_catalogue.h"
@@ -33,33 +23,6 @@
 
 namespace orva {
 namespace {
-
-struct PageRow
-{
-    const char16_t *name; // the caption is the field catalogue's (PageCaptionOf)
-    PageSlot slot;
-    EditorPage *(*make)(PageHost &, QWidget *);
-};
-
-template <typename P> EditorPage *MakePage(PageHost &host, QWidget *tab)
-{
-    return new P(host, tab);
-}
-
-// The pages of PagesParam in tab order; "Текст" follows them with "-debug".
-const PageRow PageRows[] = {
-    {u"TabCommon", PageSlot::Common, &MakePage<CommonPage>},
-    {u"TabMode", PageSlot::Mode, &MakePage<ModePage>},
-    {u"TabRezervAndSignal", PageSlot::Indic, &MakePage<IndicPage>},
-    {u"TabShleifs", PageSlot::Shleifs, &MakePage<ShleifsPage>},
-    {u"TabRele", PageSlot::Rele, &MakePage<RelePage>},
-    {u"TabKeys", PageSlot::Keys, &MakePage<KeysPage>},
-    {u"TabZone", PageSlot::Zone, &MakePage<ZonePage>},
-    {u"TabSMS", PageSlot::SMS, &MakePage<SmsPage>},
-    {u"TabSMSK", PageSlot::SMSK, &MakePage<SmskPage>},
-    {u"TabDialGSM", PageSlot::GSM, &MakePage<GsmPage>},
-    {u"TabGPRS", PageSlot::GPRS, &MakePage<GprsPage>},
-};
 
 // Zone (partition) bindings are switched off in the editor: their controls are hidden for good.
 const char16_t *const ZoneControls[] = {
@@ -102,16 +65,12 @@ TForm2::TForm2(QWidget *parent)
     connect(m_fileList, &FileListMode::CancelRequested, this, &TForm2::B_CancelOpenListClick);
     connect(m_fileList, &FileListMode::ManualRequested, this, &TForm2::B_OpenDirectlyClick);
 
-    // Controls built at run time rather than with their pages, in this order.
-    PageAs<RelePage>(PageSlot::Rele)->Create_Rele();
-    PageAs<KeysPage>(PageSlot::Keys)->Create_Keys();
-    PageAs<ZonePage>(PageSlot::Zone)->Create_Zone();
-    PageAs<SmskPage>(PageSlot::SMSK)->Create_SMSK();
-    PageAs<GprsPage>(PageSlot::GPRS)->Create_GPRS();
+    // Controls built at run time rather than with their pages (Create_Rele, Create_Keys, Create_Zone,
+    // Create_SMSK, Create_GPRS), in tab order.
+    for (const PageRow &row : PageTable())
+        Page(row.slot)->createLateControls();
     HideZoneControls();
-    // A key's alias or type changed on the keys page: its caption on the SMS-by-keys page follows.
-    connect(PageAs<KeysPage>(PageSlot::Keys), &KeysPage::KeyNameChanged, PageAs<SmskPage>(PageSlot::SMSK),
-            &SmskPage::SMSK_Redraw_KeyName);
+    ConnectPages(m_pageList);
 
     for (EditorPage *page : m_pageList) {
         if (page)
@@ -150,7 +109,7 @@ void TForm2::CreatePages()
     m_pages->setGeometry(5, 8, 785, 473);
     m_pages->tabBar()->setFont(ArialPx(12));
     m_pages->tabBar()->setAccessibleName(QStringLiteral("Страницы"));
-    for (const PageRow &row : PageRows) {
+    for (const PageRow &row : PageTable()) {
         auto *tab = new QWidget;
         tab->setObjectName(QString::fromUtf16(row.name));
         tab->setWindowTitle(PageCaptionOf(QStringView(row.name)));
@@ -336,32 +295,14 @@ void TForm2::PageShown(int index)
 
 void TForm2::Redraw_All()
 {
-    PageAs<CommonPage>(PageSlot::Common)->Redraw_Common();
-    PageAs<ModePage>(PageSlot::Mode)->Redraw_Mode();
-    PageAs<IndicPage>(PageSlot::Indic)->Redraw_Indic();
-    PageAs<ShleifsPage>(PageSlot::Shleifs)->Redraw_Shleifs();
-    PageAs<RelePage>(PageSlot::Rele)->Redraw_Rele();
-    PageAs<KeysPage>(PageSlot::Keys)->Redraw_Keys();
-    PageAs<ZonePage>(PageSlot::Zone)->Redraw_Zone();
-    PageAs<SmsPage>(PageSlot::SMS)->Redraw_SMS();
-    PageAs<SmskPage>(PageSlot::SMSK)->Redraw_SMSK();
-    PageAs<GsmPage>(PageSlot::GSM)->Redraw_GSM();
-    PageAs<GprsPage>(PageSlot::GPRS)->Redraw_GPRS();
+    for (const PageRow &row : PageTable())
+        Page(row.slot)->load();
 }
 
 void TForm2::UnLoad_All()
 {
-    PageAs<ModePage>(PageSlot::Mode)->UnLoad_Mode();
-    PageAs<IndicPage>(PageSlot::Indic)->UnLoad_Indic();
-    PageAs<ShleifsPage>(PageSlot::Shleifs)->UnLoad_Shleifs();
-    PageAs<RelePage>(PageSlot::Rele)->UnLoad_Rele();
-    PageAs<KeysPage>(PageSlot::Keys)->UnLoad_Keys();
-    PageAs<ZonePage>(PageSlot::Zone)->UnLoad_Zone();
-    PageAs<SmsPage>(PageSlot::SMS)->UnLoad_SMS();
-    PageAs<SmskPage>(PageSlot::SMSK)->UnLoad_SMSK();
-    PageAs<GsmPage>(PageSlot::GSM)->UnLoad_GSM();
-    PageAs<GprsPage>(PageSlot::GPRS)->UnLoad_GPRS();
-    PageAs<CommonPage>(PageSlot::Common)->UnLoad_Common();
+    for (PageSlot slot : StoreOrder())
+        Page(slot)->store();
 }
 
 void TForm2::B_ConfigClick()

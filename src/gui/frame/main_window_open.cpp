@@ -4,7 +4,7 @@
 
 #include "frame/start_arguments.h"
 #include "frame/status_line.h"
-#include "pages/text_page.h"
+#include "frame/text_page.h"
 
 #include "config_text/text_utils.h"
 #include "dialogs/modal_questions.h"

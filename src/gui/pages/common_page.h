@@ -22,7 +22,8 @@ public:
     void Redraw_Common();
     void UnLoad_Common();
 
-    void redraw() override { Redraw_Common(); }
+    void load() override { Redraw_Common(); }
+    void store() override { UnLoad_Common(); }
 
 private:
     // The balance control of one SIM card.

@@ -20,7 +20,7 @@ T_Command_DEVICE &EditorPage::model() const
 
 void EditorPage::RedrawAfterDefault(bool)
 {
-    redraw();
+    load();
 }
 
 void EditorPage::SelectListRow(const QString &listControl, int row)
@@ -44,7 +44,7 @@ void EditorPage::BeforeShow()
     if (!m_redrawWhenShown)
         return;
     m_redrawWhenShown = false;
-    redraw();
+    load();
 }
 
 } // namespace orva

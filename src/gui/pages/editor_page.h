@@ -15,8 +15,8 @@ class T_Command_DEVICE;
 struct DefaultOptions;
 
 // One page of the main window: its tab, its controls, and its steps under their own names
-// (Redraw_Common, UnLoad_Common, ...). The frame calls the named steps in the orders of the data cycle;
-// the check protocol uses the generic hooks below.
+// (Redraw_Common, UnLoad_Common, ...). The frame walks the page table (page_table.h) and reaches the
+// named steps through load() and store(); the check protocol uses the generic hooks below.
 class EditorPage : public QObject
 {
     Q_OBJECT
@@ -27,7 +27,12 @@ public:
     PageSlot slot() const { return m_slot; }
 
     // Model to controls: the page's Redraw_* step.
-    virtual void redraw() = 0;
+    virtual void load() = 0;
+    // Controls to model: the page's UnLoad_* step.
+    virtual void store() = 0;
+    // The controls a page builds once the window stands (Create_Rele, Create_Keys, ...); the window
+    // runs the pages' steps in tab order.
+    virtual void createLateControls() {}
 
     // After a check wrote a default into the model. Most pages redraw; a page that must only redraw
     // while the user sees it says so.

@@ -1,12 +1,11 @@
 #include "pages/gprs_page.h"
 
-#include "pages/mode_page.h"
 #include "pages/page_host.h"
 #include "widgets/control_builders.h"
 #include "widgets/up_down.h"
 
-#include "device_model/digit_groups.h"
 #include "device_model/device.h"
+#include "device_model/digit_groups.h"
 #include "device_model/store_form.h"
 #include "validation/validation.h"
 #include "widgets/field_edit.h"
@@ -108,7 +107,7 @@ void GprsPage::UnLoad_GPRS()
 void GprsPage::GPRS_EnableElements()
 {
     const bool on = m_active->isChecked();
-    host().PageAs<ModePage>(PageSlot::Mode)->EnableLockNoGPRS(on);
+    Q_EMIT GprsSwitched(on);
     // The group boxes are in the list; their captions turn maroon or grey with them.
     for (QWidget *control : std::as_const(m_controls))
         control->setEnabled(on);

@@ -39,7 +39,9 @@ public:
     void Redraw_GPRS();
     void UnLoad_GPRS();
 
-    void redraw() override { Redraw_GPRS(); }
+    void load() override { Redraw_GPRS(); }
+    void store() override { UnLoad_GPRS(); }
+    void createLateControls() override { Create_GPRS(); }
     void RedrawAfterDefault(bool isCurrentPage) override;
     void AddDefaultOptions(DefaultOptions &options) const override;
 
@@ -56,6 +58,10 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+Q_SIGNALS:
+    // The GPRS switch shows on or off (the user ticked it, or the page redrew).
+    void GprsSwitched(bool on);
 
 private:
     // Layout (gprs_layout.cpp).

@@ -67,7 +67,8 @@ public:
     void GSM_PhoneMode_Rebuld();
     void GSM_SortPhones();
 
-    void redraw() override { Redraw_GSM(); }
+    void load() override { Redraw_GSM(); }
+    void store() override { UnLoad_GSM(); }
     void SelectListRow(const QString &listControl, int row) override;
 
 protected:

@@ -24,7 +24,8 @@ public:
     void Redraw_Indic();
     void UnLoad_Indic();
 
-    void redraw() override { Redraw_Indic(); }
+    void load() override { Redraw_Indic(); }
+    void store() override { UnLoad_Indic(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -54,7 +54,9 @@ public:
 
     const KeyRow &Row(int key) const { return m_rows[key - 1]; }
 
-    void redraw() override { Redraw_Keys(); }
+    void load() override { Redraw_Keys(); }
+    void store() override { UnLoad_Keys(); }
+    void createLateControls() override { Create_Keys(); }
 
 Q_SIGNALS:
     // Key i's alias or type was stored. The SMS-by-keys page shows the keys by name and refreshes the

@@ -120,7 +120,7 @@ void ModeListPage::RedrawAfterDefault(bool isCurrentPage)
 {
     // A page the user does not see is redrawn when it is shown next.
     if (isCurrentPage)
-        redraw();
+        load();
     else
         RedrawWhenShown();
 }
@@ -133,7 +133,7 @@ void ModeListPage::SelectListRow(const QString &listControl, int row)
     const std::optional<qint32> typed = StoredTime(row + 1);
     if (!SelectRowOf(m_list, listControl, row))
         return;
-    redraw();
+    load();
     if (typed && m_delay->text() != QString::number(*typed))
         m_delay->setText(QString::number(*typed));
 }

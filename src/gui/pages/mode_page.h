@@ -26,7 +26,8 @@ public:
     void Redraw_Mode();
     void UnLoad_Mode();
 
-    void redraw() override { Redraw_Mode(); }
+    void load() override { Redraw_Mode(); }
+    void store() override { UnLoad_Mode(); }
     // The redraw after a default keeps the remembered choice of "Запрещена постановка..." while GPRS
     // is off (the box is unticked then, and the store before the check wrote that as 0).
     void RedrawAfterDefault(bool isCurrentPage) override;

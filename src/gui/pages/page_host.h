@@ -25,10 +25,8 @@ public:
     virtual ProgramRandom &random() = 0;
     // The folder that holds Image/ with the mode pictures.
     virtual QString programFolder() const = 0;
-    // Another page of the window, for the few steps that reach across pages (the GPRS switch enables
-    // a box of the Mode page, a key's name change refreshes the SMS-by-keys page).
+    // Another page of the window, by its slot.
     virtual EditorPage *Page(PageSlot slot) const = 0;
-    template <typename P> P *PageAs(PageSlot slot) const { return static_cast<P *>(Page(slot)); }
 
     // The window-wide flag that the GSM dial and SMS-by-keys pages set while they redraw, so their
     // change handlers know the change is not the user's.

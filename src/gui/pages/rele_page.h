@@ -45,7 +45,9 @@ public:
     // The selected relay, 1..4, or 0 when no row is selected.
     int SelectedRelay() const;
 
-    void redraw() override { Redraw_Rele(); }
+    void load() override { Redraw_Rele(); }
+    void store() override { UnLoad_Rele(); }
+    void createLateControls() override { Create_Rele(); }
     std::optional<qint32> StoredTime(int relay) const override;
 
     // The row text of a relay: "Реле 1 (Сирена 1, 90 сек.)", "Реле 3 (SMS)".

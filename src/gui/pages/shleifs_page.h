@@ -45,7 +45,8 @@ public:
     // The selected loop, 1..4, or 0 when no row is selected.
     int SelectedLoop() const;
 
-    void redraw() override { Redraw_Shleifs(); }
+    void load() override { Redraw_Shleifs(); }
+    void store() override { UnLoad_Shleifs(); }
     std::optional<qint32> StoredTime(int loop) const override;
 
     // The row text of a loop: "Шлейф 1: \"Вход\"(охранный с задержкой 30 сек.)".

@@ -41,7 +41,8 @@ public:
     // The selected phone (1..9) or 0.
     int SelectedPhone() const;
 
-    void redraw() override { Redraw_SMS(); }
+    void load() override { Redraw_SMS(); }
+    void store() override { UnLoad_SMS(); }
     void SelectListRow(const QString &listControl, int row) override;
 
 private:

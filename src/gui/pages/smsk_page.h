@@ -50,7 +50,9 @@ public:
     // The counter text for n chosen keys: "Выбран 1 ключ", "Выбрано 2 ключа", "Выбрано 5 ключей".
     static QString KeyCountText(int n);
 
-    void redraw() override { Redraw_SMSK(); }
+    void load() override { Redraw_SMSK(); }
+    void store() override { UnLoad_SMSK(); }
+    void createLateControls() override { Create_SMSK(); }
     void SelectListRow(const QString &listControl, int row) override;
 
 private:

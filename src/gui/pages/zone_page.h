@@ -22,7 +22,9 @@ public:
     void Redraw_Zone();
     void UnLoad_Zone();
 
-    void redraw() override { Redraw_Zone(); }
+    void load() override { Redraw_Zone(); }
+    void store() override { UnLoad_Zone(); }
+    void createLateControls() override { Create_Zone(); }
     // TabZoneShow: the page redraws before it takes the focus back.
     void BeforeShow() override;
 

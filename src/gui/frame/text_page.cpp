@@ -1,4 +1,4 @@
-#include "pages/text_page.h"
+#include "frame/text_page.h"
 
 #include "widgets/fonts.h"
 
