@@ -46,6 +46,17 @@ bool fillManyFiles(const QTemporaryDir &dir, int count)
     return test::fillListFolder(dir);
 }
 
+// The unexamined rows of fillManyFiles' own files, f000.ini onwards: the row with id n is device N<n>.
+QList<ListRow> manyFilesRows(const QTemporaryDir &dir)
+{
+    QList<ListRow> rows;
+    for (const QString &name : FindConfigurationFiles(dir.path(), ListFileType::Plain)) {
+        if (name.startsWith(u'f'))
+            rows.append(UnexaminedRow(name, ListFileType::Plain));
+    }
+    return rows;
+}
+
 // Commands that name neither the device nor the identifier, enough of them to make a file large.
 QByteArray largeFiller(qint64 atLeast)
 {
@@ -98,11 +109,7 @@ void TestFileList::examineNowTakesOrWaitsOrExamines()
 {
     QTemporaryDir dir;
     QVERIFY(fillManyFiles(dir, 60));
-    QList<ListRow> rows;
-    for (const QString &name : FindConfigurationFiles(dir.path(), ListFileType::Plain)) {
-        if (name.startsWith(u'f')) // f000.ini ... f059.ini: id n is N<n>
-            rows.append(UnexaminedRow(name, ListFileType::Plain));
-    }
+    const QList<ListRow> rows = manyFilesRows(dir);
     ListExaminer examiner;
     examiner.Load(dir.path(), rows);
     T_Command_DEVICE model;
@@ -137,11 +144,7 @@ void TestFileList::stoppedWorkersLeaveTheirRowsWaiting()
 {
     QTemporaryDir dir;
     QVERIFY(fillManyFiles(dir, 200));
-    QList<ListRow> rows;
-    for (const QString &name : FindConfigurationFiles(dir.path(), ListFileType::Plain)) {
-        if (name.startsWith(u'f')) // f000.ini ... f199.ini: id n is N<n>
-            rows.append(UnexaminedRow(name, ListFileType::Plain));
-    }
+    const QList<ListRow> rows = manyFilesRows(dir);
     QList<int> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
     ListExaminer examiner;
