@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <numeric>
 
 using namespace orva;
 
@@ -22,6 +23,7 @@ private Q_SLOTS:
     void emptyFolder();
     void workersGiveTheRowsOfOneByOne();
     void examineNowTakesOrWaitsOrExamines();
+    void stoppedWorkersLeaveTheirRowsWaiting();
     void largeFileListsAsItsWholeText_data();
     void largeFileListsAsItsWholeText();
 };
@@ -42,6 +44,17 @@ bool fillManyFiles(const QTemporaryDir &dir, int count)
             return false;
     }
     return test::fillListFolder(dir);
+}
+
+// The unexamined rows of fillManyFiles' own files, f000.ini onwards: the row with id n is device N<n>.
+QList<ListRow> manyFilesRows(const QTemporaryDir &dir)
+{
+    QList<ListRow> rows;
+    for (const QString &name : FindConfigurationFiles(dir.path(), ListFileType::Plain)) {
+        if (name.startsWith(u'f'))
+            rows.append(UnexaminedRow(name, ListFileType::Plain));
+    }
+    return rows;
 }
 
 // Commands that name neither the device nor the identifier, enough of them to make a file large.
@@ -96,11 +109,7 @@ void TestFileList::examineNowTakesOrWaitsOrExamines()
 {
     QTemporaryDir dir;
     QVERIFY(fillManyFiles(dir, 60));
-    QList<ListRow> rows;
-    for (const QString &name : FindConfigurationFiles(dir.path(), ListFileType::Plain)) {
-        if (name.startsWith(u'f')) // f000.ini ... f059.ini: id n is N<n>
-            rows.append(UnexaminedRow(name, ListFileType::Plain));
-    }
+    const QList<ListRow> rows = manyFilesRows(dir);
     ListExaminer examiner;
     examiner.Load(dir.path(), rows);
     T_Command_DEVICE model;
@@ -126,6 +135,37 @@ void TestFileList::examineNowTakesOrWaitsOrExamines()
         QVERIFY(examined.second.examined);
     }
     QCOMPARE(seen.size(), int(rows.size()));
+}
+
+// Stopped while its workers run (twice, so that each worker's thread is replaced by a new one), the
+// examiner keeps what was finished and leaves the rows being examined waiting: started again, it gives
+// every row exactly once.
+void TestFileList::stoppedWorkersLeaveTheirRowsWaiting()
+{
+    QTemporaryDir dir;
+    QVERIFY(fillManyFiles(dir, 200));
+    const QList<ListRow> rows = manyFilesRows(dir);
+    QList<int> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    ListExaminer examiner;
+    examiner.Load(dir.path(), rows);
+    QList<int> seen;
+    const auto take = [&examiner, &seen] {
+        for (const ListExaminer::Examined &examined : examiner.TakeFinished()) {
+            QCOMPARE(examined.second.deviceName, QStringLiteral("N%1").arg(examined.first));
+            seen << examined.first;
+        }
+    };
+    for (int round = 0; round < 2; ++round) {
+        examiner.Start(order);
+        examiner.Stop();
+        take();
+    }
+    examiner.Start(order);
+    examiner.WaitForDone();
+    take();
+    std::sort(seen.begin(), seen.end());
+    QCOMPARE(seen, order);
 }
 
 void TestFileList::findsFilesOnlyInOrder()

@@ -6,20 +6,23 @@
 
 namespace orva {
 
-ListExaminer::ListExaminer(QObject *parent) : QObject(parent)
-{
-    m_pool.setMaxThreadCount(qMax(1, QThread::idealThreadCount()));
-}
+ListExaminer::ListExaminer(QObject *parent)
+    : QObject(parent), m_threads(qMax(1, QThread::idealThreadCount())), m_running(m_threads.size(), 0)
+{}
 
 ListExaminer::~ListExaminer()
 {
     Stop();
+    for (std::thread &thread : m_threads) {
+        if (thread.joinable())
+            thread.join();
+    }
 }
 
 void ListExaminer::Load(const QString &folder, const QList<ListRow> &rows)
 {
     Stop();
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     m_folder = folder;
     m_rows = rows;
     m_state.assign(rows.size(), State::Waiting);
@@ -35,26 +38,36 @@ void ListExaminer::Load(const QString &folder, const QList<ListRow> &rows)
 
 void ListExaminer::Start(const QList<int> &order)
 {
-    int toStart = 0;
+    std::vector<std::size_t> slots;
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard lock(m_mutex);
         m_order = order;
         m_next = 0;
-        const qsizetype waiting = std::count_if(order.cbegin(), order.cend(), [this](int id) {
+        qsizetype waiting = std::count_if(order.cbegin(), order.cend(), [this](int id) {
             return id >= 0 && id < qsizetype(m_state.size()) && m_state[id] == State::Waiting;
         });
-        toStart = int(qMin<qsizetype>(m_pool.maxThreadCount() - m_workers, waiting));
-        m_workers += qMax(0, toStart);
+        for (std::size_t slot = 0; slot < m_running.size() && waiting > 0; ++slot) {
+            if (!m_running[slot]) {
+                m_running[slot] = 1;
+                ++m_workers;
+                slots.push_back(slot);
+                --waiting;
+            }
+        }
     }
-    for (int i = 0; i < toStart; ++i)
-        m_pool.start([this] { RunWorker(); });
+    for (std::size_t slot : slots) {
+        // The slot's earlier worker has ended (it cleared the slot last): the join does not wait.
+        if (m_threads[slot].joinable())
+            m_threads[slot].join();
+        m_threads[slot] = std::thread([this, slot] { RunWorker(slot); });
+    }
 }
 
 void ListExaminer::Add(const QList<ListRow> &rows)
 {
     QList<int> order;
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard lock(m_mutex);
         const int first = int(m_rows.size());
         m_rows.append(rows);
         order = m_order.mid(m_next);
@@ -68,21 +81,23 @@ void ListExaminer::Add(const QList<ListRow> &rows)
 
 void ListExaminer::Reorder(const QList<int> &order)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     m_order = order;
     m_next = 0;
 }
 
+void ListExaminer::WaitForWorkers(std::unique_lock<std::mutex> &lock)
+{
+    m_workerEnded.wait(lock, [this] { return m_workers == 0; });
+}
+
 void ListExaminer::Stop()
 {
-    {
-        QMutexLocker lock(&m_mutex);
-        ++m_generation;
-        m_order.clear();
-        m_next = 0;
-    }
-    m_pool.waitForDone();
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock lock(m_mutex);
+    ++m_generation;
+    m_order.clear();
+    m_next = 0;
+    WaitForWorkers(lock);
     for (State &state : m_state) {
         if (state == State::Running)
             state = State::Waiting;
@@ -91,12 +106,13 @@ void ListExaminer::Stop()
 
 void ListExaminer::WaitForDone()
 {
-    m_pool.waitForDone();
+    std::unique_lock lock(m_mutex);
+    WaitForWorkers(lock);
 }
 
 QList<ListExaminer::Examined> ListExaminer::TakeFinished()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     QList<Examined> finished;
     finished.swap(m_finished);
     for (const Examined &examined : std::as_const(finished))
@@ -107,12 +123,12 @@ QList<ListExaminer::Examined> ListExaminer::TakeFinished()
 
 ListRow ListExaminer::ExamineNow(int id, T_Command_DEVICE &model)
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock lock(m_mutex);
     Q_ASSERT(id >= 0 && id < qsizetype(m_state.size()));
     for (;;) {
         switch (m_state[id]) {
         case State::Running:
-            m_rowFinished.wait(&m_mutex);
+            m_rowFinished.wait(lock);
             continue;
         case State::Finished: {
             const auto it = std::find_if(m_finished.cbegin(), m_finished.cend(),
@@ -147,10 +163,10 @@ int ListExaminer::ClaimNext()
     return -1;
 }
 
-void ListExaminer::RunWorker()
+void ListExaminer::RunWorker(std::size_t slot)
 {
     T_Command_DEVICE model; // this worker's own list model
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock lock(m_mutex);
     const int generation = m_generation;
     for (;;) {
         const int id = generation == m_generation ? ClaimNext() : -1;
@@ -160,21 +176,23 @@ void ListExaminer::RunWorker()
         const QString folder = m_folder;
         lock.unlock();
         ExamineListRow(folder, row, model);
-        lock.relock();
+        lock.lock();
         if (generation != m_generation)
             break; // stopped meanwhile: Stop puts the row back to waiting
         m_state[id] = State::Finished;
         m_finished.append({id, std::move(row)});
-        m_rowFinished.wakeAll();
+        m_rowFinished.notify_all();
         if (!m_notified) {
             m_notified = true;
             lock.unlock();
             Q_EMIT FinishedWaiting();
-            lock.relock();
+            lock.lock();
         }
     }
+    m_running[slot] = 0;
     --m_workers;
-    m_rowFinished.wakeAll();
+    // A row stopped meanwhile stays running until Stop, which waits for this, puts it back.
+    m_workerEnded.notify_all();
 }
 
 } // namespace orva

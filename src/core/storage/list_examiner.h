@@ -3,11 +3,11 @@
 #include "file_list.h"
 
 #include <QList>
-#include <QMutex>
 #include <QObject>
-#include <QThreadPool>
-#include <QWaitCondition>
 
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -16,7 +16,9 @@ namespace orva {
 // Examines the files of the configuration file list on worker threads (one per core), each worker
 // with its own list model and lexer. The rows are taken in an order the owner gives and may change
 // while the work goes on (the list's order, also after a sort); the owner collects the examined rows on
-// its own thread. A row's id is its index in the rows given to Load.
+// its own thread. A row's id is its index in the rows given to Load. Every member function is called
+// on the owner's thread. The workers are plain standard threads guarded by a standard mutex, which
+// ThreadSanitizer sees through (it cannot see into Qt's own thread pool and wait conditions).
 class ListExaminer : public QObject
 {
     Q_OBJECT
@@ -55,20 +57,26 @@ Q_SIGNALS:
 private:
     enum class State : quint8 { Waiting, Running, Finished, Taken };
 
-    void RunWorker();
+    void RunWorker(std::size_t slot);
     // The next waiting id of the order, marked as running; -1 when none is left. Needs the lock.
     int ClaimNext();
+    // Blocks until no worker runs.
+    void WaitForWorkers(std::unique_lock<std::mutex> &lock);
 
-    QMutex m_mutex;
-    QWaitCondition m_rowFinished;
-    QThreadPool m_pool;
+    std::mutex m_mutex;
+    std::condition_variable m_rowFinished;
+    std::condition_variable m_workerEnded;
+    // One slot per core: its thread (started and joined only by the owner) and whether a worker runs
+    // there (under the lock). A slot's ended thread is joined when the slot is used again.
+    std::vector<std::thread> m_threads;
+    std::vector<char> m_running;
     QString m_folder;
     QList<ListRow> m_rows; // by id, as loaded
     std::vector<State> m_state;
     QList<int> m_order;
     qsizetype m_next = 0; // the first place of m_order that may still hold a waiting id
     QList<Examined> m_finished;
-    int m_workers = 0;
+    int m_workers = 0;    // slots whose worker runs
     int m_generation = 0; // changed by Load and Stop: workers of an earlier generation drop their rows
     bool m_notified = false;
 };
