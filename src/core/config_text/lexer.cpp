@@ -1,5 +1,9 @@
 #include "lexer.h"
 
+#include "text_utils.h"
+
+#include <algorithm>
+
 namespace orva {
 namespace {
 
@@ -31,13 +35,14 @@ qint32 decimalValue(QStringView digits)
 
 } // namespace
 
-void TLexema::setText(QStringView text)
+void TLexema::lowerAsciiLetters()
 {
-    if (text.size() != m_text.size())
-        m_text.resize(text.size());
-    QChar *to = m_text.data(); // unshares the storage if a copy of the text was taken
-    for (const QChar c : text) // lexemes are short: a plain loop beats a call to memcpy
-        *to++ = c;
+    // Files are written in lower case: only a text with a capital letter is copied.
+    const auto isUpper = [](QChar c) { return c >= u'A' && c <= u'Z'; };
+    if (std::none_of(m_text.begin(), m_text.end(), isUpper))
+        return;
+    m_lowered = LowerAsciiLetters(m_text);
+    m_text = m_lowered;
 }
 
 void TLitPipe::SetText(const QString &text)

@@ -27,27 +27,29 @@ class TLexema
 {
 public:
     TLexema() = default;
-    // Back to kind LineEnd, empty text, value 0. The text keeps its storage for the next lexeme.
+    // Back to kind LineEnd, empty text, value 0.
     void clear()
     {
         m_kind = LexemeKind::LineEnd;
-        m_text.resize(0);
+        m_text = QStringView();
         m_value = 0;
     }
 
     LexemeKind kind() const { return m_kind; }
     void setKind(LexemeKind kind) { m_kind = kind; }
-    const QString &text() const { return m_text; }
-    // Copies the characters into the lexeme's own storage, which is reused from lexeme to lexeme.
-    void setText(QStringView text);
-    // The text for in-place changes (the command-word lookup lower-cases it).
-    QString &textToChange() { return m_text; }
+    QStringView text() const { return m_text; }
+    // The text is not copied: the characters must stay until the next setText. The lexer's lexemes are
+    // slices of the text it holds, which stay until its next SetText.
+    void setText(QStringView text) { m_text = text; }
+    // Lower-cases the letters A..Z of the text into the lexeme's own storage (nothing when it has none).
+    void lowerAsciiLetters();
     qint32 value() const { return m_value; }
     void setValue(qint32 value) { m_value = value; }
 
 private:
     LexemeKind m_kind = LexemeKind::LineEnd;
-    QString m_text;
+    QStringView m_text;
+    QString m_lowered; // the text once lower-cased, when it had capital letters
     qint32 m_value = 0;
 };
 

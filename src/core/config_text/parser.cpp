@@ -371,17 +371,16 @@ void ParseConfiguration(T_Command &scratch, TLexPipe &lexer, T_Command_DEVICE &m
 
 quint8 IsCommandWord(TLexema &lexeme)
 {
-    QString &text = lexeme.textToChange();
-    LowerAsciiLettersInPlace(text);
+    lexeme.lowerAsciiLetters();
+    const QStringView text = lexeme.text();
     if (text.isEmpty() || text.front().unicode() >= CodeIndex::FirstCharacters)
         return 0;
     const CodeIndex &index = codeIndex();
-    const QStringView word(text);
     for (quint8 code : index.rowsByFirst[text.front().unicode()]) {
         const QStringView c = index.codes[code];
-        if (word.size() < c.size() || !std::equal(c.begin(), c.end(), word.begin()))
+        if (text.size() < c.size() || !std::equal(c.begin(), c.end(), text.begin()))
             continue;
-        if (word.size() == c.size() || isDigit(word[c.size()]))
+        if (text.size() == c.size() || isDigit(text[c.size()]))
             return code;
     }
     return 0;
@@ -394,7 +393,7 @@ qint32 CommandInstance(const TLexema &lexeme, quint8 code)
         return 0;
     if (lexeme.text().size() <= row.code.size())
         return -1;
-    const QStringView rest = QStringView(lexeme.text()).sliced(row.code.size());
+    const QStringView rest = lexeme.text().sliced(row.code.size());
     if (rest.isEmpty())
         return -1;
     qint64 value = 0;
