@@ -110,10 +110,7 @@ void Parser::run()
         if (instance < 0)
             continue;
 
-        m_scratch.setCode(row);
-        m_scratch.setNumber(instance);
-        m_scratch.setCount(0);
-        m_scratch.Reset();
+        m_scratch.ResetAs(row, instance);
         if (readCommand(row))
             ApplyCommand(m_scratch, m_model);
     }
@@ -436,7 +433,8 @@ void ApplyCommand(T_Command &scratch, T_Command_DEVICE &model)
     default:
         break;
     }
-    model.record(scratch.code(), scratch.number()).CopyFrom(scratch);
+    // The scratch record is reset before its next use: its texts can move.
+    model.record(scratch.code(), scratch.number()) = std::move(scratch);
 }
 
 bool ParseConfigurationText(const QString &text, T_Command_DEVICE &model)
