@@ -48,9 +48,9 @@ void TLexema::lowerAsciiLetters()
 void TLitPipe::SetText(const QString &text)
 {
     m_text = text;
-    m_chars = reinterpret_cast<const char16_t *>(m_text.constData());
-    m_size = m_text.size();
-    m_position = text.isEmpty() ? 0 : 1;
+    m_begin = reinterpret_cast<const char16_t *>(m_text.constData());
+    m_next = m_begin;
+    m_end = m_begin + m_text.size();
 }
 
 void TLexPipe::SetText(const QString &text)
@@ -67,80 +67,70 @@ void TLexPipe::SetText(const QString &text)
 void TLexPipe::Next(quint8 mode, TLexema &out)
 {
     m_mode = mode;
-
-    if (!m_pushBack) {
-        bool inComment = false;
-        bool endOfText = false;
-        bool done = false;
-        while (!done && !endOfText) {
-            const char16_t c = m_chars.NextChar();
-            if (inComment) {
-                if (c == Lf || c == Cr || c == u'$')
-                    inComment = false;
-                else if (c == Nul)
-                    endOfText = true;
-                continue;
-            }
-            switch (c) {
-            case Nul:
-                endOfText = true;
-                break;
-            case Lf:
-            case Cr:
-                m_current.kind = LexemeKind::LineEnd;
-                m_current.text = LineEndText;
-                done = true;
-                break;
-            case u';':
-                inComment = true;
-                m_chars.SkipCommentText();
-                break;
-            case u'$':
-                break;
-            case u' ':
-                if (isStringMode()) {
-                    ScanWord(m_chars.Position() - 1);
-                    done = true;
-                } else {
-                    m_chars.SkipBlanks();
-                }
-                break;
-            case u',':
-            case u'-':
-                if (isStringMode())
-                    ScanWord(m_chars.Position() - 1);
-                else
-                    m_current.kind = c == u',' ? LexemeKind::Comma : LexemeKind::Dash;
-                done = true;
-                break;
-            case u'.':
-                m_current.kind = LexemeKind::Point;
-                done = true;
-                break;
-            default:
-                if (isDigit(c) && !isStringMode())
-                    ScanNumber(m_chars.Position() - 1);
-                else
-                    ScanWord(m_chars.Position() - 1);
-                done = true;
-                break;
-            }
-        }
-        if (endOfText)
-            m_current.kind = LexemeKind::EndOfText;
-    }
-
+    if (!m_pushBack)
+        Scan();
     out.setKind(m_current.kind);
     out.setText(m_current.text);
     out.setValue(m_current.value);
     m_pushBack = false;
 }
 
-// `start` is the position of the word's first character, already taken from the pipe. The word ends
-// before the character that ends the scan, whether that one is consumed or put back.
-void TLexPipe::ScanWord(qsizetype start)
+// A point, comma, dash or end keeps the text and value of the lexeme before it.
+void TLexPipe::Scan()
 {
-    qsizetype end = 0;
+    for (;;) {
+        const char16_t c = m_chars.NextChar();
+        switch (c) {
+        case Nul:
+            m_current.kind = LexemeKind::EndOfText;
+            return;
+        case Lf:
+        case Cr:
+            m_current.kind = LexemeKind::LineEnd;
+            m_current.text = LineEndText;
+            return;
+        case u';':
+            // A comment runs up to the next CR, LF or "$", which it takes along, or to the end.
+            m_chars.SkipCommentText();
+            if (m_chars.NextChar() == Nul) {
+                m_current.kind = LexemeKind::EndOfText;
+                return;
+            }
+            break;
+        case u'$':
+            break;
+        case u' ':
+            if (isStringMode()) {
+                ScanWord(m_chars.Position() - 1);
+                return;
+            }
+            m_chars.SkipBlanks();
+            break;
+        case u',':
+        case u'-':
+            if (isStringMode())
+                ScanWord(m_chars.Position() - 1);
+            else
+                m_current.kind = c == u',' ? LexemeKind::Comma : LexemeKind::Dash;
+            return;
+        case u'.':
+            m_current.kind = LexemeKind::Point;
+            return;
+        default:
+            if (isDigit(c) && !isStringMode())
+                ScanNumber(m_chars.Position() - 1);
+            else
+                ScanWord(m_chars.Position() - 1);
+            return;
+        }
+    }
+}
+
+// `start` is the word's first character, already taken from the pipe. The word ends before the
+// character that ends the scan, whether that one is consumed or put back.
+void TLexPipe::ScanWord(const char16_t *start)
+{
+    const char16_t *end = nullptr;
     for (;;) {
         end = m_chars.Position();
         const char16_t c = m_chars.NextChar();
@@ -152,12 +142,12 @@ void TLexPipe::ScanWord(qsizetype start)
         }
     }
     m_current.kind = LexemeKind::Word;
-    m_current.text = m_chars.Taken(start).first(end - start);
+    m_current.text = QStringView(start, end);
 }
 
-void TLexPipe::ScanNumber(qsizetype start)
+void TLexPipe::ScanNumber(const char16_t *start)
 {
-    qsizetype end = 0;
+    const char16_t *end = nullptr;
     for (;;) {
         end = m_chars.Position();
         const char16_t c = m_chars.NextChar();
@@ -174,7 +164,7 @@ void TLexPipe::ScanNumber(qsizetype start)
         }
     }
     m_current.kind = LexemeKind::Number;
-    m_current.text = m_chars.Taken(start).first(end - start);
+    m_current.text = QStringView(start, end);
     m_current.value = decimalValue(m_current.text);
 }
 

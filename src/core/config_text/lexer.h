@@ -59,55 +59,44 @@ class TLitPipe
 public:
     void SetText(const QString &text);
     // The next character, or NUL (without advancing) past the end or without text.
-    char16_t NextChar()
-    {
-        if (m_position == 0 || m_position > m_size)
-            return 0;
-        return m_chars[m_position++ - 1];
-    }
+    char16_t NextChar() { return m_next < m_end ? *m_next++ : 0; }
+    // Steps back over the character NextChar handed out last.
     void Back()
     {
-        if (m_position != 0)
-            --m_position;
+        if (m_next != m_begin)
+            --m_next;
     }
     // Steps over a run of blanks.
     void SkipBlanks()
     {
-        if (m_position == 0)
-            return;
         // Lines are filled with blanks to 45 characters: four at a time first.
         constexpr quint64 FourBlanks = 0x0020002000200020ULL;
-        while (m_position + 3 <= m_size) {
+        while (m_end - m_next >= 4) {
             quint64 four;
-            std::memcpy(&four, m_chars + m_position - 1, sizeof four);
+            std::memcpy(&four, m_next, sizeof four);
             if (four != FourBlanks)
                 break;
-            m_position += 4;
+            m_next += 4;
         }
-        while (m_position <= m_size && m_chars[m_position - 1] == u' ')
-            ++m_position;
+        while (m_next < m_end && *m_next == u' ')
+            ++m_next;
     }
     // Steps up to the next CR, LF, "$" or NUL, which the next NextChar returns.
     void SkipCommentText()
     {
-        while (m_position != 0 && m_position <= m_size) {
-            const char16_t c = m_chars[m_position - 1];
-            if (c == u'\r' || c == u'\n' || c == u'$' || c == 0)
-                break;
-            ++m_position;
-        }
+        while (m_next < m_end && *m_next != u'\r' && *m_next != u'\n' && *m_next != u'$' && *m_next != 0)
+            ++m_next;
     }
-    // The characters from the 1-based position `from` up to, not including, the next character.
-    QStringView Taken(qsizetype from) const { return QStringView(m_chars + from - 1, m_position - from); }
-    qsizetype Position() const { return m_position; }
+    // Where the next character is: a scan's characters run from its start to here.
+    const char16_t *Position() const { return m_next; }
     // No character is left to read (a NUL in the text that ended the reading is not its end).
-    bool AtEnd() const { return m_position == 0 || m_position > m_size; }
+    bool AtEnd() const { return m_next >= m_end; }
 
 private:
     QString m_text;
-    const char16_t *m_chars = nullptr; // m_text's characters
-    qsizetype m_size = 0;
-    qsizetype m_position = 0; // 1-based index of the next character; 0 means no text
+    const char16_t *m_begin = nullptr; // m_text's characters
+    const char16_t *m_next = nullptr;
+    const char16_t *m_end = nullptr;
 };
 
 // Builds lexemes from the characters of a TLitPipe, with one-lexeme push-back.
@@ -124,10 +113,12 @@ public:
 
 private:
     bool isStringMode() const { return m_mode == StringMode; }
+    // Reads the next lexeme into m_current.
+    void Scan();
     // A scan's characters are the ones taken from the pipe since its starting character, so a lexeme's
     // text is a slice of the loaded text: nothing is assembled character by character.
-    void ScanWord(qsizetype start);
-    void ScanNumber(qsizetype start);
+    void ScanWord(const char16_t *start);
+    void ScanNumber(const char16_t *start);
 
     // The current lexeme. Its text is a slice of the loaded text or of m_keptText.
     struct Current

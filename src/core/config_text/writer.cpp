@@ -73,7 +73,15 @@ public:
 
     void add(QStringView text)
     {
-        m_encodable = EncodeWindows1251Into(text, m_end) && m_encodable;
+        // Codes and most texts are ASCII: copied as they are up to the first other character.
+        const char16_t *const chars = text.utf16();
+        qsizetype ascii = 0;
+        while (ascii < text.size() && chars[ascii] < 0x80) {
+            m_end[ascii] = char(chars[ascii]);
+            ++ascii;
+        }
+        if (ascii < text.size())
+            m_encodable = EncodeWindows1251Into(text.sliced(ascii), m_end + ascii) && m_encodable;
         m_end += text.size();
     }
     void add(char16_t c) { *m_end++ = char(c); }
