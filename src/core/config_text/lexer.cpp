@@ -18,10 +18,31 @@ bool isDigit(char16_t c)
     return c >= u'0' && c <= u'9';
 }
 
+// Sets of characters below 64 as the bits of a mask: one test tells whether a character is in a set.
+constexpr quint64 bitOf(char16_t c)
+{
+    return quint64(1) << c;
+}
+
+bool isIn(quint64 set, char16_t c)
+{
+    return c < 64 && ((set >> c) & 1) != 0;
+}
+
 // Characters that end a word or number scan and are consumed with it.
+constexpr quint64 ScanTerminators = bitOf(u' ') | bitOf(u'$') | bitOf(Cr) | bitOf(Lf) | bitOf(Nul);
+// Characters that may end a word: the terminators, and those that end it and are read next (the comma
+// and the dash only outside string mode).
+constexpr quint64 WordStops = ScanTerminators | bitOf(u',') | bitOf(u'-') | bitOf(u'.') | bitOf(u';');
+
 bool isScanTerminator(char16_t c)
 {
-    return c == u' ' || c == u'$' || c == Cr || c == Lf || c == Nul;
+    return isIn(ScanTerminators, c);
+}
+
+bool isPlainWordCharacter(char16_t c)
+{
+    return !isIn(WordStops, c);
 }
 
 // The decimal value of at most five digits.
@@ -62,17 +83,6 @@ void TLexPipe::SetText(const QString &text)
         m_current.text = m_keptText;
     }
     m_chars.SetText(text);
-}
-
-void TLexPipe::Next(quint8 mode, TLexema &out)
-{
-    m_mode = mode;
-    if (!m_pushBack)
-        Scan();
-    out.setKind(m_current.kind);
-    out.setText(m_current.text);
-    out.setValue(m_current.value);
-    m_pushBack = false;
 }
 
 // A point, comma, dash or end keeps the text and value of the lexeme before it.
@@ -130,19 +140,18 @@ void TLexPipe::Scan()
 // character that ends the scan, whether that one is consumed or put back.
 void TLexPipe::ScanWord(const char16_t *start)
 {
-    const char16_t *end = nullptr;
     for (;;) {
-        end = m_chars.Position();
+        m_chars.SkipWhile(isPlainWordCharacter);
+        const char16_t *const end = m_chars.Position();
         const char16_t c = m_chars.NextChar();
-        if (isScanTerminator(c))
-            break;
-        if (((c == u',' || c == u'-') && !isStringMode()) || c == u'.' || c == u';') {
+        if ((c == u',' || c == u'-') && isStringMode())
+            continue;
+        if (!isScanTerminator(c))
             m_chars.Back();
-            break;
-        }
+        m_current.kind = LexemeKind::Word;
+        m_current.text = QStringView(start, end);
+        return;
     }
-    m_current.kind = LexemeKind::Word;
-    m_current.text = QStringView(start, end);
 }
 
 void TLexPipe::ScanNumber(const char16_t *start)

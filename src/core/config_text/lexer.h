@@ -81,6 +81,12 @@ public:
         while (m_next < m_end && *m_next == u' ')
             ++m_next;
     }
+    // Steps over the characters for which isPart is true, up to the first other one.
+    template <typename IsPart> void SkipWhile(IsPart isPart)
+    {
+        while (m_next < m_end && isPart(*m_next))
+            ++m_next;
+    }
     // Steps up to the next CR, LF, "$" or NUL, which the next NextChar returns.
     void SkipCommentText()
     {
@@ -105,7 +111,16 @@ class TLexPipe
 public:
     // Loads a new text. The push-back flag and the current lexeme are kept.
     void SetText(const QString &text);
-    void Next(quint8 mode, TLexema &out);
+    void Next(quint8 mode, TLexema &out)
+    {
+        m_mode = mode;
+        if (!m_pushBack)
+            Scan();
+        out.setKind(m_current.kind);
+        out.setText(m_current.text);
+        out.setValue(m_current.value);
+        m_pushBack = false;
+    }
     // The next Next hands out the current lexeme again, whatever mode it is called with.
     void Unget() { m_pushBack = true; }
     // Every character of the text was read: false after an EndOfText met at a NUL before the end.

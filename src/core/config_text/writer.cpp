@@ -89,8 +89,8 @@ public:
     {
         char digits[24];
         char *const end = digits + std::size(digits);
-        const char *const begin = decimalBefore(end, value);
-        m_end = std::copy(begin, static_cast<const char *>(end), m_end);
+        for (const char *p = decimalBefore(end, value); p != end; ++p) // a few digits: no call to memcpy
+            *m_end++ = *p;
     }
     void padTo(qsizetype length)
     {
