@@ -51,13 +51,15 @@ void T_Command_DEVICE::ResetToDefaults()
         set(Loop::Mode, n, DefaultLoopModes[n - 1]);
     for (int n = 1; n <= RelayCount; ++n)
         set(Relay::Mode, n, DefaultRelayModes[n - 1]);
+    // Every loop, the indicator, every relay and every key in zone 1. The reset emptied the zone lists:
+    // each takes its place without a search.
     for (int loop = 1; loop <= LoopCount; ++loop)
-        SetLoopZone(loop, 1);
+        record(Cmd::zn, 1).setItem(loop, loop);
     SetIndicatorZone(1);
     for (int relay = 1; relay <= RelayCount; ++relay)
-        SetRelayZone(relay, 1, true);
+        record(Cmd::rz, relay).setItem(1, 1);
     for (int key = 1; key <= KeyCount; ++key)
-        SetKeyZone(key, 1, true);
+        record(Cmd::uz, key).setItem(1, 1);
 }
 
 int T_Command_DEVICE::ZoneOfLoop(int loop) const
