@@ -115,16 +115,16 @@ QString DecodeWindows1251(QByteArrayView bytes)
     }
     if (page.asciiIsItself) {
         // Configuration texts are mostly ASCII: Qt widens every byte at once (as Latin-1, with SIMD),
-        // then the bytes from 0x80 up, found eight at a time, are put right through the table.
+        // then the bytes from 0x80 up, found sixteen at a time, are put right through the table.
         QString text = QString::fromLatin1(bytes);
         char16_t *out = reinterpret_cast<char16_t *>(text.data());
         const uchar *in = reinterpret_cast<const uchar *>(bytes.data());
-        constexpr qsizetype Block = 8;
+        constexpr qsizetype Block = 16;
         qsizetype i = 0;
         for (; i + Block <= bytes.size(); i += Block) {
-            quint64 block;
-            std::memcpy(&block, in + i, Block);
-            if (!(block & 0x8080808080808080ULL))
+            quint64 block[2];
+            std::memcpy(block, in + i, Block);
+            if (!((block[0] | block[1]) & 0x8080808080808080ULL))
                 continue;
             for (qsizetype j = i; j < i + Block; ++j)
                 out[j] = page.toChar[in[j]];

@@ -87,6 +87,10 @@ public:
     void add(char16_t c) { *m_end++ = char(c); }
     void addNumber(qint64 value)
     {
+        if (value >= 0 && value <= 9) { // instance numbers, switches and modes
+            *m_end++ = char('0' + value);
+            return;
+        }
         char digits[24];
         char *const end = digits + std::size(digits);
         for (const char *p = decimalBefore(end, value); p != end; ++p) // a few digits: no call to memcpy
@@ -112,20 +116,27 @@ private:
 class ByteOutput
 {
 public:
-    explicit ByteOutput(QByteArray &bytes, qsizetype expected) : m_bytes(bytes) { m_bytes.resize(expected); }
+    explicit ByteOutput(QByteArray &bytes, qsizetype expected) : m_bytes(bytes) { grow(expected); }
     ~ByteOutput() { m_bytes.resize(m_size); }
 
     // Where the next `count` bytes go.
     char *room(qsizetype count)
     {
         if (m_bytes.size() - m_size < count)
-            m_bytes.resize(std::max(m_size + count, 2 * m_bytes.size()));
-        return m_bytes.data() + m_size;
+            grow(std::max(m_size + count, 2 * m_bytes.size()));
+        return m_data + m_size;
     }
     void advance(qsizetype count) { m_size += count; }
 
 private:
+    void grow(qsizetype size)
+    {
+        m_bytes.resize(size);
+        m_data = m_bytes.data();
+    }
+
     QByteArray &m_bytes;
+    char *m_data = nullptr; // m_bytes' storage, taken once per growth
     qsizetype m_size = 0;
 };
 

@@ -29,16 +29,6 @@ void T_Command::setText(int index, QString &&text)
         m_text2 = std::move(text);
 }
 
-void T_Command::Reset()
-{
-    const CommandRow &row = CommandRowOf(m_code);
-    m_value1 = row.default1;
-    m_value2 = row.default2;
-    m_text1.clear();
-    m_text2.clear();
-    m_items.fill(0);
-}
-
 void T_Command::CopyFrom(const T_Command &other)
 {
     *this = other;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "command_table.h"
 #include "modes.h"
 
 #include <QString>
@@ -89,7 +90,15 @@ public:
 
     // Back to the row's defaults: value1, value2 from the table, texts empty, items 0.
     // Code, number and count stay.
-    void Reset();
+    void Reset()
+    {
+        const CommandRow &row = CommandRowOf(m_code);
+        m_value1 = row.default1;
+        m_value2 = row.default2;
+        m_text1.clear();
+        m_text2.clear();
+        m_items.fill(0);
+    }
     // The record T_Command(code, number) gives, count 0, made in place.
     void ResetAs(quint8 code, qint32 number)
     {
