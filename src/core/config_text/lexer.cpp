@@ -2,8 +2,6 @@
 
 #include "text_utils.h"
 
-#include <algorithm>
-
 namespace orva {
 namespace {
 
@@ -56,12 +54,8 @@ qint32 decimalValue(QStringView digits)
 
 } // namespace
 
-void TLexema::lowerAsciiLetters()
+void TLexema::lowerIntoOwnText()
 {
-    // Files are written in lower case: only a text with a capital letter is copied.
-    const auto isUpper = [](QChar c) { return c >= u'A' && c <= u'Z'; };
-    if (std::none_of(m_text.begin(), m_text.end(), isUpper))
-        return;
     m_lowered = LowerAsciiLetters(m_text);
     m_text = m_lowered;
 }

@@ -42,11 +42,22 @@ public:
     // slices of the text it holds, which stay until its next SetText.
     void setText(QStringView text) { m_text = text; }
     // Lower-cases the letters A..Z of the text into the lexeme's own storage (nothing when it has none).
-    void lowerAsciiLetters();
+    void lowerAsciiLetters()
+    {
+        // Files are written in lower case: only a text with a capital letter is copied.
+        for (const QChar c : m_text) {
+            if (c >= u'A' && c <= u'Z') {
+                lowerIntoOwnText();
+                return;
+            }
+        }
+    }
     qint32 value() const { return m_value; }
     void setValue(qint32 value) { m_value = value; }
 
 private:
+    void lowerIntoOwnText();
+
     LexemeKind m_kind = LexemeKind::LineEnd;
     QStringView m_text;
     QString m_lowered; // the text once lower-cased, when it had capital letters
