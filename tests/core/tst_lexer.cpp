@@ -12,7 +12,7 @@ QString describe(const TLexema &lex)
 {
     switch (lex.kind()) {
     case LexemeKind::Word: // blanks inside a word are shown as "_"
-        return u"W:" + QString(lex.text()).replace(u' ', u'_');
+        return u"W:" + lex.text().toString().replace(u' ', u'_');
     case LexemeKind::Number:
         return u"N:" + QString::number(lex.value()) + u'/' + lex.text();
     case LexemeKind::Point:

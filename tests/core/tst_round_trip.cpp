@@ -1,5 +1,6 @@
 // Round-trip properties over random device models: what the writer writes, the reader reads back to
 // the model the format promises, and a saved configuration saved again is the same file.
+#include "config_text/win1251_codec.h"
 #include "device_model/digit_groups.h"
 #include "config_text/writer.h"
 #include "storage/config_file.h"
@@ -173,6 +174,7 @@ class TestRoundTrip : public QObject
 private Q_SLOTS:
     void writtenModelReadsBack();
     void savingASavedFileChangesNothing();
+    void savedBytesAreTheWrittenLines();
 };
 
 void TestRoundTrip::writtenModelReadsBack()
@@ -206,6 +208,33 @@ void TestRoundTrip::savingASavedFileChangesNothing()
         QCOMPARE(second.size(), first.size());
         for (qsizetype line = 0; line < first.size(); ++line)
             QCOMPARE(second[line], first[line]);
+    }
+}
+
+// The saved bytes are the writer's lines, each followed by CR LF, encoded: the file is written straight
+// as bytes, and must not differ from the lines by one byte, also where texts are far longer than any
+// line (the output grows while it is written) or Cyrillic.
+void TestRoundTrip::savedBytesAreTheWrittenLines()
+{
+    QRandomGenerator random(1251);
+    for (int i = 0; i < Models; ++i) {
+        T_Command_DEVICE model = randomModel(random);
+        if (i % 4 == 0) {
+            const QString longText = randomWord(random, 12).repeated(random.bounded(40, 400));
+            model.record(Cmd::Zentrix).setText(1, longText);
+            model.record(Cmd::ua, random.bounded(1, 16)).setText(1, longText);
+            model.record(Cmd::ct, 2).setText(1, longText); // the last line: texts the line does not show
+        }
+        QStringList lines;
+        WriteConfiguration(model, lines);
+        QString text;
+        for (const QString &line : std::as_const(lines))
+            text += line + u"\r\n";
+        const EncodeResult expected = EncodeWindows1251(text);
+        QVERIFY(expected.ok());
+        const ConfigurationBytes saved = EncodeConfiguration(model);
+        QVERIFY(saved.ok());
+        QCOMPARE(saved.bytes, expected.bytes);
     }
 }
 

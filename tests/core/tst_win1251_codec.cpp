@@ -50,10 +50,19 @@ private Q_SLOTS:
         QStringDecoder decoder("windows-1251", QStringConverter::Flag::Stateless);
         const QString decoded = decoder.decode(all);
         QCOMPARE(DecodeWindows1251(all), decoded);
-        // Runs longer than the eight-byte blocks, starting at every offset, ASCII and not.
+        // Runs longer than the sixteen-byte blocks, starting at every offset, ASCII and not.
         const QByteArray mixed = all + all.mid(0x20, 0x60) + all.mid(0x80) + "a";
-        for (int from = 0; from < 9; ++from)
+        for (int from = 0; from < 17; ++from)
             QCOMPARE(DecodeWindows1251(mixed.mid(from)), decoder.decode(mixed.mid(from)));
+        // One byte from 0x80 up in an ASCII text, at every place of a block and of the bytes after the
+        // last whole block.
+        for (int size = 1; size <= 40; ++size) {
+            for (int at = 0; at < size; ++at) {
+                QByteArray text(size, 'x');
+                text[at] = '\xC6';
+                QCOMPARE(DecodeWindows1251(text), decoder.decode(text));
+            }
+        }
 
         // Every character the table has encodes as the converter encodes it alone; every other
         // character of the plane (surrogates apart) is one the converter refuses, which it shows by

@@ -1,5 +1,7 @@
 #include "lexer.h"
 
+#include "text_utils.h"
+
 namespace orva {
 namespace {
 
@@ -14,10 +16,31 @@ bool isDigit(char16_t c)
     return c >= u'0' && c <= u'9';
 }
 
+// Sets of characters below 64 as the bits of a mask: one test tells whether a character is in a set.
+constexpr quint64 bitOf(char16_t c)
+{
+    return quint64(1) << c;
+}
+
+bool isIn(quint64 set, char16_t c)
+{
+    return c < 64 && ((set >> c) & 1) != 0;
+}
+
 // Characters that end a word or number scan and are consumed with it.
+constexpr quint64 ScanTerminators = bitOf(u' ') | bitOf(u'$') | bitOf(Cr) | bitOf(Lf) | bitOf(Nul);
+// Characters that may end a word: the terminators, and those that end it and are read next (the comma
+// and the dash only outside string mode).
+constexpr quint64 WordStops = ScanTerminators | bitOf(u',') | bitOf(u'-') | bitOf(u'.') | bitOf(u';');
+
 bool isScanTerminator(char16_t c)
 {
-    return c == u' ' || c == u'$' || c == Cr || c == Lf || c == Nul;
+    return isIn(ScanTerminators, c);
+}
+
+bool isPlainWordCharacter(char16_t c)
+{
+    return !isIn(WordStops, c);
 }
 
 // The decimal value of at most five digits.
@@ -31,21 +54,18 @@ qint32 decimalValue(QStringView digits)
 
 } // namespace
 
-void TLexema::setText(QStringView text)
+void TLexema::lowerIntoOwnText()
 {
-    if (text.size() != m_text.size())
-        m_text.resize(text.size());
-    QChar *to = m_text.data(); // unshares the storage if a copy of the text was taken
-    for (const QChar c : text) // lexemes are short: a plain loop beats a call to memcpy
-        *to++ = c;
+    m_lowered = LowerAsciiLetters(m_text);
+    m_text = m_lowered;
 }
 
 void TLitPipe::SetText(const QString &text)
 {
     m_text = text;
-    m_chars = reinterpret_cast<const char16_t *>(m_text.constData());
-    m_size = m_text.size();
-    m_position = text.isEmpty() ? 0 : 1;
+    m_begin = reinterpret_cast<const char16_t *>(m_text.constData());
+    m_next = m_begin;
+    m_end = m_begin + m_text.size();
 }
 
 void TLexPipe::SetText(const QString &text)
@@ -59,100 +79,78 @@ void TLexPipe::SetText(const QString &text)
     m_chars.SetText(text);
 }
 
-void TLexPipe::Next(quint8 mode, TLexema &out)
+// A point, comma, dash or end keeps the text and value of the lexeme before it.
+void TLexPipe::Scan()
 {
-    m_mode = mode;
-
-    if (!m_pushBack) {
-        bool inComment = false;
-        bool endOfText = false;
-        bool done = false;
-        while (!done && !endOfText) {
-            const char16_t c = m_chars.NextChar();
-            if (inComment) {
-                if (c == Lf || c == Cr || c == u'$')
-                    inComment = false;
-                else if (c == Nul)
-                    endOfText = true;
-                continue;
-            }
-            switch (c) {
-            case Nul:
-                endOfText = true;
-                break;
-            case Lf:
-            case Cr:
-                m_current.kind = LexemeKind::LineEnd;
-                m_current.text = LineEndText;
-                done = true;
-                break;
-            case u';':
-                inComment = true;
-                m_chars.SkipCommentText();
-                break;
-            case u'$':
-                break;
-            case u' ':
-                if (isStringMode()) {
-                    ScanWord(m_chars.Position() - 1);
-                    done = true;
-                } else {
-                    m_chars.SkipBlanks();
-                }
-                break;
-            case u',':
-            case u'-':
-                if (isStringMode())
-                    ScanWord(m_chars.Position() - 1);
-                else
-                    m_current.kind = c == u',' ? LexemeKind::Comma : LexemeKind::Dash;
-                done = true;
-                break;
-            case u'.':
-                m_current.kind = LexemeKind::Point;
-                done = true;
-                break;
-            default:
-                if (isDigit(c) && !isStringMode())
-                    ScanNumber(m_chars.Position() - 1);
-                else
-                    ScanWord(m_chars.Position() - 1);
-                done = true;
-                break;
-            }
-        }
-        if (endOfText)
-            m_current.kind = LexemeKind::EndOfText;
-    }
-
-    out.setKind(m_current.kind);
-    out.setText(m_current.text);
-    out.setValue(m_current.value);
-    m_pushBack = false;
-}
-
-// `start` is the position of the word's first character, already taken from the pipe. The word ends
-// before the character that ends the scan, whether that one is consumed or put back.
-void TLexPipe::ScanWord(qsizetype start)
-{
-    qsizetype end = 0;
     for (;;) {
-        end = m_chars.Position();
         const char16_t c = m_chars.NextChar();
-        if (isScanTerminator(c))
+        switch (c) {
+        case Nul:
+            m_current.kind = LexemeKind::EndOfText;
+            return;
+        case Lf:
+        case Cr:
+            m_current.kind = LexemeKind::LineEnd;
+            m_current.text = LineEndText;
+            return;
+        case u';':
+            // A comment runs up to the next CR, LF or "$", which it takes along, or to the end.
+            m_chars.SkipCommentText();
+            if (m_chars.NextChar() == Nul) {
+                m_current.kind = LexemeKind::EndOfText;
+                return;
+            }
             break;
-        if (((c == u',' || c == u'-') && !isStringMode()) || c == u'.' || c == u';') {
-            m_chars.Back();
+        case u'$':
             break;
+        case u' ':
+            if (isStringMode()) {
+                ScanWord(m_chars.Position() - 1);
+                return;
+            }
+            m_chars.SkipBlanks();
+            break;
+        case u',':
+        case u'-':
+            if (isStringMode())
+                ScanWord(m_chars.Position() - 1);
+            else
+                m_current.kind = c == u',' ? LexemeKind::Comma : LexemeKind::Dash;
+            return;
+        case u'.':
+            m_current.kind = LexemeKind::Point;
+            return;
+        default:
+            if (isDigit(c) && !isStringMode())
+                ScanNumber(m_chars.Position() - 1);
+            else
+                ScanWord(m_chars.Position() - 1);
+            return;
         }
     }
-    m_current.kind = LexemeKind::Word;
-    m_current.text = m_chars.Taken(start).first(end - start);
 }
 
-void TLexPipe::ScanNumber(qsizetype start)
+// `start` is the word's first character, already taken from the pipe. The word ends before the
+// character that ends the scan, whether that one is consumed or put back.
+void TLexPipe::ScanWord(const char16_t *start)
 {
-    qsizetype end = 0;
+    for (;;) {
+        m_chars.SkipWhile(isPlainWordCharacter);
+        const char16_t *const end = m_chars.Position();
+        const char16_t c = m_chars.NextChar();
+        if ((c == u',' || c == u'-') && isStringMode())
+            continue;
+        if (!isScanTerminator(c))
+            m_chars.Back();
+        m_current.kind = LexemeKind::Word;
+        m_current.text = QStringView(start, end);
+        return;
+    }
+}
+
+void TLexPipe::ScanNumber(const char16_t *start)
+{
+    const char16_t *end = nullptr;
     for (;;) {
         end = m_chars.Position();
         const char16_t c = m_chars.NextChar();
@@ -169,7 +167,7 @@ void TLexPipe::ScanNumber(qsizetype start)
         }
     }
     m_current.kind = LexemeKind::Number;
-    m_current.text = m_chars.Taken(start).first(end - start);
+    m_current.text = QStringView(start, end);
     m_current.value = decimalValue(m_current.text);
 }
 

@@ -3,6 +3,8 @@
 #include "device_model/digit_groups.h"
 #include "text_utils.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -19,36 +21,85 @@ constexpr quint8 ExpectSeparator = 5;
 constexpr QLatin1StringView LearnedKeyMarker("************");
 constexpr QLatin1StringView UnknownVersionText("??????");
 
-// The lower-cased codes of the command table, index = row number, and the rows by the first character
-// of their code, in table order: a word is compared with the few codes that can begin it.
-struct CodeIndex
+bool isDigit(QChar c)
 {
-    static constexpr char16_t FirstCharacters = 128; // every code begins with an ASCII character
+    return c >= u'0' && c <= u'9';
+}
 
-    std::array<QString, CommandRowCount + 1> codes;
-    std::array<std::vector<quint8>, FirstCharacters> rowsByFirst;
-
+// The lower-cased codes of the command table (index = row number) and the row of a word, found by the
+// word's first two characters: in this table they name at most one code. A pair that several codes
+// begin with, or a code shorter than two characters, sends the lookup through every code in table
+// order, as the row is defined.
+class CodeIndex
+{
+public:
     CodeIndex()
     {
         for (quint8 code = 1; code <= CommandRowCount; ++code) {
-            codes[code] = LowerAsciiLetters(CommandRowOf(code).code);
-            const char16_t first = codes[code].isEmpty() ? 0 : codes[code].front().unicode();
-            Q_ASSERT(first < FirstCharacters);
-            if (first != 0 && first < FirstCharacters)
-                rowsByFirst[first].push_back(code);
+            m_codes[code] = LowerAsciiLetters(CommandRowOf(code).code);
+            const QStringView c = m_codes[code];
+            if (c.size() < 2 || c[0] >= Ascii || c[1] >= Ascii) {
+                m_scanAlways = true;
+                continue;
+            }
+            quint8 &group = m_groupOf[c[0].unicode()];
+            if (group == 0) {
+                m_rowOf.emplace_back();
+                m_rowOf.back().fill(NoRow);
+                group = quint8(m_rowOf.size());
+            }
+            quint8 &row = m_rowOf[group - 1][c[1].unicode()];
+            row = row == NoRow ? code : SeveralRows;
         }
     }
+
+    // The row whose code begins the word followed by nothing or a digit, or 0.
+    quint8 rowOf(QStringView word) const
+    {
+        if (m_scanAlways)
+            return scan(word);
+        if (word.size() < 2 || word[0] >= Ascii || word[1] >= Ascii)
+            return NoRow;
+        const quint8 group = m_groupOf[word[0].unicode()];
+        if (group == 0)
+            return NoRow;
+        const quint8 row = m_rowOf[group - 1][word[1].unicode()];
+        if (row == SeveralRows)
+            return scan(word);
+        return row != NoRow && matches(word, row) ? row : NoRow;
+    }
+
+private:
+    static constexpr char16_t Ascii = 128;
+    static constexpr quint8 NoRow = 0;
+    static constexpr quint8 SeveralRows = 0xFF;
+
+    bool matches(QStringView word, quint8 code) const
+    {
+        const QStringView c = m_codes[code];
+        if (word.size() < c.size() || !std::equal(c.begin(), c.end(), word.begin()))
+            return false;
+        return word.size() == c.size() || isDigit(word[c.size()]);
+    }
+    quint8 scan(QStringView word) const
+    {
+        for (quint8 code = 1; code <= CommandRowCount; ++code) {
+            if (matches(word, code))
+                return code;
+        }
+        return NoRow;
+    }
+
+    std::array<QString, CommandRowCount + 1> m_codes;
+    std::array<quint8, Ascii> m_groupOf{};          // index = first character: 1 + its group, 0 when no code
+    std::vector<std::array<quint8, Ascii>> m_rowOf; // [group][second character]: the row, or a mark
+    bool m_scanAlways = false;
 };
 
 const CodeIndex &codeIndex()
 {
     static const CodeIndex index;
     return index;
-}
-
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
 }
 
 // One parse of one text: the parameter readers share the lexer and the lexeme.
@@ -110,10 +161,7 @@ void Parser::run()
         if (instance < 0)
             continue;
 
-        m_scratch.setCode(row);
-        m_scratch.setNumber(instance);
-        m_scratch.setCount(0);
-        m_scratch.Reset();
+        m_scratch.ResetAs(row, instance);
         if (readCommand(row))
             ApplyCommand(m_scratch, m_model);
     }
@@ -248,19 +296,22 @@ bool Parser::parseText()
 {
     if (!expectDash())
         return false;
-    QString text;
+    // Assembled on the stack: the blanks that fill the line arrive as many words of their own.
+    QVarLengthArray<char16_t, 128> text;
     for (;;) {
         switch (read(StringMode)) {
-        case LexemeKind::Word:
-            if (!(text.endsWith(u'.') && m_lex.text().startsWith(u' ')))
+        case LexemeKind::Word: {
+            const QStringView word = m_lex.text();
+            if (!(!text.isEmpty() && text.back() == u'.' && word.startsWith(u' ')))
                 text.append(u' ');
-            text.append(m_lex.text());
+            text.append(word.utf16(), word.size());
             break;
+        }
         case LexemeKind::Point:
             text.append(u'.');
             break;
         case LexemeKind::LineEnd:
-            m_scratch.setText(1, TrimBlanksAndControls(text));
+            m_scratch.setText(1, TrimBlanksAndControls(QStringView(text.constData(), text.size())));
             return true;
         default: // EndOfText: the text stays empty
             pushBack();
@@ -371,20 +422,8 @@ void ParseConfiguration(T_Command &scratch, TLexPipe &lexer, T_Command_DEVICE &m
 
 quint8 IsCommandWord(TLexema &lexeme)
 {
-    QString &text = lexeme.textToChange();
-    LowerAsciiLettersInPlace(text);
-    if (text.isEmpty() || text.front().unicode() >= CodeIndex::FirstCharacters)
-        return 0;
-    const CodeIndex &index = codeIndex();
-    const QStringView word(text);
-    for (quint8 code : index.rowsByFirst[text.front().unicode()]) {
-        const QStringView c = index.codes[code];
-        if (word.size() < c.size() || !std::equal(c.begin(), c.end(), word.begin()))
-            continue;
-        if (word.size() == c.size() || isDigit(word[c.size()]))
-            return code;
-    }
-    return 0;
+    lexeme.lowerAsciiLetters();
+    return codeIndex().rowOf(lexeme.text());
 }
 
 qint32 CommandInstance(const TLexema &lexeme, quint8 code)
@@ -394,7 +433,7 @@ qint32 CommandInstance(const TLexema &lexeme, quint8 code)
         return 0;
     if (lexeme.text().size() <= row.code.size())
         return -1;
-    const QStringView rest = QStringView(lexeme.text()).sliced(row.code.size());
+    const QStringView rest = lexeme.text().sliced(row.code.size());
     if (rest.isEmpty())
         return -1;
     qint64 value = 0;
@@ -437,7 +476,8 @@ void ApplyCommand(T_Command &scratch, T_Command_DEVICE &model)
     default:
         break;
     }
-    model.record(scratch.code(), scratch.number()).CopyFrom(scratch);
+    // The scratch record is reset before its next use: its texts can move.
+    model.record(scratch.code(), scratch.number()) = std::move(scratch);
 }
 
 bool ParseConfigurationText(const QString &text, T_Command_DEVICE &model)

@@ -19,7 +19,8 @@ quint8 IsCommandWord(TLexema &lexeme);
 // -1 when the rest is empty, not all digits, or outside the row's instances.
 qint32 CommandInstance(const TLexema &lexeme, quint8 row);
 
-// Range defaults and the per-command rules, then the scratch record is copied into the model.
+// Range defaults and the per-command rules, then the scratch record is moved into the model: the
+// scratch holds nothing of use afterwards.
 void ApplyCommand(T_Command &scratch, T_Command_DEVICE &model);
 
 // Loads `text` (with CR LF line ends, see NormalizeLineBreaks) into a fresh lexer and parses it into

@@ -3,26 +3,32 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 namespace orva {
 namespace {
 constexpr const char *CodecName = "windows-1251";
 constexpr int ByteCount = 256;
 
-// The code page as two tables, taken once from Qt's converter: the character of every byte and, sorted
-// by character, the byte of every character. Converting through them gives exactly what the converter
-// gives (the tests compare the two for every character), without opening a converter per text: the
-// file list converts thousands of files.
+// The code page as tables taken once from Qt's converter: the character of every byte and the byte of
+// every character. The bytes of the characters are kept in pages of 256 characters, one page for each
+// high byte the code page uses (Windows-1251 needs four), so a character's byte is two loads away.
+// Converting through them gives exactly what the converter gives (the tests compare the two for every
+// character), without opening a converter per text: the file list converts thousands of files.
 struct CodePage
 {
+    static constexpr qint16 NoByte = -1;
+    using BytePage = std::array<qint16, ByteCount>;
+
     bool usable = false;        // false if the converter does not give one distinct character per byte
     bool asciiIsItself = false; // bytes 0x00..0x7F are U+0000..U+007F
     std::array<char16_t, ByteCount> toChar{};
-    std::array<std::pair<char16_t, quint8>, ByteCount> toByte{};
+    // Index = a character's high byte: its page in bytePages; page 0 has no character.
+    std::array<quint16, ByteCount> pageOf{};
+    std::vector<BytePage> bytePages;
 
     CodePage()
     {
@@ -33,14 +39,15 @@ struct CodePage
         const QString chars = decoder.decode(bytes);
         if (decoder.hasError() || chars.size() != ByteCount)
             return;
+        bytePages.emplace_back();
+        bytePages.back().fill(NoByte);
+        bool distinct = true;
         for (int b = 0; b < ByteCount; ++b) {
             toChar[b] = chars[b].unicode();
-            toByte[b] = {toChar[b], quint8(b)};
+            qint16 &slot = byteSlot(toChar[b]);
+            distinct = distinct && slot == NoByte;
+            slot = qint16(b);
         }
-        std::sort(toByte.begin(), toByte.end());
-        const bool distinct = std::adjacent_find(toByte.begin(), toByte.end(), [](auto a, auto b) {
-                                  return a.first == b.first;
-                              }) == toByte.end();
         QStringEncoder encoder(CodecName, QStringConverter::Flag::Stateless);
         const QByteArray back = encoder.encode(chars);
         usable = distinct && !encoder.hasError() && back == bytes;
@@ -50,12 +57,19 @@ struct CodePage
     }
 
     // The byte of a character, or -1 when it has none.
-    int byteOf(char16_t c) const
+    int byteOf(char16_t c) const { return bytePages[pageOf[c >> 8]][c & 0xFF]; }
+
+private:
+    // The table entry of a character, its page added when it has none yet.
+    qint16 &byteSlot(char16_t c)
     {
-        if (c < 0x80 && toChar[c] == c) // the usual case: ASCII is itself
-            return int(c);
-        const auto it = std::lower_bound(toByte.begin(), toByte.end(), std::pair<char16_t, quint8>{c, 0});
-        return it != toByte.end() && it->first == c ? it->second : -1;
+        quint16 &page = pageOf[c >> 8];
+        if (page == 0) {
+            page = quint16(bytePages.size());
+            bytePages.emplace_back();
+            bytePages.back().fill(NoByte);
+        }
+        return bytePages[page][c & 0xFF];
     }
 };
 
@@ -101,16 +115,16 @@ QString DecodeWindows1251(QByteArrayView bytes)
     }
     if (page.asciiIsItself) {
         // Configuration texts are mostly ASCII: Qt widens every byte at once (as Latin-1, with SIMD),
-        // then the bytes from 0x80 up, found eight at a time, are put right through the table.
+        // then the bytes from 0x80 up, found sixteen at a time, are put right through the table.
         QString text = QString::fromLatin1(bytes);
         char16_t *out = reinterpret_cast<char16_t *>(text.data());
         const uchar *in = reinterpret_cast<const uchar *>(bytes.data());
-        constexpr qsizetype Block = 8;
+        constexpr qsizetype Block = 16;
         qsizetype i = 0;
         for (; i + Block <= bytes.size(); i += Block) {
-            quint64 block;
-            std::memcpy(&block, in + i, Block);
-            if (!(block & 0x8080808080808080ULL))
+            quint64 block[2];
+            std::memcpy(block, in + i, Block);
+            if (!((block[0] | block[1]) & 0x8080808080808080ULL))
                 continue;
             for (qsizetype j = i; j < i + Block; ++j)
                 out[j] = page.toChar[in[j]];
@@ -126,26 +140,32 @@ QString DecodeWindows1251(QByteArrayView bytes)
     return text;
 }
 
+bool EncodeWindows1251Into(QStringView text, char *to)
+{
+    const CodePage &page = codePage();
+    if (!page.usable) {
+        QStringEncoder encoder(CodecName, QStringConverter::Flag::Stateless);
+        const QByteArray bytes = encoder.encode(text);
+        if (encoder.hasError() || bytes.size() != text.size())
+            return false;
+        std::memcpy(to, bytes.constData(), size_t(bytes.size()));
+        return true;
+    }
+    const char16_t *in = text.utf16();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = page.byteOf(in[i]);
+        if (b < 0)
+            return false;
+        to[i] = char(b);
+    }
+    return true;
+}
+
 EncodeResult EncodeWindows1251(QStringView text)
 {
     EncodeResult result;
-    const CodePage &page = codePage();
-    if (page.usable) {
-        QByteArray bytes(text.size(), Qt::Uninitialized);
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const int b = page.byteOf(text[i].unicode());
-            if (b < 0) {
-                result.errorIndex = firstUnencodable(text, &result.errorCodePoint);
-                return result;
-            }
-            bytes[i] = char(b);
-        }
-        result.bytes = std::move(bytes);
-        return result;
-    }
-    QStringEncoder encoder(CodecName, QStringConverter::Flag::Stateless);
-    QByteArray bytes = encoder.encode(text);
-    if (!encoder.hasError()) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    if (EncodeWindows1251Into(text, bytes.data())) {
         result.bytes = std::move(bytes);
         return result;
     }

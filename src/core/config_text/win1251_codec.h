@@ -24,6 +24,10 @@ struct EncodeResult
 // Encodes the text; a character with no Windows-1251 form is reported, never replaced.
 EncodeResult EncodeWindows1251(QStringView text);
 
+// Encodes the text into `to`, which has room for text.size() bytes (one byte per character). Returns
+// false, with `to` holding no meaning, when a character has no Windows-1251 form.
+bool EncodeWindows1251Into(QStringView text, char *to);
+
 // True when every character of the text has a Windows-1251 form; otherwise `index` and `codePoint`
 // tell the first one that has none.
 bool IsWindows1251Text(QStringView text, qsizetype *index = nullptr, char32_t *codePoint = nullptr);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "command_table.h"
 #include "modes.h"
 
 #include <QString>
@@ -66,14 +67,39 @@ public:
     void setCount(quint8 count) { m_count = count; }
 
     // Index 0 is the instance number, 1 value1, 2 value2; other indexes read 0 and ignore writes.
-    qint32 value(int index) const;
-    void setValue(int index, qint32 value);
+    qint32 value(int index) const
+    {
+        switch (index) {
+        case 0:
+            return m_number;
+        case 1:
+            return m_value1;
+        case 2:
+            return m_value2;
+        default:
+            return 0;
+        }
+    }
+    void setValue(int index, qint32 value)
+    {
+        if (index == 0)
+            m_number = value;
+        else if (index == 1)
+            m_value1 = value;
+        else if (index == 2)
+            m_value2 = value;
+    }
     // Index 1 is text1, 2 text2; other indexes read empty and ignore writes.
-    QString text(int index) const;
+    const QString &text(int index) const { return index == 1 ? m_text1 : index == 2 ? m_text2 : NoText; }
     void setText(int index, const QString &text);
+    void setText(int index, QString &&text);
     // Index 1..5 are item1..item5; other indexes read 0 and ignore writes. 0 marks an empty item.
-    qint32 item(int index) const;
-    void setItem(int index, qint32 value);
+    qint32 item(int index) const { return index >= 1 && index <= ItemCount ? m_items[index - 1] : 0; }
+    void setItem(int index, qint32 value)
+    {
+        if (index >= 1 && index <= ItemCount)
+            m_items[index - 1] = value;
+    }
 
     // A named parameter of this record's command (params.h): `record.get(Loop::Delay)`.
     template <typename T> T get(NumberParam<T> param) const { return FromStored<T>(value(param.position)); }
@@ -86,10 +112,28 @@ public:
 
     // Back to the row's defaults: value1, value2 from the table, texts empty, items 0.
     // Code, number and count stay.
-    void Reset();
+    void Reset()
+    {
+        const CommandRow &row = CommandRowOf(m_code);
+        m_value1 = row.default1;
+        m_value2 = row.default2;
+        m_text1.clear();
+        m_text2.clear();
+        m_items.fill(0);
+    }
+    // The record T_Command(code, number) gives, count 0, made in place.
+    void ResetAs(quint8 code, qint32 number)
+    {
+        m_code = code;
+        m_number = number;
+        m_count = 0;
+        Reset();
+    }
     void CopyFrom(const T_Command &other);
 
 private:
+    static inline const QString NoText;
+
     quint8 m_code = 0;
     qint32 m_number = 0;
     qint32 m_value1 = 0;

@@ -15,8 +15,10 @@ constexpr CommandRow row(const char16_t *code, quint8 first, quint8 last, K kind
     return CommandRow{code, first, last, kind1, min1, def1, max1, kind2, min2, def2, max2};
 }
 
+} // namespace
+
 // clang-format off
-constexpr std::array<CommandRow, CommandRowCount> Rows = {{
+constexpr std::array<CommandRow, CommandRowCount> detail::CommandRows = {{
     row(u"Zentrix", 0, 0,  K::Text,    0,  0,   0,   K::None,    0,     0,     0),  // Версия устройства
     row(u"fe",      0, 0,  K::None,    0,  0,   0,   K::None,    0,     0,     0),  // Команда разрешения чтения файла
     row(u"ks",      1, 2,  K::Text,    0,  0,   0,   K::None,    0,     0,     0),  // ключ шифрования файла
@@ -68,17 +70,9 @@ constexpr std::array<CommandRow, CommandRowCount> Rows = {{
 }};
 // clang-format on
 
-} // namespace
-
 std::span<const CommandRow> CommandTable()
 {
-    return Rows;
-}
-
-const CommandRow &CommandRowOf(quint8 code)
-{
-    Q_ASSERT_X(code >= 1 && code <= CommandRowCount, "CommandRowOf", "no such row");
-    return Rows[qBound(1, int(code), CommandRowCount) - 1];
+    return detail::CommandRows;
 }
 
 } // namespace orva

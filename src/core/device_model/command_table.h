@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <array>
 #include <span>
 
 namespace orva {
@@ -97,7 +98,17 @@ struct CommandRow
 // All rows in table order; element i is row i + 1.
 std::span<const CommandRow> CommandTable();
 
-// The row with the given number (1..48). Any other number is a programming error.
-const CommandRow &CommandRowOf(quint8 code);
+namespace detail {
+// The rows themselves (command_table.cpp); read them through CommandTable and CommandRowOf.
+extern const std::array<CommandRow, CommandRowCount> CommandRows;
+} // namespace detail
+
+// The row with the given number (1..48). Any other number is a programming error. Inline: the parser
+// and the writer look a row up for every line.
+inline const CommandRow &CommandRowOf(quint8 code)
+{
+    Q_ASSERT_X(code >= 1 && code <= CommandRowCount, "CommandRowOf", "no such row");
+    return detail::CommandRows[qBound(1, int(code), CommandRowCount) - 1];
+}
 
 } // namespace orva

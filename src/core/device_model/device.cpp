@@ -21,29 +21,11 @@ T_Command_DEVICE::T_Command_DEVICE()
     }
 }
 
-T_Command &T_Command_DEVICE::record(quint8 code, int instance)
+T_Command &T_Command_DEVICE::outOfRange()
 {
-    // Every parse and reset goes through here: the row's first instance comes from a small table of
-    // its own rather than from the command table's row each time.
-    static const std::array<quint8, CommandRowCount + 1> firstInstance = [] {
-        std::array<quint8, CommandRowCount + 1> first{};
-        for (quint8 c = 1; c <= CommandRowCount; ++c)
-            first[c] = CommandRowOf(c).firstInstance;
-        return first;
-    }();
-    if (code >= 1 && code <= CommandRowCount) {
-        const qsizetype index = qsizetype(instance) - firstInstance[code];
-        if (index >= 0 && index < m_rows[code].size())
-            return m_rows[code][index];
-    }
     Q_ASSERT_X(false, "T_Command_DEVICE::record", "instance outside the row's range");
     m_outOfRange = T_Command();
     return m_outOfRange;
-}
-
-const T_Command &T_Command_DEVICE::record(quint8 code, int instance) const
-{
-    return const_cast<T_Command_DEVICE *>(this)->record(code, instance);
 }
 
 const QList<T_Command> &T_Command_DEVICE::records(quint8 code) const
@@ -59,22 +41,25 @@ void T_Command_DEVICE::ResetToDefaults()
     // never depends on what an earlier file, sort or edit left behind.
     for (quint8 code = 1; code <= CommandRowCount; ++code) {
         const int first = CommandRowOf(code).firstInstance;
-        QList<T_Command> &records = m_rows[code];
-        for (qsizetype i = 0; i < records.size(); ++i)
-            records[i] = T_Command(code, first + int(i));
+        T_Command *const records = m_rows[code].data();
+        for (qsizetype i = 0; i < m_rows[code].size(); ++i)
+            records[i].ResetAs(code, first + int(i));
     }
-    set(Panel::Version, QString::fromUtf16(DefaultVersionText));
+    static const QString version = QString::fromUtf16(DefaultVersionText);
+    set(Panel::Version, version);
     for (int n = 1; n <= LoopCount; ++n)
         set(Loop::Mode, n, DefaultLoopModes[n - 1]);
     for (int n = 1; n <= RelayCount; ++n)
         set(Relay::Mode, n, DefaultRelayModes[n - 1]);
+    // Every loop, the indicator, every relay and every key in zone 1. The reset emptied the zone lists:
+    // each takes its place without a search.
     for (int loop = 1; loop <= LoopCount; ++loop)
-        SetLoopZone(loop, 1);
+        record(Cmd::zn, 1).setItem(loop, loop);
     SetIndicatorZone(1);
     for (int relay = 1; relay <= RelayCount; ++relay)
-        SetRelayZone(relay, 1, true);
+        record(Cmd::rz, relay).setItem(1, 1);
     for (int key = 1; key <= KeyCount; ++key)
-        SetKeyZone(key, 1, true);
+        record(Cmd::uz, key).setItem(1, 1);
 }
 
 int T_Command_DEVICE::ZoneOfLoop(int loop) const

@@ -26,8 +26,16 @@ public:
     // The record of instance `instance` of row `code` (0 for single-instance rows). An instance outside
     // the row's range is a programming error: it asserts, and in a release build yields a scratch record
     // so that nothing of the model is touched.
-    T_Command &record(quint8 code, int instance = 0);
-    const T_Command &record(quint8 code, int instance = 0) const;
+    T_Command &record(quint8 code, int instance = 0)
+    {
+        const qsizetype index = indexOf(code, instance);
+        return index >= 0 ? m_rows[code][index] : outOfRange();
+    }
+    const T_Command &record(quint8 code, int instance = 0) const
+    {
+        const qsizetype index = indexOf(code, instance);
+        return index >= 0 ? m_rows[code].at(index) : const_cast<T_Command_DEVICE *>(this)->outOfRange();
+    }
     // All records of a row, in instance order.
     const QList<T_Command> &records(quint8 code) const;
 
@@ -71,6 +79,15 @@ public:
     void SetIndicatorZone(int zone);
 
 private:
+    // The index of the record in its row's list, or -1 for an instance outside the row's range.
+    qsizetype indexOf(quint8 code, int instance) const
+    {
+        if (code < 1 || code > CommandRowCount)
+            return -1;
+        const qsizetype index = qsizetype(instance) - CommandRowOf(code).firstInstance;
+        return index >= 0 && index < m_rows[code].size() ? index : -1;
+    }
+    T_Command &outOfRange();
     bool listHas(quint8 code, int instance, int value) const;
     void setInList(quint8 code, int instance, int value, bool on);
 

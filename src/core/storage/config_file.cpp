@@ -134,19 +134,12 @@ QString FindUnencodableText(const T_Command_DEVICE &model)
 ConfigurationBytes EncodeConfiguration(const T_Command_DEVICE &model)
 {
     ConfigurationBytes result;
-    QStringList lines;
-    WriteConfiguration(model, lines);
-    QString text;
-    for (const QString &line : std::as_const(lines))
-        text += line + u"\r\n";
-    EncodeResult encoded = EncodeWindows1251(text);
-    if (!encoded.ok()) {
-        result.error = FindUnencodableText(model);
-        if (result.error.isEmpty())
-            result.error = QStringLiteral("a character has no Windows-1251 form");
+    if (WriteConfigurationBytes(model, result.bytes))
         return result;
-    }
-    result.bytes = std::move(encoded.bytes);
+    result.bytes.clear();
+    result.error = FindUnencodableText(model);
+    if (result.error.isEmpty())
+        result.error = QStringLiteral("a character has no Windows-1251 form");
     return result;
 }
 
