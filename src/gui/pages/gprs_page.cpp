@@ -53,9 +53,9 @@ void GprsPage::Redraw_GPRS()
     Redraw_Server(2);
 
     bool same = true;
-    for (int k = 1; k <= ServersPerSim; ++k) {
+    for (int k = 1; k <= T_Command_DEVICE::ServersPerSim; ++k) {
         const T_Command &first = m.record(Cmd::gs, k);
-        const T_Command &second = m.record(Cmd::gs, k + ServersPerSim);
+        const T_Command &second = m.record(Cmd::gs, k + T_Command_DEVICE::ServersPerSim);
         same = same && first.get(Gprs::ServerPort) == second.get(Gprs::ServerPort) &&
                first.get(Gprs::ServerAddress) == second.get(Gprs::ServerAddress);
     }
