@@ -11,6 +11,8 @@ class TestCommandModel : public QObject
 private Q_SLOTS:
     void instanceCounts_data();
     void instanceCounts();
+    void namedCounts_data();
+    void namedCounts();
     void freshRecordDefaults();
     void recordAccessors();
     void resetKeepsCodeNumberCount();
@@ -60,6 +62,42 @@ void TestCommandModel::instanceCounts()
         QCOMPARE(int(records[i].code()), code);
         QCOMPARE(records[i].number(), first + i);
     }
+}
+
+// The model's named counts, which the pages, checks and record count by, are the instance counts of
+// every row of that thing.
+void TestCommandModel::namedCounts_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("count");
+    using D = T_Command_DEVICE;
+    QTest::newRow("loops la") << int(Cmd::la) << D::LoopCount;
+    QTest::newRow("loops lm") << int(Cmd::lm) << D::LoopCount;
+    QTest::newRow("relays rm") << int(Cmd::rm) << D::RelayCount;
+    QTest::newRow("relays rz") << int(Cmd::rz) << D::RelayCount;
+    QTest::newRow("keys ua") << int(Cmd::ua) << D::KeyCount;
+    QTest::newRow("keys uz") << int(Cmd::uz) << D::KeyCount;
+    QTest::newRow("zones zn") << int(Cmd::zn) << D::ZoneCount;
+    QTest::newRow("phones sn") << int(Cmd::sn) << D::PhoneCount;
+    QTest::newRow("phones su") << int(Cmd::su) << D::PhoneCount;
+    QTest::newRow("phones dn") << int(Cmd::dn) << D::PhoneCount;
+    QTest::newRow("servers gs") << int(Cmd::gs) << D::ServerCount;
+    QTest::newRow("servers of both SIMs") << int(Cmd::gs) << D::SimCount * D::ServersPerSim;
+    for (auto [name, code] : {std::pair{"SIMs ph", Cmd::ph},
+                              {"SIMs ga", Cmd::ga},
+                              {"SIMs gl", Cmd::gl},
+                              {"SIMs gp", Cmd::gp},
+                              {"SIMs cb", Cmd::cb}})
+        QTest::newRow(name) << int(code) << D::SimCount;
+    QTest::newRow("key parts gk") << int(Cmd::gk) << D::GprsKeyPartCount;
+}
+
+void TestCommandModel::namedCounts()
+{
+    QFETCH(int, code);
+    QFETCH(int, count);
+    QCOMPARE(CommandRowOf(quint8(code)).instanceCount(), count);
+    QCOMPARE(CommandRowOf(quint8(code)).firstInstance, 1);
 }
 
 void TestCommandModel::freshRecordDefaults()

@@ -1,6 +1,6 @@
+#include "device_model/store_form.h"
 #include "model_probe.h"
 #include "storage/config_file.h"
-#include "device_model/store_form.h"
 
 #include <QTest>
 
@@ -37,6 +37,8 @@ private Q_SLOTS:
     void deliveryLimits_data();
     void deliveryLimits();
     void storeFormIsStable();
+    void gprsHexForms_data();
+    void gprsHexForms();
 };
 
 void TestStoreForm::fields_data()
@@ -109,6 +111,57 @@ void TestStoreForm::storeFormIsStable()
     LoadConfigurationText(ConfigurationTextFromBytes(EncodeConfiguration(once).bytes), reread);
     ApplyStoreForm(reread);
     QCOMPARE(EncodeConfiguration(reread).bytes, EncodeConfiguration(once).bytes);
+}
+
+// The identifier and key part have three text forms beside the stored one: the page and `show` fill a
+// short text on the left, the page completes a typed one on the right, the record prints it as stored.
+void TestStoreForm::gprsHexForms_data()
+{
+    QTest::addColumn<bool>("identifier");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("completed");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("identifier short") << true << "ab"
+                                      << "0000-0000-00AB"
+                                      << "AB00-0000-0000"
+                                      << "ab00-0000-0000";
+    QTest::newRow("identifier groups") << true << "12-ab"
+                                       << "0000-0012-00AB"
+                                       << "1200-AB00-0000"
+                                       << "1200-ab00-0000";
+    QTest::newRow("identifier empty") << true << ""
+                                      << "0000-0000-0000"
+                                      << "0000-0000-0000"
+                                      << "0000-0000-0000";
+    QTest::newRow("identifier stored") << true << "0123456789AB"
+                                       << "0123-4567-89AB"
+                                       << "0123-4567-89AB"
+                                       << "0123-4567-89AB";
+    QTest::newRow("key part short") << false << "3c"
+                                    << "00-00-00-00-00-00-00-3C"
+                                    << "3C-00-00-00-00-00-00-00"
+                                    << "3c-00-00-00-00-00-00-00";
+    QTest::newRow("key part empty") << false << ""
+                                    << "00-00-00-00-00-00-00-00"
+                                    << "00-00-00-00-00-00-00-00"
+                                    << "00-00-00-00-00-00-00-00";
+}
+
+void TestStoreForm::gprsHexForms()
+{
+    QFETCH(bool, identifier);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QFETCH(QString, completed);
+    QFETCH(QString, printed);
+    const auto stored = identifier ? StoredGprsIdentifier : StoredGprsKeyPart;
+    QCOMPARE((identifier ? ShownGprsIdentifier : ShownGprsKeyPart)(text), shown);
+    QCOMPARE((identifier ? CompletedGprsIdentifier : CompletedGprsKeyPart)(text), completed);
+    QCOMPARE((identifier ? PrintedGprsIdentifier : PrintedGprsKeyPart)(text), printed);
+    // A page that shows a value and stores it unedited stores what the file held in its stored form.
+    QCOMPARE(stored(shown), stored(text));
+    QCOMPARE(stored(shown).size(), identifier ? GprsIdentifierDigits : GprsKeyPartDigits);
 }
 
 QTEST_APPLESS_MAIN(TestStoreForm)

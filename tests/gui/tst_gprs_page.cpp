@@ -431,7 +431,7 @@ void GprsPageTest::generatedKeys()
     for (int round = 0; round < 2; ++round) {
         QTest::mouseClick(generate, Qt::LeftButton);
         QString key;
-        for (int part = 1; part <= GprsPage::KeyParts; ++part) {
+        for (int part = 1; part <= T_Command_DEVICE::GprsKeyPartCount; ++part) {
             const QString text = Shown(*f.window, QStringLiteral("E_GPRS_Key%1").arg(part));
             QVERIFY2(KeyPartPattern.match(text).hasMatch(), qPrintable(text));
             key += text;
@@ -439,7 +439,7 @@ void GprsPageTest::generatedKeys()
         keys << key;
         // The model receives the key when the page is stored.
         f.window->UnLoad_All();
-        for (int part = 1; part <= GprsPage::KeyParts; ++part) {
+        for (int part = 1; part <= T_Command_DEVICE::GprsKeyPartCount; ++part) {
             const QString stored = f.working.record(Cmd::gk, part).text(1);
             QCOMPARE(stored.size(), 16);
             QCOMPARE(stored, Shown(*f.window, QStringLiteral("E_GPRS_Key%1").arg(part)).remove(u'-'));
@@ -471,12 +471,12 @@ void GprsPageTest::clearedKey()
     auto *clear = Find<PictureButton>(*f.window, QStringLiteral("B_GPRS_KeyClear"));
     QCOMPARE(clear->tag(), -12);
     clear->click();
-    for (int part = 1; part <= GprsPage::KeyParts; ++part)
+    for (int part = 1; part <= T_Command_DEVICE::GprsKeyPartCount; ++part)
         QCOMPARE(Shown(*f.window, QStringLiteral("E_GPRS_Key%1").arg(part)),
                  QStringLiteral("3C-3C-3C-3C-3C-3C-3C-3C"));
     QCOMPARE(f.working.record(Cmd::gk, 1).text(1), QStringLiteral("0123456789abcdef"));
     f.window->UnLoad_All();
-    for (int part = 1; part <= GprsPage::KeyParts; ++part)
+    for (int part = 1; part <= T_Command_DEVICE::GprsKeyPartCount; ++part)
         QCOMPARE(f.working.record(Cmd::gk, part).text(1), QStringLiteral("3C3C3C3C3C3C3C3C"));
 }
 

@@ -3,10 +3,10 @@
 namespace orva {
 
 namespace {
-constexpr std::array<LoopMode, 4> DefaultLoopModes = {LoopMode::GuardDelay, LoopMode::GuardWalk,
-                                                      LoopMode::Guard, LoopMode::Fire5};
-constexpr std::array<RelayMode, 4> DefaultRelayModes = {RelayMode::Sirena1, RelayMode::TranspGuard,
-                                                        RelayMode::Sms, RelayMode::Sms};
+constexpr std::array<LoopMode, T_Command_DEVICE::LoopCount> DefaultLoopModes = {
+    LoopMode::GuardDelay, LoopMode::GuardWalk, LoopMode::Guard, LoopMode::Fire5};
+constexpr std::array<RelayMode, T_Command_DEVICE::RelayCount> DefaultRelayModes = {
+    RelayMode::Sirena1, RelayMode::TranspGuard, RelayMode::Sms, RelayMode::Sms};
 const char16_t DefaultVersionText[] = u"Config Orva soft v.3.0";
 } // namespace
 

@@ -15,10 +15,20 @@ namespace orva {
 class T_Command_DEVICE
 {
 public:
+    // How many of each numbered thing the panel has: the instance counts of their command table rows
+    // (loops `la`/`lm`, relays `rm`, keys `ua`, zones `zn`, phones `sn`/`su`/`dn`, servers `gs`, SIM
+    // cards `ph`/`ga`/`cb`, parts of the GPRS key `gk`). Every page, check and record block counts by
+    // these.
     static constexpr int LoopCount = 4;
     static constexpr int RelayCount = 4;
     static constexpr int KeyCount = 15;
     static constexpr int ZoneCount = 4;
+    static constexpr int PhoneCount = 9;
+    static constexpr int ServerCount = 6;
+    static constexpr int SimCount = 2;
+    static constexpr int GprsKeyPartCount = 4;
+    // SIM card n uses servers (n - 1) * ServersPerSim + 1 .. n * ServersPerSim.
+    static constexpr int ServersPerSim = ServerCount / SimCount;
 
     // Every record with its row's defaults; the factory defaults need ResetToDefaults().
     T_Command_DEVICE();

@@ -9,22 +9,37 @@
 namespace orva {
 namespace {
 
-constexpr int PhoneCount = 9;
-constexpr int ServerCount = 6;
-constexpr int GprsKeyParts = 4;
 constexpr int TypedKeyAliasLength = 10; // the mark and 9 characters
 constexpr qint32 HighestProtocol = 4;   // "v.110"
 constexpr qint32 HighestDelivery = 2;
+
+constexpr int IdentifierGroup = 4;
+constexpr int KeyPartGroup = 2;
+
+// Hexadecimal digits in groups joined by "-", filled with "0" on the left (a negative width) or on the
+// right (a positive one), upper case.
+QString hexGroups(const QString &text, int groupWidth, int totalWidth)
+{
+    QString shown = text;
+    FormatDigitGroups(shown, HexDigits, u'-', u'0', groupWidth, totalWidth, true);
+    return shown.toUpper();
+}
 
 // The page shows the text grouped (filled on the left, upper case in its masked edit) and stores the
 // digits without separators.
 QString storedHex(const QString &text, int groupWidth, int totalWidth)
 {
-    QString shown = text;
-    FormatDigitGroups(shown, HexDigits, u'-', u'0', groupWidth, totalWidth, true);
-    shown = shown.toUpper();
-    FormatDigitGroups(shown, HexDigits, u'-', u'0', groupWidth, totalWidth, false);
-    return shown;
+    QString stored = hexGroups(text, groupWidth, totalWidth);
+    FormatDigitGroups(stored, HexDigits, u'-', u'0', groupWidth, totalWidth, false);
+    return stored;
+}
+
+// The record prints an empty text as all zeros, and fills a short one on the right as it stands.
+QString printedHex(const QString &text, int groupWidth, int totalWidth)
+{
+    QString printed = text.isEmpty() ? QString(totalWidth, u'0') : text;
+    FormatDigitGroups(printed, HexDigits, u'-', u'0', groupWidth, totalWidth, true);
+    return printed;
 }
 
 void applyGprsForm(T_Command_DEVICE &model)
@@ -36,15 +51,15 @@ void applyGprsForm(T_Command_DEVICE &model)
 
     T_Command &ident = model.record(Cmd::gi);
     ident.set(Gprs::Identifier, StoredGprsIdentifier(ident.get(Gprs::Identifier)));
-    for (int part = 1; part <= GprsKeyParts; ++part) {
+    for (int part = 1; part <= T_Command_DEVICE::GprsKeyPartCount; ++part) {
         T_Command &key = model.record(Cmd::gk, part);
         key.set(Gprs::KeyPart, StoredGprsKeyPart(key.get(Gprs::KeyPart)));
     }
-    for (int sim = 1; sim <= 2; ++sim) {
+    for (int sim = 1; sim <= T_Command_DEVICE::SimCount; ++sim) {
         T_Command &apn = model.record(Cmd::ga, sim);
         apn.set(Gprs::Apn, StoredApn(apn.get(Gprs::Apn)));
     }
-    for (int server = 1; server <= ServerCount; ++server) {
+    for (int server = 1; server <= T_Command_DEVICE::ServerCount; ++server) {
         T_Command &s = model.record(Cmd::gs, server);
         s.set(Gprs::ServerAddress, StoredServerAddress(s.get(Gprs::ServerAddress)));
     }
@@ -79,12 +94,42 @@ void applyKeyForm(T_Command_DEVICE &model)
 
 QString StoredGprsIdentifier(const QString &text)
 {
-    return storedHex(text, 4, -12);
+    return storedHex(text, IdentifierGroup, -GprsIdentifierDigits);
 }
 
 QString StoredGprsKeyPart(const QString &text)
 {
-    return storedHex(text, 2, -16);
+    return storedHex(text, KeyPartGroup, -GprsKeyPartDigits);
+}
+
+QString ShownGprsIdentifier(const QString &stored)
+{
+    return hexGroups(stored, IdentifierGroup, -GprsIdentifierDigits);
+}
+
+QString ShownGprsKeyPart(const QString &stored)
+{
+    return hexGroups(stored, KeyPartGroup, -GprsKeyPartDigits);
+}
+
+QString CompletedGprsIdentifier(const QString &typed)
+{
+    return hexGroups(typed, IdentifierGroup, GprsIdentifierDigits);
+}
+
+QString CompletedGprsKeyPart(const QString &typed)
+{
+    return hexGroups(typed, KeyPartGroup, GprsKeyPartDigits);
+}
+
+QString PrintedGprsIdentifier(const QString &stored)
+{
+    return printedHex(stored, IdentifierGroup, GprsIdentifierDigits);
+}
+
+QString PrintedGprsKeyPart(const QString &stored)
+{
+    return printedHex(stored, KeyPartGroup, GprsKeyPartDigits);
 }
 
 bool IsServerAddressText(QStringView text)
@@ -141,7 +186,7 @@ void ApplyDialDeliveryLimits(T_Command_DEVICE &model)
     const qint32 delivery = model.get(Dialing::Delivery);
     if (delivery != 1 && delivery != 2)
         return;
-    for (int phone = 1; phone <= PhoneCount; ++phone) {
+    for (int phone = 1; phone <= T_Command_DEVICE::PhoneCount; ++phone) {
         T_Command &r = model.record(Cmd::dn, phone);
         const qint32 mode = r.get(DialPhone::Mode);
         if (mode == 3 || mode == 4 || (mode == 2 && delivery == 2))
@@ -160,12 +205,12 @@ int DialPhoneSortRank(qint32 mode)
 // of the slots changes.
 void SortDialPhones(T_Command_DEVICE &model)
 {
-    std::array<T_Command, PhoneCount> slots;
-    for (int i = 0; i < PhoneCount; ++i)
+    std::array<T_Command, T_Command_DEVICE::PhoneCount> slots;
+    for (int i = 0; i < T_Command_DEVICE::PhoneCount; ++i)
         slots[i] = model.record(Cmd::dn, i + 1);
-    for (int q = 0; q < PhoneCount - 1; ++q) {
+    for (int q = 0; q < T_Command_DEVICE::PhoneCount - 1; ++q) {
         int lowest = q;
-        for (int s = q + 1; s < PhoneCount; ++s) {
+        for (int s = q + 1; s < T_Command_DEVICE::PhoneCount; ++s) {
             if (DialPhoneSortRank(slots[s].get(DialPhone::Mode)) <
                 DialPhoneSortRank(slots[lowest].get(DialPhone::Mode)))
                 lowest = s;
@@ -173,7 +218,7 @@ void SortDialPhones(T_Command_DEVICE &model)
         if (lowest != q)
             std::rotate(slots.begin() + q, slots.begin() + lowest, slots.begin() + lowest + 1);
     }
-    for (int i = 0; i < PhoneCount; ++i)
+    for (int i = 0; i < T_Command_DEVICE::PhoneCount; ++i)
         model.record(Cmd::dn, i + 1).CopyFrom(slots[i]);
 }
 

@@ -25,6 +25,23 @@ QString StoredServerAddress(const QString &text);
 bool IsServerAddressText(QStringView text);
 QString StoredApn(const QString &shown);
 
+// How many hexadecimal digits the GPRS identifier and each part of the GPRS key hold.
+inline constexpr int GprsIdentifierDigits = 12;
+inline constexpr int GprsKeyPartDigits = 16;
+
+// The GPRS identifier and a key part as the page and `orva-config show` show them: 12 (16) upper-case
+// hexadecimal digits in groups of four (two) joined by "-", a short text filled with "0" on the left.
+QString ShownGprsIdentifier(const QString &stored);
+QString ShownGprsKeyPart(const QString &stored);
+// The same as the page completes them when the user leaves the field: groups the user wrote are filled
+// with "0" on the right, then the digits on the right. "12AB" becomes 12AB-0000-0000.
+QString CompletedGprsIdentifier(const QString &typed);
+QString CompletedGprsKeyPart(const QString &typed);
+// The same as the file list and the printed record show them: in groups, filled on the right, the
+// letters as stored; an empty text reads "0000-0000-0000" ("00-00-00-00-00-00-00-00").
+QString PrintedGprsIdentifier(const QString &stored);
+QString PrintedGprsKeyPart(const QString &stored);
+
 // The forms the GPRS page shows (and the printed record prints): an address as four three-digit groups
 // joined by "." whichever separator it is stored with, an APN with "." where it is stored with ",".
 QString ShownServerAddress(const QString &stored);

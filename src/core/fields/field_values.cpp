@@ -11,8 +11,6 @@ namespace orva {
 namespace {
 
 constexpr QStringView LearnedText = u"ключ обучен";
-constexpr int IdentifierDigits = 12;
-constexpr int KeyPartDigits = 16;
 constexpr qint32 HighestFileNumber = 99999; // a number in the file has at most five digits
 
 struct KindName
@@ -33,13 +31,6 @@ constexpr KindName KindNames[] = {
     {FieldKind::KeyType, u"key-type"},
     {FieldKind::Learned, u"learned"},
 };
-
-QString grouped(const QString &text, QStringView allowed, QChar separator, int groupWidth, int totalWidth)
-{
-    QString shown = text;
-    FormatDigitGroups(shown, allowed, separator, u'0', groupWidth, totalWidth, true);
-    return shown;
-}
 
 QString listText(const T_Command &r, int width)
 {
@@ -178,11 +169,11 @@ QString ShowField(const Field &field, const T_Command_DEVICE &model)
     case FieldKind::Apn:
         return ReplaceChar(r.text(field.parameter), u',', u'.');
     case FieldKind::Identifier:
-        return grouped(r.text(field.parameter), HexDigits, u'-', 4, -IdentifierDigits).toUpper();
+        return ShownGprsIdentifier(r.text(field.parameter));
     case FieldKind::KeyPart:
-        return grouped(r.text(field.parameter), HexDigits, u'-', 2, -KeyPartDigits).toUpper();
+        return ShownGprsKeyPart(r.text(field.parameter));
     case FieldKind::Address:
-        return grouped(r.text(field.parameter), DecimalDigits, u'.', 3, -12);
+        return ShownServerAddress(r.text(field.parameter));
     case FieldKind::List:
         return listText(r, field.code == Cmd::su ? 2 : 1);
     case FieldKind::KeyAlias:
@@ -231,14 +222,14 @@ bool SetField(const Field &field, T_Command_DEVICE &model, const QString &shown,
         r.setText(field.parameter, ReplaceChar(shown, u'.', u','));
         return true;
     case FieldKind::Identifier:
-        if (!isDigitGroups(shown, HexDigits, u'-', IdentifierDigits))
+        if (!isDigitGroups(shown, HexDigits, u'-', GprsIdentifierDigits))
             return fail(error, QStringLiteral("\"%1\" is not an identifier of up to 12 hexadecimal digits "
                                               "(1234-5678-9ABC)")
                                    .arg(shown));
         r.setText(field.parameter, StoredGprsIdentifier(shown));
         return true;
     case FieldKind::KeyPart:
-        if (!isDigitGroups(shown, HexDigits, u'-', KeyPartDigits))
+        if (!isDigitGroups(shown, HexDigits, u'-', GprsKeyPartDigits))
             return fail(error, QStringLiteral("\"%1\" is not a key part of up to 16 hexadecimal digits "
                                               "(01-23-45-67-89-AB-CD-EF)")
                                    .arg(shown));

@@ -35,8 +35,6 @@ constexpr KindText KindTexts[] = {
 };
 // clang-format on
 
-constexpr int GprsKeyParts = 4;
-
 // What one file tells about itself; empty texts where it does not tell (a container without its key).
 struct PanelFacts
 {
@@ -69,7 +67,7 @@ PanelFacts plainFacts(const QString &file, T_Command_DEVICE &model, FolderAudit 
     facts.plain = true;
     facts.identifier = model.get(Gprs::Identifier);
     facts.deviceName = model.get(Panel::Name);
-    for (int part = 1; part <= GprsKeyParts; ++part)
+    for (int part = 1; part <= T_Command_DEVICE::GprsKeyPartCount; ++part)
         facts.gprsKey += model.get(Gprs::KeyPart, part);
     facts.fileKey = model.get(Panel::FileKey, 1);
     facts.gprsOn = model.get(Gprs::Active) > 0;

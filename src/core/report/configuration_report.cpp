@@ -4,6 +4,7 @@
 #include "report_blocks.h"
 #include "text_fit.h"
 
+#include "device_model/store_form.h"
 #include "storage/short_date.h"
 
 #include <algorithm>
@@ -58,7 +59,7 @@ void drawHeading(Flow &f, const ReportPage &page)
 {
     const ReportContext &c = f.c;
     const QString heading = u"Конфигурация устройства:(\"" + c.model.get(Panel::Name) + u"\"/" +
-                            FormatGprsIdentifier(c.model.get(Gprs::Identifier)) + u')';
+                            PrintedGprsIdentifier(c.model.get(Gprs::Identifier)) + u')';
     // A device name from a file may be of any length: the heading goes on on further lines, each ending
     // by the signature line's end. Texts stand on their bottom edge: the heading's line is the first
     // line of the page, so that it starts at the origin rather than above it. A blank at a break is not

@@ -1,4 +1,3 @@
-#include "print_identifier.h"
 #include "report_blocks.h"
 #include "table_block.h"
 
@@ -7,7 +6,6 @@
 namespace orva {
 namespace {
 
-constexpr int GprsKeyCount = 4;
 constexpr int SimCards = 2;
 constexpr int PrintedServers = 3;
 
@@ -21,7 +19,7 @@ QString asStored(const QString &stored)
 BlockSize DrawGprsIdentifierBlock(const ReportContext &c, int x, int y)
 {
     const QString title = QStringLiteral("Параметры GPRS:");
-    const QString identifier = FormatGprsIdentifier(c.model.get(Gprs::Identifier));
+    const QString identifier = PrintedGprsIdentifier(c.model.get(Gprs::Identifier));
     const int valueOffset = c.canvas.textWidth(title, FontStyle::Bold);
     c.canvas.drawText(x, y + c.m.L, title, TextAlign::Left, FontStyle::Bold);
     c.canvas.drawText(x, y + 2 * c.m.L, QStringLiteral("Идентификатор :"), TextAlign::Left,
@@ -35,17 +33,17 @@ BlockSize DrawGprsKeysBlock(const ReportContext &c, int x, int y)
     const QString label = QStringLiteral("Ключ шифрации :");
     const int valueX = x + c.canvas.textWidth(label, FontStyle::Normal);
     const int stripeWidth = c.canvas.textWidth(QStringLiteral("  -  -  -  -  -  -  -  "), FontStyle::Bold);
-    for (int line = 1; line <= GprsKeyCount; line += 2) {
+    for (int line = 1; line <= T_Command_DEVICE::GprsKeyPartCount; line += 2) {
         const int top = y + (line - 1) * c.m.L;
         c.canvas.drawRectangle(valueX, top, valueX + stripeWidth, top + c.m.L, SilverColor, PenStyle::Solid,
                                0);
     }
     c.canvas.drawText(x, y + c.m.L, label, TextAlign::Left, FontStyle::Normal);
-    for (int key = 1; key <= GprsKeyCount; ++key) {
-        c.canvas.drawText(valueX, y + key * c.m.L, FormatGprsKey(c.model.get(Gprs::KeyPart, key)),
+    for (int key = 1; key <= T_Command_DEVICE::GprsKeyPartCount; ++key) {
+        c.canvas.drawText(valueX, y + key * c.m.L, PrintedGprsKeyPart(c.model.get(Gprs::KeyPart, key)),
                           TextAlign::Left, FontStyle::Bold);
     }
-    return {valueX - x + stripeWidth, GprsKeyCount * c.m.L};
+    return {valueX - x + stripeWidth, T_Command_DEVICE::GprsKeyPartCount * c.m.L};
 }
 
 BlockSize DrawApnBlock(const ReportContext &c, int x, int y)

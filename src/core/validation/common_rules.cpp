@@ -3,8 +3,6 @@
 namespace orva {
 namespace {
 
-constexpr int SimCount = 2;
-
 // Rules 3 and 4: a balance check (period 1 or more) needs the operator's request code.
 CheckRule requestCodeRule(int sim)
 {
@@ -31,7 +29,7 @@ QList<CheckRule> CommonRules()
 {
     QList<CheckRule> rules;
     // Rules 1 and 2: the period; its hint names (minimum + 1)..maximum since 0 means "not checked".
-    for (int sim = 1; sim <= SimCount; ++sim) {
+    for (int sim = 1; sim <= T_Command_DEVICE::SimCount; ++sim) {
         const ValueRef period{Sim::BalancePeriod, sim};
         CheckRule rule = RangeRule(
             CheckId::Common, sim, period, QStringLiteral("Недопустимая величина периода проверки баланса"),
@@ -40,10 +38,10 @@ QList<CheckRule> CommonRules()
         rule.subject = sim;
         rules.append(rule);
     }
-    for (int sim = 1; sim <= SimCount; ++sim)
+    for (int sim = 1; sim <= T_Command_DEVICE::SimCount; ++sim)
         rules.append(requestCodeRule(sim));
     // Rules 5 and 6: the low-balance threshold.
-    for (int sim = 1; sim <= SimCount; ++sim) {
+    for (int sim = 1; sim <= T_Command_DEVICE::SimCount; ++sim) {
         const ValueRef threshold{Sim::BalanceThreshold, sim};
         CheckRule rule =
             RangeRule(CheckId::Common, 4 + sim, threshold,

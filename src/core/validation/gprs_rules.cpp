@@ -5,8 +5,6 @@
 namespace orva {
 namespace {
 
-constexpr int ServerCount = 6;
-constexpr int ServersPerSim = 3;
 constexpr int AddressGroups = 4;
 constexpr qint32 MaxAddressGroup = 255;
 // The panel's receiving servers listen above 10000; the command table admits any port from 1, so the
@@ -49,8 +47,8 @@ CheckRule addressRule(int server)
     rule.textDefault = [server](T_Command_DEVICE &model, bool sameServers) {
         const QString empty = StoredServerAddress(QString());
         model.set(Gprs::ServerAddress, server, empty);
-        if (sameServers && server <= ServersPerSim)
-            model.set(Gprs::ServerAddress, server + ServersPerSim, empty);
+        if (sameServers && server <= T_Command_DEVICE::ServersPerSim)
+            model.set(Gprs::ServerAddress, server + T_Command_DEVICE::ServersPerSim, empty);
     };
     return rule;
 }
@@ -58,7 +56,7 @@ CheckRule addressRule(int server)
 CheckRule portRule(int server)
 {
     const ValueRef port{Gprs::ServerPort, server};
-    CheckRule rule = RangeRule(CheckId::GPRS, 4 + ServerCount + server, port,
+    CheckRule rule = RangeRule(CheckId::GPRS, 4 + T_Command_DEVICE::ServerCount + server, port,
                                QStringLiteral("Недопустимый номер порта сервера для приема сообщений."),
                                RangeHint(QStringLiteral("Порт может быть задан в диапазоне "), MinServerPort,
                                          port.columnMax(), QString()));
@@ -68,8 +66,8 @@ CheckRule portRule(int server)
         return value >= MinServerPort && value <= port.columnMax();
     };
     // With "=" ticked the second SIM card's servers follow the first card's.
-    if (server <= ServersPerSim)
-        rule.mirroredDefault = ValueRef{Gprs::ServerPort, server + ServersPerSim};
+    if (server <= T_Command_DEVICE::ServersPerSim)
+        rule.mirroredDefault = ValueRef{Gprs::ServerPort, server + T_Command_DEVICE::ServersPerSim};
     return rule;
 }
 
@@ -119,9 +117,9 @@ QList<CheckRule> GprsRules()
                       QString()),
             &gprsOff),
     };
-    for (int server = 1; server <= ServerCount; ++server)
+    for (int server = 1; server <= T_Command_DEVICE::ServerCount; ++server)
         rules.append(addressRule(server));
-    for (int server = 1; server <= ServerCount; ++server)
+    for (int server = 1; server <= T_Command_DEVICE::ServerCount; ++server)
         rules.append(portRule(server));
     return rules;
 }

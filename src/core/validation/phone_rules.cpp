@@ -5,8 +5,6 @@
 namespace orva {
 namespace {
 
-constexpr int PhoneCount = 9;
-
 constexpr QStringView MissingNumberHeadline = u"Не заданы номера для задействованных телефонов.";
 constexpr QStringView MissingNumberHint = u"Необходимо задать номера для используемых телефонов";
 
@@ -38,7 +36,7 @@ qint32 dialMode(const T_Command_DEVICE &model, int phone)
 bool fullDialSet(const T_Command_DEVICE &model)
 {
     bool hasMode[8] = {};
-    for (int phone = 1; phone <= PhoneCount; ++phone) {
+    for (int phone = 1; phone <= T_Command_DEVICE::PhoneCount; ++phone) {
         const qint32 mode = dialMode(model, phone);
         if (mode >= 1 && mode <= 7)
             hasMode[mode] = true;
@@ -65,7 +63,7 @@ FixTarget DialPhoneFix(const T_Command_DEVICE &model, int phone)
 QList<CheckRule> SmsRules()
 {
     QList<CheckRule> rules;
-    for (int phone = 1; phone <= PhoneCount; ++phone) {
+    for (int phone = 1; phone <= T_Command_DEVICE::PhoneCount; ++phone) {
         rules.append(numberRule(
             CheckId::SMS, SmsPhone::Number, phone,
             [](const T_Command &r) { return r.get(SmsPhone::MessageSet) != 0; },
@@ -78,7 +76,7 @@ QList<CheckRule> SmsRules()
 QList<CheckRule> SmskRules()
 {
     QList<CheckRule> rules;
-    for (int phone = 1; phone <= PhoneCount; ++phone) {
+    for (int phone = 1; phone <= T_Command_DEVICE::PhoneCount; ++phone) {
         rules.append(numberRule(
             CheckId::SMSK, KeysPhone::Number, phone,
             [](const T_Command &r) {
@@ -97,7 +95,7 @@ QList<CheckRule> SmskRules()
 QList<CheckRule> DialGsmRules()
 {
     QList<CheckRule> rules;
-    for (int phone = 1; phone <= PhoneCount; ++phone) {
+    for (int phone = 1; phone <= T_Command_DEVICE::PhoneCount; ++phone) {
         CheckRule rule = numberRule(
             CheckId::DialGSM, DialPhone::Number, phone,
             [](const T_Command &r) { return r.get(DialPhone::Mode) != 0; }, FixTarget{});
@@ -112,7 +110,7 @@ QList<CheckRule> DialGsmRules()
 
     CheckRule fullSet;
     fullSet.check = CheckId::DialGSM;
-    fullSet.number = PhoneCount + 1;
+    fullSet.number = T_Command_DEVICE::PhoneCount + 1;
     fullSet.headline =
         QStringLiteral("Не задан полный набор телефонов для передачи сообщений по дозвону без соединения.");
     fullSet.hint = QStringLiteral("Желательно задать не менее одного телефона для каждого основного типа "

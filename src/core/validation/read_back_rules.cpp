@@ -20,11 +20,25 @@ struct EditableText
 
 // In the order of the pages' tabs, and within a page in the order of its controls.
 constexpr std::array<EditableText, 19> Fields = {{
-    {Panel::FileKey, 1, 1},   {Panel::FileKey, 2, 2},    {Panel::Password, 0, 0},   {Sim::Phone, 1, 2},
-    {Sim::BalanceCode, 1, 2}, {Loop::Alias, 1, 4},       {Key::Alias, 1, 15},       {Panel::Name, 0, 0},
-    {SmsPhone::Number, 1, 9}, {KeysPhone::Number, 1, 9}, {DialPhone::Number, 1, 9}, {Gprs::Identifier, 0, 0},
-    {Gprs::KeyPart, 1, 4},    {Gprs::Apn, 1, 1},         {Gprs::Login, 1, 1},       {Gprs::Password, 1, 1},
-    {Gprs::Apn, 2, 2},        {Gprs::Login, 2, 2},       {Gprs::Password, 2, 2},
+    {Panel::FileKey, 1, 1},
+    {Panel::FileKey, 2, 2},
+    {Panel::Password, 0, 0},
+    {Sim::Phone, 1, T_Command_DEVICE::SimCount},
+    {Sim::BalanceCode, 1, T_Command_DEVICE::SimCount},
+    {Loop::Alias, 1, T_Command_DEVICE::LoopCount},
+    {Key::Alias, 1, T_Command_DEVICE::KeyCount},
+    {Panel::Name, 0, 0},
+    {SmsPhone::Number, 1, T_Command_DEVICE::PhoneCount},
+    {KeysPhone::Number, 1, T_Command_DEVICE::PhoneCount},
+    {DialPhone::Number, 1, T_Command_DEVICE::PhoneCount},
+    {Gprs::Identifier, 0, 0},
+    {Gprs::KeyPart, 1, T_Command_DEVICE::GprsKeyPartCount},
+    {Gprs::Apn, 1, 1},
+    {Gprs::Login, 1, 1},
+    {Gprs::Password, 1, 1},
+    {Gprs::Apn, 2, 2},
+    {Gprs::Login, 2, 2},
+    {Gprs::Password, 2, 2},
 }};
 
 bool isControl(QChar c)

@@ -15,13 +15,12 @@
 namespace orva {
 namespace {
 
-constexpr int SimCount = 2;
 constexpr int RowHeight = 21;
 constexpr int FieldLeft = 300;
 
 // The captions of the balance fields of SIM 1 and SIM 2; SIM 2's period is written in lower case.
-constexpr QStringView DelayCaptions[SimCount] = {u"Период опроса баланса SIM-карты №1 (0..48):",
-                                                 u"период опроса баланса SIM-карты №2 (0..48):"};
+constexpr QStringView DelayCaptions[T_Command_DEVICE::SimCount] = {
+    u"Период опроса баланса SIM-карты №1 (0..48):", u"период опроса баланса SIM-карты №2 (0..48):"};
 
 } // namespace
 
@@ -59,7 +58,7 @@ void CommonPage::BuildPhones()
         tab(), u"GB_Common_Phones",
         QStringLiteral("Номера используемых SIM-карт (для справки, прибором в работе не используются)"),
         QRect(8, 132, 761, 80));
-    for (int sim = 1; sim <= SimCount; ++sim) {
+    for (int sim = 1; sim <= T_Command_DEVICE::SimCount; ++sim) {
         const int top = 20 + (sim - 1) * 28;
         FieldEdit *phone = MakeField(group, QStringLiteral("E_Common_PhoneNumber%1").arg(sim),
                                      InputRules::PhoneNumber, QRect(FieldLeft - 8, top, 140, RowHeight));
@@ -129,11 +128,11 @@ void CommonPage::Redraw_Common()
     m_key->setText(m.get(Panel::FileKey, 1));
     m_keyOld->setText(m.get(Panel::FileKey, 2));
     m_password->setText(m.get(Panel::Password));
-    for (int sim = 1; sim <= SimCount; ++sim)
+    for (int sim = 1; sim <= T_Command_DEVICE::SimCount; ++sim)
         m_phones[sim - 1]->setText(m.get(Sim::Phone, sim));
 
     // The up-downs step within the ranges of the command table.
-    for (int sim = 1; sim <= SimCount; ++sim) {
+    for (int sim = 1; sim <= T_Command_DEVICE::SimCount; ++sim) {
         Balance &b = m_balance[sim - 1];
         b.delayUpDown->setRange(MinOf(Sim::BalancePeriod), MaxOf(Sim::BalancePeriod));
         ShowNumber(b.delay, b.delayUpDown, m.get(Sim::BalancePeriod, sim));
@@ -149,11 +148,11 @@ void CommonPage::UnLoad_Common()
     m.set(Panel::FileKey, 1, m_key->text());
     m.set(Panel::FileKey, 2, m_keyOld->text());
     m.set(Panel::Password, m_password->text());
-    for (int sim = 1; sim <= SimCount; ++sim) {
+    for (int sim = 1; sim <= T_Command_DEVICE::SimCount; ++sim) {
         m.set(Sim::Phone, sim, m_phones[sim - 1]->text());
         m.set(Sim::BalanceCode, sim, m_balance[sim - 1].phone->text());
     }
-    for (int sim = 1; sim <= SimCount; ++sim) {
+    for (int sim = 1; sim <= T_Command_DEVICE::SimCount; ++sim) {
         m.set(Sim::BalancePeriod, sim, NumberOrZero(m_balance[sim - 1].delay));
         m.set(Sim::BalanceThreshold, sim, NumberOrZero(m_balance[sim - 1].value));
     }

@@ -2,6 +2,8 @@
 
 #include "pages/editor_page.h"
 
+#include "device_model/device.h"
+
 #include <array>
 
 class QLineEdit;
@@ -44,8 +46,8 @@ private:
     FieldEdit *m_key = nullptr;
     FieldEdit *m_keyOld = nullptr;
     FieldEdit *m_password = nullptr;
-    std::array<FieldEdit *, 2> m_phones{};
-    std::array<Balance, 2> m_balance{};
+    std::array<FieldEdit *, T_Command_DEVICE::SimCount> m_phones{};
+    std::array<Balance, T_Command_DEVICE::SimCount> m_balance{};
 };
 
 } // namespace orva

@@ -74,7 +74,7 @@ void GprsPage::BuildIdent()
                            QRect(110, 20, 110, RowHeight));
     MakeLabel(group, QStringLiteral("L_GPRS_Ident"), QStringLiteral("Идентификатор:"), QPoint(10, 23),
               m_ident);
-    for (int part = 0; part < KeyParts; ++part) {
+    for (int part = 0; part < T_Command_DEVICE::GprsKeyPartCount; ++part) {
         FieldEdit *key =
             GroupedField(group, QStringLiteral("E_GPRS_Key%1").arg(part + 1), InputRules::GprsKeyPart,
                          QRect(10 + (part % 2) * 182, 70 + (part / 2) * RowStep, 176, RowHeight));
@@ -169,8 +169,8 @@ void GprsPage::BuildServers(int sim)
     CaptionGroup *group = MakeGroup(tab(), u"GB_GPRS_Servers" + n,
                                     QStringLiteral("Серверы приема сообщений SIM-карты №%1").arg(sim),
                                     QRect(396, sim == 1 ? 142 : 276, 373, 100));
-    for (int row = 0; row < ServersPerSim; ++row) {
-        const int server = (sim - 1) * ServersPerSim + row + 1;
+    for (int row = 0; row < T_Command_DEVICE::ServersPerSim; ++row) {
+        const int server = (sim - 1) * T_Command_DEVICE::ServersPerSim + row + 1;
         const int top = 20 + row * RowStep;
         FieldEdit *address = GroupedField(group, QStringLiteral("E_GPRS_Server%1").arg(server),
                                           InputRules::ServerAddress, QRect(44, top, 120, RowHeight));

@@ -19,21 +19,6 @@
 namespace orva {
 namespace {
 
-// The identifier and the key parts shown in groups, upper case.
-QString ShownIdentifier(const QString &stored)
-{
-    QString text = stored;
-    FormatDigitGroups(text, HexDigits, u'-', u'0', 4, -12, true);
-    return text.toUpper();
-}
-
-QString ShownKeyPart(const QString &stored)
-{
-    QString text = stored;
-    FormatDigitGroups(text, HexDigits, u'-', u'0', 2, -16, true);
-    return text.toUpper();
-}
-
 void SetTicked(QCheckBox *box, int &tag, bool ticked)
 {
     // The Tag tells the box's click handler that the change is not the user's.
@@ -49,10 +34,10 @@ void GprsPage::Redraw_GPRS()
     const T_Command_DEVICE &m = model();
     SetTicked(m_active, m_activeTag, m.get(Gprs::Active) > 0);
 
-    m_ident->setText(ShownIdentifier(m.get(Gprs::Identifier)));
-    for (int part = 1; part <= KeyParts; ++part)
-        m_keys[part - 1]->setText(ShownKeyPart(m.get(Gprs::KeyPart, part)));
-    for (int sim = 1; sim <= 2; ++sim) {
+    m_ident->setText(ShownGprsIdentifier(m.get(Gprs::Identifier)));
+    for (int part = 1; part <= T_Command_DEVICE::GprsKeyPartCount; ++part)
+        m_keys[part - 1]->setText(ShownGprsKeyPart(m.get(Gprs::KeyPart, part)));
+    for (int sim = 1; sim <= T_Command_DEVICE::SimCount; ++sim) {
         m_apn[sim - 1]->setText(ShownApn(m.get(Gprs::Apn, sim)));
         m_login[sim - 1]->setText(m.get(Gprs::Login, sim));
         m_password[sim - 1]->setText(m.get(Gprs::Password, sim));
@@ -68,9 +53,9 @@ void GprsPage::Redraw_GPRS()
     Redraw_Server(2);
 
     bool same = true;
-    for (int k = 1; k <= ServersPerSim; ++k) {
+    for (int k = 1; k <= T_Command_DEVICE::ServersPerSim; ++k) {
         const T_Command &first = m.record(Cmd::gs, k);
-        const T_Command &second = m.record(Cmd::gs, k + ServersPerSim);
+        const T_Command &second = m.record(Cmd::gs, k + T_Command_DEVICE::ServersPerSim);
         same = same && first.get(Gprs::ServerPort) == second.get(Gprs::ServerPort) &&
                first.get(Gprs::ServerAddress) == second.get(Gprs::ServerAddress);
     }
@@ -87,9 +72,9 @@ void GprsPage::UnLoad_GPRS()
     T_Command_DEVICE &m = model();
     m.set(Gprs::Active, m_active->isChecked() ? 1 : 0);
     m.set(Gprs::Identifier, StoredGprsIdentifier(m_ident->text()));
-    for (int part = 1; part <= KeyParts; ++part)
+    for (int part = 1; part <= T_Command_DEVICE::GprsKeyPartCount; ++part)
         m.set(Gprs::KeyPart, part, StoredGprsKeyPart(m_keys[part - 1]->text()));
-    for (int sim = 1; sim <= 2; ++sim) {
+    for (int sim = 1; sim <= T_Command_DEVICE::SimCount; ++sim) {
         m.set(Gprs::Apn, sim, StoredApn(m_apn[sim - 1]->text()));
         m.set(Gprs::Login, sim, m_login[sim - 1]->text());
         m.set(Gprs::Password, sim, m_password[sim - 1]->text());

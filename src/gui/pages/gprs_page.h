@@ -2,6 +2,8 @@
 
 #include "pages/editor_page.h"
 
+#include "device_model/device.h"
+
 #include <QList>
 
 #include <array>
@@ -24,9 +26,6 @@ class GprsPage : public EditorPage
 {
     Q_OBJECT
 public:
-    static constexpr int ServerCount = 6;
-    static constexpr int ServersPerSim = 3;
-    static constexpr int KeyParts = 4;
     static constexpr int ControlCount = 69;
     // The key that "Очистка ключа" puts into every key part.
     static inline const QString ClearedKeyPart = QStringLiteral("3C-3C-3C-3C-3C-3C-3C-3C");
@@ -92,12 +91,12 @@ private:
     QCheckBox *m_active = nullptr;
     QLabel *m_activeLabel = nullptr;
     FieldEdit *m_ident = nullptr;
-    std::array<FieldEdit *, KeyParts> m_keys{};
+    std::array<FieldEdit *, T_Command_DEVICE::GprsKeyPartCount> m_keys{};
     PictureButton *m_generate = nullptr;
     PictureButton *m_clear = nullptr;
-    std::array<FieldEdit *, 2> m_apn{};
-    std::array<FieldEdit *, 2> m_login{};
-    std::array<FieldEdit *, 2> m_password{};
+    std::array<FieldEdit *, T_Command_DEVICE::SimCount> m_apn{};
+    std::array<FieldEdit *, T_Command_DEVICE::SimCount> m_login{};
+    std::array<FieldEdit *, T_Command_DEVICE::SimCount> m_password{};
     FieldEdit *m_duty1 = nullptr;
     FieldEdit *m_duty2 = nullptr;
     FieldEdit *m_answer = nullptr;
@@ -106,8 +105,8 @@ private:
     UpDown *m_duty2UpDown = nullptr;
     UpDown *m_answerUpDown = nullptr;
     UpDown *m_noAnswerUpDown = nullptr;
-    std::array<FieldEdit *, ServerCount> m_servers{};
-    std::array<FieldEdit *, ServerCount> m_ports{};
+    std::array<FieldEdit *, T_Command_DEVICE::ServerCount> m_servers{};
+    std::array<FieldEdit *, T_Command_DEVICE::ServerCount> m_ports{};
     QCheckBox *m_equal = nullptr;
     QList<QLabel *> m_equalLabels;
     QList<QWidget *> m_controls;

@@ -25,7 +25,8 @@ constexpr int Sim2ServerControls = 13;
 void GprsPage::Redraw_Server(int sim)
 {
     const T_Command_DEVICE &m = model();
-    for (int server = (sim - 1) * ServersPerSim + 1; server <= sim * ServersPerSim; ++server) {
+    for (int server = (sim - 1) * T_Command_DEVICE::ServersPerSim + 1;
+         server <= sim * T_Command_DEVICE::ServersPerSim; ++server) {
         const T_Command &record = m.record(Cmd::gs, server);
         m_servers[server - 1]->setText(ShownServerAddress(record.get(Gprs::ServerAddress)));
         m_ports[server - 1]->setText(QString::number(record.get(Gprs::ServerPort)));
@@ -63,7 +64,8 @@ void GprsPage::E_GPRS_ServerExit(QLineEdit *server)
 void GprsPage::Unload_Server(int sim)
 {
     T_Command_DEVICE &m = model();
-    for (int server = (sim - 1) * ServersPerSim + 1; server <= sim * ServersPerSim; ++server) {
+    for (int server = (sim - 1) * T_Command_DEVICE::ServersPerSim + 1;
+         server <= sim * T_Command_DEVICE::ServersPerSim; ++server) {
         T_Command &record = m.record(Cmd::gs, server);
         // A text that is no address is stored as it is, so that the address rule refuses it.
         const QString text = m_servers[server - 1]->text();
@@ -84,9 +86,9 @@ void GprsPage::GPRS_EqualElements()
         return;
     Unload_Server(1);
     T_Command_DEVICE &m = model();
-    for (int server = 1; server <= ServersPerSim; ++server) {
+    for (int server = 1; server <= T_Command_DEVICE::ServersPerSim; ++server) {
         const T_Command &first = m.record(Cmd::gs, server);
-        T_Command &second = m.record(Cmd::gs, server + ServersPerSim);
+        T_Command &second = m.record(Cmd::gs, server + T_Command_DEVICE::ServersPerSim);
         second.set(Gprs::ServerAddress, first.get(Gprs::ServerAddress));
         second.set(Gprs::ServerPort, first.get(Gprs::ServerPort));
     }
@@ -104,16 +106,16 @@ void GprsPage::Event_ChangeServer()
 {
     if (!m_equal->isChecked())
         return;
-    for (int server = 0; server < ServersPerSim; ++server)
-        m_servers[server + ServersPerSim]->setText(m_servers[server]->text());
+    for (int server = 0; server < T_Command_DEVICE::ServersPerSim; ++server)
+        m_servers[server + T_Command_DEVICE::ServersPerSim]->setText(m_servers[server]->text());
 }
 
 void GprsPage::Event_ChangePort()
 {
     if (!m_equal->isChecked())
         return;
-    for (int server = 0; server < ServersPerSim; ++server)
-        m_ports[server + ServersPerSim]->setText(m_ports[server]->text());
+    for (int server = 0; server < T_Command_DEVICE::ServersPerSim; ++server)
+        m_ports[server + T_Command_DEVICE::ServersPerSim]->setText(m_ports[server]->text());
 }
 
 } // namespace orva

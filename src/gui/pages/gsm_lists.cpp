@@ -29,7 +29,7 @@ GsmPage::List GsmPage::ListOfMode(qint32 mode)
 int GsmPage::PhoneAt(int list, int row) const
 {
     int seen = 0;
-    for (int phone = 1; phone <= PhoneCount; ++phone) {
+    for (int phone = 1; phone <= T_Command_DEVICE::PhoneCount; ++phone) {
         if (ListOfMode(ModeOf(phone)) == list && seen++ == row)
             return phone;
     }
@@ -39,7 +39,7 @@ int GsmPage::PhoneAt(int list, int row) const
 void GsmPage::GSM_ListRebuld()
 {
     std::array<int, ListCount> counts{};
-    for (int phone = 1; phone <= PhoneCount; ++phone)
+    for (int phone = 1; phone <= T_Command_DEVICE::PhoneCount; ++phone)
         ++counts[ListOfMode(ModeOf(phone))];
 
     const bool wasRebuilding = m_rebuilding;
@@ -84,11 +84,11 @@ QString GsmPage::GSM_GetRemPhone(int phone, int shownAs) const
 void GsmPage::GSM_RedrawPhones(int phone)
 {
     int dialCount = 0;
-    for (int p = 1; p <= PhoneCount; ++p)
+    for (int p = 1; p <= T_Command_DEVICE::PhoneCount; ++p)
         dialCount += ListOfMode(ModeOf(p)) == Dial ? 1 : 0;
     // The dial list is numbered first, the connect list after it.
     std::array<int, ListCount> rows{};
-    for (int p = 1; p <= PhoneCount; ++p) {
+    for (int p = 1; p <= T_Command_DEVICE::PhoneCount; ++p) {
         const List list = ListOfMode(ModeOf(p));
         const int row = rows[list]++;
         if (phone != 0 && p != phone)
@@ -114,7 +114,7 @@ int GsmPage::GSM_FindTempPhone() const
 
 int GsmPage::GSM_CalckListTempPhone(int phone) const
 {
-    if (phone < 1 || phone > PhoneCount)
+    if (phone < 1 || phone > T_Command_DEVICE::PhoneCount)
         return -1;
     const List list = ListOfMode(ModeOf(phone));
     int position = 0;

@@ -169,7 +169,7 @@ void GsmPage::Redraw_GSM()
 
 qint32 GsmPage::ModeOf(int phone) const
 {
-    return phone >= 1 && phone <= PhoneCount ? model().get(DialPhone::Mode, phone) : 0;
+    return phone >= 1 && phone <= T_Command_DEVICE::PhoneCount ? model().get(DialPhone::Mode, phone) : 0;
 }
 
 int GsmPage::ListIndexOf(const QObject *object) const

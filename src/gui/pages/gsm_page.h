@@ -30,7 +30,6 @@ class GsmPage : public EditorPage
 {
     Q_OBJECT
 public:
-    static constexpr int PhoneCount = 9;
     static constexpr int ItemHeight = 19;
     // The lists, one per dial mode (DialMode's numbers), also the argument of GSM_SetListSelect.
     enum List { Free = int(DialMode::Free), Dial = int(DialMode::Dial), Connect = int(DialMode::Connect) };

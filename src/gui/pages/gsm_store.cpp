@@ -49,12 +49,12 @@ void GsmPage::GSM_PhoneMode_Rebuld()
     GSM_EnableProtocol(false);
     GSM_EnableMode(true, false, delivery == 1);
 
-    std::array<qint32, PhoneCount + 1> before{};
-    for (int phone = 1; phone <= PhoneCount; ++phone)
+    std::array<qint32, T_Command_DEVICE::PhoneCount + 1> before{};
+    for (int phone = 1; phone <= T_Command_DEVICE::PhoneCount; ++phone)
         before[phone] = ModeOf(phone);
     ApplyDialDeliveryLimits(model());
     const int current = GSM_FindTempPhone();
-    for (int phone = 1; phone <= PhoneCount; ++phone) {
+    for (int phone = 1; phone <= T_Command_DEVICE::PhoneCount; ++phone) {
         if (ModeOf(phone) == before[phone])
             continue;
         GSM_RedrawPhones(phone);
@@ -74,7 +74,7 @@ void GsmPage::UnLoad_GSM()
     const qint32 number = current != 0 ? model().record(Cmd::dn, current).number() : 0;
     GSM_SortPhones();
     Redraw_GSM();
-    for (int phone = 1; current != 0 && phone <= PhoneCount; ++phone) {
+    for (int phone = 1; current != 0 && phone <= T_Command_DEVICE::PhoneCount; ++phone) {
         if (model().record(Cmd::dn, phone).number() == number) {
             ListClick(ListOfMode(ModeOf(phone)), GSM_CalckListTempPhone(phone));
             break;

@@ -16,9 +16,6 @@
 namespace orva {
 namespace {
 
-static_assert(KeysPage::KeyCount == T_Command_DEVICE::KeyCount);
-static_assert(KeysPage::ZoneCount == T_Command_DEVICE::ZoneCount);
-
 constexpr int FirstRowTop = 46;
 constexpr int RowStep = 26;
 constexpr int RowHeight = 26;
@@ -51,7 +48,7 @@ void KeysPage::CreateHeaders()
     // The zone headers; the window hides them with every other zone control.
     FontLabel(page, QStringLiteral("L_Key_Zone"), QStringLiteral("Разделы"), QRect(ZoneLabelLeft, 2, 130, 18),
               font);
-    for (int zone = 1; zone <= ZoneCount; ++zone) {
+    for (int zone = 1; zone <= T_Command_DEVICE::ZoneCount; ++zone) {
         FontLabel(page, QStringLiteral("L_Key_ZoneLabel%1").arg(zone), QStringLiteral("№%1").arg(zone),
                   QRect(ZoneLabelLeft + ZoneStep * (zone - 1), HeaderTop, 30, 22), ArialPx(11, Bold));
     }
@@ -60,7 +57,7 @@ void KeysPage::CreateHeaders()
 void KeysPage::Create_Keys()
 {
     QWidget *page = tab();
-    for (int key = 1; key <= KeyCount; ++key) {
+    for (int key = 1; key <= T_Command_DEVICE::KeyCount; ++key) {
         KeyRow &row = m_rows[key - 1];
         const int top = FirstRowTop + RowStep * (key - 1);
 
@@ -84,7 +81,7 @@ void KeysPage::Create_Keys()
         connect(row.type, &QComboBox::activated, this,
                 [this, key](int type) { CB_Key_TypeChange(key, type); });
 
-        for (int zone = 1; zone <= ZoneCount; ++zone) {
+        for (int zone = 1; zone <= T_Command_DEVICE::ZoneCount; ++zone) {
             QCheckBox *box = MakeCheck(page, QStringLiteral("CB_Key_Zone%1_%2").arg(key).arg(zone), QString(),
                                        QRect(ZoneBoxLeft + ZoneStep * (zone - 1), top, 17, RowHeight));
             box->setLayoutDirection(Qt::RightToLeft); // the text on the left

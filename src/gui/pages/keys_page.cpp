@@ -56,7 +56,7 @@ void KeysPage::UnLoad_Keys() {}
 
 void KeysPage::Keys_RedrawElements()
 {
-    for (int key = 1; key <= KeyCount; ++key) {
+    for (int key = 1; key <= T_Command_DEVICE::KeyCount; ++key) {
         KeyRow &row = m_rows[key - 1];
         const int type = KeyType(model(), key);
         row.type->setCurrentIndex(type);
@@ -72,7 +72,7 @@ void KeysPage::Keys_RedrawElements()
         Keys_SaveName(key, KeyAliasOfType(type, row.name->text()));
 
         m_redrawingZones = true;
-        for (int zone = 1; zone <= ZoneCount; ++zone)
+        for (int zone = 1; zone <= T_Command_DEVICE::ZoneCount; ++zone)
             row.zones[zone - 1]->setChecked(model().KeyHasZone(key, zone));
         m_redrawingZones = false;
 
@@ -131,7 +131,7 @@ void KeysPage::CB_Key_ZoneChange(int key, int zone)
 
 int KeysPage::KeyOf(const QObject *control) const
 {
-    for (int key = 1; key <= KeyCount; ++key) {
+    for (int key = 1; key <= T_Command_DEVICE::KeyCount; ++key) {
         const KeyRow &row = m_rows[key - 1];
         if (control == row.name || control == row.type || control == row.code || control == row.label)
             return key;
@@ -159,7 +159,7 @@ bool KeysPage::eventFilter(QObject *watched, QEvent *event)
     HighlightFocus(row.code, in ? HighlightMode::Given : HighlightMode::Unfocused, RowColour);
     if (!in && watched == row.type)
         HighlightFocus(row.type, HighlightMode::Given, GetColorKeyType(row.type->currentIndex()));
-    for (int zone = 0; zone < ZoneCount; ++zone) {
+    for (int zone = 0; zone < T_Command_DEVICE::ZoneCount; ++zone) {
         if (watched == row.zones[zone])
             HighlightFocus(row.zoneLabels[zone], in ? HighlightMode::Focused : HighlightMode::Unfocused);
     }

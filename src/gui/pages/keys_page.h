@@ -2,6 +2,8 @@
 
 #include "pages/editor_page.h"
 
+#include "device_model/device.h"
+
 #include <QColor>
 
 #include <array>
@@ -22,17 +24,14 @@ class KeysPage : public EditorPage
 {
     Q_OBJECT
 public:
-    static constexpr int KeyCount = 15;
-    static constexpr int ZoneCount = 4;
-
     // The controls of one key row.
     struct KeyRow
     {
         QLabel *label = nullptr;   // "Ключ №1:"
         FieldEdit *name = nullptr; // E_Key_Name<i>: the alias without its type mark
         KeyTypeBox *type = nullptr;
-        std::array<QCheckBox *, ZoneCount> zones{};
-        std::array<QLabel *, ZoneCount> zoneLabels{};
+        std::array<QCheckBox *, T_Command_DEVICE::ZoneCount> zones{};
+        std::array<QLabel *, T_Command_DEVICE::ZoneCount> zoneLabels{};
         QLineEdit *code = nullptr; // the learned key's code, shown as "*", never editable
         // The alias as the file held it or the user typed it. A change of type starts from it, so that
         // passing a type that shortens aliases and coming back loses no character.
@@ -76,7 +75,7 @@ private:
     void CB_Key_TypeChange(int key, int type);
     void CB_Key_ZoneChange(int key, int zone);
 
-    std::array<KeyRow, KeyCount> m_rows{};
+    std::array<KeyRow, T_Command_DEVICE::KeyCount> m_rows{};
     // The zone boxes' tag: set while a redraw ticks them, so their click handler writes nothing back.
     bool m_redrawingZones = false;
     // Set while the page itself puts an alias into a name field: not the user's typing.

@@ -74,7 +74,7 @@ private:
     void E_Rele_ZoneChange_R(int zone, bool checked);
 
     CaptionGroup *m_zoneGroup = nullptr;
-    std::array<ZonePair, 4> m_zones{};
+    std::array<ZonePair, T_Command_DEVICE::ZoneCount> m_zones{};
     QCheckBox *m_activeKts = nullptr;
     QCheckBox *m_activeTamper = nullptr;
 

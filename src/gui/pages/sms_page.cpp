@@ -49,9 +49,9 @@ void SmsPage::Build(QWidget *tab)
     m_phones = new CheckListBox(true, ItemHeight, phones);
     m_phones->setObjectName(QStringLiteral("ListSMSPhones"));
     m_phones->setAccessibleName(QStringLiteral("Телефоны для отправки SMS"));
-    m_phones->setGeometry(12, 20, 446, PhoneCount * ItemHeight + 4);
+    m_phones->setGeometry(12, 20, 446, T_Command_DEVICE::PhoneCount * ItemHeight + 4);
     m_phones->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_phones->setCount(PhoneCount);
+    m_phones->setCount(T_Command_DEVICE::PhoneCount);
     m_number = MakeField(phones, u"EditSMSPhoneNumber", InputRules::PhoneNumber, QRect(62, 233, 160, 21));
     m_numberLabel =
         MakeLabel(phones, u"LabelSMSPhoneNumber", QStringLiteral("Номер:"), QRect(12, 236, 48, 16), m_number);
@@ -100,7 +100,7 @@ void SmsPage::Build(QWidget *tab)
 int SmsPage::SelectedPhone() const
 {
     const int row = m_phones->itemIndex();
-    return row >= 0 && row < PhoneCount ? row + 1 : 0;
+    return row >= 0 && row < T_Command_DEVICE::PhoneCount ? row + 1 : 0;
 }
 
 void SmsPage::Redraw_SMS()
@@ -108,7 +108,7 @@ void SmsPage::Redraw_SMS()
     m_name->setText(model().get(Panel::Name));
     (model().get(Sms::SendMode) == 1 ? m_double : m_rezerv)->setChecked(true);
     (model().get(Sms::Charset) == 1 ? m_cyrillic : m_translit)->setChecked(true);
-    for (int phone = 1; phone <= PhoneCount; ++phone)
+    for (int phone = 1; phone <= T_Command_DEVICE::PhoneCount; ++phone)
         SMS_RedrawRem(phone);
     SMS_EnableElements();
     SMS_RedrawElements();
@@ -200,7 +200,7 @@ void SmsPage::ListSMSPhonesClickCheck()
     if (SelectedPhone() == 0) {
         // A tick on a list without a selected phone (the keyboard on a row the focus only made current)
         // changes nothing: the ticks go back to what the model says.
-        for (int phone = 1; phone <= PhoneCount; ++phone)
+        for (int phone = 1; phone <= T_Command_DEVICE::PhoneCount; ++phone)
             SMS_RedrawRem(phone);
         return;
     }

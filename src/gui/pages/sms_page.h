@@ -20,7 +20,6 @@ class SmsPage : public EditorPage
 {
     Q_OBJECT
 public:
-    static constexpr int PhoneCount = 9;
     static constexpr int MessageSetCount = 4;
 
     SmsPage(PageHost &host, QWidget *tab);

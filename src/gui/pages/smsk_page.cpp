@@ -31,9 +31,9 @@ SmskPage::SmskPage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::SM
     m_phones = new CheckListBox(false, ItemHeight, tab);
     m_phones->setObjectName(QStringLiteral("ListSMSK_Phones"));
     m_phones->setAccessibleName(QStringLiteral("Телефоны для SMS по ключам"));
-    m_phones->setGeometry(8, 12, 360, PhoneCount * ItemHeight + 4);
+    m_phones->setGeometry(8, 12, 360, T_Command_DEVICE::PhoneCount * ItemHeight + 4);
     m_phones->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_phones->setCount(PhoneCount);
+    m_phones->setCount(T_Command_DEVICE::PhoneCount);
 
     m_number = MakeField(tab, u"EditSMSK_PhoneNumber", InputRules::PhoneNumber, QRect(72, 227, 160, 21));
     m_numberLabel = MakeLabel(tab, u"LabelSMSK_PhoneNumber", QStringLiteral("  Номер :"),
@@ -56,7 +56,7 @@ SmskPage::SmskPage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::SM
 
 void SmskPage::Create_SMSK()
 {
-    for (int key = 1; key <= KeyCount; ++key) {
+    for (int key = 1; key <= T_Command_DEVICE::KeyCount; ++key) {
         const int column = (key - 1) / KeysPerColumn;
         const int row = (key - 1) % KeysPerColumn;
         auto *box = new QCheckBox(TwoDigits(key), m_keysGroup);
@@ -79,16 +79,16 @@ QString SmskPage::KeyCountText(int n)
 int SmskPage::SelectedPhone() const
 {
     const int row = m_phones->itemIndex();
-    return row >= 0 && row < PhoneCount ? row + 1 : 0;
+    return row >= 0 && row < T_Command_DEVICE::PhoneCount ? row + 1 : 0;
 }
 
 void SmskPage::Redraw_SMSK()
 {
     // A number kept aside belongs to the configuration drawn before.
     m_numberBeforeKeysWent = {};
-    for (int key = 1; key <= KeyCount; ++key)
+    for (int key = 1; key <= T_Command_DEVICE::KeyCount; ++key)
         SMSK_Redraw_KeyName(key);
-    for (int phone = 1; phone <= PhoneCount; ++phone)
+    for (int phone = 1; phone <= T_Command_DEVICE::PhoneCount; ++phone)
         SMSK_RedrawRem(phone);
     SMSK_EnableElements();
     SMSK_RedrawElements();
@@ -101,7 +101,7 @@ void SmskPage::UnLoad_SMSK()
 
 void SmskPage::SMSK_Redraw_KeyName(int key)
 {
-    if (key < 1 || key > KeyCount || !m_keys[key - 1])
+    if (key < 1 || key > T_Command_DEVICE::KeyCount || !m_keys[key - 1])
         return;
     // The stored text as it is, the type mark ("!" duress, "*" patrol) included.
     const QString stored = model().get(Key::Alias, key);
@@ -144,12 +144,12 @@ void SmskPage::SMSK_EnableElements()
     }
     const T_Command &r = model().record(Cmd::su, phone);
     int n = 0;
-    std::array<bool, KeyCount + 1> chosen{};
+    std::array<bool, T_Command_DEVICE::KeyCount + 1> chosen{};
     for (int slot = 1; slot <= T_Command::ItemCount; ++slot) {
         const qint32 key = r.item(slot);
         if (key != 0)
             ++n;
-        if (key >= 1 && key <= KeyCount)
+        if (key >= 1 && key <= T_Command_DEVICE::KeyCount)
             chosen[key] = true;
     }
     m_bar->setValue(qMin(n, MostKeys));
@@ -157,7 +157,7 @@ void SmskPage::SMSK_EnableElements()
     m_keysGroup->setEnabled(true);
     m_counter->setEnabled(true);
     // With five keys chosen no sixth can be ticked.
-    for (int key = 1; key <= KeyCount; ++key)
+    for (int key = 1; key <= T_Command_DEVICE::KeyCount; ++key)
         m_keys[key - 1]->setEnabled(n < MostKeys || chosen[key]);
     m_number->setEnabled(n != 0);
     m_numberLabel->setEnabled(n != 0);
@@ -184,7 +184,7 @@ void SmskPage::SMSK_RedrawElements()
         for (int slot = 1; slot <= T_Command::ItemCount; ++slot) {
             const qint32 key = r.item(slot);
             listed = listed || key != 0;
-            if (key >= 1 && key <= KeyCount)
+            if (key >= 1 && key <= T_Command_DEVICE::KeyCount)
                 m_keys[key - 1]->setChecked(true);
         }
     }
@@ -202,7 +202,7 @@ void SmskPage::SMSK_SaveMode()
     for (int slot = 1; slot <= T_Command::ItemCount; ++slot)
         hadKeys = hadKeys || r.item(slot) != 0;
     int slot = 1;
-    for (int key = 1; key <= KeyCount && slot <= MostKeys; ++key) {
+    for (int key = 1; key <= T_Command_DEVICE::KeyCount && slot <= MostKeys; ++key) {
         if (m_keys[key - 1]->isChecked())
             r.setItem(slot++, key);
     }

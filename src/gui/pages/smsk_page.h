@@ -2,6 +2,8 @@
 
 #include "pages/editor_page.h"
 
+#include "device_model/device.h"
+
 #include <array>
 
 class QCheckBox;
@@ -21,8 +23,6 @@ class SmskPage : public EditorPage
 {
     Q_OBJECT
 public:
-    static constexpr int PhoneCount = 9;
-    static constexpr int KeyCount = 15;
     static constexpr int MostKeys = 5;
 
     SmskPage(PageHost &host, QWidget *tab);
@@ -64,7 +64,7 @@ private:
     CheckListBox *m_phones = nullptr;
     CaptionGroup *m_keysGroup = nullptr;
     // The key boxes by key number - 1.
-    std::array<QCheckBox *, KeyCount> m_keys{};
+    std::array<QCheckBox *, T_Command_DEVICE::KeyCount> m_keys{};
     QProgressBar *m_bar = nullptr;
     QLabel *m_counter = nullptr;
     QLabel *m_numberLabel = nullptr;
