@@ -1,11 +1,11 @@
 #include "configuration_input.h"
 
 #include "config_text/text_utils.h"
+#include "device_model/store_form.h"
 #include "storage/config_file.h"
 #include "storage/crypto_container.h"
 #include "storage/crypto_key.h"
 #include "storage/file_platform.h"
-#include "device_model/store_form.h"
 
 #include <QFile>
 

@@ -1,10 +1,10 @@
 #include "../support/cli_runner.h"
 #include "../support/pdf_probe.h"
 
+#include "device_model/store_form.h"
 #include "pdf_output.h"
 #include "report/print_identifier.h"
 #include "storage/config_file.h"
-#include "device_model/store_form.h"
 
 #include <QDir>
 #include <QProcess>

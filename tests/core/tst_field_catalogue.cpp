@@ -1,7 +1,7 @@
+#include "device_model/store_form.h"
 #include "fields/field_catalogue.h"
 #include "model_probe.h"
 #include "storage/config_file.h"
-#include "device_model/store_form.h"
 
 #include <QFile>
 #include <QRegularExpression>

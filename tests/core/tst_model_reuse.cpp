@@ -2,8 +2,8 @@
 // file must be saved exactly as a new model would save it, whatever the files before it left behind.
 
 #include "../support/config_corpus.h"
-#include "storage/config_file.h"
 #include "device_model/store_form.h"
+#include "storage/config_file.h"
 
 #include <QRandomGenerator>
 #include <QTest>

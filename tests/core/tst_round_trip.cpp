@@ -1,9 +1,9 @@
 // Round-trip properties over random device models: what the writer writes, the reader reads back to
 // the model the format promises, and a saved configuration saved again is the same file.
-#include "device_model/digit_groups.h"
 #include "config_text/writer.h"
-#include "storage/config_file.h"
+#include "device_model/digit_groups.h"
 #include "device_model/store_form.h"
+#include "storage/config_file.h"
 
 #include <QRandomGenerator>
 #include <QTest>

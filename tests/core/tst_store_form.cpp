@@ -1,6 +1,6 @@
+#include "device_model/store_form.h"
 #include "model_probe.h"
 #include "storage/config_file.h"
-#include "device_model/store_form.h"
 
 #include <QTest>
 

@@ -8,9 +8,9 @@
 
 #include "config_text/win1251_codec.h"
 #include "device_model/device.h"
+#include "device_model/store_form.h"
 #include "frame/main_window.h"
 #include "storage/config_file.h"
-#include "device_model/store_form.h"
 
 #include <QDateTime>
 #include <QFile>

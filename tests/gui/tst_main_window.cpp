@@ -3,8 +3,8 @@
 #include "editor_fixture.h"
 #include "orva_version.h"
 
-#include "frame/status_line.h"
 #include "device_model/store_form.h"
+#include "frame/status_line.h"
 #include "widgets/colours.h"
 #include "widgets/field_edit.h"
 #include "widgets/focus_colouring.h"

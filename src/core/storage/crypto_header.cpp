@@ -1,8 +1,8 @@
 #include "crypto_header.h"
 
-#include "device_model/digit_groups.h"
 #include "config_text/win1251_codec.h"
 #include "crypto_container.h"
+#include "device_model/digit_groups.h"
 #include "storage/config_file.h"
 
 namespace orva {

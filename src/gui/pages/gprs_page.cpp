@@ -5,8 +5,8 @@
 #include "widgets/control_builders.h"
 #include "widgets/up_down.h"
 
-#include "device_model/digit_groups.h"
 #include "device_model/device.h"
+#include "device_model/digit_groups.h"
 #include "device_model/store_form.h"
 #include "validation/validation.h"
 #include "widgets/field_edit.h"

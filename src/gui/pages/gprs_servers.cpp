@@ -6,8 +6,8 @@
 #include "pages/page_host.h"
 
 #include "device_model/device.h"
-#include "dialogs/modal_questions.h"
 #include "device_model/store_form.h"
+#include "dialogs/modal_questions.h"
 #include "validation/validation.h"
 #include "widgets/field_edit.h"
 
