@@ -36,4 +36,14 @@ struct EditorFixture
     ScriptedQuestions *questions = nullptr; // owned by the window
 };
 
+namespace test {
+
+// A control of the main window by its objectName.
+template <typename T> T *Find(const TForm2 &window, const QString &name)
+{
+    return window.findChild<T *>(name);
+}
+
+} // namespace test
+
 } // namespace orva

@@ -3,8 +3,8 @@
 // the key, and the "=" switch in the check's defaults.
 #include "page_probe.h"
 
-#include "pages/gprs_page.h"
 #include "device_model/store_form.h"
+#include "pages/gprs_page.h"
 #include "validation/validation.h"
 #include "widgets/caption_group.h"
 #include "widgets/colours.h"
