@@ -2,7 +2,7 @@
 // clicked, a list entered by Tab or by a click on its page's tab, rows shown one after the other, a
 // key's type chosen with the keys, a save from another page. Every case ends with "Сохранить" and the
 // lines of the saved file.
-#include "../support/typing.h"
+#include "../../support/typing.h"
 #include "user_input.h"
 
 #include <QApplication>
