@@ -48,7 +48,7 @@ orva_install_missing() {
 orva_check_format() {
     local files=() output unformatted
     mapfile -d '' files < <(cd "$ORVA_ROOT" &&
-        find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | sort -z)
+        find src tests bench fuzz tools \( -name '*.cpp' -o -name '*.h' \) -print0 | sort -z)
     output=$(cd "$ORVA_ROOT" && clang-format --dry-run -Werror "${files[@]}" 2>&1) && return 0
     unformatted=$(sed -n 's/^\([^:]*\):[0-9]*:[0-9]*: error: code should be clang-formatted.*/\1/p' \
         <<<"$output" | sort -u)

@@ -68,11 +68,11 @@ void CheckCommand::configure(QCommandLineParser &parser) const
                                    "headline, hint, defaultOffered, control), in chain order.")));
 }
 
-ExitCode CheckCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode CheckCommand::run(const QCommandLineParser &parser, const QString &, const ConfigurationInput &input,
+                           CliStreams &io) const
 {
     T_Command_DEVICE model;
-    if (const ExitCode read = ReadEditorModel(parser, name(), io, model); read != ExitCode::Ok)
-        return read;
+    LoadEditorModel(input, model);
 
     const QList<RuleFailure> failures = AllFailures(model);
     const QByteArray output = parser.isSet(JsonOption) ? asJson(failures) : FailuresAsText(failures);

@@ -57,16 +57,9 @@ void NormalizeCommand::configure(QCommandLineParser &parser) const
     AddOutputOption(parser);
 }
 
-ExitCode NormalizeCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode NormalizeCommand::run(const QCommandLineParser &parser, const QString &,
+                               const ConfigurationInput &input, CliStreams &io) const
 {
-    const QStringList args = parser.positionalArguments().mid(1);
-    if (args.size() != 1) {
-        io.err << "orva-config: normalize needs exactly one FILE" << Qt::endl;
-        return ExitCode::Usage;
-    }
-    const ConfigurationInput input = ReadConfigurationInput(parser, args.first(), io);
-    if (input.exitCode != ExitCode::Ok)
-        return input.exitCode;
     T_Command_DEVICE model;
     LoadConfigurationText(ConfigurationTextFromBytes(input.textBytes), model);
     return writeModel(model, parser, io);

@@ -235,18 +235,4 @@ void LoadEditorModel(const ConfigurationInput &input, T_Command_DEVICE &model)
     ApplyStoreForm(model);
 }
 
-ExitCode ReadEditorModel(const QCommandLineParser &parser, const QString &command, CliStreams &io,
-                         T_Command_DEVICE &model)
-{
-    const QStringList args = parser.positionalArguments().mid(1);
-    if (args.size() != 1) {
-        io.err << "orva-config: " << command << " needs exactly one FILE" << Qt::endl;
-        return ExitCode::Usage;
-    }
-    const ConfigurationInput input = ReadConfigurationInput(parser, args.first(), io);
-    if (input.exitCode == ExitCode::Ok)
-        LoadEditorModel(input, model);
-    return input.exitCode;
-}
-
 } // namespace orva::cli

@@ -59,9 +59,4 @@ bool IsContainerInput(const QString &path, QByteArrayView bytes);
 // container's key as file key where the file has none, then the store form.
 void LoadEditorModel(const ConfigurationInput &input, T_Command_DEVICE &model);
 
-// For a command of one FILE: reads the FILE given (with the key options) into the model as the editor
-// holds it. Returns the exit code of reading (Usage when not exactly one FILE is given).
-ExitCode ReadEditorModel(const QCommandLineParser &parser, const QString &command, CliStreams &io,
-                         T_Command_DEVICE &model);
-
 } // namespace orva::cli

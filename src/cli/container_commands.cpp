@@ -19,16 +19,9 @@ void DecryptCommand::configure(QCommandLineParser &parser) const
     AddOutputOption(parser);
 }
 
-ExitCode DecryptCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode DecryptCommand::run(const QCommandLineParser &parser, const QString &,
+                             const ConfigurationInput &input, CliStreams &io) const
 {
-    const QStringList args = parser.positionalArguments().mid(1);
-    if (args.size() != 1) {
-        io.err << "orva-config: decrypt needs exactly one FILE" << Qt::endl;
-        return ExitCode::Usage;
-    }
-    const ConfigurationInput input = ReadConfigurationInput(parser, args.first(), io, InputKind::Container);
-    if (input.exitCode != ExitCode::Ok)
-        return input.exitCode;
     return WriteOutput(parser, input.textBytes, io);
 }
 

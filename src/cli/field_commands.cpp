@@ -175,11 +175,11 @@ void ShowCommand::configure(QCommandLineParser &parser) const
         JsonOption, QStringLiteral("Print a JSON array of objects with id, page, field and value.")));
 }
 
-ExitCode ShowCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode ShowCommand::run(const QCommandLineParser &parser, const QString &, const ConfigurationInput &input,
+                          CliStreams &io) const
 {
     T_Command_DEVICE model;
-    if (const ExitCode read = ReadEditorModel(parser, name(), io, model); read != ExitCode::Ok)
-        return read;
+    LoadEditorModel(input, model);
     const QList<ShownField> fields = ShowFields(model);
     return WriteToStandardOutput(parser.isSet(JsonOption) ? shownJson(fields) : shownText(fields), io);
 }

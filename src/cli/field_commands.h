@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli_command.h"
+#include "one_file_command.h"
 
 namespace orva {
 struct Field;
@@ -21,14 +22,17 @@ public:
 
 // orva-config show FILE [--key KEY | --key-stdin] [--json]: every field as the editor shows it after
 // opening the file.
-class ShowCommand : public CliCommand
+class ShowCommand : public OneFileCommand
 {
 public:
     QString name() const override { return QStringLiteral("show"); }
     QString description() const override;
     QList<ExitCode> exitCodes() const override { return ReadingExitCodes; }
     void configure(QCommandLineParser &parser) const override;
-    ExitCode execute(const QCommandLineParser &parser, CliStreams &io) const override;
+
+protected:
+    ExitCode run(const QCommandLineParser &parser, const QString &path, const ConfigurationInput &input,
+                 CliStreams &io) const override;
 };
 
 // "page / field" of a field, as the text outputs name it.

@@ -22,13 +22,8 @@ void ReportCommand::configure(QCommandLineParser &parser) const
     AddOutputOption(parser);
 }
 
-ExitCode ReportCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode ReportCommand::beforeReading(const QCommandLineParser &parser, const QString &, CliStreams &io) const
 {
-    const QStringList args = parser.positionalArguments().mid(1);
-    if (args.size() != 1) {
-        io.err << "orva-config: report needs exactly one FILE" << Qt::endl;
-        return ExitCode::Usage;
-    }
     // A PDF is binary: shown on a terminal it is garbage and may upset the terminal itself.
     if (!WritesOutputFile(parser) && io.outIsTerminal) {
         io.err
@@ -36,9 +31,12 @@ ExitCode ReportCommand::execute(const QCommandLineParser &parser, CliStreams &io
             << "or redirect standard output" << Qt::endl;
         return ExitCode::Usage;
     }
-    const ConfigurationInput input = ReadConfigurationInput(parser, args.first(), io);
-    if (input.exitCode != ExitCode::Ok)
-        return input.exitCode;
+    return ExitCode::Ok;
+}
+
+ExitCode ReportCommand::run(const QCommandLineParser &parser, const QString &,
+                            const ConfigurationInput &input, CliStreams &io) const
+{
     T_Command_DEVICE model;
     LoadEditorModel(input, model);
     // As the print flow does before it prints.

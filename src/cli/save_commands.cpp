@@ -28,15 +28,11 @@ void reportMessage(const SaveMessage &message, CliStreams &io, const QString &re
     io.err << Qt::endl;
 }
 
-// Reads FILE, gives it the editor's stored forms, runs every check and encodes the text to write.
-Prepared prepare(const QCommandLineParser &parser, const QString &path, CliStreams &io)
+// Gives the configuration read from FILE the editor's stored forms, runs every check and encodes the text
+// to write.
+Prepared prepare(const ConfigurationInput &input, const QString &path, CliStreams &io)
 {
     Prepared prepared;
-    const ConfigurationInput input = ReadConfigurationInput(parser, path, io);
-    if (input.exitCode != ExitCode::Ok) {
-        prepared.exitCode = input.exitCode;
-        return prepared;
-    }
     T_Command_DEVICE model;
     LoadEditorModel(input, model);
     const QList<RuleFailure> failures = AllFailures(model);
@@ -70,14 +66,6 @@ ExitCode exitCodeOf(SaveOutcome outcome)
     }
 }
 
-bool oneFile(const QCommandLineParser &parser, const QString &command, CliStreams &io)
-{
-    if (parser.positionalArguments().size() == 2)
-        return true;
-    io.err << "orva-config: " << command << " needs exactly one FILE" << Qt::endl;
-    return false;
-}
-
 } // namespace
 
 QString SaveCommand::description() const
@@ -101,15 +89,19 @@ void SaveCommand::configure(QCommandLineParser &parser) const
         QStringLiteral("OUT")));
 }
 
-ExitCode SaveCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode SaveCommand::beforeReading(const QCommandLineParser &parser, const QString &, CliStreams &io) const
 {
-    if (!oneFile(parser, name(), io))
-        return ExitCode::Usage;
     if (!parser.isSet(OutputOption)) {
         io.err << "orva-config: save needs -o OUT" << Qt::endl;
         return ExitCode::Usage;
     }
-    const Prepared prepared = prepare(parser, parser.positionalArguments().at(1), io);
+    return ExitCode::Ok;
+}
+
+ExitCode SaveCommand::run(const QCommandLineParser &parser, const QString &path,
+                          const ConfigurationInput &input, CliStreams &io) const
+{
+    const Prepared prepared = prepare(input, path, io);
     if (prepared.exitCode != ExitCode::Ok)
         return prepared.exitCode;
     const FileWriteResult written = WriteFileAtomically(parser.value(OutputOption), prepared.bytes);
@@ -137,10 +129,9 @@ void WriteDeviceCommand::configure(QCommandLineParser &parser) const
                                         QStringLiteral("DIR")));
 }
 
-ExitCode WriteDeviceCommand::execute(const QCommandLineParser &parser, CliStreams &io) const
+ExitCode WriteDeviceCommand::beforeReading(const QCommandLineParser &parser, const QString &path,
+                                           CliStreams &io) const
 {
-    if (!oneFile(parser, name(), io))
-        return ExitCode::Usage;
     if (!parser.isSet(DiskOption)) {
         io.err << "orva-config: write-device needs --disk DIR" << Qt::endl;
         return ExitCode::Usage;
@@ -151,15 +142,20 @@ ExitCode WriteDeviceCommand::execute(const QCommandLineParser &parser, CliStream
                << Qt::endl;
         return ExitCode::Usage;
     }
-    const QString path = parser.positionalArguments().at(1);
     if (PanelIsArmed(path)) {
         reportMessage(ArmedPanelMessage(), io);
         return ExitCode::PanelArmed;
     }
-    const Prepared prepared = prepare(parser, path, io);
+    return ExitCode::Ok;
+}
+
+ExitCode WriteDeviceCommand::run(const QCommandLineParser &parser, const QString &path,
+                                 const ConfigurationInput &input, CliStreams &io) const
+{
+    const Prepared prepared = prepare(input, path, io);
     if (prepared.exitCode != ExitCode::Ok)
         return prepared.exitCode;
-    const SaveOutcome outcome = WriteToDevice(disk, prepared.bytes, m_readBack);
+    const SaveOutcome outcome = WriteToDevice(parser.value(DiskOption), prepared.bytes, m_readBack);
     if (outcome != SaveOutcome::Saved)
         reportMessage(SaveFailureMessage(outcome), io);
     return exitCodeOf(outcome);

@@ -42,4 +42,14 @@ template <typename P> P *PageAs(const TForm2 &window, PageSlot slot)
     return static_cast<P *>(window.Page(slot));
 }
 
+namespace test {
+
+// A control of the main window by its objectName.
+template <typename T> T *Find(const TForm2 &window, const QString &name)
+{
+    return window.findChild<T *>(name);
+}
+
+} // namespace test
+
 } // namespace orva

@@ -12,12 +12,6 @@
 
 namespace orva::test {
 
-// A control of the main window by its objectName.
-template <typename T> T *Find(const TForm2 &window, const QString &name)
-{
-    return window.findChild<T *>(name);
-}
-
 // Reads a configuration fixture the way opening a file reads it and redraws every page.
 inline bool OpenFixture(EditorFixture &f, const QString &relativePath)
 {

@@ -16,12 +16,6 @@
 
 namespace orva::test {
 
-// A control of the window by its objectName.
-template <typename T> T *Control(EditorFixture &f, const QString &name)
-{
-    return f.window->findChild<T *>(name);
-}
-
 // Starts the window with the lines as ./config.ini, as the program opens a file at start-up.
 inline bool StartWithLines(EditorFixture &f, const QStringList &lines)
 {

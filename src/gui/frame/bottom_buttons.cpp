@@ -12,7 +12,7 @@ constexpr int RowHeight = 67;
 struct ButtonRow
 {
     const char16_t *name;
-    int tag;
+    MainButton tag;
     int left;
     int width;
     const char16_t *hint;
@@ -20,12 +20,16 @@ struct ButtonRow
 };
 
 const ButtonRow Rows[] = {
-    {u"B_Open", 1, 10, 100, u"Открыть файл конфигурации", &BottomButtons::open},
-    {u"B_Print", 2, 115, 100, u"Печать формуляра конфигурации устройства", &BottomButtons::print},
-    {u"B_SaveToDevice", 3, 220, 130, u"Запись конфигурации в устройство", &BottomButtons::saveToDevice},
-    {u"B_Save", 4, 355, 100, u"Сохранить конфигурацию в файл", &BottomButtons::save},
-    {u"B_Default", 6, 565, 120, u"Сброс конфигурации \"по-умолчанию\"", &BottomButtons::defaults},
-    {u"B_Config", 7, 690, 100, u"Настройки параметров работы программы", &BottomButtons::config},
+    {u"B_Open", MainButton::Open, 10, 100, u"Открыть файл конфигурации", &BottomButtons::open},
+    {u"B_Print", MainButton::Print, 115, 100, u"Печать формуляра конфигурации устройства",
+     &BottomButtons::print},
+    {u"B_SaveToDevice", MainButton::SaveToDevice, 220, 130, u"Запись конфигурации в устройство",
+     &BottomButtons::saveToDevice},
+    {u"B_Save", MainButton::Save, 355, 100, u"Сохранить конфигурацию в файл", &BottomButtons::save},
+    {u"B_Default", MainButton::Default, 565, 120, u"Сброс конфигурации \"по-умолчанию\"",
+     &BottomButtons::defaults},
+    {u"B_Config", MainButton::Config, 690, 100, u"Настройки параметров работы программы",
+     &BottomButtons::config},
 };
 
 } // namespace
@@ -34,10 +38,10 @@ BottomButtons CreateBottomButtons(QWidget *window)
 {
     BottomButtons buttons;
     for (const ButtonRow &row : Rows) {
-        PictureButton *button = MakePictureButton(window, row.name, row.tag, GlyphLayout::Top,
+        PictureButton *button = MakePictureButton(window, row.name, TagOf(row.tag), GlyphLayout::Top,
                                                   QRect(row.left, RowTop, row.width, RowHeight));
         button->setToolTip(QString::fromUtf16(row.hint));
-        button->setText(CaptionOf(ButtonCaptions(), row.tag));
+        button->setText(CaptionOf(ButtonCaptions(), TagOf(row.tag)));
         buttons.*row.slot = button;
     }
     return buttons;

@@ -50,10 +50,10 @@ QString cellText(const ListRow &row, int column)
     }
 }
 
-PictureButton *listButton(QWidget *window, const char16_t *name, int tag, const QRect &geometry)
+PictureButton *listButton(QWidget *window, const char16_t *name, MainButton tag, const QRect &geometry)
 {
-    PictureButton *button = MakePictureButton(window, name, tag, GlyphLayout::Top, geometry);
-    button->setText(CaptionOf(ButtonCaptions(), tag));
+    PictureButton *button = MakePictureButton(window, name, TagOf(tag), GlyphLayout::Top, geometry);
+    button->setText(CaptionOf(ButtonCaptions(), TagOf(tag)));
     button->hide();
     return button;
 }
@@ -82,7 +82,7 @@ FileListMode::FileListMode(QWidget *window, T_Command_DEVICE *listModel)
     const QStringList captions = {QString(), QStringLiteral("Псевдоним"), QStringLiteral("Идентификатор"),
                                   QStringLiteral("Файл")};
     for (int column = 0; column < ColumnCount; ++column) {
-        auto *header = new QTableWidgetItem(FileListPicture(2), captions[column]);
+        auto *header = new QTableWidgetItem(FileListPicture(ListPicture::Unsorted), captions[column]);
         header->setTextAlignment(column == IdentifierColumn ? Qt::AlignCenter
                                                             : Qt::AlignLeft | Qt::AlignVCenter);
         m_list->setHorizontalHeaderItem(column, header);
@@ -110,9 +110,9 @@ FileListMode::FileListMode(QWidget *window, T_Command_DEVICE *listModel)
     m_counter->setFont(ArialPx(27, Bold));
     m_counter->hide();
 
-    m_cancel = listButton(window, u"B_CancelOpenList", 8, QRect(10, 486, 100, 67));
-    m_open = listButton(window, u"B_OpenLIst", 9, QRect(115, 486, 130, 67));
-    m_manual = listButton(window, u"B_OpenDirectly", 10, QRect(565, 486, 225, 67));
+    m_cancel = listButton(window, u"B_CancelOpenList", MainButton::CancelOpenList, QRect(10, 486, 100, 67));
+    m_open = listButton(window, u"B_OpenLIst", MainButton::OpenFromList, QRect(115, 486, 130, 67));
+    m_manual = listButton(window, u"B_OpenDirectly", MainButton::OpenDirectly, QRect(565, 486, 225, 67));
     for (PictureButton *button : {m_cancel, m_open, m_manual})
         button->installEventFilter(this);
 
@@ -195,7 +195,7 @@ void FileListMode::ShowRow(int index)
     const ListRow &row = m_rows.at(index);
     QTableWidgetItem *type = m_list->item(index, TypeColumn);
     if (!type) {
-        type = new QTableWidgetItem(FileListPicture(int(row.type)), QString());
+        type = new QTableWidgetItem(FileListPicture(TypePicture(row.type)), QString());
         type->setData(Qt::AccessibleTextRole, typeName(row));
         m_list->setItem(index, TypeColumn, type);
         for (int column = NameColumn; column < ColumnCount; ++column) {
@@ -210,7 +210,7 @@ void FileListMode::ShowRow(int index)
         return;
     }
     if (type->data(Qt::AccessibleTextRole).toString() != typeName(row)) {
-        type->setIcon(FileListPicture(int(row.type)));
+        type->setIcon(FileListPicture(TypePicture(row.type)));
         type->setData(Qt::AccessibleTextRole, typeName(row));
     }
     for (int column = NameColumn; column < ColumnCount; ++column) {
@@ -340,7 +340,9 @@ void FileListMode::ListFileConfigColumnClick(int column)
 void FileListMode::SetHeaderMarks(int sortedColumn)
 {
     for (int column = 0; column < ColumnCount; ++column) {
-        const int picture = column != sortedColumn ? 2 : (m_sortDirection < 0 ? 4 : 3);
+        const ListPicture picture =
+            column != sortedColumn ? ListPicture::Unsorted
+                                   : (m_sortDirection < 0 ? ListPicture::Descending : ListPicture::Ascending);
         m_list->horizontalHeaderItem(column)->setIcon(FileListPicture(picture));
     }
 }

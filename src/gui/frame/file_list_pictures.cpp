@@ -54,13 +54,19 @@ QPixmap sortMark(int direction)
 
 } // namespace
 
-QIcon FileListPicture(int index)
+QIcon FileListPicture(ListPicture picture)
 {
+    // In the order of ListPicture.
     static const std::array<QIcon, 5> pictures = {
         QIcon(document(false)), QIcon(document(true)), QIcon(sortMark(0)),
         QIcon(sortMark(1)),     QIcon(sortMark(-1)),
     };
-    return index >= 0 && index < int(pictures.size()) ? pictures[index] : QIcon();
+    return pictures[std::size_t(picture)];
+}
+
+ListPicture TypePicture(ListFileType type)
+{
+    return type == ListFileType::Container ? ListPicture::Container : ListPicture::PlainFile;
 }
 
 } // namespace orva

@@ -211,11 +211,6 @@ void TForm2::SetDebugPageVisible(bool visible)
     }
 }
 
-bool TForm2::DebugPageVisible() const
-{
-    return m_pages->indexOf(m_textPage) >= 0;
-}
-
 void TForm2::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);

@@ -86,7 +86,6 @@ public:
     void SetCaptionFile(const QString &fileName);
     // Puts the page "Текст" into the tab bar or takes it out.
     void SetDebugPageVisible(bool visible);
-    bool DebugPageVisible() const;
 
     // The file side of the window (main_window_open.cpp, main_window_save.cpp).
     // The shared load step: the text of Memo1 into `target` (reset to its defaults first); a container's

@@ -75,10 +75,10 @@ int ModeListPage::BuildTimeField(const TimeNames &names, const QString &caption,
          .maximum = maximum,
          .caption = {names.caption, caption, QRect(ButtonLeft, top + 2, fieldLeft - 2 - ButtonLeft, 20)},
          .unit = {names.unit, QStringLiteral(" сек."), QRect(fieldLeft + 60, top + 2, 40, 20)}});
-    m_delay = time.edit;
-    m_delayUpDown = time.upDown;
-    m_delayCaption = time.caption;
-    m_delayUnit = time.unit;
+    m_timeField = time.edit;
+    m_timeUpDown = time.upDown;
+    m_timeCaption = time.caption;
+    m_timeUnit = time.unit;
     return top;
 }
 
@@ -99,7 +99,7 @@ QList<QRadioButton *> ModeListPage::ModeButtons() const
 
 QList<QWidget *> ModeListPage::TimeControls() const
 {
-    return {m_delay, m_delayUpDown, m_delayCaption, m_delayUnit};
+    return {m_timeField, m_timeUpDown, m_timeCaption, m_timeUnit};
 }
 
 void ModeListPage::SetTimeControls(bool visible, bool enabled)
@@ -112,8 +112,8 @@ void ModeListPage::SetTimeControls(bool visible, bool enabled)
 
 void ModeListPage::ShowTime(qint32 seconds)
 {
-    m_delayUpDown->setPosition(seconds);
-    m_delay->setText(QString::number(m_delayUpDown->position()));
+    m_timeUpDown->setPosition(seconds);
+    m_timeField->setText(QString::number(m_timeUpDown->position()));
 }
 
 void ModeListPage::RedrawAfterDefault(bool isCurrentPage)
@@ -134,8 +134,8 @@ void ModeListPage::SelectListRow(const QString &listControl, int row)
     if (!SelectRowOf(m_list, listControl, row))
         return;
     load();
-    if (typed && m_delay->text() != QString::number(*typed))
-        m_delay->setText(QString::number(*typed));
+    if (typed && m_timeField->text() != QString::number(*typed))
+        m_timeField->setText(QString::number(*typed));
 }
 
 } // namespace orva

@@ -72,10 +72,10 @@ protected:
     std::unique_ptr<ModePicture> m_picture;
     CaptionGroup *m_group = nullptr;
     QList<ModeButton> m_modes;
-    FieldEdit *m_delay = nullptr;
-    UpDown *m_delayUpDown = nullptr;
-    QLabel *m_delayCaption = nullptr;
-    QLabel *m_delayUnit = nullptr;
+    FieldEdit *m_timeField = nullptr;
+    UpDown *m_timeUpDown = nullptr;
+    QLabel *m_timeCaption = nullptr;
+    QLabel *m_timeUnit = nullptr;
 };
 
 } // namespace orva

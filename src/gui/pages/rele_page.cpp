@@ -39,7 +39,7 @@ RelePage::RelePage(PageHost &host, QWidget *tab) : ModeListPage(host, PageSlot::
     connect(m_list, &QListWidget::itemSelectionChanged, this, &RelePage::L_Rele_RelesClick);
     for (const ModeButton &mode : std::as_const(m_modes))
         connect(mode.button, &QRadioButton::toggled, this, &RelePage::RB_ReleModeClick);
-    connect(m_delay, &QLineEdit::textChanged, this, &RelePage::E_Rele_DelayChange);
+    connect(m_timeField, &QLineEdit::textChanged, this, &RelePage::E_Rele_DelayChange);
 }
 
 RelePage::~RelePage() = default;
@@ -168,7 +168,7 @@ void RelePage::Rele_RedrawElements()
     // field's text does not change.
     const qint32 stored = model().get(Relay::Time, relay);
     ShowTime(stored);
-    if (stored != m_delayUpDown->position())
+    if (stored != m_timeUpDown->position())
         E_Rele_DelayChange();
 
     ShowZonesOf(relay);
@@ -270,7 +270,7 @@ void RelePage::Rele_SaveMode()
 void RelePage::Rele_SaveDelay()
 {
     if (const int relay = SelectedRelay())
-        model().set(Relay::Time, relay, m_delay->text().toInt());
+        model().set(Relay::Time, relay, m_timeField->text().toInt());
 }
 
 void RelePage::Rele_SaveZone()

@@ -47,7 +47,7 @@ ShleifsPage::ShleifsPage(PageHost &host, QWidget *tab) : ModeListPage(host, Page
     m_list->viewport()->installEventFilter(this);
     for (const ModeButton &mode : std::as_const(m_modes))
         connect(mode.button, &QRadioButton::toggled, this, &ShleifsPage::RadioButton_ShleifModeClick);
-    connect(m_delay, &QLineEdit::textChanged, this, &ShleifsPage::E_Shleif_DelayChange);
+    connect(m_timeField, &QLineEdit::textChanged, this, &ShleifsPage::E_Shleif_DelayChange);
     connect(m_name, &QLineEdit::textChanged, this, &ShleifsPage::E_Shleif_NameChange);
     connect(m_zone, &QComboBox::activated, this, &ShleifsPage::E_Shleif_ZoneChange);
     // The two combo boxes colour their labels while they have the focus.
@@ -152,7 +152,7 @@ void ShleifsPage::Shleifs_RedrawElements()
     // Modes without a delay show the default; the change of the text stores what is shown. The loop
     // holds the delay shown also when the field's text did not change (the previous loop showed it).
     ShowTime(LoopModeHasDelay(loopMode.get(Loop::Mode)) ? loopMode.get(Loop::Delay) : DelayDefault());
-    if (loopMode.get(Loop::Delay) != m_delayUpDown->position())
+    if (loopMode.get(Loop::Delay) != m_timeUpDown->position())
         E_Shleif_DelayChange();
     m_zone->setCurrentIndex(model().ZoneOfLoop(loop) - 1);
 }
@@ -238,7 +238,7 @@ void ShleifsPage::Shleifs_SaveDelay()
     if (loop == 0)
         return;
     // An empty field stores 0; the check at save time offers the default.
-    model().set(Loop::Delay, loop, m_delay->text().toInt());
+    model().set(Loop::Delay, loop, m_timeField->text().toInt());
 }
 
 void ShleifsPage::Shleifs_SaveName()

@@ -1,5 +1,5 @@
 // The key entry dialog: its filter and length, the last confirmed key, the check layout.
-#include "../support/typing.h"
+#include "../../support/typing.h"
 #include "dialogs/key_dialog.h"
 #include "dialogs/modal_result.h"
 #include "widgets/colours.h"

@@ -1,6 +1,6 @@
 // The key-press filters of the entry fields, typed and pasted, and the typing limit that never cuts a
 // text the program puts in.
-#include "../support/typing.h"
+#include "../../support/typing.h"
 #include "widgets/field_edit.h"
 
 #include <QAction>

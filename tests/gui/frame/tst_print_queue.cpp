@@ -2,7 +2,7 @@
 // job the queue refuses (cupsreject), or one that finds the print server stopped, is a failed print that
 // the editor reports in its error box; a job the queue takes is printed. Skipped where CUPS is not
 // installed (cups-daemon and cups-client).
-#include "../support/system_tool.h"
+#include "../../support/system_tool.h"
 #include "dialogs/modal_result.h"
 #include "editor_fixture.h"
 #include "frame/bottom_buttons.h"

@@ -1,6 +1,6 @@
 // The list pages and the hidden zones page together: the zone bindings pass through loads, edits and
 // saves untouched; the page "Разделы" holds its grid but never any data.
-#include "../support/file_bytes.h"
+#include "../../support/file_bytes.h"
 #include "list_clicks.h"
 #include "list_pages_support.h"
 

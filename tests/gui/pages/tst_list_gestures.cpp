@@ -2,7 +2,7 @@
 // clicked, a list entered by Tab or by a click on its page's tab, rows shown one after the other, a
 // key's type chosen with the keys, a save from another page. Every case ends with "Сохранить" and the
 // lines of the saved file.
-#include "../support/typing.h"
+#include "../../support/typing.h"
 #include "user_input.h"
 
 #include <QApplication>
@@ -146,7 +146,7 @@ void ListGesturesTest::dialDoubleClickChangesOnePhone()
     EditorFixture f;
     QVERIFY(StartWithLines(f, QStringList{FileKey} + phones));
     QVERIFY(ClickTab(f, QStringLiteral("TabDialGSM")));
-    auto *box = Control<QListWidget>(f, list);
+    auto *box = Find<QListWidget>(*f.window, list);
     if (onTheBox) {
         DoubleClickTick(box, row);
     } else {
@@ -199,20 +199,20 @@ void ListGesturesTest::focusAloneChangesNoPhone()
     QFETCH(QStringList, lines);
     EditorFixture f;
     QVERIFY(StartWithLines(f, QStringList{FileKey} + lines));
-    auto *phones = Control<QListWidget>(f, list);
+    auto *phones = Find<QListWidget>(*f.window, list);
     if (otherField.isEmpty()) {
         QVERIFY(ClickTab(f, page));
         QVERIFY(TabInto(f, phones));
     } else {
         QVERIFY(ClickTab(f, QStringLiteral("TabSMS")));
-        ClickAt(Control<QWidget>(f, otherField));
+        ClickAt(Find<QWidget>(*f.window, otherField));
         QCOMPARE(QApplication::focusWidget()->objectName(), otherField);
         QVERIFY(ClickTab(f, page));
     }
     // Nothing is highlighted, so nothing is shown for editing.
     QVERIFY(phones->selectedItems().isEmpty());
     if (!thenClick.isEmpty())
-        ClickButton(Control<QAbstractButton>(f, thenClick));
+        ClickButton(Find<QAbstractButton>(*f.window, thenClick));
 
     const QString code = lines.first().left(3);
     QCOMPARE(LinesOf(SaveLines(f), code), QStringList{lines.first()});
@@ -262,7 +262,7 @@ void ListGesturesTest::typeZeroAliasLosesItsMarks()
     EditorFixture f;
     QVERIFY(StartWithLines(f, {FileKey, line}));
     QVERIFY(ClickTab(f, QStringLiteral("TabKeys")));
-    auto *name = Control<QLineEdit>(f, QStringLiteral("E_Key_Name4"));
+    auto *name = Find<QLineEdit>(*f.window, QStringLiteral("E_Key_Name4"));
     ClickAt(name);
     QTest::keyClick(name, Qt::Key_Tab);
     auto *type = qobject_cast<QComboBox *>(QApplication::focusWidget());
@@ -305,8 +305,8 @@ void ListGesturesTest::defaultFromAnotherPageIsShown()
     EditorFixture f;
     QVERIFY(StartWithLines(f, {FileKey}));
     QVERIFY(ClickTab(f, page));
-    ClickRow(Control<QListWidget>(f, list), 0);
-    auto *delay = Control<QLineEdit>(f, field);
+    ClickRow(Find<QListWidget>(*f.window, list), 0);
+    auto *delay = Find<QLineEdit>(*f.window, field);
     ClickAt(delay);
     SelectAllText(delay);
     QTest::keyClick(delay, Qt::Key_Backspace); // stores 0
@@ -345,9 +345,9 @@ void ListGesturesTest::dialSelectionFollowsItsPhoneAfterSave()
     EditorFixture f;
     QVERIFY(StartWithLines(f, QStringList{FileKey} + phones));
     QVERIFY(ClickTab(f, QStringLiteral("TabDialGSM")));
-    ClickRow(Control<QListWidget>(f, list), row);
+    ClickRow(Find<QListWidget>(*f.window, list), row);
     QVERIFY(!SaveLines(f).isEmpty());
-    auto *field = Control<QLineEdit>(f, QStringLiteral("EditGSM_PhoneNumber"));
+    auto *field = Find<QLineEdit>(*f.window, QStringLiteral("EditGSM_PhoneNumber"));
     QCOMPARE(field->text(), number);
     ClickAt(field);
     SelectAllText(field);
@@ -390,8 +390,8 @@ void ListGesturesTest::fixShowsTheTimeAsTyped()
     EditorFixture f;
     QVERIFY(StartWithLines(f, {FileKey}));
     QVERIFY(ClickTab(f, page));
-    ClickRow(Control<QListWidget>(f, list), 0);
-    auto *time = Control<QLineEdit>(f, field);
+    ClickRow(Find<QListWidget>(*f.window, list), 0);
+    auto *time = Find<QLineEdit>(*f.window, field);
     ClickAt(time);
     SelectAllText(time);
     test::Type(time, typed);
@@ -443,8 +443,8 @@ void ListGesturesTest::deselectedPhoneCannotBeEdited()
     EditorFixture f;
     QVERIFY(StartWithLines(f, {FileKey, line}));
     QVERIFY(ClickTab(f, page));
-    auto *phones = Control<QListWidget>(f, list);
-    auto *number = Control<QLineEdit>(f, field);
+    auto *phones = Find<QListWidget>(*f.window, list);
+    auto *number = Find<QLineEdit>(*f.window, field);
     ClickRow(phones, 0);
     QVERIFY(number->isEnabled());
     QVERIFY(!number->text().isEmpty());
@@ -486,8 +486,8 @@ void ListGesturesTest::spaceTicksTheRowTabReached()
     EditorFixture f;
     QVERIFY(StartWithLines(f, QStringList{FileKey} + lines));
     QVERIFY(ClickTab(f, page));
-    auto *phones = Control<QListWidget>(f, list);
-    QWidget *before = Control<QWidget>(f, control);
+    auto *phones = Find<QListWidget>(*f.window, list);
+    QWidget *before = Find<QWidget>(*f.window, control);
     before->setFocus(Qt::TabFocusReason);
     for (int step = 0; step < 10 && !phones->hasFocus(); ++step)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -1,6 +1,6 @@
 // "Параметры работы": controls from the settings, the example name, the mask filter, the folder chooser
 // through the questions, and what "Применить" writes (also when the store cannot be written).
-#include "../support/typing.h"
+#include "../../support/typing.h"
 #include "keyboard_walk.h"
 #include "scripted_questions.h"
 

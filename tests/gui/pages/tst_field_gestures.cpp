@@ -134,7 +134,7 @@ void FieldGesturesTest::groupedFieldsTakeWhatIsTyped()
     EditorFixture f;
     QVERIFY(StartWithLines(f, {FileKey, QStringLiteral("sm-1")}));
     QVERIFY(ClickTab(f, QStringLiteral("TabGPRS")));
-    auto *edit = Control<QLineEdit>(f, field);
+    auto *edit = Find<QLineEdit>(*f.window, field);
     ClickAt(edit); // the click selects the whole text: what follows replaces it
     QCOMPARE(QApplication::focusWidget(), edit);
     QCOMPARE(edit->selectedText(), edit->text());
@@ -171,15 +171,15 @@ void FieldGesturesTest::lockNoGprsRemembersThroughADefault()
     EditorFixture f;
     QVERIFY(StartWithLines(f, {FileKey, QStringLiteral("ci-1"), QStringLiteral("sm-0")}));
     QVERIFY(ClickTab(f, QStringLiteral("TabMode")));
-    auto *delay = Control<QLineEdit>(f, QStringLiteral("E_Mode_ExitDelay"));
+    auto *delay = Find<QLineEdit>(*f.window, QStringLiteral("E_Mode_ExitDelay"));
     ClickAt(delay);
     SelectAllText(delay);
     QTest::keyClicks(delay, exitDelay);
     QCOMPARE(LinesOf(SaveLines(f, answers), QStringLiteral("ci")), QStringList{QStringLiteral("ci-0")});
 
     QVERIFY(ClickTab(f, QStringLiteral("TabGPRS")));
-    ClickButton(Control<QCheckBox>(f, QStringLiteral("CB_GPRS_Active")));
-    QVERIFY(Control<QCheckBox>(f, QStringLiteral("CB_Mode_LockNoGPRS"))->isChecked());
+    ClickButton(Find<QCheckBox>(*f.window, QStringLiteral("CB_GPRS_Active")));
+    QVERIFY(Find<QCheckBox>(*f.window, QStringLiteral("CB_Mode_LockNoGPRS"))->isChecked());
     const QStringList saved = SaveLines(f);
     QCOMPARE(LinesOf(saved, QStringLiteral("ci")), QStringList{QStringLiteral("ci-1")});
     QCOMPARE(LinesOf(saved, QStringLiteral("sm")), QStringList{QStringLiteral("sm-1")});
@@ -223,7 +223,7 @@ void FieldGesturesTest::wheelChangesOnlyAFocusedComboBox()
     EditorFixture f;
     QVERIFY(StartWithLines(f, {FileKey, QStringLiteral("dn1-4.+71"), QStringLiteral("lc-1")}));
     QVERIFY(ClickTab(f, page));
-    auto *box = Control<QComboBox>(f, combo);
+    auto *box = Find<QComboBox>(*f.window, combo);
     if (focused) {
         ClickAt(box);                                                 // opens the list
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // closes it, the box keeps the focus
@@ -299,7 +299,7 @@ void FieldGesturesTest::badAddressOffersTheDefault()
              QStringLiteral("Недопустимый IP-адрес сервера для приема сообщений."));
     QVERIFY(f.questions->asked().at(0).offerDefault);
     QCOMPARE(LinesOf(lines, code), QStringList{code + QStringLiteral("-000,000,000,000.10001")});
-    QCOMPARE(Control<QLineEdit>(f, QStringLiteral("E_GPRS_Server%1").arg(server))->text(),
+    QCOMPARE(Find<QLineEdit>(*f.window, QStringLiteral("E_GPRS_Server%1").arg(server))->text(),
              QStringLiteral("000.000.000.000"));
     QCOMPARE(f.questions->unexpected(), 0);
 }
@@ -311,7 +311,7 @@ void FieldGesturesTest::generatedKeysComeFromTheStrongSource()
     EditorFixture f;
     QVERIFY(StartWithLines(f, {FileKey, QStringLiteral("sm-1")}));
     QVERIFY(ClickTab(f, QStringLiteral("TabGPRS")));
-    auto *generate = Control<QWidget>(f, QStringLiteral("B_GPRS_KeyGenerate"));
+    auto *generate = Find<QWidget>(*f.window, QStringLiteral("B_GPRS_KeyGenerate"));
     const quint32 seed = f.random.seedValue();
 
     // What the program's generator would give for the first key part.
@@ -396,7 +396,7 @@ void FieldGesturesTest::oneDigitCorrected()
     EditorFixture f;
     QVERIFY(StartWithLines(f, {FileKey, QStringLiteral("sm-1"), file}));
     QVERIFY(ClickTab(f, QStringLiteral("TabGPRS")));
-    auto *edit = Control<QLineEdit>(f, field);
+    auto *edit = Find<QLineEdit>(*f.window, field);
     if (gesture == QStringLiteral("click")) {
         ClickAt(edit); // selects the whole text
         QCOMPARE(edit->selectedText(), edit->text());
@@ -426,7 +426,7 @@ void FieldGesturesTest::unwritableGprsTextWithGprsOffTakesTheDefault()
     EditorFixture f;
     QVERIFY(StartWithLines(f, {FileKey, QStringLiteral("sm-0"), QStringLiteral("gl1-user\tname")}));
     QVERIFY(ClickTab(f, QStringLiteral("TabGPRS")));
-    auto *login = Control<QLineEdit>(f, QStringLiteral("E_GPRS_Login1"));
+    auto *login = Find<QLineEdit>(*f.window, QStringLiteral("E_GPRS_Login1"));
     QVERIFY(!login->isEnabled());
     QVERIFY(login->text().contains(u'\t'));
     const QStringList lines = SaveLines(f, {ModalResult::Ok});

@@ -1,6 +1,6 @@
 // The page "SMS-К": the key boxes and their captions, at most five keys per phone, the counter and the
 // progress bar, the stored key list and number, and the way "Исправить" leads back to a phone.
-#include "../support/typing.h"
+#include "../../support/typing.h"
 #include "editor_fixture.h"
 #include "list_clicks.h"
 

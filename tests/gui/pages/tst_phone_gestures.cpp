@@ -52,7 +52,7 @@ DialOutcome TickBoxGesture(const QStringList &phones, const QString &list, int r
     EditorFixture f;
     if (!StartWithLines(f, QStringList{FileKey} + phones) || !ClickTab(f, QStringLiteral("TabDialGSM")))
         return {};
-    auto *box = Control<QListWidget>(f, list);
+    auto *box = Find<QListWidget>(*f.window, list);
     if (row >= box->count())
         return {};
     const QPoint at = TickCentre(box, row);
@@ -61,9 +61,9 @@ DialOutcome TickBoxGesture(const QStringList &phones, const QString &list, int r
     else
         ClickInWindow(box->viewport(), at);
     DialOutcome outcome;
-    outcome.number = Control<QLineEdit>(f, QStringLiteral("EditGSM_PhoneNumber"))->text();
+    outcome.number = Find<QLineEdit>(*f.window, QStringLiteral("EditGSM_PhoneNumber"))->text();
     for (const char *name : {"ListGSM_Free", "ListGSM_Dial", "ListGSM_Connect"}) {
-        auto *l = Control<QListWidget>(f, QString::fromLatin1(name));
+        auto *l = Find<QListWidget>(*f.window, QString::fromLatin1(name));
         outcome.selected.append(l->selectedItems().isEmpty() ? -1 : l->row(l->selectedItems().first()));
         for (int i = 0; i < l->count(); ++i)
             outcome.texts.append(l->item(i)->text());
@@ -143,9 +143,9 @@ void PhoneGesturesTest::onlyKeyTickedAgainKeepsItsNumber()
     EditorFixture f;
     QVERIFY(StartWithLines(f, {FileKey, QStringLiteral("su1-3.+7111")}));
     QVERIFY(ClickTab(f, QStringLiteral("TabSMSK")));
-    ClickRow(Control<QListWidget>(f, QStringLiteral("ListSMSK_Phones")), 0);
-    auto *key = Control<QCheckBox>(f, QStringLiteral("CheckBoxSMSK_03"));
-    auto *field = Control<QLineEdit>(f, QStringLiteral("EditSMSK_PhoneNumber"));
+    ClickRow(Find<QListWidget>(*f.window, QStringLiteral("ListSMSK_Phones")), 0);
+    auto *key = Find<QCheckBox>(*f.window, QStringLiteral("CheckBoxSMSK_03"));
+    auto *field = Find<QLineEdit>(*f.window, QStringLiteral("EditSMSK_PhoneNumber"));
     QStyleOptionButton option;
     option.initFrom(key);
     const QPoint at = key->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, key).center();

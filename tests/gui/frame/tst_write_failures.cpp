@@ -1,7 +1,7 @@
 // "Сохранить", "В устройство..." and printing to a PDF file on a disk that fails: a disk that takes only
 // part of the file, a write-protected file (for an administrator too). The error box tells it, the old
 // file stays byte for byte as it was, no temporary file and no clock file are left behind.
-#include "../support/write_failures.h"
+#include "../../support/write_failures.h"
 #include "editor_fixture.h"
 #include "file_helpers.h"
 #include "pdf_answers.h"

@@ -1,4 +1,4 @@
-#include "../support/list_folder.h"
+#include "../../support/list_folder.h"
 #include "frame/file_list_mode.h"
 #include "storage/list_field_scan.h"
 

@@ -2,7 +2,7 @@
 // mounted with fusefat): the disk chooser lists the mounted card and gives its root, and
 // "В устройство..." writes onto it what "Сохранить" saves, or, on a card too full for it, shows the
 // write error and keeps the old config.ini.
-#include "../support/fat_image.h"
+#include "../../support/fat_image.h"
 #include "dialogs/logical_disks.h"
 #include "dialogs/removable_disks.h"
 #include "user_input.h"

@@ -1,6 +1,6 @@
 // List mode in the main window: "Открыть" with the list setting shows the list in place of the pages;
 // a file opened from it becomes the working configuration.
-#include "../support/odd_entries.h"
+#include "../../support/odd_entries.h"
 #include "dialogs/modal_result.h"
 #include "editor_fixture.h"
 #include "file_helpers.h"

@@ -34,7 +34,7 @@ const Page Relays{QStringLiteral("TabRele"), QStringLiteral("L_Rele_Reles"),
 QList<QRadioButton *> ModeButtons(EditorFixture &f, const Page &page)
 {
     QList<QRadioButton *> buttons =
-        Control<QWidget>(f, page.group)->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
+        Find<QWidget>(*f.window, page.group)->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
     std::sort(buttons.begin(), buttons.end(),
               [](QRadioButton *a, QRadioButton *b) { return a->y() < b->y(); });
     return buttons;
@@ -54,7 +54,7 @@ bool OpenOnFirstItem(EditorFixture &f, const Page &page)
 {
     if (!StartWithLines(f, Lines) || !ClickTab(f, page.tab))
         return false;
-    ClickRow(Control<QListWidget>(f, page.list), 0);
+    ClickRow(Find<QListWidget>(*f.window, page.list), 0);
     return Ticked(ModeButtons(f, page)) != nullptr;
 }
 
@@ -68,7 +68,7 @@ QStringList SavedAfter(const Page &page, const QString &target, Way way)
         return {QStringLiteral("not opened")};
     const QList<QRadioButton *> buttons = ModeButtons(f, page);
     QRadioButton *origin = Ticked(buttons);
-    QRadioButton *goal = Control<QRadioButton>(f, target);
+    QRadioButton *goal = Find<QRadioButton>(*f.window, target);
     switch (way) {
     case Way::Click:
         ClickButton(goal);
@@ -148,7 +148,7 @@ void ModeBrowsingTest::relayWalkedUpPastTheLockKeepsItsZones()
     EditorFixture f;
     QVERIFY(OpenOnFirstItem(f, Relays));
     const QList<QRadioButton *> buttons = ModeButtons(f, Relays);
-    QRadioButton *lock = Control<QRadioButton>(f, QStringLiteral("RB_ReleLocker"));
+    QRadioButton *lock = Find<QRadioButton>(*f.window, QStringLiteral("RB_ReleLocker"));
     QRadioButton *origin = Ticked(buttons);
     // From "SMS", the first mode, Up goes round to the lock, the last, and on past it.
     QCOMPARE(origin, buttons.constFirst());
@@ -166,7 +166,7 @@ void ModeBrowsingTest::keyTypeWalkedPastPatrolKeepsTheAlias()
     EditorFixture f;
     QVERIFY(StartWithLines(f, Lines));
     QVERIFY(ClickTab(f, QStringLiteral("TabKeys")));
-    auto *type = Control<QComboBox>(f, QStringLiteral("CB_Key_Type2"));
+    auto *type = Find<QComboBox>(*f.window, QStringLiteral("CB_Key_Type2"));
     QVERIFY(type);
     type->setFocus();
     // Down through every type, then back up to the plain key.
