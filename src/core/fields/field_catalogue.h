@@ -89,6 +89,12 @@ QString ShowField(const Field &field, const T_Command_DEVICE &model);
 // control would refuse is FieldTakes' to say.
 bool SetField(const Field &field, T_Command_DEVICE &model, const QString &shown, QString *error = nullptr);
 
+// Stores the text of a field's entry control in the form the page stores it, without the checks of
+// SetField: a text that is no number stores 0, an address that is none is kept as typed for the save
+// checks to refuse. SetField stores through it once its checks pass. Returns false for the kinds that
+// no entry control holds as text (choices, lists, keys).
+bool StoreShownText(const Field &field, T_Command_DEVICE &model, const QString &shown);
+
 // True when the page's entry field would take `shown` as typed (its character filter and length);
 // otherwise `error` names the field and says what it takes. Fields without an entry control take
 // everything here.

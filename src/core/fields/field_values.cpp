@@ -167,7 +167,7 @@ QString ShowField(const Field &field, const T_Command_DEVICE &model)
     case FieldKind::Text:
         return r.text(field.parameter);
     case FieldKind::Apn:
-        return ReplaceChar(r.text(field.parameter), u',', u'.');
+        return ShownApn(r.text(field.parameter));
     case FieldKind::Identifier:
         return ShownGprsIdentifier(r.text(field.parameter));
     case FieldKind::KeyPart:
@@ -194,6 +194,37 @@ bool FieldTakes(const Field &field, const QString &shown, QString *error)
     return fail(error, QStringLiteral("%1 (%2): %3").arg(field.id, field.caption, why));
 }
 
+bool StoreShownText(const Field &field, T_Command_DEVICE &model, const QString &shown)
+{
+    T_Command &r = FieldRecord(field, model);
+    switch (field.kind) {
+    case FieldKind::Number: {
+        bool isNumber = false;
+        const qint32 value = shown.trimmed().toInt(&isNumber);
+        r.setValue(field.parameter, isNumber ? value : 0);
+        return true;
+    }
+    case FieldKind::Text:
+        r.setText(field.parameter, shown);
+        return true;
+    case FieldKind::Apn:
+        r.setText(field.parameter, StoredApn(shown));
+        return true;
+    case FieldKind::Identifier:
+        r.setText(field.parameter, StoredGprsIdentifier(shown));
+        return true;
+    case FieldKind::KeyPart:
+        r.setText(field.parameter, StoredGprsKeyPart(shown));
+        return true;
+    case FieldKind::Address:
+        // A text that is no address is kept as it is, so that the address check refuses it.
+        r.setText(field.parameter, IsServerAddressText(shown) ? StoredServerAddress(shown) : shown);
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool SetField(const Field &field, T_Command_DEVICE &model, const QString &shown, QString *error)
 {
     T_Command &r = FieldRecord(field, model);
@@ -205,7 +236,7 @@ bool SetField(const Field &field, T_Command_DEVICE &model, const QString &shown,
         if (!isNumber || trimmed.startsWith(u'+') || value < 0 || value > HighestFileNumber)
             return fail(error, QStringLiteral("\"%1\" is not a number from 0 to %2")
                                    .arg(shown, QString::number(HighestFileNumber)));
-        r.setValue(field.parameter, qint32(value));
+        StoreShownText(field, model, trimmed);
         return true;
     }
     case FieldKind::Choice: {
@@ -216,31 +247,29 @@ bool SetField(const Field &field, T_Command_DEVICE &model, const QString &shown,
         return true;
     }
     case FieldKind::Text:
-        r.setText(field.parameter, shown);
-        return true;
     case FieldKind::Apn:
-        r.setText(field.parameter, ReplaceChar(shown, u'.', u','));
+        StoreShownText(field, model, shown);
         return true;
     case FieldKind::Identifier:
         if (!isDigitGroups(shown, HexDigits, u'-', GprsIdentifierDigits))
             return fail(error, QStringLiteral("\"%1\" is not an identifier of up to 12 hexadecimal digits "
                                               "(1234-5678-9ABC)")
                                    .arg(shown));
-        r.setText(field.parameter, StoredGprsIdentifier(shown));
+        StoreShownText(field, model, shown);
         return true;
     case FieldKind::KeyPart:
         if (!isDigitGroups(shown, HexDigits, u'-', GprsKeyPartDigits))
             return fail(error, QStringLiteral("\"%1\" is not a key part of up to 16 hexadecimal digits "
                                               "(01-23-45-67-89-AB-CD-EF)")
                                    .arg(shown));
-        r.setText(field.parameter, StoredGprsKeyPart(shown));
+        StoreShownText(field, model, shown);
         return true;
     case FieldKind::Address: {
         static const QRegularExpression address(QStringLiteral("^[0-9]{1,3}([.,][0-9]{1,3}){3}$"));
         if (!address.match(shown.trimmed()).hasMatch())
             return fail(error,
                         QStringLiteral("\"%1\" is not an address of four numbers (192.168.1.5)").arg(shown));
-        r.setText(field.parameter, StoredServerAddress(shown.trimmed()));
+        StoreShownText(field, model, shown.trimmed());
         return true;
     }
     case FieldKind::List:

@@ -29,27 +29,28 @@ CommonPage::CommonPage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot
     BuildAccess();
     BuildPhones();
     BuildBalance();
+    BindFields();
 }
 
 void CommonPage::BuildAccess()
 {
     QWidget *page = tab();
-    m_key =
+    FieldEdit *key =
         MakeField(page, QStringLiteral("E_Common_KEY"), InputRules::FileKey, QRect(FieldLeft, 36, 400, 26));
-    m_keyOld = MakeField(page, QStringLiteral("E_Common_KEYOld"), InputRules::FileKey,
-                         QRect(FieldLeft, 68, 400, 26));
+    FieldEdit *keyOld = MakeField(page, QStringLiteral("E_Common_KEYOld"), InputRules::FileKey,
+                                  QRect(FieldLeft, 68, 400, 26));
     const QFont keyFont = CourierNewPx(16, Bold);
-    m_key->setFont(keyFont);
-    m_keyOld->setFont(keyFont);
+    key->setFont(keyFont);
+    keyOld->setFont(keyFont);
     MakeLabel(page, QStringLiteral("L_Common_KEY"), QStringLiteral("Ключ шифрования конфигурации :"),
-              QPoint(16, 42), m_key);
+              QPoint(16, 42), key);
     MakeLabel(page, QStringLiteral("L_Common_KEYOld"), QStringLiteral("\"Старый\" ключ (для смены ключа):"),
-              QPoint(16, 74), m_keyOld);
+              QPoint(16, 74), keyOld);
 
-    m_password = MakeField(page, QStringLiteral("E_Common_Password"), InputRules::RemotePassword,
-                           QRect(FieldLeft, 102, 80, RowHeight));
+    FieldEdit *password = MakeField(page, QStringLiteral("E_Common_Password"), InputRules::RemotePassword,
+                                    QRect(FieldLeft, 102, 80, RowHeight));
     MakeLabel(page, QStringLiteral("L_Common_Password"), QStringLiteral("Пароль удаленного управления    :"),
-              QPoint(16, 105), m_password);
+              QPoint(16, 105), password);
 }
 
 void CommonPage::BuildPhones()
@@ -64,7 +65,6 @@ void CommonPage::BuildPhones()
                                      InputRules::PhoneNumber, QRect(FieldLeft - 8, top, 140, RowHeight));
         MakeLabel(group, QStringLiteral("L_Common_PhoneNumber%1").arg(sim),
                   QStringLiteral("Номер телефона SIM-карты №%1:").arg(sim), QPoint(8, top + 3), phone);
-        m_phones[sim - 1] = phone;
     }
 }
 
@@ -96,14 +96,13 @@ void CommonPage::BuildBalanceOf(QWidget *group, int sim, int top)
                                             DelayCaptions[sim - 1].toString(), QPoint(8, top + 3)},
                                 .unit = {u"L_Common_BalanceDelay" + n + u"_2", QStringLiteral(" час."),
                                          QPoint(left + 60, top + 3)}});
-    b.delay = delay.edit;
     b.delayUpDown = delay.upDown;
 
-    b.phone = MakeField(group, u"E_Common_BalancePhone" + n, InputRules::PhoneNumber,
-                        QRect(left, top + 28, 140, RowHeight));
+    FieldEdit *phone = MakeField(group, u"E_Common_BalancePhone" + n, InputRules::PhoneNumber,
+                                 QRect(left, top + 28, 140, RowHeight));
     MakeLabel(group, u"L_Common_BalancePhone" + n,
               QStringLiteral("Код запроса баланса SIM-карты №%1                 :").arg(sim),
-              QPoint(8, top + 31), b.phone);
+              QPoint(8, top + 31), phone);
 
     const NumberField value = MakeNumberField(
         group,
@@ -115,47 +114,25 @@ void CommonPage::BuildBalanceOf(QWidget *group, int sim, int top)
                      QStringLiteral("Порог оповещения о низком балансе счета   :"), QPoint(8, top + 59)},
          .unit = {u"L_Common_BalanceVal" + n + u"_2", QStringLiteral(" единиц тарификации"),
                   QPoint(left + 60, top + 59)}});
-    b.value = value.edit;
     b.valueUpDown = value.upDown;
     // The two thresholds share their caption: a screen reader names the card as well.
-    b.value->setAccessibleName(
+    value.edit->setAccessibleName(
         QStringLiteral("Порог оповещения о низком балансе счета SIM-карты №%1").arg(sim));
 }
 
 void CommonPage::Redraw_Common()
 {
-    const T_Command_DEVICE &m = model();
-    m_key->setText(m.get(Panel::FileKey, 1));
-    m_keyOld->setText(m.get(Panel::FileKey, 2));
-    m_password->setText(m.get(Panel::Password));
-    for (int sim = 1; sim <= T_Command_DEVICE::SimCount; ++sim)
-        m_phones[sim - 1]->setText(m.get(Sim::Phone, sim));
-
     // The up-downs step within the ranges of the command table.
-    for (int sim = 1; sim <= T_Command_DEVICE::SimCount; ++sim) {
-        Balance &b = m_balance[sim - 1];
+    for (Balance &b : m_balance) {
         b.delayUpDown->setRange(MinOf(Sim::BalancePeriod), MaxOf(Sim::BalancePeriod));
-        ShowNumber(b.delay, b.delayUpDown, m.get(Sim::BalancePeriod, sim));
-        b.phone->setText(m.get(Sim::BalanceCode, sim));
         b.valueUpDown->setRange(MinOf(Sim::BalanceThreshold), MaxOf(Sim::BalanceThreshold));
-        ShowNumber(b.value, b.valueUpDown, m.get(Sim::BalanceThreshold, sim));
     }
+    ShowBoundFields();
 }
 
 void CommonPage::UnLoad_Common()
 {
-    T_Command_DEVICE &m = model();
-    m.set(Panel::FileKey, 1, m_key->text());
-    m.set(Panel::FileKey, 2, m_keyOld->text());
-    m.set(Panel::Password, m_password->text());
-    for (int sim = 1; sim <= T_Command_DEVICE::SimCount; ++sim) {
-        m.set(Sim::Phone, sim, m_phones[sim - 1]->text());
-        m.set(Sim::BalanceCode, sim, m_balance[sim - 1].phone->text());
-    }
-    for (int sim = 1; sim <= T_Command_DEVICE::SimCount; ++sim) {
-        m.set(Sim::BalancePeriod, sim, NumberOrZero(m_balance[sim - 1].delay));
-        m.set(Sim::BalanceThreshold, sim, NumberOrZero(m_balance[sim - 1].value));
-    }
+    StoreBoundFields();
 }
 
 } // namespace orva

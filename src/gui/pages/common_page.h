@@ -6,11 +6,8 @@
 
 #include <array>
 
-class QLineEdit;
-
 namespace orva {
 
-class FieldEdit;
 class UpDown;
 
 // The page "Общие" (TabCommon): the file key and the old key, the remote-control password, the SIM phone
@@ -28,13 +25,10 @@ public:
     void store() override { UnLoad_Common(); }
 
 private:
-    // The balance control of one SIM card.
+    // The steppers of one SIM card's balance control.
     struct Balance
     {
-        FieldEdit *delay = nullptr;
         UpDown *delayUpDown = nullptr;
-        FieldEdit *phone = nullptr;
-        FieldEdit *value = nullptr;
         UpDown *valueUpDown = nullptr;
     };
 
@@ -43,10 +37,6 @@ private:
     void BuildBalance();
     void BuildBalanceOf(QWidget *group, int sim, int top);
 
-    FieldEdit *m_key = nullptr;
-    FieldEdit *m_keyOld = nullptr;
-    FieldEdit *m_password = nullptr;
-    std::array<FieldEdit *, T_Command_DEVICE::SimCount> m_phones{};
     std::array<Balance, T_Command_DEVICE::SimCount> m_balance{};
 };
 

@@ -1,5 +1,6 @@
 #include "pages/editor_page.h"
 
+#include "pages/field_binder.h"
 #include "pages/page_host.h"
 
 #include "validation/validation.h"
@@ -16,6 +17,23 @@ EditorPage::EditorPage(PageHost &host, PageSlot slot, QWidget *tab)
 T_Command_DEVICE &EditorPage::model() const
 {
     return m_host.model();
+}
+
+void EditorPage::BindFields(std::initializer_list<QStringView> handledByPage)
+{
+    Q_ASSERT(!m_fields);
+    m_fields = new FieldBinder(m_tab, handledByPage);
+    connect(m_fields, &FieldBinder::UserEdited, this, &EditorPage::FieldEdited);
+}
+
+void EditorPage::ShowBoundFields(QStringView idPrefix) const
+{
+    m_fields->show(model(), idPrefix);
+}
+
+void EditorPage::StoreBoundFields(QStringView idPrefix) const
+{
+    m_fields->store(model(), idPrefix);
 }
 
 void EditorPage::RedrawAfterDefault(bool)

@@ -5,13 +5,17 @@
 #include <QObject>
 #include <QString>
 
+#include <initializer_list>
+
 class QAbstractItemView;
 class QWidget;
 
 namespace orva {
 
+class FieldBinder;
 class PageHost;
 class T_Command_DEVICE;
+struct Field;
 struct DefaultOptions;
 
 // One page of the main window: its tab, its controls, and its steps under their own names
@@ -46,7 +50,17 @@ public:
     // By default it redraws a page that RedrawWhenShown marked.
     virtual void BeforeShow();
 
+Q_SIGNALS:
+    // The user changed a control that shows a catalogue field (see FieldBinder::UserEdited).
+    void FieldEdited(const orva::Field &field);
+
 protected:
+    // Binds the page's plain controls (FieldBinder); a page calls it once, when its controls stand.
+    void BindFields(std::initializer_list<QStringView> handledByPage = {});
+    // Shows and stores the bound controls (all, or those whose field id starts with `idPrefix`).
+    void ShowBoundFields(QStringView idPrefix = {}) const;
+    void StoreBoundFields(QStringView idPrefix = {}) const;
+
     PageHost &host() const { return m_host; }
     // The default row selection; true when the rule's list is `list` and the row exists in it (the loop
     // and relay pages then show the selected item).
@@ -59,6 +73,7 @@ private:
     PageHost &m_host;
     PageSlot m_slot;
     QWidget *m_tab;
+    FieldBinder *m_fields = nullptr;
     bool m_redrawWhenShown = false;
 };
 

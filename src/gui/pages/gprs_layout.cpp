@@ -54,6 +54,8 @@ GprsPage::GprsPage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::GP
     BuildServers(1);
     BuildEqual();
     BuildServers(2);
+    // The switch carries a tag, and any stored mode above 0 ticks it.
+    BindFields({u"gprs.active"});
 }
 
 void GprsPage::BuildSwitch()
@@ -101,18 +103,17 @@ void GprsPage::BuildSim(int sim)
                   QRect(8, 206 + (sim - 1) * 116, 380, 110));
     const struct
     {
-        FieldEdit **edit;
         const char16_t *name;
         const char16_t *label;
         QString caption;
-    } rows[] = {{&m_apn[sim - 1], u"E_GPRS_APN", u"L_GPRS_APN", QStringLiteral("APN-сервер:")},
-                {&m_login[sim - 1], u"E_GPRS_Login", u"L_GPRS_Login", QStringLiteral("Логин:")},
-                {&m_password[sim - 1], u"E_GPRS_Password", u"L_GPRS_Password", QStringLiteral("Пароль:")}};
+    } rows[] = {{u"E_GPRS_APN", u"L_GPRS_APN", QStringLiteral("APN-сервер:")},
+                {u"E_GPRS_Login", u"L_GPRS_Login", QStringLiteral("Логин:")},
+                {u"E_GPRS_Password", u"L_GPRS_Password", QStringLiteral("Пароль:")}};
     int top = 20;
     for (const auto &row : rows) {
-        *row.edit =
+        FieldEdit *edit =
             MakeField(group, QString::fromUtf16(row.name) + n, InputRule{}, QRect(100, top, 268, RowHeight));
-        MakeLabel(group, QString::fromUtf16(row.label) + n, row.caption, QPoint(10, top + 3), *row.edit);
+        MakeLabel(group, QString::fromUtf16(row.label) + n, row.caption, QPoint(10, top + 3), edit);
         top += RowStep;
     }
 }
@@ -125,8 +126,6 @@ void GprsPage::BuildParam()
     // The up-downs' own ranges: the stepping limits of the page, not the command table's.
     const struct
     {
-        FieldEdit **edit;
-        UpDown **upDown;
         const char16_t *name;
         const char16_t *upDownName;
         InputRule rule;
@@ -136,29 +135,25 @@ void GprsPage::BuildParam()
         QString caption;
         const char16_t *unitName; // " сек.", where the field has a unit
     } rows[] = {
-        {&m_duty1, &m_duty1UpDown, u"E_GPRS_Duty1", u"UD_GPRS_Duty1", InputRules::GprsDuty, 0, 900,
-         u"L_GPRS_Duty1", QStringLiteral("Дежурный режим без подтверждения:"), u"L_GPRS_Sec1"},
-        {&m_duty2, &m_duty2UpDown, u"E_GPRS_Duty2", u"UD_GPRS_Duty2", InputRules::GprsDuty, 0, 900,
-         u"L_GPRS_Duty2", QStringLiteral("Дежурный режим с подтверждением:"), u"L_GPRS_Sec2"},
-        {&m_answer, &m_answerUpDown, u"E_GPRS_Answer", u"UD_GPRS_Answer", InputRules::GprsAnswerWait, 5, 60,
-         u"L_GPRS_Answer", QStringLiteral("Время ожидания ответа:"), u"L_GPRS_Sec3"},
-        {&m_noAnswer, &m_noAnswerUpDown, u"E_GPRS_NoAnswer", u"UD_GPRS_NoAnswer",
-         InputRules::GprsNoAnswerCount, 1, 99, u"L_GPRS_NoAnswer",
+        {u"E_GPRS_Duty1", u"UD_GPRS_Duty1", InputRules::GprsDuty, 0, 900, u"L_GPRS_Duty1",
+         QStringLiteral("Дежурный режим без подтверждения:"), u"L_GPRS_Sec1"},
+        {u"E_GPRS_Duty2", u"UD_GPRS_Duty2", InputRules::GprsDuty, 0, 900, u"L_GPRS_Duty2",
+         QStringLiteral("Дежурный режим с подтверждением:"), u"L_GPRS_Sec2"},
+        {u"E_GPRS_Answer", u"UD_GPRS_Answer", InputRules::GprsAnswerWait, 5, 60, u"L_GPRS_Answer",
+         QStringLiteral("Время ожидания ответа:"), u"L_GPRS_Sec3"},
+        {u"E_GPRS_NoAnswer", u"UD_GPRS_NoAnswer", InputRules::GprsNoAnswerCount, 1, 99, u"L_GPRS_NoAnswer",
          QStringLiteral("Число неответов до снижения темпа:"), nullptr},
     };
     int top = 20;
     for (const auto &row : rows) {
-        const NumberField field = MakeNumberField(
-            group, {.name = row.name,
-                    .upDownName = row.upDownName,
-                    .rule = row.rule,
-                    .geometry = QRect(left, top, 40, RowHeight),
-                    .minimum = row.minimum,
-                    .maximum = row.maximum,
-                    .caption = {row.captionName, row.caption, QPoint(10, top + 3)},
-                    .unit = {row.unitName, QStringLiteral(" сек."), QPoint(left + 60, top + 3)}});
-        *row.edit = field.edit;
-        *row.upDown = field.upDown;
+        MakeNumberField(group, {.name = row.name,
+                                .upDownName = row.upDownName,
+                                .rule = row.rule,
+                                .geometry = QRect(left, top, 40, RowHeight),
+                                .minimum = row.minimum,
+                                .maximum = row.maximum,
+                                .caption = {row.captionName, row.caption, QPoint(10, top + 3)},
+                                .unit = {row.unitName, QStringLiteral(" сек."), QPoint(left + 60, top + 3)}});
         top += RowStep;
     }
 }

@@ -34,23 +34,8 @@ void GprsPage::Redraw_GPRS()
     const T_Command_DEVICE &m = model();
     SetTicked(m_active, m_activeTag, m.get(Gprs::Active) > 0);
 
-    m_ident->setText(ShownGprsIdentifier(m.get(Gprs::Identifier)));
-    for (int part = 1; part <= T_Command_DEVICE::GprsKeyPartCount; ++part)
-        m_keys[part - 1]->setText(ShownGprsKeyPart(m.get(Gprs::KeyPart, part)));
-    for (int sim = 1; sim <= T_Command_DEVICE::SimCount; ++sim) {
-        m_apn[sim - 1]->setText(ShownApn(m.get(Gprs::Apn, sim)));
-        m_login[sim - 1]->setText(m.get(Gprs::Login, sim));
-        m_password[sim - 1]->setText(m.get(Gprs::Password, sim));
-    }
-    const T_Command &duty = m.record(Cmd::gd);
-    const T_Command &answer = m.record(Cmd::gt);
-    ShowNumber(m_duty1, m_duty1UpDown, duty.get(Gprs::Duty1));
-    ShowNumber(m_duty2, m_duty2UpDown, duty.get(Gprs::Duty2));
-    ShowNumber(m_answer, m_answerUpDown, answer.get(Gprs::AnswerWait));
-    ShowNumber(m_noAnswer, m_noAnswerUpDown, answer.get(Gprs::NoAnswerCount));
-
-    Redraw_Server(1);
-    Redraw_Server(2);
+    // The identifier, the key, the cards' access, the timing and the servers.
+    ShowBoundFields();
 
     bool same = true;
     for (int k = 1; k <= T_Command_DEVICE::ServersPerSim; ++k) {
@@ -69,24 +54,8 @@ void GprsPage::UnLoad_GPRS()
 {
     // A field the user has not left yet holds the text as typed; it is stored as leaving it shows it.
     NormaliseGroupedFields();
-    T_Command_DEVICE &m = model();
-    m.set(Gprs::Active, m_active->isChecked() ? 1 : 0);
-    m.set(Gprs::Identifier, StoredGprsIdentifier(m_ident->text()));
-    for (int part = 1; part <= T_Command_DEVICE::GprsKeyPartCount; ++part)
-        m.set(Gprs::KeyPart, part, StoredGprsKeyPart(m_keys[part - 1]->text()));
-    for (int sim = 1; sim <= T_Command_DEVICE::SimCount; ++sim) {
-        m.set(Gprs::Apn, sim, StoredApn(m_apn[sim - 1]->text()));
-        m.set(Gprs::Login, sim, m_login[sim - 1]->text());
-        m.set(Gprs::Password, sim, m_password[sim - 1]->text());
-    }
-    T_Command &duty = m.record(Cmd::gd);
-    T_Command &answer = m.record(Cmd::gt);
-    duty.set(Gprs::Duty1, NumberOrZero(m_duty1));
-    duty.set(Gprs::Duty2, NumberOrZero(m_duty2));
-    answer.set(Gprs::AnswerWait, NumberOrZero(m_answer));
-    answer.set(Gprs::NoAnswerCount, NumberOrZero(m_noAnswer));
-    Unload_Server(1);
-    Unload_Server(2);
+    model().set(Gprs::Active, m_active->isChecked() ? 1 : 0);
+    StoreBoundFields();
 }
 
 void GprsPage::GPRS_EnableElements()

@@ -94,17 +94,6 @@ private:
     std::array<FieldEdit *, T_Command_DEVICE::GprsKeyPartCount> m_keys{};
     PictureButton *m_generate = nullptr;
     PictureButton *m_clear = nullptr;
-    std::array<FieldEdit *, T_Command_DEVICE::SimCount> m_apn{};
-    std::array<FieldEdit *, T_Command_DEVICE::SimCount> m_login{};
-    std::array<FieldEdit *, T_Command_DEVICE::SimCount> m_password{};
-    FieldEdit *m_duty1 = nullptr;
-    FieldEdit *m_duty2 = nullptr;
-    FieldEdit *m_answer = nullptr;
-    FieldEdit *m_noAnswer = nullptr;
-    UpDown *m_duty1UpDown = nullptr;
-    UpDown *m_duty2UpDown = nullptr;
-    UpDown *m_answerUpDown = nullptr;
-    UpDown *m_noAnswerUpDown = nullptr;
     std::array<FieldEdit *, T_Command_DEVICE::ServerCount> m_servers{};
     std::array<FieldEdit *, T_Command_DEVICE::ServerCount> m_ports{};
     QCheckBox *m_equal = nullptr;

@@ -20,17 +20,17 @@ namespace {
 constexpr int FirstSim2ServerControl = 53;
 constexpr int Sim2ServerControls = 13;
 
+// The id prefix of the catalogue fields of a SIM card's servers.
+QString ServerFieldsOf(int sim)
+{
+    return QStringLiteral("gprs.sim%1.server").arg(sim);
+}
+
 } // namespace
 
 void GprsPage::Redraw_Server(int sim)
 {
-    const T_Command_DEVICE &m = model();
-    for (int server = (sim - 1) * T_Command_DEVICE::ServersPerSim + 1;
-         server <= sim * T_Command_DEVICE::ServersPerSim; ++server) {
-        const T_Command &record = m.record(Cmd::gs, server);
-        m_servers[server - 1]->setText(ShownServerAddress(record.get(Gprs::ServerAddress)));
-        m_ports[server - 1]->setText(QString::number(record.get(Gprs::ServerPort)));
-    }
+    ShowBoundFields(ServerFieldsOf(sim));
 }
 
 void GprsPage::NormaliseServerField(QLineEdit *server)
@@ -63,15 +63,7 @@ void GprsPage::E_GPRS_ServerExit(QLineEdit *server)
 
 void GprsPage::Unload_Server(int sim)
 {
-    T_Command_DEVICE &m = model();
-    for (int server = (sim - 1) * T_Command_DEVICE::ServersPerSim + 1;
-         server <= sim * T_Command_DEVICE::ServersPerSim; ++server) {
-        T_Command &record = m.record(Cmd::gs, server);
-        // A text that is no address is stored as it is, so that the address rule refuses it.
-        const QString text = m_servers[server - 1]->text();
-        record.set(Gprs::ServerAddress, IsServerAddressText(text) ? StoredServerAddress(text) : text);
-        record.set(Gprs::ServerPort, NumberOrZero(m_ports[server - 1]));
-    }
+    StoreBoundFields(ServerFieldsOf(sim));
 }
 
 void GprsPage::GPRS_EqualElements()

@@ -39,6 +39,7 @@ IndicPage::IndicPage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::
 {
     BuildDutyGroup();
     BuildSignalGroup();
+    BindFields();
 }
 
 void IndicPage::BuildDutyGroup()
@@ -89,10 +90,8 @@ void IndicPage::BuildSignalGroup()
                 .caption = {u"L_Indic_ExtIndic_1",
                             QStringLiteral("Время работы выносного индикатора  (1..999 )"), QPoint(8, 25)},
                 .unit = {u"L_Indic_ExtIndic_3", QStringLiteral(" секунд"), QPoint(FieldLeft + 60, 25)}});
-    m_extIndic = extIndic.edit;
-    m_extIndicUpDown = extIndic.upDown;
     MakeLabel(group, QStringLiteral("L_Indic_ExtIndic_2"), QStringLiteral(":"), QPoint(FieldLeft - 16, 25),
-              m_extIndic);
+              extIndic.edit);
 
     m_volume = new QSlider(Qt::Horizontal, group);
     m_volume->setObjectName(QStringLiteral("TB_Indic_IntZummer"));
@@ -181,34 +180,22 @@ void IndicPage::E_Indic_ZoneChange()
 
 void IndicPage::Redraw_Indic()
 {
-    const T_Command_DEVICE &m = model();
-    const qint32 period = m.get(Indication::DutyPeriod);
-    if (period <= 0) {
-        // Switched off: the period shows the default the box brings back when it is ticked.
-        m_dutyActive->setChecked(false);
-        EnableDutyPeriod(false);
+    ShowBoundFields();
+    const qint32 period = model().get(Indication::DutyPeriod);
+    m_dutyActive->setChecked(period > 0);
+    EnableDutyPeriod(period > 0);
+    // Switched off: the period shows the default the box brings back when it is ticked.
+    if (period <= 0)
         ShowNumber(m_dutyDelay, m_dutyDelayUpDown, DefaultOf(Indication::DutyPeriod));
-    } else {
-        m_dutyActive->setChecked(true);
-        EnableDutyPeriod(true);
-        ShowNumber(m_dutyDelay, m_dutyDelayUpDown, period);
-    }
-    ShowNumber(m_extIndic, m_extIndicUpDown, m.get(Indication::IndicatorTime));
-    m_zone->setCurrentIndex(m.get(Indication::IndicatorZone));
-    m_volume->setValue(m.get(Indication::BuzzerVolume));
     // The label follows the bar even when the position did not change.
     TB_Indic_IntZummerChange();
-    m_extBuzzer->setChecked(m.get(Indication::ExternalBuzzer) == 1);
 }
 
 void IndicPage::UnLoad_Indic()
 {
-    T_Command_DEVICE &m = model();
-    m.set(Indication::DutyPeriod, m_dutyActive->isChecked() ? NumberOrZero(m_dutyDelay) : 0);
-    m.set(Indication::IndicatorTime, NumberOrZero(m_extIndic));
-    m.set(Indication::IndicatorZone, m_zone->currentIndex());
-    m.set(Indication::BuzzerVolume, m_volume->value());
-    m.set(Indication::ExternalBuzzer, m_extBuzzer->isChecked() ? 1 : 0);
+    StoreBoundFields();
+    if (!m_dutyActive->isChecked())
+        model().set(Indication::DutyPeriod, 0);
 }
 
 } // namespace orva

@@ -44,8 +44,6 @@ private:
     FieldEdit *m_dutyDelay = nullptr;
     UpDown *m_dutyDelayUpDown = nullptr;
     QList<QWidget *> m_dutyPeriod;
-    FieldEdit *m_extIndic = nullptr;
-    UpDown *m_extIndicUpDown = nullptr;
     QSlider *m_volume = nullptr;
     QLabel *m_volumeLabel = nullptr;
     QCheckBox *m_extBuzzer = nullptr;

@@ -28,46 +28,39 @@ constexpr int ExitDelayMin = 1, ExitDelayMax = 180;
 constexpr int SimDelayMin = 1, SimDelayMax = 120;
 constexpr int AttemptsMin = 1, AttemptsMax = 20;
 
-qint32 Ticked(const QCheckBox *box)
-{
-    return box->isChecked() ? 1 : 0;
-}
-
 } // namespace
 
 ModePage::ModePage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::Mode, tab)
 {
     BuildSwitches();
     BuildSimGroup();
+    BindFields();
 }
 
 void ModePage::BuildSwitches()
 {
     QWidget *page = tab();
-    const NumberField exitDelay = MakeNumberField(
-        page,
-        {.name = u"E_Mode_ExitDelay",
-         .upDownName = u"UD_Mode_ExitDelay",
-         .rule = InputRules::ExitDelay,
-         .geometry = QRect(236, 16, 40, RowHeight),
-         .minimum = ExitDelayMin,
-         .maximum = ExitDelayMax,
-         .caption = {u"L_Mode_ExitDelay1", QStringLiteral("Задержка на выход (1..180):"), QPoint(16, 19)},
-         .unit = {u"L_Mode_ExitDelay2", QStringLiteral(" сек."), QPoint(296, 19)}});
-    m_exitDelay = exitDelay.edit;
-    m_exitDelayUpDown = exitDelay.upDown;
+    MakeNumberField(page, {.name = u"E_Mode_ExitDelay",
+                           .upDownName = u"UD_Mode_ExitDelay",
+                           .rule = InputRules::ExitDelay,
+                           .geometry = QRect(236, 16, 40, RowHeight),
+                           .minimum = ExitDelayMin,
+                           .maximum = ExitDelayMax,
+                           .caption = {u"L_Mode_ExitDelay1", QStringLiteral("Задержка на выход (1..180):"),
+                                       QPoint(16, 19)},
+                           .unit = {u"L_Mode_ExitDelay2", QStringLiteral(" сек."), QPoint(296, 19)}});
 
     m_lockNoGprs = MakeCheck(
         page, QStringLiteral("CB_Mode_LockNoGPRS"),
         QStringLiteral("Запрещена постановка на охрану при отсутсвии связи по каналу GPRS"), QPoint(16, 52));
-    m_logEnable = MakeCheck(page, QStringLiteral("CB_Mode_LogEnable"),
-                            QStringLiteral("Разрешено ведение LOG-файла работы прибора"), QPoint(16, 78));
-    m_unlockMode = MakeCheck(page, QStringLiteral("CB_Mode_UnlockMode"),
-                             QStringLiteral("При снятии сначала выполняется сброс пожарных шлейфов и сирены"),
-                             QPoint(16, 104));
-    m_enterEnable = MakeCheck(
-        page, QStringLiteral("CB_Mode_EnterEnable"),
-        QStringLiteral("Формировать сообщение \"ВХОД\" при нарушении шлейфа с задержкой"), QPoint(16, 130));
+    MakeCheck(page, QStringLiteral("CB_Mode_LogEnable"),
+              QStringLiteral("Разрешено ведение LOG-файла работы прибора"), QPoint(16, 78));
+    MakeCheck(page, QStringLiteral("CB_Mode_UnlockMode"),
+              QStringLiteral("При снятии сначала выполняется сброс пожарных шлейфов и сирены"),
+              QPoint(16, 104));
+    MakeCheck(page, QStringLiteral("CB_Mode_EnterEnable"),
+              QStringLiteral("Формировать сообщение \"ВХОД\" при нарушении шлейфа с задержкой"),
+              QPoint(16, 130));
     // Only the user's click sets the Tag; a program's tick or untick leaves it.
     connect(m_lockNoGprs, &QCheckBox::clicked, this, &ModePage::CB_Mode_LockNoGPRSClick);
 }
@@ -104,21 +97,17 @@ void ModePage::BuildSimGroup()
          .caption = {u"L_Mode_SIMDelay_1",
                      QStringLiteral("Задержка возврата на основную SIM-карту (1..120):"), QPoint(8, 53)},
          .unit = {u"L_Mode_SIMDelay_2", QStringLiteral(" мин."), QPoint(SimFieldLeft + 60, 53)}});
-    m_simDelay = simDelay.edit;
-    m_simDelayUpDown = simDelay.upDown;
 
-    const NumberField attempts = MakeNumberField(
-        group, {.name = u"E_Mode_SIM_CountConect",
-                .upDownName = u"UD_Mode_SIM_CountConect",
-                .rule = InputRules::SimAttempts,
-                .geometry = QRect(SimFieldLeft, 78, 40, RowHeight),
-                .minimum = AttemptsMin,
-                .maximum = AttemptsMax,
-                .caption = {u"L_Mode_SIMCountConnect",
-                            QStringLiteral("Число неудачных попыток связи перед переключением(1..20):"),
-                            QPoint(8, 81)}});
-    m_attempts = attempts.edit;
-    m_attemptsUpDown = attempts.upDown;
+    MakeNumberField(group,
+                    {.name = u"E_Mode_SIM_CountConect",
+                     .upDownName = u"UD_Mode_SIM_CountConect",
+                     .rule = InputRules::SimAttempts,
+                     .geometry = QRect(SimFieldLeft, 78, 40, RowHeight),
+                     .minimum = AttemptsMin,
+                     .maximum = AttemptsMax,
+                     .caption = {u"L_Mode_SIMCountConnect",
+                                 QStringLiteral("Число неудачных попыток связи перед переключением(1..20):"),
+                                 QPoint(8, 81)}});
 
     m_master = new QComboBox(group);
     m_master->setObjectName(QStringLiteral("CB_Mode_SIM_Master"));
@@ -130,7 +119,7 @@ void ModePage::BuildSimGroup()
                                 QRect(SimFieldLeft + 52, 106, 16, RowHeight), m_master);
     m_masterLabels = {master1, master2};
 
-    m_reserveOnly = {simDelay.caption, simDelay.unit, m_simDelay, m_simDelayUpDown,
+    m_reserveOnly = {simDelay.caption, simDelay.unit, simDelay.edit, simDelay.upDown,
                      master1,          master2,       m_master};
 
     // Entering a mode enables or disables the reserve-only controls; the label of the modes enters the
@@ -212,23 +201,11 @@ void ModePage::EnableLockNoGPRS(bool gprsOn)
 
 void ModePage::Redraw_Mode()
 {
-    const T_Command_DEVICE &m = model();
-    ShowNumber(m_attempts, m_attemptsUpDown, m.get(Sim::Attempts));
-
-    const bool reserve = m.get(Sim::Mode) == SimMode::Reserve;
+    ShowBoundFields();
+    const bool reserve = model().get(Sim::Mode) == SimMode::Reserve;
     (reserve ? m_reserve : m_symmetric)->setChecked(true);
     EnableReserveControls(reserve);
-    ShowNumber(m_simDelay, m_simDelayUpDown, m.get(Sim::ReturnDelay));
-    m_master->setCurrentIndex(m.get(Sim::Master));
-
-    m_unlockMode->setChecked(m.get(Panel::DisarmReset) == 1);
-    m_enterEnable->setChecked(m.get(Panel::EntryMessage) == 1);
-    ShowNumber(m_exitDelay, m_exitDelayUpDown, m.get(Panel::ExitDelay));
-
-    const qint32 lock = m.get(Panel::LockWithoutGprs);
-    m_lockNoGprs->setChecked(lock == 1);
-    m_lockNoGprsTag = lock;
-    m_logEnable->setChecked(m.get(Panel::Log) == 1);
+    m_lockNoGprsTag = model().get(Panel::LockWithoutGprs);
 }
 
 void ModePage::RedrawAfterDefault(bool)
@@ -242,16 +219,8 @@ void ModePage::RedrawAfterDefault(bool)
 
 void ModePage::UnLoad_Mode()
 {
-    T_Command_DEVICE &m = model();
-    m.set(Sim::Attempts, NumberOrZero(m_attempts));
-    m.set(Sim::Mode, m_reserve->isChecked() ? SimMode::Reserve : SimMode::Symmetric);
-    m.set(Sim::ReturnDelay, NumberOrZero(m_simDelay));
-    m.set(Sim::Master, m_master->currentIndex());
-    m.set(Panel::DisarmReset, Ticked(m_unlockMode));
-    m.set(Panel::EntryMessage, Ticked(m_enterEnable));
-    m.set(Panel::ExitDelay, NumberOrZero(m_exitDelay));
-    m.set(Panel::LockWithoutGprs, Ticked(m_lockNoGprs));
-    m.set(Panel::Log, Ticked(m_logEnable));
+    StoreBoundFields();
+    model().set(Sim::Mode, m_reserve->isChecked() ? SimMode::Reserve : SimMode::Symmetric);
 }
 
 } // namespace orva

@@ -53,19 +53,10 @@ private:
     void CB_Mode_SIM_Master_Enter();
     void CB_Mode_SIM_Master_Exit();
 
-    FieldEdit *m_exitDelay = nullptr;
-    UpDown *m_exitDelayUpDown = nullptr;
     QCheckBox *m_lockNoGprs = nullptr;
-    QCheckBox *m_logEnable = nullptr;
-    QCheckBox *m_unlockMode = nullptr;
-    QCheckBox *m_enterEnable = nullptr;
     QRadioButton *m_symmetric = nullptr;
     QRadioButton *m_reserve = nullptr;
     QLabel *m_modeSelectLabel = nullptr;
-    FieldEdit *m_simDelay = nullptr;
-    UpDown *m_simDelayUpDown = nullptr;
-    FieldEdit *m_attempts = nullptr;
-    UpDown *m_attemptsUpDown = nullptr;
     QComboBox *m_master = nullptr;
     QList<QLabel *> m_masterLabels;
     QList<QWidget *> m_reserveOnly;

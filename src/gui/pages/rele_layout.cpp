@@ -32,12 +32,10 @@ void RelePage::CreateControls()
     BuildPicture({QStringLiteral("ImageRele"), QStringLiteral("LabelReleImage1"),
                   QStringLiteral("LabelReleImageFileName"), QStringLiteral("LabelReleImage2")});
 
-    m_activeKts =
-        MakeCheck(page, u"CB_Rele_ActiveKTS", QStringLiteral("Активация реле при нарушении шлейфа КТС"),
-                  QRect(8, 384, 436, 20));
-    m_activeTamper =
-        MakeCheck(page, u"CB_Rele_ActiveTamper", QStringLiteral("Активация реле при нарушении тампера"),
-                  QRect(8, 408, 436, 20));
+    MakeCheck(page, u"CB_Rele_ActiveKTS", QStringLiteral("Активация реле при нарушении шлейфа КТС"),
+              QRect(8, 384, 436, 20));
+    MakeCheck(page, u"CB_Rele_ActiveTamper", QStringLiteral("Активация реле при нарушении тампера"),
+              QRect(8, 408, 436, 20));
 
     BuildModeGroup(u"GroupBoxReleMode", QStringLiteral("Режим работы реле"));
     for (const ReleModeRow &row : ReleModeRows)

@@ -40,6 +40,7 @@ RelePage::RelePage(PageHost &host, QWidget *tab) : ModeListPage(host, PageSlot::
     for (const ModeButton &mode : std::as_const(m_modes))
         connect(mode.button, &QRadioButton::toggled, this, &RelePage::RB_ReleModeClick);
     connect(m_timeField, &QLineEdit::textChanged, this, &RelePage::E_Rele_DelayChange);
+    BindFields();
 }
 
 RelePage::~RelePage() = default;
@@ -98,8 +99,7 @@ void RelePage::Redraw_Rele()
 {
     for (int relay = 1; relay <= T_Command_DEVICE::RelayCount; ++relay)
         Rele_RedrawRem(relay);
-    m_activeKts->setChecked(model().get(Relay::OnPanicLoop) != 0);
-    m_activeTamper->setChecked(model().get(Relay::OnTamper) != 0);
+    ShowBoundFields();
     Rele_EnableElements();
     Rele_RedrawImage();
     Rele_RedrawElements();
@@ -121,8 +121,7 @@ void RelePage::RememberZones(int relay)
 
 void RelePage::UnLoad_Rele()
 {
-    model().set(Relay::OnPanicLoop, m_activeKts->isChecked() ? 1 : 0);
-    model().set(Relay::OnTamper, m_activeTamper->isChecked() ? 1 : 0);
+    StoreBoundFields();
 }
 
 void RelePage::Rele_RedrawRem(int relay)

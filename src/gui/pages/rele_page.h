@@ -75,8 +75,6 @@ private:
 
     CaptionGroup *m_zoneGroup = nullptr;
     std::array<ZonePair, T_Command_DEVICE::ZoneCount> m_zones{};
-    QCheckBox *m_activeKts = nullptr;
-    QCheckBox *m_activeTamper = nullptr;
 
     // The guard flag of the zone controls (the list's tag): set while a redraw or the other zone
     // handler changes them, so that their own handlers do nothing.

@@ -53,6 +53,7 @@ ShleifsPage::ShleifsPage(PageHost &host, QWidget *tab) : ModeListPage(host, Page
     // The two combo boxes colour their labels while they have the focus.
     m_alarmRepeat->installEventFilter(this);
     m_zone->installEventFilter(this);
+    BindFields();
 }
 
 ShleifsPage::~ShleifsPage() = default;
@@ -91,8 +92,7 @@ void ShleifsPage::Redraw_Shleifs()
 {
     for (int loop = 1; loop <= T_Command_DEVICE::LoopCount; ++loop)
         Shleifs_RedrawRem(loop);
-    const qint32 repeats = model().get(Loop::AlarmRepeats);
-    m_alarmRepeat->setCurrentIndex(repeats >= 0 && repeats <= 9 ? repeats : 0);
+    ShowBoundFields();
     Shleifs_EnableElements();
     Shleifs_RedrawImage();
     Shleifs_RedrawElements();
@@ -110,7 +110,7 @@ void ShleifsPage::RememberOrigins()
 
 void ShleifsPage::UnLoad_Shleifs()
 {
-    model().set(Loop::AlarmRepeats, m_alarmRepeat->currentIndex());
+    StoreBoundFields();
 }
 
 void ShleifsPage::Shleifs_RedrawRem(int loop)

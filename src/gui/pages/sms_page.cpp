@@ -37,12 +37,13 @@ bool IsMessageSet(qint32 value)
 SmsPage::SmsPage(PageHost &host, QWidget *tab) : EditorPage(host, PageSlot::SMS, tab)
 {
     Build(tab);
+    BindFields();
 }
 
 void SmsPage::Build(QWidget *tab)
 {
-    m_name = MakeField(tab, u"E_SMS_Name", InputRules::Alias, QRect(90, 13, 120, 21));
-    MakeLabel(tab, u"L_SMS_Name", QStringLiteral("Псевдоним :"), QRect(16, 16, 72, 16), m_name);
+    FieldEdit *name = MakeField(tab, u"E_SMS_Name", InputRules::Alias, QRect(90, 13, 120, 21));
+    MakeLabel(tab, u"L_SMS_Name", QStringLiteral("Псевдоним :"), QRect(16, 16, 72, 16), name);
 
     auto *phones = MakeGroup(tab, u"GB_SMS_Phones", QStringLiteral("Телефоны для отправки SMS:"),
                              QRect(8, 44, 470, 388));
@@ -105,7 +106,7 @@ int SmsPage::SelectedPhone() const
 
 void SmsPage::Redraw_SMS()
 {
-    m_name->setText(model().get(Panel::Name));
+    ShowBoundFields();
     (model().get(Sms::SendMode) == 1 ? m_double : m_rezerv)->setChecked(true);
     (model().get(Sms::Charset) == 1 ? m_cyrillic : m_translit)->setChecked(true);
     for (int phone = 1; phone <= T_Command_DEVICE::PhoneCount; ++phone)
@@ -116,7 +117,7 @@ void SmsPage::Redraw_SMS()
 
 void SmsPage::UnLoad_SMS()
 {
-    model().set(Panel::Name, m_name->text());
+    StoreBoundFields();
     model().set(Sms::SendMode, m_double->isChecked() ? 1 : 0);
     model().set(Sms::Charset, m_cyrillic->isChecked() ? 1 : 0);
 }

@@ -52,7 +52,6 @@ private:
     void RadioButtonSMSClick();
     void EditSMSPhoneNumberChange();
 
-    FieldEdit *m_name = nullptr;
     CheckListBox *m_phones = nullptr;
     CaptionGroup *m_modeGroup = nullptr;
     // The message-set buttons by value - 1: "Тревожные" .. "Все сообщения".
