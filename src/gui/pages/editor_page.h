@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
 #include <initializer_list>
 
 class QAbstractItemView;
@@ -17,6 +18,15 @@ class PageHost;
 class T_Command_DEVICE;
 struct Field;
 struct DefaultOptions;
+
+// What the program is doing to a page's own controls. Their change handlers ask the page
+// (IsProgramChanging) and leave alone a change that is not the user's.
+enum class ProgramStep : quint8 {
+    Redraw,    // rows, boxes and fields set from the model
+    ShowRow,   // the controls of the selected list row filled in
+    ApplyMode, // a mode the user chose stored and shown
+};
+inline constexpr int ProgramStepCount = 3;
 
 // One page of the main window: its tab, its controls, and its steps under their own names
 // (Redraw_Common, UnLoad_Common, ...). The frame walks the page table (page_table.h) and reaches the
@@ -68,6 +78,8 @@ protected:
     T_Command_DEVICE &model() const;
     // The model changed while the page was not shown: it is redrawn when it becomes the active page.
     void RedrawWhenShown() { m_redrawWhenShown = true; }
+    // True while a ProgramChange of the step lasts on this page.
+    bool IsProgramChanging(ProgramStep step) const { return m_programSteps[int(step)] > 0; }
 
 private:
     PageHost &m_host;
@@ -75,6 +87,26 @@ private:
     QWidget *m_tab;
     FieldBinder *m_fields = nullptr;
     bool m_redrawWhenShown = false;
+    std::array<int, ProgramStepCount> m_programSteps{};
+
+    friend class ProgramChange;
+};
+
+// Marks a program step on a page for its own lifetime; steps nest.
+class ProgramChange
+{
+public:
+    ProgramChange(EditorPage &page, ProgramStep step) : m_page(page), m_step(int(step))
+    {
+        ++m_page.m_programSteps[m_step];
+    }
+    ~ProgramChange() { --m_page.m_programSteps[m_step]; }
+    ProgramChange(const ProgramChange &) = delete;
+    ProgramChange &operator=(const ProgramChange &) = delete;
+
+private:
+    EditorPage &m_page;
+    int m_step;
 };
 
 } // namespace orva

@@ -42,8 +42,7 @@ void GsmPage::GSM_ListRebuld()
     for (int phone = 1; phone <= T_Command_DEVICE::PhoneCount; ++phone)
         ++counts[ListOfMode(ModeOf(phone))];
 
-    const bool wasRebuilding = m_rebuilding;
-    m_rebuilding = true;
+    const ProgramChange redraw(*this, ProgramStep::Redraw);
     // Each visible list stands under its label, the labels 3 pixels under the visible list above.
     int top = FirstTop;
     for (int list = 0; list < ListCount; ++list) {
@@ -61,7 +60,6 @@ void GsmPage::GSM_ListRebuld()
             box->hide();
         }
     }
-    m_rebuilding = wasRebuilding;
 }
 
 QString GsmPage::GSM_GetRemPhone(int phone, int shownAs) const

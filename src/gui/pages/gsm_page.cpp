@@ -185,7 +185,7 @@ bool GsmPage::eventFilter(QObject *watched, QEvent *event)
 {
     // Entering a list by the user's or the program's focus move; the window merely becoming active
     // again enters nothing.
-    if (event->type() == QEvent::FocusIn && !m_rebuilding &&
+    if (event->type() == QEvent::FocusIn && !IsProgramChanging(ProgramStep::Redraw) &&
         !IsWindowFocusChange(static_cast<QFocusEvent *>(event)->reason())) {
         if (const int list = ListIndexOf(watched); list >= 0)
             EnterList(list);

@@ -96,9 +96,6 @@ private:
     std::array<CheckListBox *, ListCount> m_lists{};
     // The item each list selects again when it becomes the active list.
     std::array<int, ListCount> m_remembered{};
-    // Set while the lists are placed and shown or hidden: the focus moving off a hidden list is not
-    // the user entering another.
-    bool m_rebuilding = false;
 
     QLabel *m_numberLabel = nullptr;
     FieldEdit *m_number = nullptr;

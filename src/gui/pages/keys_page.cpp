@@ -63,18 +63,20 @@ void KeysPage::Keys_RedrawElements()
         HighlightFocus(row.type, HighlightMode::Given, GetColorKeyType(type));
 
         row.name->setTypingLimit(NameLength(type));
-        m_settingName = true;
-        row.name->setText(KeyName(model(), key));
-        m_settingName = false;
+        {
+            const ProgramChange redraw(*this, ProgramStep::Redraw);
+            row.name->setText(KeyName(model(), key));
+        }
         row.typedAlias = row.name->text();
         // Putting the alias in stores mark + alias (a typed key's alias cut to 9 characters), also when
         // the field already held that text.
         Keys_SaveName(key, KeyAliasOfType(type, row.name->text()));
 
-        m_redrawingZones = true;
-        for (int zone = 1; zone <= T_Command_DEVICE::ZoneCount; ++zone)
-            row.zones[zone - 1]->setChecked(model().KeyHasZone(key, zone));
-        m_redrawingZones = false;
+        {
+            const ProgramChange redraw(*this, ProgramStep::Redraw);
+            for (int zone = 1; zone <= T_Command_DEVICE::ZoneCount; ++zone)
+                row.zones[zone - 1]->setChecked(model().KeyHasZone(key, zone));
+        }
 
         row.code->setText(model().get(Key::Learned, key));
         // The code is shown as stars: a screen reader says whether the key is learned.
@@ -94,7 +96,7 @@ void KeysPage::Keys_SaveName(int key, const QString &text)
 void KeysPage::EditKeyName_Change(int key)
 {
     KeyRow &row = m_rows[key - 1];
-    if (!m_settingName)
+    if (!IsProgramChanging(ProgramStep::Redraw))
         row.typedAlias = row.name->text();
     Keys_SaveName(key, KeyAliasOfType(row.type->currentIndex(), row.name->text()));
 }
@@ -111,9 +113,10 @@ void KeysPage::CB_Key_TypeChange(int key, int type)
     if (type == 0)
         text = stored;
     row.name->setTypingLimit(NameLength(type));
-    m_settingName = true;
-    row.name->setText(text);
-    m_settingName = false;
+    {
+        const ProgramChange redraw(*this, ProgramStep::Redraw);
+        row.name->setText(text);
+    }
     // An empty alias of a typed key is stored as its mark alone. The box keeps its colour until the
     // focus leaves it.
     Keys_SaveName(key, stored);
@@ -121,7 +124,7 @@ void KeysPage::CB_Key_TypeChange(int key, int type)
 
 void KeysPage::CB_Key_ZoneChange(int key, int zone)
 {
-    if (m_redrawingZones)
+    if (IsProgramChanging(ProgramStep::Redraw))
         return;
     const KeyRow &row = m_rows[key - 1];
     HighlightFocus(row.zoneLabels[zone - 1], HighlightMode::Focused);

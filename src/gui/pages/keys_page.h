@@ -76,10 +76,6 @@ private:
     void CB_Key_ZoneChange(int key, int zone);
 
     std::array<KeyRow, T_Command_DEVICE::KeyCount> m_rows{};
-    // The zone boxes' tag: set while a redraw ticks them, so their click handler writes nothing back.
-    bool m_redrawingZones = false;
-    // Set while the page itself puts an alias into a name field: not the user's typing.
-    bool m_settingName = false;
 };
 
 } // namespace orva

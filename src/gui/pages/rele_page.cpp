@@ -130,10 +130,10 @@ void RelePage::Rele_RedrawRem(int relay)
     m_list->item(relay - 1)->setToolTip(m_list->item(relay - 1)->text());
 }
 
-// Ticks each zone check box and radio button of the relay's zones, with the guard flag set.
+// Ticks each zone check box and radio button of the relay's zones, as a redraw.
 void RelePage::ShowZonesOf(int relay)
 {
-    m_zoneGuard = true;
+    const ProgramChange redraw(*this, ProgramStep::Redraw);
     UntickAll(ZoneRadios());
     for (int zone = 1; zone <= T_Command_DEVICE::ZoneCount; ++zone) {
         const bool listed = relay != 0 && model().RelayHasZone(relay, zone);
@@ -141,7 +141,6 @@ void RelePage::ShowZonesOf(int relay)
         if (listed)
             m_zones[zone - 1].radio->setChecked(true);
     }
-    m_zoneGuard = false;
 }
 
 void RelePage::Rele_RedrawElements()
@@ -156,12 +155,13 @@ void RelePage::Rele_RedrawElements()
     // Ticking the mode's button runs its click handler when it was not ticked. The zone controls still
     // show the relay shown before, so the guard keeps "Замок" from moving this relay into that relay's
     // zone: showing a relay never changes its zones.
-    m_zoneGuard = true;
-    if (QRadioButton *button = ButtonOf(model().get(Relay::Mode, relay)))
-        button->setChecked(true);
-    else
-        UntickAll(ModeButtons());
-    m_zoneGuard = false;
+    {
+        const ProgramChange redraw(*this, ProgramStep::Redraw);
+        if (QRadioButton *button = ButtonOf(model().get(Relay::Mode, relay)))
+            button->setChecked(true);
+        else
+            UntickAll(ModeButtons());
+    }
 
     // A stored on-time outside the up-down's range is shown clamped and stored back, also when the
     // field's text does not change.
@@ -237,7 +237,7 @@ void RelePage::Rele_SaveMode()
         ButtonOf(RelayMode::Sms)->setChecked(true);
     }
     model().set(Relay::Mode, relay, mode);
-    if (m_zoneGuard) {
+    if (IsProgramChanging(ProgramStep::Redraw)) {
         // A relay being shown keeps its zones; a lock shows its first zone by the radio buttons.
         if (mode == RelayMode::Locker) {
             for (const ZonePair &pair : m_zones) {
@@ -311,33 +311,31 @@ void RelePage::E_Rele_DelayChange()
 void RelePage::E_Rele_ZoneChange_C()
 {
     const int relay = SelectedRelay();
-    if (relay == 0 || m_zoneGuard)
+    if (relay == 0 || IsProgramChanging(ProgramStep::Redraw))
         return;
     Rele_SaveZone();
     RememberZones(relay);
     Rele_RedrawRem(relay);
-    m_zoneGuard = true;
+    const ProgramChange redraw(*this, ProgramStep::Redraw);
     UntickAll(ZoneRadios());
     for (const ZonePair &pair : m_zones) {
         if (pair.box->isChecked())
             pair.radio->setChecked(true);
     }
-    m_zoneGuard = false;
 }
 
 void RelePage::E_Rele_ZoneChange_R(int zone, bool checked)
 {
     const int relay = SelectedRelay();
-    if (!checked || relay == 0 || m_zoneGuard)
+    if (!checked || relay == 0 || IsProgramChanging(ProgramStep::Redraw))
         return;
-    m_zoneGuard = true;
+    const ProgramChange redraw(*this, ProgramStep::Redraw);
     for (const ZonePair &pair : m_zones)
         pair.box->setChecked(false);
     m_zones[zone - 1].box->setChecked(true);
     Rele_SaveZone();
     RememberZones(relay);
     Rele_RedrawRem(relay);
-    m_zoneGuard = false;
 }
 
 } // namespace orva

@@ -76,10 +76,6 @@ private:
     CaptionGroup *m_zoneGroup = nullptr;
     std::array<ZonePair, T_Command_DEVICE::ZoneCount> m_zones{};
 
-    // The guard flag of the zone controls (the list's tag): set while a redraw or the other zone
-    // handler changes them, so that their own handlers do nothing.
-    bool m_zoneGuard = false;
-
     // What each relay held when the page was last drawn from the model (its zones also as the user
     // set them since). A mode's effect on the zones is worked out from it, as if the user had clicked
     // only the mode the relay has now: trying "Замок" and going on leaves the zones as they were.

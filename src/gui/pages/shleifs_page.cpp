@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+#include <optional>
+
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLabel>
@@ -116,11 +118,10 @@ void ShleifsPage::UnLoad_Shleifs()
 void ShleifsPage::Shleifs_RedrawRem(int loop)
 {
     QListWidgetItem *item = m_list->item(loop - 1);
-    m_redrawingRows = true;
+    const ProgramChange redraw(*this, ProgramStep::Redraw);
     item->setText(RowText(model(), loop));
     item->setToolTip(item->text()); // a long row is cut at the list's edge; its hint shows it whole
     item->setCheckState(LoopModeInUse(model().get(Loop::Mode, loop)) ? Qt::Checked : Qt::Unchecked);
-    m_redrawingRows = false;
 }
 
 void ShleifsPage::Shleifs_RedrawElements()
@@ -134,8 +135,7 @@ void ShleifsPage::Shleifs_RedrawElements()
         return;
     }
     // Showing a loop leaves the zones as they are; only the user's choice of a mode moves the loop.
-    const bool wasShowing = m_showingRow;
-    m_showingRow = true;
+    std::optional<ProgramChange> showing(std::in_place, *this, ProgramStep::ShowRow);
     const LoopMode mode = model().get(Loop::Mode, loop);
     QRadioButton *shown = ButtonOf(mode);
     // Ticking a button that was not ticked runs its click handler, which stores the mode from the
@@ -145,7 +145,7 @@ void ShleifsPage::Shleifs_RedrawElements()
     // stored as shown, whichever loop was shown before.
     if (!shown && LoopModeInUse(mode) && model().get(Loop::Mode, loop) == mode)
         RadioButton_ShleifModeClick(true);
-    m_showingRow = wasShowing;
+    showing.reset();
 
     const T_Command &loopMode = model().record(Cmd::lm, loop);
     m_name->setText(model().get(Loop::Alias, loop));
@@ -210,7 +210,7 @@ void ShleifsPage::Shleifs_SaveMode()
     // A loop being shown keeps its zones and starts from the delay it holds; a mode the user chose
     // starts from the loop's origin, so that only the mode it ends with has an effect.
     const LoopOrigin &origin = m_origins[loop - 1];
-    const bool chosen = !m_showingRow;
+    const bool chosen = !IsProgramChanging(ProgramStep::ShowRow);
     const qint32 from = chosen ? origin.delay : record.get(Loop::Delay);
     if (chosen && mode == origin.mode)
         record.set(Loop::Delay, origin.delay);
@@ -262,28 +262,26 @@ void ShleifsPage::L_Shleif_ShleifsClick()
 
 void ShleifsPage::L_Shleif_ShleifsClickCheck(QListWidgetItem *item)
 {
-    if (m_redrawingRows)
+    if (IsProgramChanging(ProgramStep::Redraw))
         return;
     // The row whose box the user ticked is the one the steps act on. The view changes the tick before
     // the row is selected; the row is first shown as the model holds it (its tick put back for that
     // moment), exactly as a click on its text shows it, and then gets the user's tick.
     if (m_list->row(item) + 1 != SelectedLoop()) {
         const Qt::CheckState wanted = item->checkState();
-        m_redrawingRows = true;
-        item->setCheckState(wanted == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-        m_redrawingRows = false;
+        {
+            const ProgramChange redraw(*this, ProgramStep::Redraw);
+            item->setCheckState(wanted == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+        }
         m_list->setCurrentItem(item);
-        m_redrawingRows = true;
+        const ProgramChange redraw(*this, ProgramStep::Redraw);
         item->setCheckState(wanted);
-        m_redrawingRows = false;
     }
-    const bool wasApplying = m_applyingMode;
-    m_applyingMode = true;
+    const ProgramChange applying(*this, ProgramStep::ApplyMode);
     Shleifs_SaveMode();
     Shleifs_EnableElements();
     Shleifs_RedrawImage();
     Shleifs_RedrawRem(SelectedLoop());
-    m_applyingMode = wasApplying;
 }
 
 void ShleifsPage::L_Shleif_ShleifsDblClick()
@@ -300,15 +298,13 @@ void ShleifsPage::RadioButton_ShleifModeClick(bool checked)
     // Only ticking a button is a click; the button that loses its tick runs nothing.
     if (!checked)
         return;
-    const bool wasApplying = m_applyingMode;
-    m_applyingMode = true;
+    const ProgramChange applying(*this, ProgramStep::ApplyMode);
     Shleifs_SaveMode();
     Shleifs_EnableElements();
     Shleifs_RedrawElements();
     Shleifs_RedrawImage();
     if (const int loop = SelectedLoop())
         Shleifs_RedrawRem(loop);
-    m_applyingMode = wasApplying;
 }
 
 void ShleifsPage::E_Shleif_DelayChange()
@@ -319,7 +315,8 @@ void ShleifsPage::E_Shleif_DelayChange()
     Shleifs_SaveDelay();
     // A delay the user gives a loop is where its next choice of a mode starts from.
     const T_Command &record = model().record(Cmd::lm, loop);
-    if (!m_applyingMode && !m_showingRow && LoopModeHasDelay(record.get(Loop::Mode)))
+    if (!IsProgramChanging(ProgramStep::ApplyMode) && !IsProgramChanging(ProgramStep::ShowRow) &&
+        LoopModeHasDelay(record.get(Loop::Mode)))
         m_origins[loop - 1].delay = record.get(Loop::Delay);
     Shleifs_RedrawRem(loop);
 }

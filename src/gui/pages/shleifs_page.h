@@ -88,10 +88,6 @@ private:
     };
     void RememberOrigins();
     std::array<LoopOrigin, T_Command_DEVICE::LoopCount> m_origins{};
-
-    bool m_redrawingRows = false; // row texts and check boxes are being set, not clicked
-    bool m_showingRow = false;    // the selected loop's controls are being filled, not clicked
-    bool m_applyingMode = false;  // a mode the user chose is being stored and shown
 };
 
 } // namespace orva
