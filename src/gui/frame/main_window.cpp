@@ -9,6 +9,7 @@
 
 #include "dialogs/modal_questions.h"
 #include "fields/field_catalogue.h"
+#include "fields/field_changes.h"
 #include "widgets/accessible_names.h"
 #include "widgets/fonts.h"
 #include "widgets/static_text.h"
@@ -119,7 +120,12 @@ void TForm2::CreatePages()
             m_zoneTab = tab;
         else
             m_pages->addTab(tab, tab->windowTitle());
-        m_pageList[static_cast<int>(row.slot)] = row.make(*this, tab);
+        EditorPage *page = row.make(*this, tab);
+        m_pageList[static_cast<int>(row.slot)] = page;
+        connect(page, &EditorPage::FieldEdited, this, [this](const Field &field) {
+            if (m_changes)
+                m_changes->Edited(field);
+        });
     }
 
     m_textPage = new TextPage;
@@ -145,6 +151,8 @@ void TForm2::HideZoneControls()
 void TForm2::AttachModels(T_Command_DEVICE *working, T_Command_DEVICE *list, ProgramRandom *random)
 {
     m_working = working;
+    delete m_changes;
+    m_changes = new FieldChanges(*working, this);
     m_list = list;
     m_fileList->SetListModel(list);
     m_random = random;
@@ -292,12 +300,17 @@ void TForm2::Redraw_All()
 {
     for (const PageRow &row : PageTable())
         Page(row.slot)->load();
+    // What a file brought, the defaults, and the forms the pages redraw in.
+    if (m_changes)
+        m_changes->Note(ChangeSource::Program);
 }
 
 void TForm2::UnLoad_All()
 {
     for (PageSlot slot : StoreOrder())
         Page(slot)->store();
+    if (m_changes)
+        m_changes->Note(ChangeSource::User);
 }
 
 void TForm2::B_ConfigClick()

@@ -22,6 +22,7 @@ class QTabWidget;
 namespace orva {
 
 class CheckRules;
+class FieldChanges;
 class FileListMode;
 class ControlBinder;
 class ModalQuestions;
@@ -111,6 +112,8 @@ public:
     StaticText *StaticTextStatus() const { return m_status; }
     const BottomButtons &Buttons() const { return m_buttons; }
     FileListMode *FileList() const { return m_fileList; }
+    // Which field of the working configuration changed, and whether the user or the program changed it.
+    FieldChanges *Changes() const { return m_changes; }
     EditorPage *Page(PageSlot slot) const override;
     QWidget *LastFocused(PageSlot slot) const;
 
@@ -172,6 +175,7 @@ private:
     ControlBinder *m_binder = nullptr;
 
     T_Command_DEVICE *m_working = nullptr;
+    FieldChanges *m_changes = nullptr; // over the working model
     T_Command_DEVICE *m_list = nullptr;
     ProgramRandom *m_random = nullptr;
     ProgramRandom m_ownRandom;

@@ -5,6 +5,7 @@
 #include "frame/check_rules.h"
 
 #include "dialogs/modal_questions.h"
+#include "fields/field_changes.h"
 
 #include <QTabWidget>
 
@@ -41,6 +42,8 @@ bool TForm2::RunChecks(ChainPosition from, std::optional<CheckId> only)
             // Nothing to write means nothing was fixed: the model stays unsaved rather than invalid.
             if (!m_checkRules->ApplyDefault(model(), *failure, options))
                 return false;
+            if (m_changes)
+                m_changes->Note(ChangeSource::Program);
             if (EditorPage *page = PageNamed(failure->page))
                 page->RedrawAfterDefault(m_pages->currentWidget() == page->tab());
             position = failure->position.next();

@@ -5,6 +5,7 @@
 #include "user_input.h"
 
 #include "fields/field_catalogue.h"
+#include "fields/field_changes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,6 +52,7 @@ private Q_SLOTS:
     void controlsShowWhatShowShows();
     void typedTextStoredInThePageForm_data();
     void typedTextStoredInThePageForm();
+    void changesSayWhoChangedWhat();
 };
 
 void FieldBinderTest::controlsShowWhatShowShows_data()
@@ -140,6 +142,48 @@ void FieldBinderTest::typedTextStoredInThePageForm()
     QTest::keyClicks(edit, typed);
     f.window->UnLoad_All();
     QCOMPARE(ShowField(*target, f.working), shown);
+}
+
+void FieldBinderTest::changesSayWhoChangedWhat()
+{
+    EditorFixture f;
+    QVERIFY(StartWithLines(f, {QStringLiteral("sm-1")}));
+    QList<std::pair<QString, ChangeSource>> changed;
+    QStringList edited;
+    connect(f.window->Changes(), &FieldChanges::FieldChanged, this,
+            [&changed](const Field &field, ChangeSource source) {
+                changed.append({field.id, source});
+            });
+    connect(f.window->Changes(), &FieldChanges::FieldEdited, this,
+            [&edited](const Field &field) { edited.append(field.id); });
+
+    // Switching pages and entering a field change nothing.
+    QVERIFY(ClickTab(f, QStringLiteral("TabMode")));
+    auto *exitDelay = Find<QLineEdit>(*f.window, QStringLiteral("E_Mode_ExitDelay"));
+    QVERIFY(exitDelay);
+    ClickAt(exitDelay);
+    SelectAllText(exitDelay);
+    QVERIFY(edited.isEmpty());
+    QVERIFY(changed.isEmpty());
+
+    // Each keystroke is the user's edit of the field; the model has the value once the pages store.
+    QTest::keyClicks(exitDelay, QStringLiteral("77"));
+    QCOMPARE(edited, QStringList(2, QStringLiteral("mode.exit_delay")));
+    QVERIFY(changed.isEmpty());
+    f.window->UnLoad_All();
+    const QList<std::pair<QString, ChangeSource>> stored = {
+        {QStringLiteral("mode.exit_delay"), ChangeSource::User}};
+    QCOMPARE(changed, stored);
+
+    // A file opened over it is the program's change, field by field.
+    changed.clear();
+    edited.clear();
+    OpenLines(f, {QStringLiteral("sm-1"), QStringLiteral("lf-0")});
+    QVERIFY(edited.isEmpty());
+    const QList<std::pair<QString, ChangeSource>> opened = {
+        {QStringLiteral("mode.exit_delay"), ChangeSource::Program},
+        {QStringLiteral("mode.log"), ChangeSource::Program}};
+    QCOMPARE(changed, opened);
 }
 
 QTEST_MAIN(FieldBinderTest)
