@@ -47,6 +47,8 @@ struct EntryRow
 };
 
 using K = FieldKind;
+// The servers of SIM card 1 are instances 1..Sim1Servers, those of SIM card 2 the rest.
+constexpr int Sim1Servers = T_Command_DEVICE::ServersPerSim;
 namespace C = PageChoices;
 constexpr bool Together = true;
 
@@ -55,10 +57,10 @@ const FieldRow Rows[] = {
     {u"common.key",                    u"TabCommon", u"Ключ шифрования конфигурации",              Panel::FileKey, 1, 1, K::Text},
     {u"common.old_key",                u"TabCommon", u"\"Старый\" ключ (для смены ключа)",         Panel::FileKey, 2, 2, K::Text},
     {u"common.password",               u"TabCommon", u"Пароль удаленного управления",              Panel::Password, 0, 0, K::Text},
-    {u"common.sim%1.phone",            u"TabCommon", u"Номер телефона SIM-карты №%1",              Sim::Phone, 1, 2, K::Text},
-    {u"common.sim%1.balance_period",   u"TabCommon", u"Период опроса баланса SIM-карты №%1",       Sim::BalancePeriod, 1, 2, K::Number, nullptr, 0, 0, Together},
-    {u"common.sim%1.balance_code",     u"TabCommon", u"Код запроса баланса SIM-карты №%1",         Sim::BalanceCode, 1, 2, K::Text, nullptr, 0, 0, Together},
-    {u"common.sim%1.balance_threshold", u"TabCommon", u"Порог оповещения о низком балансе счета SIM-карты №%1", Sim::BalanceThreshold, 1, 2, K::Number},
+    {u"common.sim%1.phone",            u"TabCommon", u"Номер телефона SIM-карты №%1",              Sim::Phone, 1, T_Command_DEVICE::SimCount, K::Text},
+    {u"common.sim%1.balance_period",   u"TabCommon", u"Период опроса баланса SIM-карты №%1",       Sim::BalancePeriod, 1, T_Command_DEVICE::SimCount, K::Number, nullptr, 0, 0, Together},
+    {u"common.sim%1.balance_code",     u"TabCommon", u"Код запроса баланса SIM-карты №%1",         Sim::BalanceCode, 1, T_Command_DEVICE::SimCount, K::Text, nullptr, 0, 0, Together},
+    {u"common.sim%1.balance_threshold", u"TabCommon", u"Порог оповещения о низком балансе счета SIM-карты №%1", Sim::BalanceThreshold, 1, T_Command_DEVICE::SimCount, K::Number},
 
     {u"mode.exit_delay",        u"TabMode", u"Задержка на выход",                                              Panel::ExitDelay, 0, 0, K::Number},
     {u"mode.lock_without_gprs", u"TabMode", u"Запрещена постановка на охрану при отсутсвии связи по каналу GPRS", Panel::LockWithoutGprs, 0, 0, K::Choice, &C::Switch},
@@ -76,53 +78,53 @@ const FieldRow Rows[] = {
     {u"indication.external_buzzer", u"TabRezervAndSignal", u"Внешний зуммер включен",                    Indication::ExternalBuzzer, 0, 0, K::Choice, &C::Switch},
     {u"indication.indicator_zone",  u"TabRezervAndSignal", u"Привязка выносного индикатора к разделам",  Indication::IndicatorZone, 0, 0, K::Choice, &C::IndicatorZones},
 
-    {u"loops.%1.mode",      u"TabShleifs", u"Шлейф %1: тип",       Loop::Mode, 1, 4, K::Choice, &C::LoopModes, 0, 0, Together, NotUsedText},
-    {u"loops.%1.delay",     u"TabShleifs", u"Шлейф %1: задержка",  Loop::Delay, 1, 4, K::Number, nullptr, 0, 0, Together},
-    {u"loops.%1.name",      u"TabShleifs", u"Шлейф %1: псевдоним", Loop::Alias, 1, 4, K::Text},
+    {u"loops.%1.mode",      u"TabShleifs", u"Шлейф %1: тип",       Loop::Mode, 1, T_Command_DEVICE::LoopCount, K::Choice, &C::LoopModes, 0, 0, Together, NotUsedText},
+    {u"loops.%1.delay",     u"TabShleifs", u"Шлейф %1: задержка",  Loop::Delay, 1, T_Command_DEVICE::LoopCount, K::Number, nullptr, 0, 0, Together},
+    {u"loops.%1.name",      u"TabShleifs", u"Шлейф %1: псевдоним", Loop::Alias, 1, T_Command_DEVICE::LoopCount, K::Text},
     {u"loops.alarm_repeats", u"TabShleifs", u"Число повторов тревог по каждому шлейфу", Loop::AlarmRepeats, 0, 0, K::Choice, &C::AlarmRepeats},
 
-    {u"relays.%1.mode",     u"TabRele", u"Реле %1: режим работы", Relay::Mode, 1, 4, K::Choice, &C::RelayModes, 0, 0, Together},
-    {u"relays.%1.time",     u"TabRele", u"Реле %1: время работы", Relay::Time, 1, 4, K::Number},
+    {u"relays.%1.mode",     u"TabRele", u"Реле %1: режим работы", Relay::Mode, 1, T_Command_DEVICE::RelayCount, K::Choice, &C::RelayModes, 0, 0, Together},
+    {u"relays.%1.time",     u"TabRele", u"Реле %1: время работы", Relay::Time, 1, T_Command_DEVICE::RelayCount, K::Number},
     {u"relays.panic_loop",  u"TabRele", u"Активация реле при нарушении шлейфа КТС", Relay::OnPanicLoop, 0, 0, K::Choice, &C::Switch},
     {u"relays.tamper",      u"TabRele", u"Активация реле при нарушении тампера",    Relay::OnTamper, 0, 0, K::Choice, &C::Switch},
 
-    {u"keys.%1.name",    u"TabKeys", u"Ключ №%1: псевдоним",   Key::Alias, 1, 15, K::KeyAlias, nullptr, 0, 0, Together},
-    {u"keys.%1.type",    u"TabKeys", u"Ключ №%1: тип ключа",   Key::Alias, 1, 15, K::KeyType, &C::KeyTypes, 0, 0, Together},
-    {u"keys.%1.learned", u"TabKeys", u"Ключ №%1: ключ обучен", Key::Learned, 1, 15, K::Learned},
+    {u"keys.%1.name",    u"TabKeys", u"Ключ №%1: псевдоним",   Key::Alias, 1, T_Command_DEVICE::KeyCount, K::KeyAlias, nullptr, 0, 0, Together},
+    {u"keys.%1.type",    u"TabKeys", u"Ключ №%1: тип ключа",   Key::Alias, 1, T_Command_DEVICE::KeyCount, K::KeyType, &C::KeyTypes, 0, 0, Together},
+    {u"keys.%1.learned", u"TabKeys", u"Ключ №%1: ключ обучен", Key::Learned, 1, T_Command_DEVICE::KeyCount, K::Learned},
 
-    {u"zones.%1.loops",  u"TabZone", u"Раздел %1: шлейфы", Zone::Loops, 1, 4, K::List, nullptr, T_Command_DEVICE::LoopCount},
-    {u"zones.relays.%1", u"TabZone", u"Реле %1: разделы",  Zone::RelayZones, 1, 4, K::List, nullptr, T_Command_DEVICE::ZoneCount},
-    {u"zones.keys.%1",   u"TabZone", u"Ключ №%1: разделы", Zone::KeyZones, 1, 15, K::List, nullptr, T_Command_DEVICE::ZoneCount},
+    {u"zones.%1.loops",  u"TabZone", u"Раздел %1: шлейфы", Zone::Loops, 1, T_Command_DEVICE::ZoneCount, K::List, nullptr, T_Command_DEVICE::LoopCount},
+    {u"zones.relays.%1", u"TabZone", u"Реле %1: разделы",  Zone::RelayZones, 1, T_Command_DEVICE::RelayCount, K::List, nullptr, T_Command_DEVICE::ZoneCount},
+    {u"zones.keys.%1",   u"TabZone", u"Ключ №%1: разделы", Zone::KeyZones, 1, T_Command_DEVICE::KeyCount, K::List, nullptr, T_Command_DEVICE::ZoneCount},
 
     {u"sms.name",               u"TabSMS", u"Псевдоним",                   Panel::Name, 0, 0, K::Text},
-    {u"sms.phones.%1.messages", u"TabSMS", u"Телефон %1: набор сообщений", SmsPhone::MessageSet, 1, 9, K::Choice, &C::SmsMessageSets, 0, 0, Together},
-    {u"sms.phones.%1.number",   u"TabSMS", u"Телефон %1: номер",           SmsPhone::Number, 1, 9, K::Text},
+    {u"sms.phones.%1.messages", u"TabSMS", u"Телефон %1: набор сообщений", SmsPhone::MessageSet, 1, T_Command_DEVICE::PhoneCount, K::Choice, &C::SmsMessageSets, 0, 0, Together},
+    {u"sms.phones.%1.number",   u"TabSMS", u"Телефон %1: номер",           SmsPhone::Number, 1, T_Command_DEVICE::PhoneCount, K::Text},
     {u"sms.charset",            u"TabSMS", u"Кодировка SMS",               Sms::Charset, 0, 0, K::Choice, &C::SmsCharsets},
     {u"sms.send_mode",          u"TabSMS", u"Режим отправки SMS",          Sms::SendMode, 0, 0, K::Choice, &C::SmsSendModes},
 
-    {u"smsk.phones.%1.keys",   u"TabSMSK", u"Телефон %1: контролируемые ключи", KeysPhone::Keys, 1, 9, K::List, nullptr, T_Command_DEVICE::KeyCount, 0, Together},
-    {u"smsk.phones.%1.number", u"TabSMSK", u"Телефон %1: номер",                KeysPhone::Number, 1, 9, K::Text},
+    {u"smsk.phones.%1.keys",   u"TabSMSK", u"Телефон %1: контролируемые ключи", KeysPhone::Keys, 1, T_Command_DEVICE::PhoneCount, K::List, nullptr, T_Command_DEVICE::KeyCount, 0, Together},
+    {u"smsk.phones.%1.number", u"TabSMSK", u"Телефон %1: номер",                KeysPhone::Number, 1, T_Command_DEVICE::PhoneCount, K::Text},
 
-    {u"gsm.phones.%1.mode",   u"TabDialGSM", u"Телефон (поз.%1): набор сообщений",   DialPhone::Mode, 1, 9, K::Choice, &C::DialModes, 0, 0, Together},
-    {u"gsm.phones.%1.number", u"TabDialGSM", u"Телефон (поз.%1): номер",             DialPhone::Number, 1, 9, K::Text},
+    {u"gsm.phones.%1.mode",   u"TabDialGSM", u"Телефон (поз.%1): набор сообщений",   DialPhone::Mode, 1, T_Command_DEVICE::PhoneCount, K::Choice, &C::DialModes, 0, 0, Together},
+    {u"gsm.phones.%1.number", u"TabDialGSM", u"Телефон (поз.%1): номер",             DialPhone::Number, 1, T_Command_DEVICE::PhoneCount, K::Text},
     {u"gsm.delivery",         u"TabDialGSM", u"Способ передачи сообщения о событии", Dialing::Delivery, 0, 0, K::Choice, &C::DialDeliveries},
     {u"gsm.protocol",         u"TabDialGSM", u"Протокол",                            Dialing::Protocol, 0, 0, K::Choice, &C::DialProtocols},
     {u"gsm.transparency",     u"TabDialGSM", u"Прозрачность",                        Dialing::Transparency, 0, 0, K::Choice, &C::Transparency},
 
     {u"gprs.active",     u"TabGPRS", u"Активность",              Gprs::Active, 0, 0, K::Choice, &C::Switch},
     {u"gprs.identifier", u"TabGPRS", u"Идентификатор",           Gprs::Identifier, 0, 0, K::Identifier},
-    {u"gprs.key.%1",     u"TabGPRS", u"Ключ шифрации, часть %1", Gprs::KeyPart, 1, 4, K::KeyPart},
-    {u"gprs.sim%1.apn",      u"TabGPRS", u"APN-сервер SIM-карты №%1", Gprs::Apn, 1, 2, K::Apn, nullptr, 0, 0, Together},
-    {u"gprs.sim%1.login",    u"TabGPRS", u"Логин SIM-карты №%1",      Gprs::Login, 1, 2, K::Text, nullptr, 0, 0, Together},
-    {u"gprs.sim%1.password", u"TabGPRS", u"Пароль SIM-карты №%1",     Gprs::Password, 1, 2, K::Text},
+    {u"gprs.key.%1",     u"TabGPRS", u"Ключ шифрации, часть %1", Gprs::KeyPart, 1, T_Command_DEVICE::GprsKeyPartCount, K::KeyPart},
+    {u"gprs.sim%1.apn",      u"TabGPRS", u"APN-сервер SIM-карты №%1", Gprs::Apn, 1, T_Command_DEVICE::SimCount, K::Apn, nullptr, 0, 0, Together},
+    {u"gprs.sim%1.login",    u"TabGPRS", u"Логин SIM-карты №%1",      Gprs::Login, 1, T_Command_DEVICE::SimCount, K::Text, nullptr, 0, 0, Together},
+    {u"gprs.sim%1.password", u"TabGPRS", u"Пароль SIM-карты №%1",     Gprs::Password, 1, T_Command_DEVICE::SimCount, K::Text},
     {u"gprs.duty1",           u"TabGPRS", u"Дежурный режим без подтверждения",  Gprs::Duty1, 0, 0, K::Number},
     {u"gprs.duty2",           u"TabGPRS", u"Дежурный режим с подтверждением",   Gprs::Duty2, 0, 0, K::Number},
     {u"gprs.answer_wait",     u"TabGPRS", u"Время ожидания ответа",             Gprs::AnswerWait, 0, 0, K::Number},
     {u"gprs.no_answer_count", u"TabGPRS", u"Число неответов до снижения темпа", Gprs::NoAnswerCount, 0, 0, K::Number},
-    {u"gprs.sim1.server%1.address", u"TabGPRS", u"Сервер №%1 SIM-карты №1: адрес", Gprs::ServerAddress, 1, 3, K::Address, nullptr, 0, 0, Together},
-    {u"gprs.sim1.server%1.port",    u"TabGPRS", u"Сервер №%1 SIM-карты №1: порт",  Gprs::ServerPort, 1, 3, K::Number},
-    {u"gprs.sim2.server%1.address", u"TabGPRS", u"Сервер №%1 SIM-карты №2: адрес", Gprs::ServerAddress, 4, 6, K::Address, nullptr, 0, 3, Together},
-    {u"gprs.sim2.server%1.port",    u"TabGPRS", u"Сервер №%1 SIM-карты №2: порт",  Gprs::ServerPort, 4, 6, K::Number, nullptr, 0, 3},
+    {u"gprs.sim1.server%1.address", u"TabGPRS", u"Сервер №%1 SIM-карты №1: адрес", Gprs::ServerAddress, 1, Sim1Servers, K::Address, nullptr, 0, 0, Together},
+    {u"gprs.sim1.server%1.port",    u"TabGPRS", u"Сервер №%1 SIM-карты №1: порт",  Gprs::ServerPort, 1, Sim1Servers, K::Number},
+    {u"gprs.sim2.server%1.address", u"TabGPRS", u"Сервер №%1 SIM-карты №2: адрес", Gprs::ServerAddress, Sim1Servers + 1, T_Command_DEVICE::ServerCount, K::Address, nullptr, 0, Sim1Servers, Together},
+    {u"gprs.sim2.server%1.port",    u"TabGPRS", u"Сервер №%1 SIM-карты №2: порт",  Gprs::ServerPort, Sim1Servers + 1, T_Command_DEVICE::ServerCount, K::Number, nullptr, 0, Sim1Servers},
 };
 
 namespace R = InputRules;
