@@ -1,5 +1,8 @@
+#include "device_model/mode_rows.h"
+#include "device_model/page_choices.h"
 #include "device_model/vocabularies.h"
 
+#include <QSet>
 #include <QTest>
 
 using namespace orva;
@@ -12,6 +15,7 @@ private Q_SLOTS:
     void loopModes();
     void relayModes_data();
     void relayModes();
+    void everyStoredModeHasOneRow();
     void keyTypes_data();
     void keyTypes();
     void keyAliasOfType_data();
@@ -91,6 +95,35 @@ void TestVocabularies::relayModes()
     QCOMPARE(RelayModeText(model, 3), text);
     QCOMPARE(RelayPicture(model, 3), picture);
     QCOMPARE(RelayPicture(model, 0), QString());
+}
+
+// Every number the command table lets a loop or relay store has a row, but None and the unnamed 13, and
+// no row names a number the table refuses. The captions differ, so that a mode given by its caption
+// (orva-config set) is one mode.
+void TestVocabularies::everyStoredModeHasOneRow()
+{
+    qsizetype loopsFound = 0;
+    for (qint32 stored = 0; stored <= MaxOf(Loop::Mode); ++stored) {
+        const bool named = stored != ToStored(LoopMode::None) && stored != 13;
+        const LoopModeRow *row = LoopModeRowOf(FromStored<LoopMode>(stored));
+        QVERIFY2((row != nullptr) == named, qPrintable(QString::number(stored)));
+        loopsFound += row != nullptr;
+    }
+    QCOMPARE(loopsFound, qsizetype(LoopModeRows().size()));
+
+    qsizetype relaysFound = 0;
+    for (qint32 stored = 0; stored <= MaxOf(Relay::Mode); ++stored) {
+        QVERIFY2(RelayModeRowOf(FromStored<RelayMode>(stored)), qPrintable(QString::number(stored)));
+        ++relaysFound;
+    }
+    QCOMPARE(relaysFound, qsizetype(RelayModeRows().size()));
+
+    for (const auto choices : {PageChoices::LoopModes(), PageChoices::RelayModes()}) {
+        QSet<QStringView> captions;
+        for (const ChoiceText &choice : choices)
+            captions.insert(choice.text);
+        QCOMPARE(captions.size(), qsizetype(choices.size()));
+    }
 }
 
 void TestVocabularies::keyTypes_data()

@@ -6,8 +6,9 @@ namespace orva {
 
 // The modes of loops, relays and SIM card selection by name. Each value is the number the configuration
 // stores; a stored number without a name (a loop mode 13 read from a file) keeps its number, so a mode
-// read and stored again is the same number. The vocabularies (vocabularies.h) give their texts and
-// pictures, PageChoices their page captions.
+// read and stored again is the same number. The mode rows (mode_rows.h) hold the captions, texts,
+// pictures and buttons of the loop and relay modes; the vocabularies (vocabularies.h) and PageChoices
+// read them from there.
 
 // Loop mode: `lm` parameter 1. The names are those of the mode's button and picture.
 enum class LoopMode : qint32 {

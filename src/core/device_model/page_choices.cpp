@@ -1,47 +1,17 @@
 #include "page_choices.h"
 
+#include "mode_rows.h"
 #include "modes.h"
 
 #include <QString>
 
 #include <array>
+#include <vector>
 
 namespace orva {
 namespace {
 
 // clang-format off
-constexpr ChoiceText LoopModeTexts[] = {
-    {ToStored(LoopMode::GuardDelay),    u"охранный с задержкой"},
-    {ToStored(LoopMode::Guard),         u"охранный без задержки"},
-    {ToStored(LoopMode::GuardDrop),     u"охранный без задержки,расщепленный"},
-    {ToStored(LoopMode::GuardWalk),     u"охранный проходной"},
-    {ToStored(LoopMode::GuardWalkDrop), u"охранный проходной,расщепленный"},
-    {ToStored(LoopMode::GuardKts),      u"охранный КТС"},
-    {ToStored(LoopMode::Fire1),         u"пожарный тип 1 (дымовые извещатели)"},
-    {ToStored(LoopMode::Fire2),         u"пожарный тип 2 (дымовые+тепловые)"},
-    {ToStored(LoopMode::Fire3),         u"пожарный тип 3 (тепловые извещатели)"},
-    {ToStored(LoopMode::Fire4),         u"пожарный тип 1 (c контрольным сбросом)"},
-    {ToStored(LoopMode::Fire5),         u"пожарный тип 2 (с контрольным сбросом)"},
-    {ToStored(LoopMode::Patrol),        u"патруль"},
-    {ToStored(LoopMode::Control),       u"управление"},
-    {ToStored(LoopMode::GuardFixed),    u"охранный с фиксированной задержкой"},
-    {ToStored(LoopMode::Unused),        NotUsedText},
-};
-
-constexpr ChoiceText RelayModeTexts[] = {
-    {ToStored(RelayMode::Sms),         u"SMS"},
-    {ToStored(RelayMode::PcnGuard),    u"ПЦН - охрана"},
-    {ToStored(RelayMode::TranspGuard), u"Транспарант-охрана"},
-    {ToStored(RelayMode::Lamp),        u"Лампа"},
-    {ToStored(RelayMode::Sirena1),     u"Сирена 1"},
-    {ToStored(RelayMode::Sirena2),     u"Сирена 2"},
-    {ToStored(RelayMode::PcnFire),     u"ПЦН - пожар"},
-    {ToStored(RelayMode::TranspFire),  u"Транспарант-пожар"},
-    {ToStored(RelayMode::Sirena1Fire), u"Сирена 1 - пожар"},
-    {ToStored(RelayMode::Sirena2Fire), u"Сирена 2 - пожар"},
-    {ToStored(RelayMode::Locker),      u"Замок"},
-};
-
 constexpr ChoiceText KeyTypeTexts[] = {{0, u"Постановка/Снятие"}, {1, u"Принуждение"}, {2, u"Патруль"}};
 
 constexpr ChoiceText SmsMessageSetTexts[] = {
@@ -77,6 +47,16 @@ constexpr ChoiceText SwitchTexts[] = {{1, u"да"}, {0, u"нет"}};
 constexpr ChoiceText TransparencyTexts[] = {{0, u"да"}, {1, u"нет"}};
 // clang-format on
 
+// The modes' button captions in the order of their rows.
+template <typename Row> std::vector<ChoiceText> captionsOf(std::span<const Row> rows)
+{
+    std::vector<ChoiceText> choices;
+    choices.reserve(rows.size());
+    for (const Row &row : rows)
+        choices.push_back(ChoiceText{ToStored(row.mode), row.caption});
+    return choices;
+}
+
 } // namespace
 
 QStringView ChoiceTextOf(std::span<const ChoiceText> choices, qint32 value)
@@ -100,12 +80,14 @@ namespace PageChoices {
 
 std::span<const ChoiceText> LoopModes()
 {
-    return LoopModeTexts;
+    static const std::vector<ChoiceText> choices = captionsOf(LoopModeRows());
+    return choices;
 }
 
 std::span<const ChoiceText> RelayModes()
 {
-    return RelayModeTexts;
+    static const std::vector<ChoiceText> choices = captionsOf(RelayModeRows());
+    return choices;
 }
 
 std::span<const ChoiceText> KeyTypes()

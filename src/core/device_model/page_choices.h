@@ -23,9 +23,10 @@ QStringList ChoiceTextList(std::span<const ChoiceText> choices);
 // The choices the editor's pages offer, in the order the pages show them.
 namespace PageChoices {
 
-// The loop types of " Тип шлейфа " (stored LoopMode, button caption), then LoopMode::Unused.
+// The loop types of " Тип шлейфа " (stored LoopMode, button caption), then LoopMode::Unused; the
+// captions of the rows of mode_rows.h.
 std::span<const ChoiceText> LoopModes();
-// The relay modes of "Режим работы реле" (stored RelayMode, button caption).
+// The relay modes of "Режим работы реле" (stored RelayMode, button caption), from mode_rows.h as well.
 std::span<const ChoiceText> RelayModes();
 // The key types by type number: "Постановка/Снятие", "Принуждение", "Патруль".
 std::span<const ChoiceText> KeyTypes();

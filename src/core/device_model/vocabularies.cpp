@@ -1,88 +1,21 @@
 #include "vocabularies.h"
 
-#include <QStringView>
+#include "mode_rows.h"
 
-#include <array>
+#include <QStringView>
 
 namespace orva {
 namespace {
 
-struct LoopModeEntry
+// A loop mode without a row of its own (None, the unnamed 13) reads as a loop not in use.
+const LoopModeRow &loopRowOrUnused(LoopMode mode)
 {
-    LoopMode mode;
-    QStringView text; // for modes with a delay: the text before the delay
-    bool withDelay;
-    QStringView picture;
-};
-
-// clang-format off
-constexpr std::array<LoopModeEntry, 14> LoopModes = {{
-    {LoopMode::GuardDelay,    u"охранный с задержкой",                   true,  u"Image\\GuardDelay.jpg"},
-    {LoopMode::Guard,         u"охранный без задержки",                  false, u"Image\\Guard.jpg"},
-    {LoopMode::GuardDrop,     u"охранный без задержки,расщепленный",     false, u"Image\\GuardDrop.jpg"},
-    {LoopMode::GuardWalk,     u"охранный проходной",                     false, u"Image\\GuardWalk.jpg"},
-    {LoopMode::GuardWalkDrop, u"охранный проходной,расщепленный",        false, u"Image\\GuardWalkDrop.jpg"},
-    {LoopMode::GuardKts,      u"охранный КТС",                           false, u"Image\\GuardKTS.jpg"},
-    {LoopMode::Fire1,         u"пожарный тип 1 (дымовые извещатели)",    false, u"Image\\Fire1.jpg"},
-    {LoopMode::Fire2,         u"пожарный тип 2 (дымовые+тепловые)",      false, u"Image\\Fire2.jpg"},
-    {LoopMode::Fire3,         u"пожарный тип 3 (тепловые извещатели)",   false, u"Image\\Fire3.jpg"},
-    {LoopMode::Fire4,         u"пожарный тип 1 (c контрольным сбросом)", false, u"Image\\Fire4.jpg"},
-    {LoopMode::Fire5,         u"пожарный тип 2 (с контрольным сбросом)", false, u"Image\\Fire5.jpg"},
-    {LoopMode::Patrol,        u"ПАТРУЛЬ",                                false, u"Image\\Patrol.jpg"},
-    {LoopMode::Control,       u"УПРАВЛЕНИЕ",                             false, u"Image\\Rule.jpg"},
-    {LoopMode::GuardFixed,    u"охранный с фиксированной задержкой",     true,  u"Image\\GuardFixed.jpg"},
-}};
-// clang-format on
-constexpr QStringView UnusedLoopText = u"не используется";
-constexpr QStringView UnusedLoopPicture = u"Image\\NoGuard.jpg";
-
-struct RelayModeEntry
-{
-    RelayMode mode;
-    QStringView text;
-    bool withTime;
-    QStringView picture;
-};
-
-// clang-format off
-constexpr std::array<RelayModeEntry, 11> RelayModes = {{
-    {RelayMode::Sms,         u"управление SMS",       false, u"Image\\SMS.jpg"},
-    {RelayMode::PcnGuard,    u"ПЦН (охрана)",         true,  u"Image\\PCNGuard.jpg"},
-    {RelayMode::TranspGuard, u"ТРАНСПАРАНТ (охрана)", true,  u"Image\\TranspGuard.jpg"},
-    {RelayMode::Lamp,        u"ЛАМПА (охрана)",       true,  u"Image\\Lamp.jpg"},
-    {RelayMode::Sirena1,     u"СИРЕНА-1 (охрана)",    true,  u"Image\\Sirena1.jpg"},
-    {RelayMode::Sirena2,     u"СИРЕНА-2 (охрана)",    true,  u"Image\\Sirena2.jpg"},
-    {RelayMode::PcnFire,     u"ПЦН (пожар)",          true,  u"Image\\PCNFire.jpg"},
-    {RelayMode::TranspFire,  u"ТРАНСПАРАНТ (пожар)",  true,  u"Image\\TranspFire.jpg"},
-    {RelayMode::Sirena1Fire, u"СИРЕНА-1 (пожар)",     true,  u"Image\\Sirena1Fire.jpg"},
-    {RelayMode::Sirena2Fire, u"СИРЕНА-2 (пожар)",     true,  u"Image\\Sirena2Fire.jpg"},
-    {RelayMode::Locker,      u"ЗАМОК",                false, u"Image\\Locker.jpg"},
-}};
-// clang-format on
-
-// The text, one blank, the seconds and " сек.".
-QString withSeconds(QStringView text, qint32 seconds)
-{
-    return text.toString() + u' ' + QString::number(seconds) + u" сек.";
+    const LoopModeRow *row = LoopModeRowOf(mode);
+    return row ? *row : *LoopModeRowOf(LoopMode::Unused);
 }
 
-const LoopModeEntry *findLoopMode(LoopMode mode)
-{
-    for (const LoopModeEntry &m : LoopModes) {
-        if (m.mode == mode)
-            return &m;
-    }
-    return nullptr;
-}
-
-const RelayModeEntry *findRelayMode(RelayMode mode)
-{
-    for (const RelayModeEntry &m : RelayModes) {
-        if (m.mode == mode)
-            return &m;
-    }
-    return nullptr;
-}
+// A relay mode without a row (but None): no words, then the time.
+constexpr QStringView UnnamedRelayText = u" %1 сек.";
 
 constexpr QChar DuressMark = u'!';
 constexpr QChar PatrolMark = u'*';
@@ -91,31 +24,32 @@ constexpr QChar PatrolMark = u'*';
 
 QString LoopModeTextOf(LoopMode mode, qint32 delay)
 {
-    const LoopModeEntry *m = findLoopMode(mode);
-    if (!m)
-        return UnusedLoopText.toString();
-    return m->withDelay ? withSeconds(m->text, delay) : m->text.toString();
+    return loopRowOrUnused(mode).textWith(delay);
 }
 
 QString LoopPictureOf(LoopMode mode)
 {
-    const LoopModeEntry *m = findLoopMode(mode);
-    return (m ? m->picture : UnusedLoopPicture).toString();
+    return loopRowOrUnused(mode).picture.toString();
 }
 
 QString RelayModeTextOf(RelayMode mode, qint32 time)
 {
     if (mode == RelayMode::None) // no relay: an empty text without a time
         return {};
-    const RelayModeEntry *m = findRelayMode(mode);
-    const QStringView text = m ? m->text : QStringView(); // unknown mode: empty text, then the time
-    return RelayModeHasTime(mode) ? withSeconds(text, time) : text.toString();
+    const RelayModeRow *row = RelayModeRowOf(mode);
+    return row ? row->textWith(time) : UnnamedRelayText.toString().arg(time);
 }
 
 QString RelayPictureOf(RelayMode mode)
 {
-    const RelayModeEntry *m = findRelayMode(mode);
-    return m ? m->picture.toString() : QString();
+    const RelayModeRow *row = RelayModeRowOf(mode);
+    return row ? row->picture.toString() : QString();
+}
+
+QString RelayModeCaptionOf(RelayMode mode)
+{
+    const RelayModeRow *row = RelayModeRowOf(mode);
+    return row ? row->caption.toString() : QString();
 }
 
 bool LoopModeInUse(LoopMode mode)
@@ -125,16 +59,16 @@ bool LoopModeInUse(LoopMode mode)
 
 bool LoopModeHasDelay(LoopMode mode)
 {
-    const LoopModeEntry *m = findLoopMode(mode);
-    return m && m->withDelay;
+    const LoopModeRow *row = LoopModeRowOf(mode);
+    return row && row->withDelay;
 }
 
 bool RelayModeHasTime(RelayMode mode)
 {
     if (mode == RelayMode::None)
         return false;
-    const RelayModeEntry *m = findRelayMode(mode);
-    return !m || m->withTime;
+    const RelayModeRow *row = RelayModeRowOf(mode);
+    return !row || row->withTime;
 }
 
 int KeyTypeOfAlias(const QString &alias)
@@ -193,7 +127,7 @@ QString PicturePath(const QString &programFolder, const QString &pictureName)
 QString LoopPicture(const T_Command_DEVICE &model, int loop)
 {
     if (loop < 1)
-        return UnusedLoopPicture.toString();
+        return LoopPictureOf(LoopMode::Unused);
     return LoopPictureOf(model.get(Loop::Mode, loop));
 }
 

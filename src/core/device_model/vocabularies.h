@@ -6,9 +6,9 @@
 
 namespace orva {
 
-// Display texts and picture names of loop modes, relay modes (named in modes.h) and key types. Picture names
-// are relative to the program's folder and written as the panel's users know them ("Image\GuardDelay.jpg");
-// PicturePath() turns one into a path under a given folder.
+// Display texts and picture names of loop modes, relay modes (named in modes.h, their rows in mode_rows.h)
+// and key types. Picture names are relative to the program's folder and written as the panel's users know
+// them ("Image\GuardDelay.jpg"); PicturePath() turns one into a path under a given folder.
 
 QString LoopPicture(const T_Command_DEVICE &model, int loop);
 QString LoopModeText(const T_Command_DEVICE &model, int loop);
@@ -27,6 +27,9 @@ QString LoopModeTextOf(LoopMode mode, qint32 delay);
 QString LoopPictureOf(LoopMode mode);
 QString RelayModeTextOf(RelayMode mode, qint32 time);
 QString RelayPictureOf(RelayMode mode);
+// The caption of the relay mode's button, which the relay list's rows also name the mode by; empty for a
+// mode without a button.
+QString RelayModeCaptionOf(RelayMode mode);
 // True for the mode of a loop in use: every mode but None and Unused (the tick of the loop's row).
 bool LoopModeInUse(LoopMode mode);
 // True for the modes whose text carries the delay: GuardDelay and GuardFixed. Only their loops keep a

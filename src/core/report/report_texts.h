@@ -9,10 +9,10 @@ namespace orva {
 // The printed record's own wording of modes; shorter than the editor's so that they fit its columns.
 // A value without a text gives an empty cell.
 
-// The loop mode; GuardDelay and GuardFixed carry the delay. Modes from 13 (unnamed) to GuardFixed print
-// the Loops page's texts; an unused loop (Unused, None) an empty cell.
+// The loop mode's printed text (mode_rows.h), with the delay for GuardDelay and GuardFixed; an unused
+// loop (Unused, None) gives an empty cell, a number without a row (13) the Loops page's text.
 QString ReportLoopModeText(LoopMode mode, qint32 delay);
-// The relay mode; the lock (Locker) prints the Relays page's text.
+// The relay mode's printed text (mode_rows.h); a mode without a row gives an empty cell.
 QString ReportRelayModeText(RelayMode mode);
 // The message set of `sn` parameter 1.
 QString ReportMessageSetText(qint32 set);

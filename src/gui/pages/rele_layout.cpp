@@ -3,11 +3,10 @@
 // and the on-time on the right, and under it the (hidden) zone group.
 #include "pages/rele_page.h"
 
-#include "pages/rele_modes.h"
 #include "widgets/control_builders.h"
 
 #include "device_model/device.h"
-#include "device_model/page_choices.h"
+#include "device_model/mode_rows.h"
 #include "widgets/caption_group.h"
 
 #include <QCheckBox>
@@ -19,11 +18,6 @@ namespace {
 constexpr int ZoneColumn = 75;
 
 } // namespace
-
-QString ReleModeCaption(RelayMode mode)
-{
-    return ChoiceTextOf(PageChoices::RelayModes(), ToStored(mode)).toString();
-}
 
 void RelePage::CreateControls()
 {
@@ -38,8 +32,8 @@ void RelePage::CreateControls()
               QRect(8, 408, 436, 20));
 
     BuildModeGroup(u"GroupBoxReleMode", QStringLiteral("Режим работы реле"));
-    for (const ReleModeRow &row : ReleModeRows)
-        AddModeButton(ToStored(row.mode), row.name, ReleModeCaption(row.mode));
+    for (const RelayModeRow &row : RelayModeRows())
+        AddModeButton(ToStored(row.mode), row.button, row.caption.toString());
     const int delayTop =
         BuildTimeField({u"E_Rele_Delay", u"UD_Rele_Delay", u"L_Rele_Delay1", u"L_Rele_Delay2"},
                        QStringLiteral("Время работы реле:"), 134, MinOf(Relay::Time), MaxOf(Relay::Time));

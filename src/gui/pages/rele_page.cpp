@@ -1,11 +1,11 @@
 #include "pages/rele_page.h"
 
 #include "pages/page_host.h"
-#include "pages/rele_modes.h"
 #include "widgets/mode_picture.h"
 #include "widgets/radio_buttons.h"
 #include "widgets/up_down.h"
 
+#include "device_model/mode_rows.h"
 #include "device_model/vocabularies.h"
 #include "widgets/caption_group.h"
 #include "widgets/colours.h"
@@ -18,13 +18,6 @@
 
 namespace orva {
 namespace {
-
-// The order in which Rele_SaveMode looks for the ticked button; the first one wins.
-constexpr RelayMode SaveOrder[] = {
-    RelayMode::Locker,      RelayMode::Sirena2Fire, RelayMode::Sirena1Fire, RelayMode::TranspFire,
-    RelayMode::PcnFire,     RelayMode::Sirena2,     RelayMode::Sirena1,     RelayMode::Lamp,
-    RelayMode::TranspGuard, RelayMode::PcnGuard,    RelayMode::Sms,
-};
 
 qint32 OnTimeDefault()
 {
@@ -63,7 +56,7 @@ QString RelePage::RowText(const T_Command_DEVICE &model, int relay)
     const T_Command &record = model.record(Cmd::rm, relay);
     const RelayMode mode = record.get(Relay::Mode);
     QString text =
-        QStringLiteral("Реле ") + QString::number(relay) + QStringLiteral(" (") + ReleModeCaption(mode);
+        QStringLiteral("Реле ") + QString::number(relay) + QStringLiteral(" (") + RelayModeCaptionOf(mode);
     if (!RelayModeHasTime(mode))
         return text + u')';
     return text + QStringLiteral(", ") + QString::number(record.get(Relay::Time)) + QStringLiteral(" сек.)");
@@ -225,13 +218,10 @@ void RelePage::Rele_SaveMode()
     const int relay = SelectedRelay();
     if (relay == 0)
         return;
-    RelayMode mode = RelayMode::None;
-    for (RelayMode candidate : SaveOrder) {
-        if (ButtonOf(candidate)->isChecked()) {
-            mode = candidate;
-            break;
-        }
-    }
+    // Of the ticked buttons, the one of the highest save rank.
+    const RelayModeRow *saved =
+        SavedModeRow(RelayModeRows(), [this](RelayMode m) { return ButtonOf(m)->isChecked(); });
+    RelayMode mode = saved ? saved->mode : RelayMode::None;
     if (mode == RelayMode::None) {
         mode = RelayMode::Sms;
         ButtonOf(RelayMode::Sms)->setChecked(true);

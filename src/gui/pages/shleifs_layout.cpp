@@ -6,6 +6,7 @@
 #include "widgets/control_builders.h"
 
 #include "device_model/device.h"
+#include "device_model/mode_rows.h"
 #include "device_model/page_choices.h"
 #include "widgets/caption_group.h"
 #include "widgets/field_edit.h"
@@ -15,31 +16,6 @@
 
 namespace orva {
 namespace {
-
-struct ModeRow
-{
-    LoopMode mode;
-    const char16_t *name;
-};
-
-// The mode buttons of " Тип шлейфа ", top to bottom, with the captions of `PageChoices::LoopModes`.
-// Unused and None (not used) and the unnamed 13 have none.
-const ModeRow ModeRows[] = {
-    {LoopMode::GuardDelay, u"RB_Shleif_GuardDelay"},
-    {LoopMode::Guard, u"RB_Shleif_Guard"},
-    {LoopMode::GuardDrop, u"RB_Shleif_GuardDrop"},
-    {LoopMode::GuardWalk, u"RB_Shleif_GuardWalk"},
-    {LoopMode::GuardWalkDrop, u"RB_Shleif_GuardWalkDrop"},
-    {LoopMode::GuardKts, u"RB_Shleif_GuardKTS"},
-    {LoopMode::Fire1, u"RB_Shleif_Fire1"},
-    {LoopMode::Fire2, u"RB_Shleif_Fire2"},
-    {LoopMode::Fire3, u"RB_Shleif_Fire3"},
-    {LoopMode::Fire4, u"RB_Shleif_Fire4"},
-    {LoopMode::Fire5, u"RB_Shleif_Fire5"},
-    {LoopMode::Patrol, u"RB_Shleif_Patrol"},
-    {LoopMode::Control, u"RB_Shleif_Rule"},
-    {LoopMode::GuardFixed, u"RB_Shleif_Fixed"},
-};
 
 constexpr int FieldLeft = 90;
 
@@ -65,9 +41,10 @@ void ShleifsPage::CreateControls()
 
     BuildModeGroup(u"GB_Shleif_Type", QStringLiteral(" Тип шлейфа "));
     m_group->setGeometry(452, 2, 320, 420);
-    for (const ModeRow &row : ModeRows) {
-        const qint32 stored = ToStored(row.mode);
-        AddModeButton(stored, row.name, ChoiceTextOf(PageChoices::LoopModes(), stored).toString());
+    // One button per mode row, top to bottom; Unused (not in use) has none.
+    for (const LoopModeRow &row : LoopModeRows()) {
+        if (!row.button.isEmpty())
+            AddModeButton(ToStored(row.mode), row.button, row.caption.toString());
     }
 
     // The up-down reaches down to 0, the command table's highest delay is its top.

@@ -5,6 +5,7 @@
 #include "widgets/radio_buttons.h"
 #include "widgets/up_down.h"
 
+#include "device_model/mode_rows.h"
 #include "device_model/vocabularies.h"
 #include "widgets/caption_group.h"
 #include "widgets/field_edit.h"
@@ -25,13 +26,6 @@
 
 namespace orva {
 namespace {
-
-// The order in which Shleifs_SaveMode tests the buttons; the last ticked one wins.
-constexpr LoopMode SaveOrder[] = {
-    LoopMode::GuardDelay,    LoopMode::GuardFixed, LoopMode::Guard,  LoopMode::GuardDrop, LoopMode::GuardWalk,
-    LoopMode::GuardWalkDrop, LoopMode::GuardKts,   LoopMode::Fire1,  LoopMode::Fire2,     LoopMode::Fire3,
-    LoopMode::Fire4,         LoopMode::Fire5,      LoopMode::Patrol, LoopMode::Control,
-};
 
 qint32 DelayDefault()
 {
@@ -194,11 +188,10 @@ void ShleifsPage::Shleifs_SaveMode()
         return;
     LoopMode mode = LoopMode::Unused;
     if (RowTicked(loop)) {
-        mode = LoopMode::None;
-        for (LoopMode candidate : SaveOrder) {
-            if (ButtonOf(candidate)->isChecked())
-                mode = candidate;
-        }
+        // Of the ticked buttons, the one of the highest save rank.
+        const LoopModeRow *saved =
+            SavedModeRow(LoopModeRows(), [this](LoopMode m) { return ButtonOf(m)->isChecked(); });
+        mode = saved ? saved->mode : LoopMode::None;
         if (mode == LoopMode::None) {
             mode = LoopMode::GuardDelay;
             ButtonOf(LoopMode::GuardDelay)->setChecked(true);
