@@ -1,6 +1,7 @@
 #include "widgets/accessible_names.h"
 
 #include "widgets/list_accessible.h"
+#include "widgets/table_accessible.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
@@ -95,7 +96,9 @@ QAccessibleInterface *ProgramAccessibles(const QString &, QObject *object)
 {
     if (auto *combo = qobject_cast<QComboBox *>(object))
         return new NamedComboAccessible(combo);
-    return MakeListAccessible(object);
+    if (QAccessibleInterface *list = MakeListAccessible(object))
+        return list;
+    return MakeTableAccessible(object);
 }
 
 } // namespace

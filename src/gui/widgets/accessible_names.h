@@ -6,12 +6,12 @@ class QWidget;
 
 namespace orva {
 
-// Installs the program's accessibility interfaces of combo boxes and lists (once per run; later calls do
-// nothing): combo boxes are announced by their name with the current item as their value (Qt announces
-// the value as the name); the items of lists report themselves shown and focused only when the user
-// sees them and the list has the focus (MakeListAccessible). Qt keeps the interface of a control from the
-// first time it is asked for, which happens as soon as a control is named: call this before any control is
-// made.
+// Installs the program's accessibility interfaces of combo boxes, lists and tables (once per run; later
+// calls do nothing): combo boxes are announced by their name with the current item as their value (Qt
+// announces the value as the name); the items of lists and the cells of tables report themselves shown
+// and focused only when the user sees them and the view has the focus (MakeListAccessible,
+// MakeTableAccessible). Qt keeps the interface of a control from the first time it is asked for, which
+// happens as soon as a control is named: call this before any control is made.
 void InstallAccessibleControls();
 
 // Gives every control under `root` that has no accessible name of its own the caption of the label that

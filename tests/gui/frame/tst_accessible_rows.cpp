@@ -1,14 +1,21 @@
-// What a screen reader learns of the rows of the window's lists: only the rows on screen report
-// themselves shown, and only the current row of the list with the focus focused; the lists of hidden
-// pages and the item lists of closed combo boxes show nothing. The user moves with Ctrl+Tab, Tab and the
-// arrow keys; the rows are read through the window's accessibility tree.
+// What a screen reader learns of the rows of the window's lists and the cells of its file list: only the
+// rows and cells on screen report themselves shown, and only the current row (cell) of the list with the
+// focus focused; the lists of hidden pages, the item lists of closed combo boxes and the file list once
+// the list mode has given its place back to the pages show nothing. The user moves with Ctrl+Tab, Tab,
+// the arrow keys and the list mode's buttons; the rows are read through the window's accessibility tree.
+#include "../../support/file_bytes.h"
 #include "editor_fixture.h"
+#include "frame/file_list_mode.h"
+#include "storage/program_settings.h"
+#include "widgets/picture_button.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
 #include <algorithm>
@@ -21,7 +28,8 @@ namespace {
 struct Row
 {
     QString list; // the list's object name
-    int index;
+    int index;    // the child's number in the list
+    QString what; // "row 2", "cell 2.1", "header Файл", "row header 3", "corner"
     QAccessible::State state;
 };
 
@@ -30,20 +38,42 @@ bool Shows(const QAccessible::State &state)
     return !state.invisible && !state.offscreen;
 }
 
+QString WhatChild(QAccessibleInterface *child, int index)
+{
+    switch (child->role()) {
+    case QAccessible::ListItem:
+        return QStringLiteral("row %1").arg(index);
+    case QAccessible::Cell:
+        return QStringLiteral("cell %1.%2")
+            .arg(child->tableCellInterface()->rowIndex())
+            .arg(child->tableCellInterface()->columnIndex());
+    case QAccessible::ColumnHeader:
+        return QStringLiteral("header ") + child->text(QAccessible::Name);
+    case QAccessible::RowHeader:
+        return QStringLiteral("row header ") + child->text(QAccessible::Name);
+    default:
+        return QStringLiteral("corner");
+    }
+}
+
+// The children of every list and table under `face`.
 void CollectRows(QAccessibleInterface *face, QList<Row> &rows, int depth = 0)
 {
     if (!face || depth > 60)
         return;
+    const bool view = face->role() == QAccessible::List || face->role() == QAccessible::Table;
     for (int i = 0; i < face->childCount(); ++i) {
         QAccessibleInterface *child = face->child(i);
-        if (child && child->role() == QAccessible::ListItem)
-            rows.append({face->object() ? face->object()->objectName() : QString(), i, child->state()});
+        if (child && view)
+            rows.append({face->object() ? face->object()->objectName() : QString(), i, WhatChild(child, i),
+                         child->state()});
         else
             CollectRows(child, rows, depth + 1);
     }
 }
 
-// Every row of every list in the window's accessibility tree, with its state now.
+// Every row of every list and every cell of every table in the window's accessibility tree, with its
+// state now.
 QList<Row> RowsOf(QWidget *window)
 {
     QList<Row> rows;
@@ -55,7 +85,7 @@ QStringList Describe(const QList<Row> &rows)
 {
     QStringList lines;
     for (const Row &row : rows)
-        lines << QStringLiteral("%1 row %2").arg(row.list).arg(row.index);
+        lines << row.list + u' ' + row.what;
     return lines;
 }
 
@@ -102,6 +132,8 @@ class AccessibleRowsTest : public QObject
 private Q_SLOTS:
     void rowsOfHiddenPagesNeitherShowNorFocus();
     void closedComboListShowsNothing();
+    void fileListShowsOnlyInListMode_data();
+    void fileListShowsOnlyInListMode();
 };
 
 void AccessibleRowsTest::rowsOfHiddenPagesNeitherShowNorFocus()
@@ -200,6 +232,78 @@ void AccessibleRowsTest::closedComboListShowsNothing()
         QVERIFY(state.invisible);
         QVERIFY(!state.focused);
     }
+}
+
+void AccessibleRowsTest::fileListShowsOnlyInListMode_data()
+{
+    QTest::addColumn<QString>("leave");
+    QTest::newRow("the \"Отменить\" button") << QStringLiteral("cancel");
+    QTest::newRow("Esc in the list") << QStringLiteral("escape");
+    QTest::newRow("Enter opens the file") << QStringLiteral("enter");
+}
+
+void AccessibleRowsTest::fileListShowsOnlyInListMode()
+{
+    QFETCH(QString, leave);
+    EditorFixture f;
+    QTemporaryDir folder;
+    for (const char *name : {"a.ini", "b.ini", "c.ini"})
+        QVERIFY(test::WriteBytes(folder.filePath(QString::fromLatin1(name)), "oa-Plain\r\nxo-45\r\n"));
+    QVERIFY(f.ShowActive());
+    f.window->settings().listMode = true;
+    f.window->settings().listPath = WithTrailingSeparator(folder.path());
+
+    // "Открыть" shows the list in place of the pages, with the focus on its first file; Down to the second.
+    QTest::mouseClick(f.window->Buttons().open, Qt::LeftButton);
+    QTableWidget *list = f.window->FileList()->ListFileConfig();
+    QVERIFY(list->isVisible());
+    QTRY_VERIFY(list->hasFocus());
+    QCOMPARE(list->rowCount(), 3);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentRow(), 1);
+
+    // The column headers and the cells in the list's visible part show (the file column runs past the
+    // list's right edge, but begins inside it); the current cell is the one focused; nothing of the pages
+    // shows.
+    QStringList expected = {
+        QStringLiteral("ListFileConfig header "), QStringLiteral("ListFileConfig header Псевдоним"),
+        QStringLiteral("ListFileConfig header Идентификатор"), QStringLiteral("ListFileConfig header Файл")};
+    for (int row = 0; row < list->rowCount(); ++row) {
+        for (int column = 0; column < list->columnCount(); ++column) {
+            if (list->viewport()->rect().intersects(list->visualRect(list->model()->index(row, column))))
+                expected << QStringLiteral("ListFileConfig cell %1.%2").arg(row).arg(column);
+        }
+    }
+    QCOMPARE(expected.size(), 4 + 3 * 4);
+    QList<Row> rows = RowsOf(f.window.get());
+    QCOMPARE(Describe(Showing(rows)), expected);
+    QCOMPARE(Describe(Focused(rows)), QStringList{QStringLiteral("ListFileConfig cell 1.0")});
+
+    // The user leaves the list mode: the pages come back, the file list keeps its rows and its selected
+    // file, but none of its cells shows or is focused.
+    if (leave == u"cancel")
+        QTest::mouseClick(f.window->FileList()->B_CancelOpenList(), Qt::LeftButton);
+    else if (leave == u"escape")
+        QTest::keyClick(list, Qt::Key_Escape);
+    else
+        QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(f.window->PagesParam()->isVisible());
+    QVERIFY(!list->isVisible());
+    QCOMPARE(list->rowCount(), 3);
+    QCOMPARE(list->currentRow(), 1);
+    rows = RowsOf(f.window.get());
+    QCOMPARE(Describe(Showing(rows)), QStringList());
+    QCOMPARE(Describe(Focused(rows)), QStringList());
+    const QStringList selected = [&rows] {
+        QStringList found;
+        for (const Row &row : std::as_const(rows)) {
+            if (row.list == u"ListFileConfig" && row.state.selected && row.state.invisible)
+                found << row.what;
+        }
+        return found;
+    }();
+    QCOMPARE(selected, (QStringList{QStringLiteral("cell 1.0"), QStringLiteral("cell 1.1"),
+                                    QStringLiteral("cell 1.2"), QStringLiteral("cell 1.3")}));
 }
 
 QTEST_MAIN(AccessibleRowsTest)
