@@ -1,6 +1,7 @@
 #include "widgets/accessible_names.h"
 
 #include "widgets/list_accessible.h"
+#include "widgets/tab_accessible.h"
 #include "widgets/table_accessible.h"
 
 #include <QAbstractItemView>
@@ -98,6 +99,8 @@ QAccessibleInterface *ProgramAccessibles(const QString &, QObject *object)
         return new NamedComboAccessible(combo);
     if (QAccessibleInterface *list = MakeListAccessible(object))
         return list;
+    if (QAccessibleInterface *tabs = MakeTabBarAccessible(object))
+        return tabs;
     return MakeTableAccessible(object);
 }
 

@@ -10,10 +10,12 @@
 #include "widgets/picture_button.h"
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -134,6 +136,7 @@ private Q_SLOTS:
     void closedComboListShowsNothing();
     void fileListShowsOnlyInListMode_data();
     void fileListShowsOnlyInListMode();
+    void pageTabFocusedOnlyWithTheFocus();
 };
 
 void AccessibleRowsTest::rowsOfHiddenPagesNeitherShowNorFocus()
@@ -304,6 +307,55 @@ void AccessibleRowsTest::fileListShowsOnlyInListMode()
     }();
     QCOMPARE(selected, (QStringList{QStringLiteral("cell 1.0"), QStringLiteral("cell 1.1"),
                                     QStringLiteral("cell 1.2"), QStringLiteral("cell 1.3")}));
+}
+
+// A screen reader meets one focused object: the current page's tab only while the page bar has the
+// focus, the field otherwise. Each tab is still named by its caption and pressed to show its page.
+void AccessibleRowsTest::pageTabFocusedOnlyWithTheFocus()
+{
+    EditorFixture f;
+    QVERIFY(f.ShowActive());
+    QTabWidget *pages = f.window->PagesParam();
+    QTabBar *bar = pages->tabBar();
+    QAccessibleInterface *barFace = QAccessible::queryAccessibleInterface(bar);
+    QVERIFY(barFace);
+    QCOMPARE(barFace->childCount(), bar->count() + 2);
+    for (int i = 0; i < bar->count(); ++i) {
+        QAccessibleInterface *tab = barFace->child(i);
+        QCOMPARE(tab->role(), QAccessible::PageTab);
+        QCOMPARE(tab->text(QAccessible::Name), bar->tabText(i));
+        QCOMPARE(barFace->indexOfChild(tab), i);
+    }
+    const auto focusedTabs = [barFace, bar] {
+        QStringList names;
+        for (int i = 0; i < bar->count(); ++i) {
+            if (barFace->child(i)->state().focused)
+                names << barFace->child(i)->text(QAccessible::Name);
+        }
+        return names;
+    };
+
+    // Ctrl+Tab to "Режимы" puts the focus into the page; Shift+Tab back to the page bar: its current
+    // tab is the focused one.
+    QVERIFY(CtrlTabTo(pages, QStringLiteral("TabMode"), false));
+    QVERIFY(QApplication::focusWidget() && QApplication::focusWidget() != bar);
+    QCOMPARE(focusedTabs(), QStringList());
+    for (int i = 0; i < 80 && QApplication::focusWidget() != bar; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), bar);
+    QCOMPARE(focusedTabs(), QStringList{QStringLiteral("Режимы")});
+
+    // Tab into the page: the field has the focus, no tab reports it.
+    QTest::keyClick(bar, Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() && QApplication::focusWidget() != bar);
+    QCOMPARE(focusedTabs(), QStringList());
+    QCOMPARE(barFace->focusChild(), nullptr);
+
+    // Pressing a tab through the bus shows its page, as a click does.
+    auto *press = barFace->child(2)->actionInterface();
+    QVERIFY(press);
+    press->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(pages->currentIndex(), 2);
 }
 
 QTEST_MAIN(AccessibleRowsTest)
