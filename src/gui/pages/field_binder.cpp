@@ -67,8 +67,8 @@ FieldBinder::FieldBinder(QWidget *page, std::initializer_list<QStringView> handl
 void FieldBinder::connectUserSignals(const Binding &binding)
 {
     // Only the signals that the user's own actions send: a redraw sends none of them.
-    const Field &field = *binding.field;
-    const auto edited = [this, &field] { Q_EMIT UserEdited(field); };
+    const Field *field = binding.field;
+    const auto edited = [this, field] { Q_EMIT UserEdited(*field); };
     if (auto *edit = qobject_cast<QLineEdit *>(binding.control))
         connect(edit, &QLineEdit::textEdited, this, edited);
     else if (auto *box = qobject_cast<QCheckBox *>(binding.control))
